@@ -1,0 +1,34 @@
+#pragma once
+// The real seams of Windows wired together: what Quarvel.exe runs on, and
+// what the tests under Wine drive through real windows.
+#include <windows.h>
+
+#include "forms/Screens.h"
+#include "forms/win32/Win32Renderer.h"
+#include "platform/win32/Win32Codec.h"
+#include "platform/win32/Win32Dialogs.h"
+#include "platform/win32/Win32Files.h"
+#include "platform/win32/Win32Pictures.h"
+#include "platform/win32/Win32Registry.h"
+#include "shell/Context.h"
+
+namespace app {
+
+class Program {
+public:
+    explicit Program(HINSTANCE instance);
+    ~Program();
+
+    platform::win32::SystemAnsiCodec codec;
+    platform::win32::Win32Registry registryApi;
+    platform::win32::Win32Dialogs dialogs;
+    platform::win32::Win32Files files;
+    platform::win32::Win32Pictures pictures;
+    RegistryAccess registry;
+    shell::ProgramValues values;
+    shell::Context context;
+    forms::win32::Win32Renderer renderer;
+    forms::Screens screens;
+};
+
+}  // namespace app

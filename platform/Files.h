@@ -1,0 +1,30 @@
+#pragma once
+// Files as the program uses them: ANSI text read line by line or written
+// whole, deletion, attributes and the program's own folder. Paths are UTF-8.
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace platform {
+
+class Files {
+public:
+    virtual ~Files() = default;
+    // Every line of the file, converted from ANSI; a line ends at CR, CR LF,
+    // LF or the end of the file. Nothing when the file cannot be read.
+    virtual std::optional<std::vector<std::string>> ReadLines(const std::string& path) = 0;
+    // Writes the whole text, converted to ANSI, through a temporary file in
+    // the same folder that then replaces the target: a failed write leaves
+    // the old file as it was. False when the text could not be stored.
+    virtual bool WriteText(const std::string& path, const std::string& text) = 0;
+    virtual bool Exists(const std::string& path) = 0;
+    virtual bool Delete(const std::string& path) = 0;
+    // Win32 attribute words; nothing when the file cannot be reached.
+    virtual std::optional<std::uint32_t> GetAttributes(const std::string& path) = 0;
+    virtual bool SetAttributes(const std::string& path, std::uint32_t attributes) = 0;
+    // The folder that holds the running program, without a trailing backslash.
+    virtual std::string ProgramFolder() = 0;
+};
+
+}  // namespace platform

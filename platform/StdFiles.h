@@ -1,0 +1,41 @@
+#pragma once
+// Files over the C++ standard library, with the ANSI conversion of a codec.
+// Natively this is the whole implementation (attributes are remembered in
+// memory); the Win32 one derives from it for what only Windows knows.
+#include <filesystem>
+#include <map>
+
+#include "platform/AnsiCodec.h"
+#include "platform/Files.h"
+
+namespace platform {
+
+std::filesystem::path PathFromUtf8(const std::string& utf8);
+
+// Splits text into lines ending at CR, CR LF, LF or the end of the text.
+std::vector<std::string> SplitLines(const std::string& text);
+
+class StdFiles : public Files {
+public:
+    StdFiles(const AnsiCodec& codec, std::string programFolder)
+        : codec_(codec), programFolder_(std::move(programFolder)) {}
+
+    std::optional<std::vector<std::string>> ReadLines(const std::string& path) override;
+    bool WriteText(const std::string& path, const std::string& text) override;
+    bool Exists(const std::string& path) override;
+    bool Delete(const std::string& path) override;
+    std::optional<std::uint32_t> GetAttributes(const std::string& path) override;
+    bool SetAttributes(const std::string& path, std::uint32_t attributes) override;
+    std::string ProgramFolder() override { return programFolder_; }
+
+protected:
+    // Moves the finished temporary file over the target.
+    virtual bool Replace(const std::filesystem::path& from, const std::filesystem::path& to);
+
+private:
+    const AnsiCodec& codec_;
+    std::string programFolder_;
+    std::map<std::string, std::uint32_t> attributes_;
+};
+
+}  // namespace platform

@@ -1,0 +1,42 @@
+#include "platform/win32/Win32Files.h"
+
+#include <windows.h>
+
+#include "platform/win32/Wide.h"
+
+namespace platform::win32 {
+
+std::string ProgramFolderOfThisProcess() {
+    std::wstring path(MAX_PATH, L'\0');
+    for (;;) {
+        DWORD length = GetModuleFileNameW(nullptr, path.data(), static_cast<DWORD>(path.size()));
+        if (length < path.size()) {
+            path.resize(length);
+            break;
+        }
+        path.resize(path.size() * 2);
+    }
+    auto slash = path.find_last_of(L"\\/");
+    return Narrow(slash == std::wstring::npos ? std::wstring() : path.substr(0, slash));
+}
+
+Win32Files::Win32Files(const AnsiCodec& codec) : StdFiles(codec, ProgramFolderOfThisProcess()) {}
+
+std::optional<std::uint32_t> Win32Files::GetAttributes(const std::string& path) {
+    DWORD attributes = GetFileAttributesW(Widen(path).c_str());
+    if (attributes == INVALID_FILE_ATTRIBUTES) return std::nullopt;
+    return attributes;
+}
+
+bool Win32Files::SetAttributes(const std::string& path, std::uint32_t attributes) {
+    return SetFileAttributesW(Widen(path).c_str(), attributes) != 0;
+}
+
+bool Win32Files::Delete(const std::string& path) { return DeleteFileW(Widen(path).c_str()) != 0; }
+
+bool Win32Files::Replace(const std::filesystem::path& from, const std::filesystem::path& to) {
+    return MoveFileExW(from.c_str(), to.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) !=
+           0;
+}
+
+}  // namespace platform::win32

@@ -1,0 +1,60 @@
+#pragma once
+// The registry layer: stateless operations in hives, key paths, value names
+// and texts. Every operation opens its key, does one thing and closes it.
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "platform/AnsiCodec.h"
+#include "platform/RegistryApi.h"
+
+enum class Hive : std::uint32_t {
+    ClassesRoot = 0x80000000u,
+    CurrentUser = 0x80000001u,
+    LocalMachine = 0x80000002u,
+};
+
+enum class ValueType : std::uint32_t {
+    String = 1,
+    ExpandString = 2,
+    Binary = 3,
+    Dword = 4,
+    MultiString = 7,
+};
+
+using RegistryStatus = std::int32_t;
+
+constexpr RegistryStatus kUnsupportedType = -1;
+constexpr RegistryStatus kNotANumber = 13;  // ERROR_INVALID_DATA
+
+// The texts a REG_DWORD is written from: optional blanks around an optional
+// sign and decimal digits, within the signed 32-bit range.
+std::optional<std::int32_t> ParseSigned32(std::string_view text);
+
+class RegistryAccess {
+public:
+    RegistryAccess(platform::RegistryApi& api, const platform::AnsiCodec& codec)
+        : api_(api), codec_(codec) {}
+
+    RegistryStatus CreateKey(Hive hive, std::string_view path);
+    RegistryStatus DeleteKey(Hive hive, std::string_view path);
+    RegistryStatus DeleteValue(Hive hive, std::string_view path, std::string_view name);
+    RegistryStatus SetValue(Hive hive, std::string_view path, std::string_view name,
+                            std::string_view value, ValueType type);
+    RegistryStatus SetValue(Hive hive, std::string_view path, std::string_view name,
+                            std::int32_t value);
+
+    std::string GetValue(Hive hive, std::string_view path, std::string_view name);
+    std::string GetValueText(Hive hive, std::string_view path, std::string_view name);
+    std::string GetValueTextOrZero(Hive hive, std::string_view path, std::string_view name);
+
+private:
+    RegistryStatus SetValueOnKey(platform::KeyHandle key, const std::string& name,
+                                 ValueType type, std::string_view value);
+    std::optional<std::string> ReadFixed(Hive hive, std::string_view path, std::string_view name);
+    std::string Ansi(std::string_view text) const { return codec_.ToAnsi(text); }
+
+    platform::RegistryApi& api_;
+    const platform::AnsiCodec& codec_;
+};

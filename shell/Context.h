@@ -1,0 +1,31 @@
+#pragma once
+// What every screen is given: the registry layer, the platform seams and the
+// program-wide values.
+#include <string>
+
+#include "platform/Dialogs.h"
+#include "platform/Files.h"
+#include "platform/PictureLoader.h"
+#include "registry/RegistryAccess.h"
+
+namespace shell {
+
+// Values held for the whole run and shared between screens.
+struct ProgramValues {
+    // Where the block-list file lives: the Windows folder, or the program's own.
+    std::string baseFolder;
+    // Set by the restriction wizard, read by the allow-list screen.
+    bool wizardApplied = false;
+    // Set by a configuration import that carried an allow-list.
+    bool importedAllowList = false;
+};
+
+struct Context {
+    RegistryAccess& registry;
+    platform::Dialogs& dialogs;
+    platform::Files& files;
+    platform::PictureLoader& pictures;
+    ProgramValues& values;
+};
+
+}  // namespace shell

@@ -1,0 +1,69 @@
+#include "shell/frmpwd.h"
+
+#include "forms/Screens.h"
+#include "shell/Settings.h"
+#include "shell/frnINI.h"
+
+namespace shell {
+
+using forms::Label;
+
+frmpwd::frmpwd(forms::Screens& screens, Context& context)
+    : Form(screens, "frmpwd", "Digite o seu código-trava ", 300, 170),
+      lblProduct(*this, "lblProduct", {16, 8, 150, 44}, "Quarvel"),
+      lblVersion(*this, "lblVersion", {168, 26, 40, 20}, std::string(kVersion)),
+      lblPrompt(*this, "lblPrompt", {16, 60, 268, 18}, "Digite o seu código trava."),
+      Text1(*this, "Text1", {16, 82, 268, 22}, {.password = true}),
+      Label1(*this, "Label1", {56, 122, 88, 28}, "OK", Label::Look::Button),
+      Label2(*this, "Label2", {156, 122, 88, 28}, "Cancelar", Label::Look::Button),
+      context_(context) {
+    lblProduct.SetFont({"Times New Roman", 26, true});
+    lblVersion.SetFont({"Times New Roman", 12, false});
+    Text1.onChange = [this] { Text1_Change(); };
+    Label1.onClick = [this] { OK_Click(); };
+    Label2.onClick = [this] { Cancelar_Click(); };
+    acceptControl = &Label1;
+    cancelControl = &Label2;
+}
+
+std::string frmpwd::LockCode() {
+    return context_.registry.GetValue(Hive::LocalMachine, kCurrentVersion, kLockCode);
+}
+
+void frmpwd::Load() {
+    // With no lock code the gate is never seen.
+    if (LockCode().empty()) EnterMainMenu();
+}
+
+void frmpwd::Text1_Change() {
+    if (Text1.text() != LockCode()) return;
+    Label1.SetBackColor(forms::SysColor::Highlight);
+    if (context_.registry.GetValue(Hive::LocalMachine, kCurrentVersion, kAutoEntry) == "1")
+        OK_Click();
+}
+
+void frmpwd::OK_Click() {
+    if (Text1.text() == LockCode()) {
+        EnterMainMenu();
+        return;
+    }
+    context_.dialogs.MessageBox(
+        "Seu código é inválido, para maiores informações, envie um E-mail para " +
+            std::string(kSupportEmail),
+        "Erro de Autenticação", platform::style::Plain);
+    EndProgram();
+}
+
+void frmpwd::Cancelar_Click() { EndProgram(); }
+
+void frmpwd::EnterMainMenu() {
+    screens().Open<frnINI>(context_);
+    Unload();
+}
+
+void frmpwd::EndProgram() {
+    screens().Close<frnINI>();
+    Unload();
+}
+
+}  // namespace shell

@@ -1,0 +1,32 @@
+#pragma once
+// The lock-code gate in front of everything else.
+#include "forms/Form.h"
+#include "shell/Context.h"
+
+namespace shell {
+
+class frmpwd : public forms::Form {
+public:
+    frmpwd(forms::Screens& screens, Context& context);
+
+    void Load() override;
+    void Text1_Change();
+    void OK_Click();
+    void Cancelar_Click();
+
+    forms::Label lblProduct;
+    forms::Label lblVersion;
+    forms::Label lblPrompt;
+    forms::TextBox Text1;
+    forms::Label Label1;  // "OK"
+    forms::Label Label2;  // "Cancelar"
+
+private:
+    std::string LockCode();
+    void EnterMainMenu();
+    void EndProgram();
+
+    Context& context_;
+};
+
+}  // namespace shell

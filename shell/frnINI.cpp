@@ -1,0 +1,89 @@
+#include "shell/frnINI.h"
+
+#include "forms/Screens.h"
+#include "shell/Settings.h"
+
+namespace shell {
+namespace {
+
+using forms::Label;
+
+constexpr int kColumnWidth = 184;
+constexpr int kEntryPitch = 30;
+constexpr int kTop = 44;
+
+int ColumnOf(MenuGroup group) {
+    switch (group) {
+        case MenuGroup::Restrictions:
+            return 0;
+        case MenuGroup::Optimization:
+        case MenuGroup::Personalization:
+            return 1;
+        default:
+            return 2;
+    }
+}
+
+std::string WindowCaption() { return "Quarvel " + std::string(kVersion) + " - " + std::string(kWebAddress); }
+
+}  // namespace
+
+frnINI::frnINI(forms::Screens& screens, Context& context)
+    : Form(screens, "frnINI", WindowCaption(), 600, 380),
+      Label1(*this, "Label1", {12, 10, 576, 24},
+             "Clique aqui para abrir o assistente de configuração.", Label::Look::Button),
+      fraAbout(*this, "fraAbout", {12, 306, 576, 62}, "Sobre..."),
+      lblCredit(*this, "lblCredit", {24, 324, 552, 18},
+                "Quarvel " + std::string(kVersion) + " - desenvolvido pela equipe Quarvel"),
+      lblAddress(*this, "lblAddress", {24, 344, 552, 18}, std::string(kWebAddress)),
+      context_(context) {
+    closesOnEscape = false;
+    Label1.onClick = [this] { Label1_Click(); };
+    int columnTop[3] = {kTop, kTop, kTop};
+    for (const MenuGroupInfo& group : kMenuGroups) {
+        int column = ColumnOf(group.group);
+        int x = 12 + column * (kColumnWidth + 12);
+        int y = columnTop[column];
+        int count = 0;
+        for (const MenuEntry& entry : kMenuEntries) {
+            if (entry.group != group.group) continue;
+            auto label = std::make_unique<Label>(
+                *this, std::string(entry.control),
+                forms::Rect{x + 10, y + 22 + count * kEntryPitch, kColumnWidth - 20, 24},
+                std::string(entry.caption), Label::Look::Button);
+            label->SetToolTip(std::string(entry.toolTip));
+            label->onClick = [this, command = entry.command] { Entry_Click(command); };
+            entries.push_back(std::move(label));
+            ++count;
+        }
+        int height = 22 + count * kEntryPitch + 6;
+        groups.push_back(std::make_unique<forms::Frame>(
+            *this, "fra" + std::to_string(groups.size() + 1), forms::Rect{x, y, kColumnWidth, height},
+            std::string(group.caption)));
+        columnTop[column] = y + height + 8;
+    }
+}
+
+void frnINI::Load() {
+    ProgramValues& values = context_.values;
+    values.wizardApplied = false;
+    values.baseFolder = context_.registry.GetValue(Hive::LocalMachine, kCurrentVersion, kSystemRoot);
+    if (values.baseFolder.empty()) values.baseFolder = context_.files.ProgramFolder();
+    // Anything but "0" (a missing value included) is wizard mode.
+    if (context_.registry.GetValue(Hive::CurrentUser, kCurrentVersion, kStartUpMode) != "0")
+        OpenWizardMenu();
+}
+
+void frnINI::Entry_Click(MenuCommand command) {
+    // Each entry opens its screen once that screen is part of the program.
+    (void)command;
+}
+
+void frnINI::Label1_Click() {}
+
+void frnINI::OpenWizardMenu() {
+    // The wizard menu opens here over the minimised main menu once it is part
+    // of the program; until then the main menu opens in its normal state.
+}
+
+}  // namespace shell

@@ -1,0 +1,34 @@
+#pragma once
+// The main menu: framed groups of labels, each opening one screen or
+// starting an import. Its load does the program-wide start-up work.
+#include <memory>
+#include <vector>
+
+#include "forms/Form.h"
+#include "shell/Context.h"
+#include "shell/MainMenuEntries.h"
+
+namespace shell {
+
+class frnINI : public forms::Form {
+public:
+    frnINI(forms::Screens& screens, Context& context);
+
+    void Load() override;
+    void Entry_Click(MenuCommand command);
+    void Label1_Click();
+
+    forms::Label Label1;  // opens the configuration wizard menu
+    forms::Frame fraAbout;
+    forms::Label lblCredit;
+    forms::Label lblAddress;
+    std::vector<std::unique_ptr<forms::Frame>> groups;
+    std::vector<std::unique_ptr<forms::Label>> entries;
+
+private:
+    void OpenWizardMenu();
+
+    Context& context_;
+};
+
+}  // namespace shell
