@@ -9,9 +9,9 @@ Control::Control(Form& form, ControlKind kind, std::string name, Rect rect, std:
     form_.Register(*this);
 }
 
-void Control::SetCaption(std::string caption) {
+void Control::SetCaption(const std::string& caption) {
     if (caption == caption_) return;
-    caption_ = std::move(caption);
+    caption_ = caption;
     Notify(Aspect::Text);
 }
 
@@ -68,8 +68,8 @@ void OptionButton::UserClick() {
     Control::UserClick();
 }
 
-void TextBox::UserType(std::string text) {
-    SetCaption(std::move(text));
+void TextBox::UserType(const std::string& text) {
+    SetCaption(text);
     if (onChange) onChange();
 }
 

@@ -50,7 +50,7 @@ public:
 
     // The caption, or a text box's text.
     const std::string& caption() const { return caption_; }
-    void SetCaption(std::string caption);
+    void SetCaption(const std::string& caption);
 
     bool visible() const { return visible_; }
     void SetVisible(bool visible);
@@ -142,13 +142,13 @@ public:
     TextBox(Form& form, std::string name, Rect rect, Style style = {})
         : Control(form, ControlKind::TextBox, std::move(name), rect, {}), style_(style) {}
     const std::string& text() const { return caption(); }
-    void SetText(std::string text) { SetCaption(std::move(text)); }
+    void SetText(const std::string& text) { SetCaption(text); }
     const Style& style() const { return style_; }
 
     std::function<void()> onChange;
     std::function<void()> onEnter;
     // The user changed the text (typing, pasting).
-    void UserType(std::string text);
+    void UserType(const std::string& text);
     void UserEnter();
 
 private:

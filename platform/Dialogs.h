@@ -23,7 +23,7 @@ struct FileDialogRequest {
 class Dialogs {
 public:
     virtual ~Dialogs() = default;
-    virtual void MessageBox(const std::string& text, const std::string& title, int style) = 0;
+    virtual void ShowMessage(const std::string& text, const std::string& title, int style) = 0;
     // The text typed, or nothing when the user cancels.
     virtual std::optional<std::string> Prompt(const std::string& text, const std::string& title,
                                               const std::string& initial) = 0;

@@ -47,7 +47,7 @@ void frmpwd::OK_Click() {
         EnterMainMenu();
         return;
     }
-    context_.dialogs.MessageBox(
+    context_.dialogs.ShowMessage(
         "Seu código é inválido, para maiores informações, envie um E-mail para " +
             std::string(kSupportEmail),
         "Erro de Autenticação", platform::style::Plain);

@@ -135,7 +135,7 @@ std::optional<std::string> RunFileDialog(const FileDialogRequest& request, bool 
 
 }  // namespace
 
-void Win32Dialogs::MessageBox(const std::string& text, const std::string& title, int style) {
+void Win32Dialogs::ShowMessage(const std::string& text, const std::string& title, int style) {
     MessageBoxW(GetActiveWindow(), Widen(text).c_str(), Widen(title).c_str(),
                 static_cast<UINT>(style) | MB_OK);
 }

@@ -7,7 +7,7 @@ namespace platform::win32 {
 // by the screen the user is working in.
 class Win32Dialogs : public Dialogs {
 public:
-    void MessageBox(const std::string& text, const std::string& title, int style) override;
+    void ShowMessage(const std::string& text, const std::string& title, int style) override;
     std::optional<std::string> Prompt(const std::string& text, const std::string& title,
                                       const std::string& initial) override;
     std::optional<std::string> OpenFile(const FileDialogRequest& request) override;

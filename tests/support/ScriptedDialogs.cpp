@@ -10,7 +10,7 @@ std::optional<std::string> Next(std::deque<std::optional<std::string>>& answers)
 }
 }  // namespace
 
-void ScriptedDialogs::MessageBox(const std::string& text, const std::string& title, int style) {
+void ScriptedDialogs::ShowMessage(const std::string& text, const std::string& title, int style) {
     messages.push_back({text, title, style});
 }
 

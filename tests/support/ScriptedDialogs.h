@@ -19,7 +19,7 @@ struct ShownMessage {
 
 class ScriptedDialogs : public platform::Dialogs {
 public:
-    void MessageBox(const std::string& text, const std::string& title, int style) override;
+    void ShowMessage(const std::string& text, const std::string& title, int style) override;
     std::optional<std::string> Prompt(const std::string& text, const std::string& title,
                                       const std::string& initial) override;
     std::optional<std::string> OpenFile(const platform::FileDialogRequest& request) override;

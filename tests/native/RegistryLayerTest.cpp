@@ -1,0 +1,65 @@
+// What only the in-memory registry can show: the rights each operation asks
+// for, and that no operation leaves a key open.
+#include <gtest/gtest.h>
+
+#include "platform/MemoryRegistry.h"
+#include "registry/RegistryAccess.h"
+
+namespace {
+
+class RecordingRegistry : public platform::MemoryRegistry {
+public:
+    long OpenKey(platform::KeyHandle parent, const std::string& subKey, std::uint32_t rights,
+                 platform::KeyHandle& result) override {
+        rightsAsked.push_back(rights);
+        return MemoryRegistry::OpenKey(parent, subKey, rights, result);
+    }
+    long CreateKey(platform::KeyHandle parent, const std::string& subKey, std::uint32_t rights,
+                   platform::KeyHandle& result) override {
+        rightsAsked.push_back(rights);
+        return MemoryRegistry::CreateKey(parent, subKey, rights, result);
+    }
+    std::vector<std::uint32_t> rightsAsked;
+};
+
+constexpr char kKey[] = "Software\\Test";
+
+TEST(RegistryLayer, AsksForTheRightsOfEachOperationAndClosesEveryKey) {
+    RecordingRegistry api;
+    platform::Cp1252Codec codec;
+    RegistryAccess registry(api, codec);
+    registry.CreateKey(Hive::CurrentUser, kKey);
+    registry.SetValue(Hive::CurrentUser, kKey, "v", "1", ValueType::Dword);
+    registry.GetValue(Hive::CurrentUser, kKey, "v");
+    registry.DeleteValue(Hive::CurrentUser, kKey, "none");
+    EXPECT_EQ(api.rightsAsked, (std::vector<std::uint32_t>{0x3F, 0x3F, 0x3F, 0x3F}));
+    api.rightsAsked.clear();
+    registry.GetValueText(Hive::CurrentUser, kKey, "v");
+    registry.GetValueTextOrZero(Hive::CurrentUser, "Software\\Missing", "v");
+    EXPECT_EQ(api.rightsAsked, (std::vector<std::uint32_t>{0x2003F, 0x2003F}));
+    EXPECT_EQ(api.OpenHandles(), 0u);
+}
+
+TEST(RegistryLayer, FailedWritesReportTheSystemStatus) {
+    platform::MemoryRegistry api;
+    platform::Cp1252Codec codec;
+    RegistryAccess registry(api, codec);
+    registry.CreateKey(Hive::CurrentUser, kKey);
+    api.DenyWrites(true);
+    EXPECT_EQ(registry.SetValue(Hive::CurrentUser, kKey, "v", "x", ValueType::String), 5);
+    EXPECT_EQ(registry.CreateKey(Hive::CurrentUser, "Software\\Other"), 5);
+    EXPECT_EQ(registry.GetValue(Hive::CurrentUser, kKey, "v"), "");
+    EXPECT_EQ(api.OpenHandles(), 0u);
+}
+
+TEST(ParseSigned32, AcceptsOnlyDecimalSigned32BitTexts) {
+    EXPECT_EQ(ParseSigned32("0"), 0);
+    EXPECT_EQ(ParseSigned32("-2147483648"), INT32_MIN);
+    EXPECT_EQ(ParseSigned32("2147483647"), INT32_MAX);
+    EXPECT_EQ(ParseSigned32("\t42 "), 42);
+    for (const char* bad : {"", " ", "-", "+", "2147483648", "-2147483649", "99999999999999999999",
+                            "1.0", "1,0", "12a", "&H10", "1 2"})
+        EXPECT_FALSE(ParseSigned32(bad).has_value()) << bad;
+}
+
+}  // namespace
