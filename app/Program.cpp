@@ -14,6 +14,8 @@ Program::Program(HINSTANCE instance)
     OleInitialize(nullptr);
 }
 
-Program::~Program() { OleUninitialize(); }
+Program::~Program() {
+    OleUninitialize();
+}
 
 }  // namespace app

@@ -15,7 +15,7 @@
 namespace app {
 
 class Program {
-public:
+  public:
     explicit Program(HINSTANCE instance);
     ~Program();
 

@@ -37,7 +37,7 @@ enum class ControlKind {
 };
 
 class Control {
-public:
+  public:
     Control(Form& form, ControlKind kind, std::string name, Rect rect, std::string caption);
     virtual ~Control() = default;
     Control(const Control&) = delete;
@@ -71,10 +71,10 @@ public:
 
     void Attach(ControlPeer* peer) { peer_ = peer; }
 
-protected:
+  protected:
     void Notify(Aspect aspect);
 
-private:
+  private:
     Form& form_;
     ControlKind kind_;
     std::string name_;
@@ -89,7 +89,7 @@ private:
 };
 
 class Label : public Control {
-public:
+  public:
     // Text: plain words. Button: a label used as a button, its words centred
     // in a framed box (the captions carry no centring blanks).
     enum class Look { Text, Button };
@@ -98,24 +98,24 @@ public:
           look_(look) {}
     Look look() const { return look_; }
 
-private:
+  private:
     Look look_;
 };
 
 class CheckBox : public Control {
-public:
+  public:
     CheckBox(Form& form, std::string name, Rect rect, std::string caption)
         : Control(form, ControlKind::CheckBox, std::move(name), rect, std::move(caption)) {}
     bool checked() const { return checked_; }
     void SetChecked(bool checked);
     void UserClick() override;
 
-private:
+  private:
     bool checked_ = false;
 };
 
 class OptionButton : public Control {
-public:
+  public:
     // Option buttons with the same group exclude each other.
     OptionButton(Form& form, std::string name, Rect rect, std::string caption, int group = 0)
         : Control(form, ControlKind::OptionButton, std::move(name), rect, std::move(caption)),
@@ -125,19 +125,19 @@ public:
     int group() const { return group_; }
     void UserClick() override;
 
-private:
+  private:
     bool checked_ = false;
     int group_;
 };
 
 struct TextBoxStyle {
-    bool password = false;    // characters show as '*'
+    bool password = false;  // characters show as '*'
     bool multiLine = false;
     bool wantsEnter = false;  // Enter in a one-line box runs onEnter
 };
 
 class TextBox : public Control {
-public:
+  public:
     using Style = TextBoxStyle;
     TextBox(Form& form, std::string name, Rect rect, Style style = {})
         : Control(form, ControlKind::TextBox, std::move(name), rect, {}), style_(style) {}
@@ -151,12 +151,12 @@ public:
     void UserType(const std::string& text);
     void UserEnter();
 
-private:
+  private:
     Style style_;
 };
 
 class ListBox : public Control {
-public:
+  public:
     ListBox(Form& form, std::string name, Rect rect)
         : Control(form, ControlKind::ListBox, std::move(name), rect, {}) {}
     const std::vector<std::string>& items() const { return items_; }
@@ -168,30 +168,30 @@ public:
     void SetListIndex(int index);
     void UserSelect(int index);
 
-private:
+  private:
     std::vector<std::string> items_;
     int listIndex_ = -1;
 };
 
 class Frame : public Control {
-public:
+  public:
     Frame(Form& form, std::string name, Rect rect, std::string caption)
         : Control(form, ControlKind::Frame, std::move(name), rect, std::move(caption)) {}
 };
 
 class PictureBox : public Control {
-public:
+  public:
     PictureBox(Form& form, std::string name, Rect rect)
         : Control(form, ControlKind::PictureBox, std::move(name), rect, {}) {}
     const std::string& picture() const { return picture_; }
     void SetPicture(std::string path);
 
-private:
+  private:
     std::string picture_;
 };
 
 class CommandButton : public Control {
-public:
+  public:
     CommandButton(Form& form, std::string name, Rect rect, std::string caption)
         : Control(form, ControlKind::CommandButton, std::move(name), rect, std::move(caption)) {}
 };

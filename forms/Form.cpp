@@ -40,6 +40,8 @@ void Form::UserCancel() {
     }
 }
 
-void Form::Unload() { screens_.Close(*this); }
+void Form::Unload() {
+    screens_.Close(*this);
+}
 
 }  // namespace forms

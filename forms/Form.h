@@ -15,7 +15,7 @@ class Screens;
 enum class WindowState { Normal, Minimized };
 
 class Form {
-public:
+  public:
     Form(Screens& screens, std::string name, std::string caption, int width, int height);
     virtual ~Form() = default;
     Form(const Form&) = delete;
@@ -51,7 +51,7 @@ public:
     void Register(Control& control) { controls_.push_back(&control); }
     void Attach(FormPeer* peer) { peer_ = peer; }
 
-private:
+  private:
     Screens& screens_;
     std::string name_;
     std::string caption_;

@@ -10,7 +10,7 @@
 namespace forms {
 
 class HeadlessRenderer : public Renderer {
-public:
+  public:
     void Show(Form& form) override { shown.push_back(form.name()); }
     void BringForward(Form& form) override { broughtForward.push_back(form.name()); }
     void Destroy(Form& form) override { destroyed.push_back(form.name()); }

@@ -11,19 +11,19 @@ enum class Aspect { Text, Checked, Items, Selection, BackColor, Visible, Enabled
 enum class FormAspect { Caption, WindowState };
 
 class ControlPeer {
-public:
+  public:
     virtual ~ControlPeer() = default;
     virtual void Changed(Control& control, Aspect aspect) = 0;
 };
 
 class FormPeer {
-public:
+  public:
     virtual ~FormPeer() = default;
     virtual void Changed(Form& form, FormAspect aspect) = 0;
 };
 
 class Renderer {
-public:
+  public:
     virtual ~Renderer() = default;
     // Makes the loaded form visible in its window state.
     virtual void Show(Form& form) = 0;

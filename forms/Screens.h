@@ -11,7 +11,7 @@
 namespace forms {
 
 class Screens {
-public:
+  public:
     explicit Screens(Renderer& renderer) : renderer_(renderer) {}
     ~Screens();
     Screens(const Screens&) = delete;
@@ -50,7 +50,7 @@ public:
     // when no command is running.
     void Collect() { closed_.clear(); }
 
-private:
+  private:
     void Load(std::unique_ptr<Form> form);
 
     Renderer& renderer_;

@@ -7,7 +7,7 @@
 namespace platform {
 
 class AnsiCodec {
-public:
+  public:
     virtual ~AnsiCodec() = default;
     virtual std::string ToAnsi(std::string_view utf8) const = 0;
     virtual std::string FromAnsi(std::string_view ansi) const = 0;
@@ -16,7 +16,7 @@ public:
 // Windows-1252, the ANSI code page of Portuguese Windows; native tests use it.
 // Characters it cannot hold become '?', as the system conversion does.
 class Cp1252Codec : public AnsiCodec {
-public:
+  public:
     std::string ToAnsi(std::string_view utf8) const override;
     std::string FromAnsi(std::string_view ansi) const override;
 };

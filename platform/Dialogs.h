@@ -21,7 +21,7 @@ struct FileDialogRequest {
 };
 
 class Dialogs {
-public:
+  public:
     virtual ~Dialogs() = default;
     virtual void ShowMessage(const std::string& text, const std::string& title, int style) = 0;
     // The text typed, or nothing when the user cancels.

@@ -9,7 +9,7 @@
 namespace platform {
 
 class Files {
-public:
+  public:
     virtual ~Files() = default;
     // Every line of the file, converted from ANSI; a line ends at CR, CR LF,
     // LF or the end of the file. Nothing when the file cannot be read.

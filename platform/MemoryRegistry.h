@@ -19,7 +19,7 @@ struct StoredValue {
 };
 
 class MemoryRegistry : public RegistryApi {
-public:
+  public:
     MemoryRegistry();
     ~MemoryRegistry() override;
 
@@ -27,8 +27,8 @@ public:
                  KeyHandle& result) override;
     long CreateKey(KeyHandle parent, const std::string& subKey, std::uint32_t rights,
                    KeyHandle& result) override;
-    long QueryValue(KeyHandle key, const std::string& name, std::uint32_t* type,
-                    std::uint8_t* data, std::uint32_t* size) override;
+    long QueryValue(KeyHandle key, const std::string& name, std::uint32_t* type, std::uint8_t* data,
+                    std::uint32_t* size) override;
     long SetValue(KeyHandle key, const std::string& name, std::uint32_t type,
                   const std::uint8_t* data, std::uint32_t size) override;
     long DeleteKey(KeyHandle parent, const std::string& subKey) override;
@@ -39,7 +39,7 @@ public:
     std::size_t OpenHandles() const { return handles_.size(); }
     void DenyWrites(bool deny) { denyWrites_ = deny; }
 
-private:
+  private:
     struct Node;
     Node* Resolve(KeyHandle key) const;
     Node* Walk(Node* from, const std::string& path, bool create, long& status);

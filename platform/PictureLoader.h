@@ -5,7 +5,7 @@
 namespace platform {
 
 class PictureLoader {
-public:
+  public:
     virtual ~PictureLoader() = default;
     virtual bool CanShow(const std::string& path) = 0;
 };

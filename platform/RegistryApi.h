@@ -19,7 +19,7 @@ constexpr long MoreData = 234;
 }  // namespace status
 
 class RegistryApi {
-public:
+  public:
     virtual ~RegistryApi() = default;
     virtual long OpenKey(KeyHandle parent, const std::string& subKey, std::uint32_t rights,
                          KeyHandle& result) = 0;

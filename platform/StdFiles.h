@@ -16,7 +16,7 @@ std::filesystem::path PathFromUtf8(const std::string& utf8);
 std::vector<std::string> SplitLines(const std::string& text);
 
 class StdFiles : public Files {
-public:
+  public:
     StdFiles(const AnsiCodec& codec, std::string programFolder)
         : codec_(codec), programFolder_(std::move(programFolder)) {}
 
@@ -28,11 +28,11 @@ public:
     bool SetAttributes(const std::string& path, std::uint32_t attributes) override;
     std::string ProgramFolder() override { return programFolder_; }
 
-protected:
+  protected:
     // Moves the finished temporary file over the target.
     virtual bool Replace(const std::filesystem::path& from, const std::filesystem::path& to);
 
-private:
+  private:
     const AnsiCodec& codec_;
     std::string programFolder_;
     std::map<std::string, std::uint32_t> attributes_;

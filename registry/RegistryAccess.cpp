@@ -9,11 +9,13 @@ constexpr std::uint32_t kRights = 0x3F;
 constexpr std::uint32_t kRightsWithReadControl = 0x2003F;
 constexpr std::uint32_t kFixedBufferSize = 1024;
 
-platform::KeyHandle Root(Hive hive) { return static_cast<platform::KeyHandle>(hive); }
+platform::KeyHandle Root(Hive hive) {
+    return static_cast<platform::KeyHandle>(hive);
+}
 
 // Opens a key for the length of one operation and closes it on every path.
 class OpenedKey {
-public:
+  public:
     OpenedKey(platform::RegistryApi& api, Hive hive, const std::string& path, std::uint32_t rights)
         : api_(api) {
         status_ = api_.OpenKey(Root(hive), path, rights, key_);
@@ -28,7 +30,7 @@ public:
     platform::KeyHandle handle() const { return key_; }
     long status() const { return status_; }
 
-private:
+  private:
     platform::RegistryApi& api_;
     platform::KeyHandle key_ = 0;
     long status_ = 0;
@@ -100,9 +102,9 @@ RegistryStatus RegistryAccess::SetValueOnKey(platform::KeyHandle key, const std:
         auto number = ParseSigned32(value);
         if (!number) return kNotANumber;
         auto bits = static_cast<std::uint32_t>(*number);
-        std::uint8_t data[4] = {static_cast<std::uint8_t>(bits), static_cast<std::uint8_t>(bits >> 8),
-                                static_cast<std::uint8_t>(bits >> 16),
-                                static_cast<std::uint8_t>(bits >> 24)};
+        std::uint8_t data[4] = {
+            static_cast<std::uint8_t>(bits), static_cast<std::uint8_t>(bits >> 8),
+            static_cast<std::uint8_t>(bits >> 16), static_cast<std::uint8_t>(bits >> 24)};
         return static_cast<RegistryStatus>(
             api_.SetValue(key, name, static_cast<std::uint32_t>(type), data, 4));
     }
@@ -158,8 +160,7 @@ std::optional<std::string> RegistryAccess::ReadFixed(Hive hive, std::string_view
     }
 }
 
-std::string RegistryAccess::GetValueText(Hive hive, std::string_view path,
-                                         std::string_view name) {
+std::string RegistryAccess::GetValueText(Hive hive, std::string_view path, std::string_view name) {
     return ReadFixed(hive, path, name).value_or(std::string());
 }
 

@@ -33,7 +33,7 @@ constexpr RegistryStatus kNotANumber = 13;  // ERROR_INVALID_DATA
 std::optional<std::int32_t> ParseSigned32(std::string_view text);
 
 class RegistryAccess {
-public:
+  public:
     RegistryAccess(platform::RegistryApi& api, const platform::AnsiCodec& codec)
         : api_(api), codec_(codec) {}
 
@@ -49,9 +49,9 @@ public:
     std::string GetValueText(Hive hive, std::string_view path, std::string_view name);
     std::string GetValueTextOrZero(Hive hive, std::string_view path, std::string_view name);
 
-private:
-    RegistryStatus SetValueOnKey(platform::KeyHandle key, const std::string& name,
-                                 ValueType type, std::string_view value);
+  private:
+    RegistryStatus SetValueOnKey(platform::KeyHandle key, const std::string& name, ValueType type,
+                                 std::string_view value);
     std::optional<std::string> ReadFixed(Hive hive, std::string_view path, std::string_view name);
     std::string Ansi(std::string_view text) const { return codec_.ToAnsi(text); }
 

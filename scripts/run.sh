@@ -8,7 +8,7 @@ build_all
 trap stop_all EXIT
 if [ -z "${DISPLAY:-}" ]; then
     start_xvfb
-    start_wine
+    start_wine unmanaged
     wine "$BUILD/win64/Quarvel.exe" &
     sleep 4
     shot="$BUILD/quarvel-screenshot.png"

@@ -7,7 +7,7 @@ install_packages
 build_all
 trap stop_all EXIT
 start_xvfb
-start_wine
+start_wine unmanaged
 
 # One CTest run over both builds, so that one summary line covers them all.
 cat > "$BUILD/CTestTestfile.cmake" <<CTEST

@@ -54,7 +54,9 @@ void frmpwd::OK_Click() {
     EndProgram();
 }
 
-void frmpwd::Cancelar_Click() { EndProgram(); }
+void frmpwd::Cancelar_Click() {
+    EndProgram();
+}
 
 void frmpwd::EnterMainMenu() {
     screens().Open<frnINI>(context_);

@@ -6,7 +6,7 @@
 namespace shell {
 
 class frmpwd : public forms::Form {
-public:
+  public:
     frmpwd(forms::Screens& screens, Context& context);
 
     void Load() override;
@@ -21,7 +21,7 @@ public:
     forms::Label Label1;  // "OK"
     forms::Label Label2;  // "Cancelar"
 
-private:
+  private:
     std::string LockCode();
     void EnterMainMenu();
     void EndProgram();

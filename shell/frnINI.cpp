@@ -1,6 +1,9 @@
 #include "shell/frnINI.h"
 
 #include "forms/Screens.h"
+#include "optimization/OptimizationScreens.h"
+#include "personalization/PersonalizationScreens.h"
+#include "restrictions/RestrictionsScreens.h"
 #include "shell/Settings.h"
 
 namespace shell {
@@ -24,7 +27,9 @@ int ColumnOf(MenuGroup group) {
     }
 }
 
-std::string WindowCaption() { return "Quarvel " + std::string(kVersion) + " - " + std::string(kWebAddress); }
+std::string WindowCaption() {
+    return "Quarvel " + std::string(kVersion) + " - " + std::string(kWebAddress);
+}
 
 }  // namespace
 
@@ -58,8 +63,8 @@ frnINI::frnINI(forms::Screens& screens, Context& context)
         }
         int height = 22 + count * kEntryPitch + 6;
         groups.push_back(std::make_unique<forms::Frame>(
-            *this, "fra" + std::to_string(groups.size() + 1), forms::Rect{x, y, kColumnWidth, height},
-            std::string(group.caption)));
+            *this, "fra" + std::to_string(groups.size() + 1),
+            forms::Rect{x, y, kColumnWidth, height}, std::string(group.caption)));
         columnTop[column] = y + height + 8;
     }
 }
@@ -67,7 +72,8 @@ frnINI::frnINI(forms::Screens& screens, Context& context)
 void frnINI::Load() {
     ProgramValues& values = context_.values;
     values.wizardApplied = false;
-    values.baseFolder = context_.registry.GetValue(Hive::LocalMachine, kCurrentVersion, kSystemRoot);
+    values.baseFolder =
+        context_.registry.GetValue(Hive::LocalMachine, kCurrentVersion, kSystemRoot);
     if (values.baseFolder.empty()) values.baseFolder = context_.files.ProgramFolder();
     // Anything but "0" (a missing value included) is wizard mode.
     if (context_.registry.GetValue(Hive::CurrentUser, kCurrentVersion, kStartUpMode) != "0")
@@ -75,8 +81,11 @@ void frnINI::Load() {
 }
 
 void frnINI::Entry_Click(MenuCommand command) {
-    // Each entry opens its screen once that screen is part of the program.
-    (void)command;
+    forms::Screens& open = screens();
+    if (restrictions::OpenScreen(command, open, context_)) return;
+    if (personalization::OpenScreen(command, open, context_)) return;
+    if (optimization::OpenScreen(command, open, context_)) return;
+    // Import, export and the program options arrive with their own screens.
 }
 
 void frnINI::Label1_Click() {}

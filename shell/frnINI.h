@@ -11,7 +11,7 @@
 namespace shell {
 
 class frnINI : public forms::Form {
-public:
+  public:
     frnINI(forms::Screens& screens, Context& context);
 
     void Load() override;
@@ -25,7 +25,7 @@ public:
     std::vector<std::unique_ptr<forms::Frame>> groups;
     std::vector<std::unique_ptr<forms::Label>> entries;
 
-private:
+  private:
     void OpenWizardMenu();
 
     Context& context_;

@@ -34,7 +34,8 @@ ControlClass ClassOf(const Control& control) {
         case ControlKind::Label: {
             const auto& label = static_cast<const Label&>(control);
             if (label.look() == Label::Look::Button)
-                return {L"STATIC", SS_NOTIFY | SS_CENTER | SS_CENTERIMAGE | WS_BORDER | WS_TABSTOP, 0};
+                return {L"STATIC", SS_NOTIFY | SS_CENTER | SS_CENTERIMAGE | WS_BORDER | WS_TABSTOP,
+                        0};
             return {L"STATIC", SS_NOTIFY | SS_LEFT, 0};
         }
         case ControlKind::CheckBox:
@@ -138,7 +139,8 @@ struct ControlWindow : ControlPeer {
 
     void ShowAll() {
         Changed(*control, Aspect::Text);
-        if (control->kind() == ControlKind::CheckBox || control->kind() == ControlKind::OptionButton)
+        if (control->kind() == ControlKind::CheckBox ||
+            control->kind() == ControlKind::OptionButton)
             Changed(*control, Aspect::Checked);
         if (control->kind() == ControlKind::ListBox) Changed(*control, Aspect::Items);
         if (control->kind() == ControlKind::PictureBox) Changed(*control, Aspect::Picture);
@@ -158,8 +160,8 @@ struct Win32Renderer::FormWindow : FormPeer {
         syncing = true;
         if (aspect == FormAspect::Caption) SetWindowTextW(window, Widen(changed.caption()).c_str());
         if (aspect == FormAspect::WindowState)
-            ShowWindow(window, changed.windowState() == WindowState::Minimized ? SW_MINIMIZE
-                                                                               : SW_RESTORE);
+            ShowWindow(window,
+                       changed.windowState() == WindowState::Minimized ? SW_MINIMIZE : SW_RESTORE);
         syncing = false;
     }
 
@@ -195,8 +197,8 @@ struct Win32Renderer::FormWindow : FormPeer {
                 break;
             case ControlKind::ListBox:
                 if (code == LBN_SELCHANGE)
-                    static_cast<ListBox&>(control).UserSelect(static_cast<int>(
-                        SendMessageW(target->window, LB_GETCURSEL, 0, 0)));
+                    static_cast<ListBox&>(control).UserSelect(
+                        static_cast<int>(SendMessageW(target->window, LB_GETCURSEL, 0, 0)));
                 break;
             default:
                 break;
@@ -209,7 +211,8 @@ struct Win32Renderer::FormWindow : FormPeer {
             return reinterpret_cast<LRESULT>(GetSysColorBrush(COLOR_BTNFACE));
         int colour = static_cast<int>(target->control->backColor());
         SetBkColor(dc, GetSysColor(colour));
-        SetTextColor(dc, GetSysColor(colour == COLOR_HIGHLIGHT ? COLOR_HIGHLIGHTTEXT : COLOR_BTNTEXT));
+        SetTextColor(dc,
+                     GetSysColor(colour == COLOR_HIGHLIGHT ? COLOR_HIGHLIGHTTEXT : COLOR_BTNTEXT));
         return reinterpret_cast<LRESULT>(GetSysColorBrush(colour));
     }
 };
@@ -251,8 +254,8 @@ LRESULT CALLBACK FormProc(HWND window, UINT message, WPARAM wParam, LPARAM lPara
 
 // Labels used as buttons take the focus like buttons: Space or Enter runs
 // them, and a focus rectangle shows where the keyboard is.
-LRESULT CALLBACK LabelButtonProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam,
-                                 UINT_PTR, DWORD_PTR) {
+LRESULT CALLBACK LabelButtonProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR,
+                                 DWORD_PTR) {
     switch (message) {
         case WM_GETDLGCODE:
             if (lParam && reinterpret_cast<MSG*>(lParam)->message == WM_KEYDOWN &&
@@ -291,8 +294,8 @@ LRESULT CALLBACK LabelButtonProc(HWND window, UINT message, WPARAM wParam, LPARA
 }
 
 // A one-line text box whose Enter is a command of the screen.
-LRESULT CALLBACK EnterEditProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam,
-                               UINT_PTR, DWORD_PTR data) {
+LRESULT CALLBACK EnterEditProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR,
+                               DWORD_PTR data) {
     auto* box = reinterpret_cast<TextBox*>(data);
     switch (message) {
         case WM_GETDLGCODE:
@@ -375,14 +378,14 @@ void Win32Renderer::Show(Form& form) {
     int height = frame.bottom - frame.top;
     int x = (GetSystemMetrics(SM_CXSCREEN) - width) / 2 + 24 * static_cast<int>(windows_.size());
     int y = (GetSystemMetrics(SM_CYSCREEN) - height) / 2 + 24 * static_cast<int>(windows_.size());
-    HWND window = CreateWindowExW(exStyle, kFormClass, Widen(form.caption()).c_str(), style, x,
-                                  y < 0 ? 0 : y, width, height, nullptr, nullptr, instance_,
-                                  shown.get());
+    HWND window =
+        CreateWindowExW(exStyle, kFormClass, Widen(form.caption()).c_str(), style, x, y < 0 ? 0 : y,
+                        width, height, nullptr, nullptr, instance_, shown.get());
     shown->window = window;
-    shown->toolTips = CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr,
-                                      WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX, CW_USEDEFAULT,
-                                      CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, window, nullptr,
-                                      instance_, nullptr);
+    shown->toolTips =
+        CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr,
+                        WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX, CW_USEDEFAULT, CW_USEDEFAULT,
+                        CW_USEDEFAULT, CW_USEDEFAULT, window, nullptr, instance_, nullptr);
     SendMessageW(shown->toolTips, TTM_SETMAXTIPWIDTH, 0, 320);
 
     const auto& controls = form.controls();
@@ -399,7 +402,8 @@ void Win32Renderer::Show(Form& form) {
                 kind.exStyle, kind.windowClass, Widen(control.caption()).c_str(),
                 kind.style | WS_CHILD | (control.visible() ? WS_VISIBLE : 0), r.x, r.y, r.width,
                 r.height, window, reinterpret_cast<HMENU>(kFirstControlId + i), instance_, nullptr);
-            SendMessageW(child, WM_SETFONT, reinterpret_cast<WPARAM>(FontFor(control.font())), FALSE);
+            SendMessageW(child, WM_SETFONT, reinterpret_cast<WPARAM>(FontFor(control.font())),
+                         FALSE);
             auto peer = std::make_unique<ControlWindow>();
             peer->control = &control;
             peer->window = child;
@@ -432,7 +436,8 @@ void Win32Renderer::Show(Form& form) {
     }
     form.Attach(shown.get());
     windows_[&form] = std::move(shown);
-    ShowWindow(window, form.windowState() == WindowState::Minimized ? SW_SHOWMINIMIZED : SW_SHOWNORMAL);
+    ShowWindow(window,
+               form.windowState() == WindowState::Minimized ? SW_SHOWMINIMIZED : SW_SHOWNORMAL);
     UpdateWindow(window);
     if (HWND first = GetNextDlgTabItem(window, nullptr, FALSE)) SetFocus(first);
 }
@@ -458,7 +463,9 @@ void Win32Renderer::Destroy(Form& form) {
     windows_.erase(found);
 }
 
-void Win32Renderer::Quit() { PostQuitMessage(0); }
+void Win32Renderer::Quit() {
+    PostQuitMessage(0);
+}
 
 bool Win32Renderer::Dispatch(MSG& message) {
     HWND root = message.hwnd ? GetAncestor(message.hwnd, GA_ROOT) : nullptr;

@@ -15,7 +15,7 @@
 namespace forms::win32 {
 
 class Win32Renderer : public Renderer {
-public:
+  public:
     explicit Win32Renderer(HINSTANCE instance);
     ~Win32Renderer() override;
 
@@ -34,7 +34,7 @@ public:
 
     struct FormWindow;
 
-private:
+  private:
     bool Dispatch(MSG& message);
     HFONT FontFor(const Font& font);
 

@@ -9,8 +9,8 @@ namespace platform::win32 {
 std::string SystemAnsiCodec::ToAnsi(std::string_view utf8) const {
     std::wstring wide = Widen(utf8);
     if (wide.empty()) return {};
-    int length = WideCharToMultiByte(CP_ACP, 0, wide.data(), static_cast<int>(wide.size()),
-                                     nullptr, 0, nullptr, nullptr);
+    int length = WideCharToMultiByte(CP_ACP, 0, wide.data(), static_cast<int>(wide.size()), nullptr,
+                                     0, nullptr, nullptr);
     std::string ansi(static_cast<std::size_t>(length), '\0');
     WideCharToMultiByte(CP_ACP, 0, wide.data(), static_cast<int>(wide.size()), ansi.data(), length,
                         nullptr, nullptr);
@@ -22,8 +22,7 @@ std::string SystemAnsiCodec::FromAnsi(std::string_view ansi) const {
     int length =
         MultiByteToWideChar(CP_ACP, 0, ansi.data(), static_cast<int>(ansi.size()), nullptr, 0);
     std::wstring wide(static_cast<std::size_t>(length), L'\0');
-    MultiByteToWideChar(CP_ACP, 0, ansi.data(), static_cast<int>(ansi.size()), wide.data(),
-                        length);
+    MultiByteToWideChar(CP_ACP, 0, ansi.data(), static_cast<int>(ansi.size()), wide.data(), length);
     return Narrow(wide);
 }
 

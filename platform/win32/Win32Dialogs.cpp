@@ -15,7 +15,7 @@ constexpr WORD kPromptEdit = 101;
 
 // An in-memory dialog template, item by item, as DialogBoxIndirect reads it.
 class DialogTemplate {
-public:
+  public:
     DialogTemplate(DWORD style, short width, short height, const wchar_t* title) {
         Add<DWORD>(style | DS_SETFONT);
         Add<DWORD>(0);
@@ -51,7 +51,7 @@ public:
 
     const DLGTEMPLATE* get() const { return reinterpret_cast<const DLGTEMPLATE*>(words_.data()); }
 
-private:
+  private:
     template <class T>
     void Add(T value) {
         static_assert(sizeof(T) % 2 == 0);
@@ -151,9 +151,9 @@ std::optional<std::string> Win32Dialogs::Prompt(const std::string& text, const s
     layout.AddItem(0x0080, IDOK, BS_DEFPUSHBUTTON | WS_TABSTOP, 203, 7, 50, 14, L"OK");
     layout.AddItem(0x0080, IDCANCEL, BS_PUSHBUTTON | WS_TABSTOP, 203, 24, 50, 14, L"Cancelar");
     PromptState state{Widen(text), Widen(initial)};
-    INT_PTR result = DialogBoxIndirectParamW(GetModuleHandleW(nullptr), layout.get(),
-                                             GetActiveWindow(), PromptProc,
-                                             reinterpret_cast<LPARAM>(&state));
+    INT_PTR result =
+        DialogBoxIndirectParamW(GetModuleHandleW(nullptr), layout.get(), GetActiveWindow(),
+                                PromptProc, reinterpret_cast<LPARAM>(&state));
     if (result != IDOK) return std::nullopt;
     return Narrow(state.value);
 }

@@ -6,7 +6,7 @@ namespace platform::win32 {
 // Message boxes, the prompt and the common file dialogs of Windows, owned
 // by the screen the user is working in.
 class Win32Dialogs : public Dialogs {
-public:
+  public:
     void ShowMessage(const std::string& text, const std::string& title, int style) override;
     std::optional<std::string> Prompt(const std::string& text, const std::string& title,
                                       const std::string& initial) override;

@@ -32,11 +32,13 @@ bool Win32Files::SetAttributes(const std::string& path, std::uint32_t attributes
     return SetFileAttributesW(Widen(path).c_str(), attributes) != 0;
 }
 
-bool Win32Files::Delete(const std::string& path) { return DeleteFileW(Widen(path).c_str()) != 0; }
+bool Win32Files::Delete(const std::string& path) {
+    return DeleteFileW(Widen(path).c_str()) != 0;
+}
 
 bool Win32Files::Replace(const std::filesystem::path& from, const std::filesystem::path& to) {
-    return MoveFileExW(from.c_str(), to.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) !=
-           0;
+    return MoveFileExW(from.c_str(), to.c_str(),
+                       MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) != 0;
 }
 
 }  // namespace platform::win32

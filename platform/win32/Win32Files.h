@@ -6,13 +6,13 @@ namespace platform::win32 {
 // Files on Windows: the standard-library reads and writes, with the atomic
 // replace, the attributes and the program's folder that only Windows knows.
 class Win32Files : public StdFiles {
-public:
+  public:
     explicit Win32Files(const AnsiCodec& codec);
     std::optional<std::uint32_t> GetAttributes(const std::string& path) override;
     bool SetAttributes(const std::string& path, std::uint32_t attributes) override;
     bool Delete(const std::string& path) override;
 
-protected:
+  protected:
     bool Replace(const std::filesystem::path& from, const std::filesystem::path& to) override;
 };
 

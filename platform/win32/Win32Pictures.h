@@ -7,7 +7,7 @@ namespace platform::win32 {
 
 // Pictures through OLE: icons, cursors, bitmaps, GIF and JPEG.
 class Win32Pictures : public PictureLoader {
-public:
+  public:
     bool CanShow(const std::string& path) override;
 };
 

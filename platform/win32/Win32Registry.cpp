@@ -12,7 +12,9 @@ HKEY ToHkey(KeyHandle key) {
     return reinterpret_cast<HKEY>(key);
 }
 
-KeyHandle FromHkey(HKEY key) { return reinterpret_cast<KeyHandle>(key); }
+KeyHandle FromHkey(HKEY key) {
+    return reinterpret_cast<KeyHandle>(key);
+}
 
 }  // namespace
 
@@ -58,6 +60,8 @@ long Win32Registry::DeleteValue(KeyHandle key, const std::string& name) {
     return RegDeleteValueA(ToHkey(key), name.c_str());
 }
 
-long Win32Registry::CloseKey(KeyHandle key) { return RegCloseKey(ToHkey(key)); }
+long Win32Registry::CloseKey(KeyHandle key) {
+    return RegCloseKey(ToHkey(key));
+}
 
 }  // namespace platform::win32

@@ -93,9 +93,13 @@ TEST_P(RegistryContract, DwordsAreWrittenOnlyFromSigned32BitTexts) {
         EXPECT_NE(registry->SetValue(kHive, kKey, "d", bad, ValueType::Dword), 0) << bad;
         EXPECT_EQ(registry->GetValue(kHive, kKey, "d"), "77") << bad;
     }
-    for (auto [text, read] : std::vector<std::pair<std::string, std::string>>{
-             {"-1", "-1"}, {"2147483647", "2147483647"}, {"-2147483648", "-2147483648"},
-             {" 12 ", "12"}, {"+5", "5"}, {"007", "7"}}) {
+    for (auto [text, read] :
+         std::vector<std::pair<std::string, std::string>>{{"-1", "-1"},
+                                                          {"2147483647", "2147483647"},
+                                                          {"-2147483648", "-2147483648"},
+                                                          {" 12 ", "12"},
+                                                          {"+5", "5"},
+                                                          {"007", "7"}}) {
         EXPECT_EQ(registry->SetValue(kHive, kKey, "d", text, ValueType::Dword), 0) << text;
         EXPECT_EQ(registry->GetValue(kHive, kKey, "d"), read) << text;
     }

@@ -20,8 +20,8 @@ struct Readings {
 };
 
 inline void PrintTo(const Readings& r, std::ostream* out) {
-    *out << "{" << r.value.size() << ":'" << r.value.substr(0, 40) << "', " << r.text.size()
-         << ":'" << r.text.substr(0, 40) << "', '" << r.textOrZero.substr(0, 40) << "'}";
+    *out << "{" << r.value.size() << ":'" << r.value.substr(0, 40) << "', " << r.text.size() << ":'"
+         << r.text.substr(0, 40) << "', '" << r.textOrZero.substr(0, 40) << "'}";
 }
 
 struct RegistryUnderTest {
@@ -38,7 +38,7 @@ inline constexpr char kMissing[] = "Software\\QuarvelContractTest\\Missing";
 inline constexpr Hive kHive = Hive::CurrentUser;
 
 class RegistryContract : public ::testing::TestWithParam<RegistryUnderTest> {
-protected:
+  protected:
     void SetUp() override {
         api = GetParam().make();
         codec = GetParam().codec();
@@ -74,6 +74,5 @@ protected:
     std::unique_ptr<platform::AnsiCodec> codec;
     std::unique_ptr<RegistryAccess> registry;
 };
-
 
 }  // namespace contract

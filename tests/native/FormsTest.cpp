@@ -8,7 +8,7 @@ namespace {
 using namespace forms;
 
 class Sample : public Form {
-public:
+  public:
     explicit Sample(Screens& screens, int* loads = nullptr)
         : Form(screens, "Sample", "Sample", 200, 100), loads_(loads) {}
     void Load() override {
@@ -20,12 +20,12 @@ public:
     OptionButton other{*this, "Other", {}, "Other", 2};
     ListBox list{*this, "List1", {}};
 
-private:
+  private:
     int* loads_;
 };
 
 class ClosesWhileLoading : public Form {
-public:
+  public:
     explicit ClosesWhileLoading(Screens& screens) : Form(screens, "Gate", "Gate", 10, 10) {}
     void Load() override {
         screens().Open<Sample>();

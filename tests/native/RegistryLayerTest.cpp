@@ -8,7 +8,7 @@
 namespace {
 
 class RecordingRegistry : public platform::MemoryRegistry {
-public:
+  public:
     long OpenKey(platform::KeyHandle parent, const std::string& subKey, std::uint32_t rights,
                  platform::KeyHandle& result) override {
         rightsAsked.push_back(rights);

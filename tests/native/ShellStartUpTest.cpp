@@ -14,7 +14,7 @@ using shell::frnINI;
 using testing_support::ShownMessage;
 
 class StartUp : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override {
         program.registry.CreateKey(Hive::LocalMachine, shell::kCurrentVersion);
         program.registry.CreateKey(Hive::CurrentUser, shell::kCurrentVersion);

@@ -18,7 +18,7 @@ struct ShownMessage {
 };
 
 class ScriptedDialogs : public platform::Dialogs {
-public:
+  public:
     void ShowMessage(const std::string& text, const std::string& title, int style) override;
     std::optional<std::string> Prompt(const std::string& text, const std::string& title,
                                       const std::string& initial) override;

@@ -15,7 +15,7 @@
 namespace testing_support {
 
 class KnownPictures : public platform::PictureLoader {
-public:
+  public:
     bool CanShow(const std::string& path) override {
         auto dot = path.rfind('.');
         std::string extension = dot == std::string::npos ? "" : path.substr(dot);

@@ -5,11 +5,11 @@
 
 namespace contract {
 
-INSTANTIATE_TEST_SUITE_P(
-    Win32, RegistryContract,
-    ::testing::Values(RegistryUnderTest{
-        "win32", [] { return std::make_unique<platform::win32::Win32Registry>(); },
-        [] { return std::make_unique<platform::win32::SystemAnsiCodec>(); }}),
-    [](const auto&) { return std::string("win32"); });
+INSTANTIATE_TEST_SUITE_P(Win32, RegistryContract,
+                         ::testing::Values(RegistryUnderTest{
+                             "win32",
+                             [] { return std::make_unique<platform::win32::Win32Registry>(); },
+                             [] { return std::make_unique<platform::win32::SystemAnsiCodec>(); }}),
+                         [](const auto&) { return std::string("win32"); });
 
 }  // namespace contract

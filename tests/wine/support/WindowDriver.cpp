@@ -1,0 +1,138 @@
+#include "tests/wine/support/WindowDriver.h"
+
+#include <chrono>
+
+#include "platform/win32/Wide.h"
+
+namespace wine_tests {
+
+using platform::win32::Narrow;
+using platform::win32::Widen;
+
+std::wstring WindowText(HWND window) {
+    std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(window)) + 1, L'\0');
+    text.resize(static_cast<std::size_t>(
+        GetWindowTextW(window, text.data(), static_cast<int>(text.size()))));
+    return text;
+}
+
+std::string WindowTextUtf8(HWND window) {
+    return Narrow(WindowText(window));
+}
+
+void Click(HWND control) {
+    PostMessageW(control, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(3, 3));
+    PostMessageW(control, WM_LBUTTONUP, 0, MAKELPARAM(3, 3));
+}
+
+void Type(HWND edit, const std::string& utf8) {
+    SendMessageW(edit, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(Widen(utf8).c_str()));
+}
+
+void PressKey(HWND window, WORD key) {
+    PostMessageW(window, WM_KEYDOWN, key, 1);
+    PostMessageW(window, WM_KEYUP, key, 0xC0000001);
+}
+
+namespace {
+struct Search {
+    std::wstring caption;
+    DWORD processId;
+    HWND found;
+};
+
+BOOL CALLBACK Match(HWND window, LPARAM data) {
+    auto* search = reinterpret_cast<Search*>(data);
+    DWORD owner = 0;
+    GetWindowThreadProcessId(window, &owner);
+    if (owner == search->processId && IsWindowVisible(window) &&
+        WindowText(window) == search->caption) {
+        search->found = window;
+        return FALSE;
+    }
+    return TRUE;
+}
+}  // namespace
+
+HWND FindTopLevel(const std::string& caption, DWORD processId, int waitMs) {
+    Search search{Widen(caption), processId ? processId : GetCurrentProcessId(), nullptr};
+    auto deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(waitMs);
+    do {
+        EnumWindows(Match, reinterpret_cast<LPARAM>(&search));
+        if (search.found) return search.found;
+        Sleep(20);
+    } while (std::chrono::steady_clock::now() < deadline);
+    return nullptr;
+}
+
+std::string MessageText(HWND box) {
+    // The message is the static text with the most characters (the icon is
+    // a static without text).
+    std::wstring longest;
+    for (HWND child = GetWindow(box, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
+        wchar_t kind[32] = {};
+        GetClassNameW(child, kind, 32);
+        std::wstring text = WindowText(child);
+        if (lstrcmpiW(kind, L"Static") == 0 && text.size() > longest.size()) longest = text;
+    }
+    return Narrow(longest);
+}
+
+namespace {
+struct BoxSearch {
+    DWORD processId;
+    HWND found;
+};
+BOOL CALLBACK FindBox(HWND window, LPARAM data) {
+    auto* search = reinterpret_cast<BoxSearch*>(data);
+    wchar_t kind[32] = {};
+    GetClassNameW(window, kind, 32);
+    DWORD owner = 0;
+    GetWindowThreadProcessId(window, &owner);
+    if (owner == search->processId && lstrcmpW(kind, L"#32770") == 0 && IsWindowVisible(window)) {
+        search->found = window;
+        return FALSE;
+    }
+    return TRUE;
+}
+}  // namespace
+
+MessageBoxAnswerer::MessageBoxAnswerer()
+    : thread_([this] {
+          while (!stop_) {
+              BoxSearch search{GetCurrentProcessId(), nullptr};
+              EnumWindows(FindBox, reinterpret_cast<LPARAM>(&search));
+              if (search.found) {
+                  {
+                      std::lock_guard<std::mutex> lock(mutex_);
+                      seen_.push_back({MessageText(search.found), WindowTextUtf8(search.found)});
+                  }
+                  SendMessageW(search.found, WM_COMMAND, IDOK, 0);
+                  // Wait for the box to go before looking for the next one.
+                  for (int i = 0;
+                       i < 100 && IsWindow(search.found) && IsWindowVisible(search.found); ++i)
+                      Sleep(10);
+              }
+              Sleep(10);
+          }
+      }) {}
+
+MessageBoxAnswerer::~MessageBoxAnswerer() {
+    stop_ = true;
+    thread_.join();
+}
+
+std::vector<SeenMessage> MessageBoxAnswerer::Seen() {
+    std::lock_guard<std::mutex> lock(mutex_);
+    return seen_;
+}
+
+std::wstring QuarvelExe() {
+    std::wstring path(MAX_PATH, L'\0');
+    path.resize(GetModuleFileNameW(nullptr, path.data(), MAX_PATH));
+    path = path.substr(0, path.find_last_of(L'\\'));  // tests folder
+    path = path.substr(0, path.find_last_of(L'\\'));  // build folder
+    return path + L"\\Quarvel.exe";
+}
+
+}  // namespace wine_tests

@@ -1,0 +1,68 @@
+#pragma once
+// Drives real windows under Wine the way a user would: clicks, typing,
+// reading window texts, and answering message boxes.
+#include <windows.h>
+
+#include <atomic>
+#include <mutex>
+#include <string>
+#include <thread>
+#include <vector>
+
+#include "app/Program.h"
+
+namespace wine_tests {
+
+std::wstring WindowText(HWND window);
+std::string WindowTextUtf8(HWND window);
+
+// A click with the mouse on a child window (label, box, button).
+void Click(HWND control);
+// Replaces the text of an edit box as typing would (the box reports the change).
+void Type(HWND edit, const std::string& utf8);
+// Enter or Esc pressed in a window, through the dialog keyboard handling.
+void PressKey(HWND window, WORD key);
+
+// The top-level window of a process (0: this one) with the given caption.
+HWND FindTopLevel(const std::string& caption, DWORD processId = 0, int waitMs = 5000);
+// The text of the first static child of a message box: its message.
+std::string MessageText(HWND box);
+
+struct SeenMessage {
+    std::string text;
+    std::string title;
+    bool operator==(const SeenMessage&) const = default;
+};
+
+// Answers every message box this process shows with OK, and remembers it.
+class MessageBoxAnswerer {
+  public:
+    MessageBoxAnswerer();
+    ~MessageBoxAnswerer();
+    std::vector<SeenMessage> Seen();
+
+  private:
+    std::atomic<bool> stop_{false};
+    std::mutex mutex_;
+    std::vector<SeenMessage> seen_;
+    std::thread thread_;
+};
+
+// The whole program on the real seams, for tests through real windows.
+struct RealProgram {
+    RealProgram() : program(GetModuleHandleW(nullptr)) {}
+    void Pump() { program.renderer.Pump(program.screens); }
+    HWND Window(const forms::Form& form) { return program.renderer.WindowOf(form); }
+    HWND Window(const forms::Control& control) { return program.renderer.WindowOf(control); }
+    void ClickAndPump(const forms::Control& control) {
+        Click(Window(control));
+        Pump();
+    }
+
+    app::Program program;
+};
+
+// Path of Quarvel.exe beside the test executables' folder.
+std::wstring QuarvelExe();
+
+}  // namespace wine_tests
