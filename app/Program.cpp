@@ -1,7 +1,5 @@
 #include "app/Program.h"
 
-#include <ole2.h>
-
 namespace app {
 
 Program::Program(HINSTANCE instance)
@@ -9,13 +7,6 @@ Program::Program(HINSTANCE instance)
       registry(registryApi, codec),
       context{registry, dialogs, files, pictures, values},
       renderer(instance),
-      screens(renderer) {
-    // The picture loader and the common dialogs want COM on this thread.
-    OleInitialize(nullptr);
-}
-
-Program::~Program() {
-    OleUninitialize();
-}
+      screens(renderer) {}
 
 }  // namespace app

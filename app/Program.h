@@ -17,7 +17,6 @@ namespace app {
 class Program {
   public:
     explicit Program(HINSTANCE instance);
-    ~Program();
 
     platform::win32::SystemAnsiCodec codec;
     platform::win32::Win32Registry registryApi;

@@ -370,7 +370,7 @@ HFONT Win32Renderer::FontFor(const Font& font) {
 void Win32Renderer::Show(Form& form) {
     auto shown = std::make_unique<FormWindow>();
     shown->form = &form;
-    const DWORD style = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_CLIPCHILDREN;
+    const DWORD style = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX;
     const DWORD exStyle = WS_EX_CONTROLPARENT;
     RECT frame = {0, 0, form.width(), form.height()};
     AdjustWindowRectEx(&frame, style, FALSE, exStyle);

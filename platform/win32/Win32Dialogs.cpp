@@ -5,6 +5,7 @@
 
 #include <vector>
 
+#include "platform/win32/Ole.h"
 #include "platform/win32/Wide.h"
 
 namespace platform::win32 {
@@ -111,6 +112,7 @@ std::wstring FilterText(const std::string& filter) {
 }
 
 std::optional<std::string> RunFileDialog(const FileDialogRequest& request, bool save) {
+    EnsureOle();
     std::wstring title = Widen(request.title);
     std::wstring filter = FilterText(request.filter);
     std::wstring extension = Widen(request.defaultExtension);

@@ -3,6 +3,7 @@
 #include <ocidl.h>
 #include <olectl.h>
 
+#include "platform/win32/Ole.h"
 #include "platform/win32/Wide.h"
 
 namespace platform::win32 {
@@ -11,6 +12,7 @@ namespace {
 IPicture* LoadPicture(const std::string& path) {
     std::wstring wide = Widen(path);
     if (wide.empty() || GetFileAttributesW(wide.c_str()) == INVALID_FILE_ATTRIBUTES) return nullptr;
+    EnsureOle();
     IPicture* picture = nullptr;
     HRESULT result = OleLoadPicturePath(const_cast<LPOLESTR>(wide.c_str()), nullptr, 0, 0,
                                         IID_IPicture, reinterpret_cast<void**>(&picture));

@@ -31,13 +31,7 @@ class GateProcess : public ::testing::Test {
         registry.SetValue(Hive::LocalMachine, shell::kCurrentVersion, "SYSNOT", code,
                           ValueType::String);
     }
-    void Launch() {
-        STARTUPINFOW startup = {};
-        startup.cb = sizeof startup;
-        std::wstring command = L"\"" + wine_tests::QuarvelExe() + L"\"";
-        ASSERT_TRUE(CreateProcessW(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr,
-                                   nullptr, &startup, &process));
-    }
+    void Launch() { ASSERT_TRUE(wine_tests::LaunchQuarvel(process)); }
     HWND Child(HWND parent, const wchar_t* kind, const wchar_t* text) {
         return FindWindowExW(parent, nullptr, kind, text);
     }

@@ -135,4 +135,12 @@ std::wstring QuarvelExe() {
     return path + L"\\Quarvel.exe";
 }
 
+bool LaunchQuarvel(PROCESS_INFORMATION& process) {
+    STARTUPINFOW startup = {};
+    startup.cb = sizeof startup;
+    std::wstring command = L"\"" + QuarvelExe() + L"\"";
+    return CreateProcessW(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
+                          &startup, &process) != 0;
+}
+
 }  // namespace wine_tests

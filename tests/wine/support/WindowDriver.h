@@ -64,5 +64,7 @@ struct RealProgram {
 
 // Path of Quarvel.exe beside the test executables' folder.
 std::wstring QuarvelExe();
+// Starts Quarvel.exe; false when it could not be started.
+bool LaunchQuarvel(PROCESS_INFORMATION& process);
 
 }  // namespace wine_tests
