@@ -23,6 +23,7 @@ struct Font {
     std::string face;  // empty: the screen's ordinary font
     int points = 0;    // 0: the ordinary size
     bool bold = false;
+    bool serif = false;  // the family to fall back on when the face is missing
 };
 
 enum class ControlKind {

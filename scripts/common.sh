@@ -5,7 +5,7 @@ set -euo pipefail
 ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 BUILD="$ROOT/build"
 PACKAGES=(wine wine64 g++-mingw-w64-x86-64 mingw-w64-tools cmake ninja-build g++ xvfb
-          x11-utils imagemagick libgtest-dev googletest clang)
+          x11-utils imagemagick fonts-liberation libgtest-dev googletest clang)
 
 as_root() {
     if [ "$(id -u)" -eq 0 ]; then "$@"; else sudo "$@"; fi

@@ -17,8 +17,8 @@ frmpwd::frmpwd(forms::Screens& screens, Context& context)
       Label1(*this, "Label1", {56, 122, 88, 28}, "OK", Label::Look::Button),
       Label2(*this, "Label2", {156, 122, 88, 28}, "Cancelar", Label::Look::Button),
       context_(context) {
-    lblProduct.SetFont({"Times New Roman", 26, true});
-    lblVersion.SetFont({"Times New Roman", 12, false});
+    lblProduct.SetFont({"Times New Roman", 26, true, true});
+    lblVersion.SetFont({"Times New Roman", 12, false, true});
     Text1.onChange = [this] { Text1_Change(); };
     Label1.onClick = [this] { OK_Click(); };
     Label2.onClick = [this] { Cancelar_Click(); };

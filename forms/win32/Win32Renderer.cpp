@@ -207,9 +207,9 @@ struct Win32Renderer::FormWindow : FormPeer {
 
     LRESULT Colour(HDC dc, HWND child) {
         ControlWindow* target = ByWindow(child);
-        if (!target || target->control->backColor() == SysColor::None)
-            return reinterpret_cast<LRESULT>(GetSysColorBrush(COLOR_BTNFACE));
-        int colour = static_cast<int>(target->control->backColor());
+        int colour = COLOR_BTNFACE;
+        if (target && target->control->backColor() != SysColor::None)
+            colour = static_cast<int>(target->control->backColor());
         SetBkColor(dc, GetSysColor(colour));
         SetTextColor(dc,
                      GetSysColor(colour == COLOR_HIGHLIGHT ? COLOR_HIGHLIGHTTEXT : COLOR_BTNTEXT));
@@ -345,7 +345,7 @@ Win32Renderer::~Win32Renderer() {
 }
 
 HFONT Win32Renderer::FontFor(const Font& font) {
-    auto key = std::make_tuple(font.face, font.points, font.bold);
+    auto key = std::make_tuple(font.face, font.points, font.bold, font.serif);
     auto found = fonts_.find(key);
     if (found != fonts_.end()) return found->second;
     NONCLIENTMETRICSW metrics = {};
@@ -362,6 +362,8 @@ HFONT Win32Renderer::FontFor(const Font& font) {
         ReleaseDC(nullptr, screen);
     }
     if (font.bold) logFont.lfWeight = FW_BOLD;
+    // Where the face is missing, the system picks another of the same family.
+    if (font.serif) logFont.lfPitchAndFamily = VARIABLE_PITCH | FF_ROMAN;
     HFONT created = CreateFontIndirectW(&logFont);
     fonts_[key] = created;
     return created;

@@ -41,7 +41,7 @@ class Win32Renderer : public Renderer {
     HINSTANCE instance_;
     std::map<const Form*, std::unique_ptr<FormWindow>> windows_;
     std::vector<std::unique_ptr<FormWindow>> closed_;
-    std::map<std::tuple<std::string, int, bool>, HFONT> fonts_;
+    std::map<std::tuple<std::string, int, bool, bool>, HFONT> fonts_;
 };
 
 }  // namespace forms::win32
