@@ -1,0 +1,42 @@
+#pragma once
+// The block list of folders and windows: the file restt.qvn in the base
+// folder, which the companion DErodu.exe reads, and the logon entry that
+// starts the companion. The configuration export and import use the same
+// file by the same rules.
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "platform/Files.h"
+#include "registry/RegistryAccess.h"
+
+namespace restrictions::block_list {
+
+inline constexpr std::string_view kFileName = "\\restt.qvn";
+// The program recognises its own files by this beginning, letter case included.
+inline constexpr std::string_view kSignature = "Quarvel by Ostrelvan";
+
+inline constexpr std::string_view kRunKey = "Software\\Microsoft\\Windows\\CurrentVersion\\Run";
+inline constexpr std::string_view kLogonEntry = "TvalueT";  // HKEY_LOCAL_MACHINE
+inline constexpr std::string_view kCompanion = "\\DErodu.exe";
+
+std::string SignatureLine();
+std::string FilePath(const std::string& baseFolder);
+
+// The file's lines joined by CR LF; nothing when it cannot be read.
+std::optional<std::string> Read(platform::Files& files, const std::string& path);
+
+// What the file holds for a list as typed: the signature line first unless
+// the text already begins with the signature, and a final CR LF.
+std::string FileContent(const std::string& text);
+
+// Writes the list through a temporary file; false (the old file intact)
+// when it could not be stored.
+bool Write(platform::Files& files, const std::string& path, const std::string& text);
+
+// TvalueT = the program's folder + "\DErodu.exe" (REG_SZ); the Run key is
+// Windows' own and is not created.
+void SetLogonEntry(RegistryAccess& registry, platform::Files& files);
+void RemoveLogonEntry(RegistryAccess& registry);
+
+}  // namespace restrictions::block_list

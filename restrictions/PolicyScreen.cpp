@@ -1,0 +1,100 @@
+#include "restrictions/PolicyScreen.h"
+
+#include <string>
+
+namespace restrictions {
+namespace {
+
+using forms::Label;
+
+constexpr int kMargin = 12;
+constexpr int kBoxWidth = 540;
+constexpr int kBoxPitch = 24;
+constexpr int kButtonWidth = 110;
+constexpr int kButtonHeight = 28;
+constexpr int kButtonGap = 12;
+
+int ButtonsTop(std::size_t boxes) {
+    return kMargin + static_cast<int>(boxes) * kBoxPitch + 10;
+}
+
+forms::Rect ButtonAt(std::size_t boxes, int index) {
+    return {kMargin + index * (kButtonWidth + kButtonGap), ButtonsTop(boxes), kButtonWidth,
+            kButtonHeight};
+}
+
+std::vector<std::unique_ptr<forms::CheckBox>> MakeBoxes(forms::Form& form,
+                                                        std::span<const PolicyEntry> catalogue) {
+    std::vector<std::unique_ptr<forms::CheckBox>> boxes;
+    int y = kMargin;
+    for (const PolicyEntry& entry : catalogue) {
+        boxes.push_back(std::make_unique<forms::CheckBox>(form, std::string(entry.checkBox),
+                                                          forms::Rect{kMargin, y, kBoxWidth, 22},
+                                                          std::string(entry.caption)));
+        y += kBoxPitch;
+    }
+    return boxes;
+}
+
+}  // namespace
+
+PolicyScreen::PolicyScreen(forms::Screens& screens, shell::Context& context,
+                           const PolicyScreenSpec& spec)
+    : Form(screens, std::string(spec.formName), std::string(spec.caption), kBoxWidth + 2 * kMargin,
+           ButtonsTop(spec.catalogue.size()) + kButtonHeight + kMargin),
+      boxes(MakeBoxes(*this, spec.catalogue)),
+      Aplicar(*this, std::string(spec.applyLabel), ButtonAt(spec.catalogue.size(), 0), "Aplicar",
+              Label::Look::Button),
+      Todos(*this, std::string(spec.allLabel), ButtonAt(spec.catalogue.size(), 1), "Todos",
+            Label::Look::Button),
+      Nenhum(*this, std::string(spec.noneLabel), ButtonAt(spec.catalogue.size(), 2), "Nenhum",
+             Label::Look::Button),
+      context_(context),
+      spec_(spec) {
+    Aplicar.onClick = [this] { Aplicar_Click(); };
+    Todos.onClick = [this] { Todos_Click(); };
+    Nenhum.onClick = [this] { Nenhum_Click(); };
+    acceptControl = &Aplicar;
+}
+
+forms::CheckBox* PolicyScreen::Box(std::string_view checkBox) {
+    for (auto& box : boxes)
+        if (box->name() == checkBox) return box.get();
+    return nullptr;
+}
+
+void PolicyScreen::Load() {
+    // Only an exact "1" is on: a REG_SZ "1" of another tool counts, a drive
+    // mask or any other number does not.
+    for (std::size_t i = 0; i < boxes.size(); ++i) {
+        const PolicyEntry& entry = spec_.catalogue[i];
+        boxes[i]->SetChecked(
+            context_.registry.GetValueText(Hive::CurrentUser, entry.key, entry.valueName) == "1");
+    }
+}
+
+void PolicyScreen::Aplicar_Click() {
+    RegistryAccess& registry = context_.registry;
+    for (std::string_view key : kPolicyKeys) registry.CreateKey(Hive::CurrentUser, key);
+    for (std::size_t i = 0; i < boxes.size(); ++i) {
+        const PolicyEntry& entry = spec_.catalogue[i];
+        registry.SetValue(Hive::CurrentUser, entry.key, entry.valueName,
+                          boxes[i]->checked() ? 1 : 0);
+    }
+    context_.dialogs.ShowMessage(std::string(spec_.appliedMessage), "Quarvel",
+                                 platform::style::Information);
+}
+
+void PolicyScreen::Todos_Click() {
+    TickAll(true);
+}
+
+void PolicyScreen::Nenhum_Click() {
+    TickAll(false);
+}
+
+void PolicyScreen::TickAll(bool ticked) {
+    for (auto& box : boxes) box->SetChecked(ticked);
+}
+
+}  // namespace restrictions

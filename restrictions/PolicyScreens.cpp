@@ -1,0 +1,41 @@
+#include "restrictions/PolicyScreens.h"
+
+namespace restrictions {
+namespace {
+
+constexpr PolicyScreenSpec kSystemScreen{"frmRestS",
+                                         "Sistema",
+                                         kSystemPolicies,
+                                         "Label1",
+                                         "Label2",
+                                         "Label3",
+                                         "Restrições aplicadas com sucesso"};
+
+constexpr PolicyScreenSpec kDesktopScreen{"frmRestD",
+                                          "Desktop",
+                                          kDesktopPolicies,
+                                          "Label3",
+                                          "Label4",
+                                          "Label5",
+                                          "As alterações foram efetuadas com sucesso"};
+
+constexpr PolicyScreenSpec kExplorerScreen{"frmRestEx",
+                                           "Explorer",
+                                           kExplorerPolicies,
+                                           "Label3",
+                                           "Label4",
+                                           "Label5",
+                                           "As alterações foram efetuadas com sucesso"};
+
+}  // namespace
+
+frmRestS::frmRestS(forms::Screens& screens, shell::Context& context)
+    : PolicyScreen(screens, context, kSystemScreen) {}
+
+frmRestD::frmRestD(forms::Screens& screens, shell::Context& context)
+    : PolicyScreen(screens, context, kDesktopScreen) {}
+
+frmRestEx::frmRestEx(forms::Screens& screens, shell::Context& context)
+    : PolicyScreen(screens, context, kExplorerScreen) {}
+
+}  // namespace restrictions

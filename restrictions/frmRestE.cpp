@@ -1,0 +1,110 @@
+#include "restrictions/frmRestE.h"
+
+#include "restrictions/AllowList.h"
+
+namespace restrictions {
+namespace {
+
+using forms::Label;
+
+constexpr int kButtonsLeft = 256;
+constexpr int kButtonWidth = 120;
+constexpr int kButtonPitch = 36;
+// Exclamation icon with OK: the list was applied, but not all of it.
+constexpr int kWarningStyle = 48;
+// Names listed in that warning; the count of the rest follows them.
+constexpr std::size_t kNamesShown = 15;
+
+forms::Rect ButtonAt(int row) {
+    return {kButtonsLeft, 36 + row * kButtonPitch, kButtonWidth, 28};
+}
+
+}  // namespace
+
+frmRestE::frmRestE(forms::Screens& screens, shell::Context& context)
+    : Form(screens, "frmRestE", "Restrição de executáveis", 388, 330),
+      Label2(*this, "Label2", {12, 12, 232, 18}, "Inserir executável:"),
+      Text1(*this, "Text1", {12, 36, 232, 22}, {.wantsEnter = true}),
+      List1(*this, "List1", {12, 66, 232, 252}),
+      Label1(*this, "Label1", ButtonAt(0), "Atual", Label::Look::Button),
+      Label3(*this, "Label3", ButtonAt(1), "Apagar", Label::Look::Button),
+      Label5(*this, "Label5", ButtonAt(2), "Bloquear", Label::Look::Button),
+      Label4(*this, "Label4", ButtonAt(3), "Desbloquear", Label::Look::Button),
+      Label9(*this, "Label9", ButtonAt(5), "Assistente", Label::Look::Button),
+      context_(context) {
+    Text1.onEnter = [this] { Text1_Enter(); };
+    Label1.onClick = [this] { Atual_Click(); };
+    Label3.onClick = [this] { Apagar_Click(); };
+    Label5.onClick = [this] { Bloquear_Click(); };
+    Label4.onClick = [this] { Desbloquear_Click(); };
+    Label9.onClick = [this] { Assistente_Click(); };
+}
+
+void frmRestE::Load() {
+    List1.SetItems(allow_list::ReadUserList(context_.registry));
+}
+
+void frmRestE::Text1_Enter() {
+    // Taken as typed: nothing checks or strips a file name.
+    List1.AddItem(Text1.text());
+    Text1.SetText("");
+}
+
+void frmRestE::Atual_Click() {
+    // The stored list replaces what the box holds, so nothing shows twice.
+    Load();
+}
+
+void frmRestE::Apagar_Click() {
+    if (List1.listIndex() < 0) {
+        context_.dialogs.ShowMessage("É necessário selecionar um ítem da lista", "Erro do programa",
+                                     platform::style::Critical);
+        return;
+    }
+    List1.RemoveItem(List1.listIndex());
+}
+
+void frmRestE::Desbloquear_Click() {
+    allow_list::SetSwitch(context_.registry, false);
+    context_.dialogs.ShowMessage("Os executáveis não estão mais restritos no sistema", "Quarvel",
+                                 platform::style::Information);
+}
+
+void frmRestE::Bloquear_Click() {
+    RegistryAccess& registry = context_.registry;
+    allow_list::PrepareList(registry);
+    const std::vector<std::string>& entries = List1.items();
+    // An empty list would let only the program itself run, unless the
+    // wizard has just stored its programs.
+    if (entries.empty() && !context_.values.wizardApplied) {
+        context_.dialogs.ShowMessage("É necessário adicionar os ítens à lista", "Erro",
+                                     platform::style::Critical);
+        return;
+    }
+    std::size_t stored = allow_list::WriteUserList(registry, entries);
+    allow_list::SetSwitch(registry, true);
+    if (stored < entries.size()) {
+        ReportNotStored(stored);
+        return;
+    }
+    context_.dialogs.ShowMessage("As restrições foram aplicadas com sucesso", "Quarvel",
+                                 platform::style::Information);
+}
+
+void frmRestE::Assistente_Click() {
+    // The restriction wizard opens from here once it is part of the program.
+}
+
+void frmRestE::ReportNotStored(std::size_t stored) {
+    const std::vector<std::string>& entries = List1.items();
+    std::string text = "As restrições foram aplicadas, mas a lista comporta no máximo " +
+                       std::to_string(allow_list::kUserCapacity) +
+                       " executáveis. Estes não foram gravados e não poderão ser executados:";
+    std::size_t last = std::min(entries.size(), stored + kNamesShown);
+    for (std::size_t i = stored; i < last; ++i) text += "\r\n" + entries[i];
+    if (last < entries.size())
+        text += "\r\n... e mais " + std::to_string(entries.size() - last) + ".";
+    context_.dialogs.ShowMessage(text, "Aviso", kWarningStyle);
+}
+
+}  // namespace restrictions

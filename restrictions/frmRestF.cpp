@@ -1,0 +1,66 @@
+#include "restrictions/frmRestF.h"
+
+#include "restrictions/BlockList.h"
+
+namespace restrictions {
+namespace {
+
+using forms::Label;
+
+forms::Rect ButtonAt(int column) {
+    return {12 + column * 132, 300, 120, 28};
+}
+
+}  // namespace
+
+frmRestF::frmRestF(forms::Screens& screens, shell::Context& context)
+    : Form(screens, "frmRestF", "Bloquear Pastas/Janelas", 420, 340),
+      Label2(*this, "Label2", {12, 12, 396, 18}, "Inserir nome da pasta/janela:"),
+      Text1(*this, "Text1", {12, 34, 396, 254}, {.multiLine = true}),
+      Label4(*this, "Label4", ButtonAt(0), "Bloquear", Label::Look::Button),
+      Label5(*this, "Label5", ButtonAt(1), "Desbloquear", Label::Look::Button),
+      Label6(*this, "Label6", ButtonAt(2), "Atuais", Label::Look::Button),
+      context_(context) {
+    Label4.onClick = [this] { Bloquear_Click(); };
+    Label5.onClick = [this] { Desbloquear_Click(); };
+    Label6.onClick = [this] { Atuais_Click(); };
+}
+
+std::string frmRestF::FilePath() const {
+    return block_list::FilePath(context_.values.baseFolder);
+}
+
+void frmRestF::Load() {
+    Atuais_Click();
+}
+
+void frmRestF::Atuais_Click() {
+    // A missing or unreadable file leaves the box as it is; a readable one
+    // replaces it, so that nothing shows (and is then written) twice.
+    if (auto stored = block_list::Read(context_.files, FilePath())) Text1.SetText(*stored);
+}
+
+void frmRestF::Bloquear_Click() {
+    std::string path = FilePath();
+    if (!block_list::Write(context_.files, path, Text1.text())) {
+        context_.dialogs.ShowMessage("Não foi possível gravar a lista de pastas/janelas em " +
+                                         path +
+                                         ". A lista anterior foi mantida e nada foi bloqueado.",
+                                     "Erro", platform::style::Critical);
+        return;
+    }
+    block_list::SetLogonEntry(context_.registry, context_.files);
+    context_.dialogs.ShowMessage("Restrições aplicadas com sucesso", "Quarvel",
+                                 platform::style::Information);
+}
+
+void frmRestF::Desbloquear_Click() {
+    // A missing file or logon entry is no error: the goal is that neither is there.
+    context_.files.Delete(FilePath());
+    block_list::RemoveLogonEntry(context_.registry);
+    context_.dialogs.ShowMessage(
+        "As alterações foram efetuadas com sucesso, reinicie o seu computador", "Quarvel",
+        platform::style::Information);
+}
+
+}  // namespace restrictions
