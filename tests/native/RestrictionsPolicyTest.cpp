@@ -1,0 +1,295 @@
+// The three policy screens over the in-memory registry.
+#include <gtest/gtest.h>
+
+#include <optional>
+#include <set>
+
+#include "restrictions/PolicyScreens.h"
+#include "restrictions/RestrictionsScreens.h"
+#include "tests/support/TestProgram.h"
+
+namespace {
+
+using restrictions::frmRestD;
+using restrictions::frmRestEx;
+using restrictions::frmRestS;
+using restrictions::PolicyEntry;
+using restrictions::PolicyScreen;
+using testing_support::ShownMessage;
+
+struct RawValue {
+    std::uint32_t type = 0;
+    std::vector<std::uint8_t> data;
+    bool operator==(const RawValue&) const = default;
+};
+
+const RawValue kDword1{4, {1, 0, 0, 0}};
+const RawValue kDword0{4, {0, 0, 0, 0}};
+
+class PolicyScreens : public ::testing::Test {
+  protected:
+    std::optional<RawValue> Raw(std::string_view path, std::string_view name) {
+        platform::KeyHandle key = 0;
+        if (program.registryApi.OpenKey(0x80000001u, std::string(path), 0x3F, key) != 0)
+            return std::nullopt;
+        RawValue value;
+        std::uint32_t size = 0;
+        long status =
+            program.registryApi.QueryValue(key, std::string(name), &value.type, nullptr, &size);
+        value.data.resize(size);
+        if (status == 0)
+            status = program.registryApi.QueryValue(key, std::string(name), &value.type,
+                                                    value.data.data(), &size);
+        program.registryApi.CloseKey(key);
+        if (status != 0) return std::nullopt;
+        return value;
+    }
+    void SetRaw(std::string_view path, std::string_view name, std::uint32_t type,
+                std::vector<std::uint8_t> data) {
+        platform::KeyHandle key = 0;
+        program.registryApi.CreateKey(0x80000001u, std::string(path), 0x3F, key);
+        program.registryApi.SetValue(key, std::string(name), type, data.data(),
+                                     static_cast<std::uint32_t>(data.size()));
+        program.registryApi.CloseKey(key);
+    }
+    void SetDword(const PolicyEntry& entry, std::uint32_t value) {
+        SetRaw(entry.key, entry.valueName, 4,
+               {static_cast<std::uint8_t>(value), static_cast<std::uint8_t>(value >> 8),
+                static_cast<std::uint8_t>(value >> 16), static_cast<std::uint8_t>(value >> 24)});
+    }
+    std::vector<bool> Ticks(const PolicyScreen& screen) {
+        std::vector<bool> ticks;
+        for (const auto& box : screen.boxes) ticks.push_back(box->checked());
+        return ticks;
+    }
+
+    testing_support::TestProgram program;
+};
+
+TEST(PolicyCatalogues, FollowTheOrderOfTheConfigurationFileRecord) {
+    // The configuration file carries the three catalogues one after the other
+    // as positions 1 to 43 of its first record; it will read these tables.
+    const char* recordOrder[] = {"NoFolderOptions",
+                                 "NoDeletePrinter",
+                                 "NoAddPrinter",
+                                 "NoDrives",
+                                 "NoFileMenu",
+                                 "NoSetFolders",
+                                 "NoWindowsUpdate",
+                                 "NoNetworkConnections",
+                                 "NoWorkgroupContents",
+                                 "DisableChangePassword",
+                                 "DisableLockWorkstation",
+                                 "NoDesktop",
+                                 "NoNetHood",
+                                 "NoInternetIcon",
+                                 "NoFavoritesMenu",
+                                 "NoChangeStartMenu",
+                                 "NoRecentDocsHistory",
+                                 "NoRecentDocsMenu",
+                                 "NoRun",
+                                 "NoSetTaskbar",
+                                 "NoFind",
+                                 "ClearRecentDocsOnExit",
+                                 "NoCommonGroups",
+                                 "NoSaveSettings",
+                                 "NoSMHelp",
+                                 "NoSetActiveDesktop",
+                                 "NoClose",
+                                 "NoSaveSettings",
+                                 "DisableRegistryTools",
+                                 "NoNetSetupIDPage",
+                                 "NoPrintSharing",
+                                 "NoFileSharingControl",
+                                 "NoNetSetup",
+                                 "NoDevMgrPage",
+                                 "NoProfilePage",
+                                 "NoAdminPage",
+                                 "NoPwdPage",
+                                 "NoSecCPL",
+                                 "NoDispCPL",
+                                 "NoDispSettingsPage",
+                                 "NoDispAppearancePage",
+                                 "NoDispScrSavPage",
+                                 "NoDispBackgroundPage"};
+    std::vector<PolicyEntry> all(restrictions::kSystemPolicies.begin(),
+                                 restrictions::kSystemPolicies.end());
+    all.insert(all.end(), restrictions::kDesktopPolicies.begin(),
+               restrictions::kDesktopPolicies.end());
+    all.insert(all.end(), restrictions::kExplorerPolicies.begin(),
+               restrictions::kExplorerPolicies.end());
+    ASSERT_EQ(all.size(), std::size(recordOrder));
+    for (std::size_t i = 0; i < all.size(); ++i)
+        EXPECT_EQ(all[i].valueName, recordOrder[i]) << "position " << i + 1;
+    for (const PolicyEntry& entry : all) {
+        std::string_view key = entry.key;
+        EXPECT_TRUE(key == restrictions::kExplorerPolicyKey ||
+                    key == restrictions::kNetworkPolicyKey || key == restrictions::kSystemPolicyKey)
+            << entry.valueName;
+    }
+    // The explorer screen's own keys, and the one whose value is not an Explorer one.
+    EXPECT_EQ(restrictions::kSystemPolicies[8].key, restrictions::kNetworkPolicyKey);
+    EXPECT_EQ(restrictions::kExplorerPolicies[2].key, restrictions::kSystemPolicyKey);
+}
+
+TEST_F(PolicyScreens, EachScreenHasItsCaptionBoxesAndLabels) {
+    auto& system = program.screens.Open<frmRestS>(program.context);
+    auto& desktop = program.screens.Open<frmRestD>(program.context);
+    auto& explorer = program.screens.Open<frmRestEx>(program.context);
+    EXPECT_EQ(system.caption(), "Sistema");
+    EXPECT_EQ(desktop.caption(), "Desktop");
+    EXPECT_EQ(explorer.caption(), "Explorer");
+    EXPECT_EQ(system.boxes.size(), 11u);
+    EXPECT_EQ(desktop.boxes.size(), 15u);
+    EXPECT_EQ(explorer.boxes.size(), 17u);
+    EXPECT_EQ(system.Find("Label1"), &system.Aplicar);
+    EXPECT_EQ(system.Find("Label2"), &system.Todos);
+    EXPECT_EQ(system.Find("Label3"), &system.Nenhum);
+    for (PolicyScreen* screen : std::initializer_list<PolicyScreen*>{&desktop, &explorer}) {
+        EXPECT_EQ(screen->Find("Label3"), &screen->Aplicar);
+        EXPECT_EQ(screen->Find("Label4"), &screen->Todos);
+        EXPECT_EQ(screen->Find("Label5"), &screen->Nenhum);
+    }
+    ASSERT_NE(desktop.Box("CheckD13"), nullptr);
+    EXPECT_EQ(desktop.Box("CheckD13")->caption(), "Desligar a adição de novos ícones ao desktop");
+    EXPECT_EQ(system.Box("CheckS8")->caption(), "Bloqueia as conexões de rede e Dial-up ");
+    EXPECT_EQ(system.Box("CheckS99"), nullptr);
+    // The boxes come first in the tab order, then Aplicar, Todos, Nenhum.
+    EXPECT_EQ(explorer.controls().front(), explorer.boxes.front().get());
+    EXPECT_EQ(explorer.controls().back(), &explorer.Nenhum);
+}
+
+TEST_F(PolicyScreens, LoadingTicksOnlyAnExactOne) {
+    const auto& s = restrictions::kSystemPolicies;
+    SetDword(s[0], 1);                                   // ticked
+    SetRaw(s[1].key, s[1].valueName, 1, {'1', 0});       // REG_SZ "1" of another tool
+    SetDword(s[3], 0x03FFFFFF);                          // a drive mask in NoDrives
+    SetRaw(s[4].key, s[4].valueName, 3, {1, 0, 0, 0});   // REG_BINARY
+    SetRaw(s[5].key, s[5].valueName, 1, {'1', ' ', 0});  // "1 " is not "1"
+    SetDword(s[6], 0);
+    SetRaw(s[7].key, s[7].valueName, 1, {'1'});  // REG_SZ without its zero
+    auto& screen = program.screens.Open<frmRestS>(program.context);
+    EXPECT_EQ(Ticks(screen), (std::vector<bool>{true, true, false, false, false, false, false, true,
+                                                false, false, false}));
+}
+
+TEST_F(PolicyScreens, ApplyWritesEveryValueAsDwordAndCreatesTheFourKeys) {
+    const auto& s = restrictions::kSystemPolicies;
+    SetRaw(s[1].key, s[1].valueName, 1, {'1', 0});
+    SetDword(s[3], 0x03FFFFFF);
+    SetRaw(s[4].key, s[4].valueName, 3, {7, 7});
+    auto& screen = program.screens.Open<frmRestS>(program.context);
+    screen.Box("CheckS1")->UserClick();
+    screen.Aplicar.UserClick();
+
+    EXPECT_EQ(Raw(s[0].key, s[0].valueName), kDword1);
+    EXPECT_EQ(Raw(s[1].key, s[1].valueName), kDword1) << "a REG_SZ \"1\" becomes a DWORD";
+    for (std::size_t i = 2; i < s.size(); ++i)
+        EXPECT_EQ(Raw(s[i].key, s[i].valueName), kDword0) << s[i].valueName;
+    EXPECT_TRUE(Raw(restrictions::kWinOldAppPolicyKey, "x") == std::nullopt);
+    platform::KeyHandle key = 0;
+    EXPECT_EQ(program.registryApi.OpenKey(
+                  0x80000001u, std::string(restrictions::kWinOldAppPolicyKey), 0x3F, key),
+              0);
+    program.registryApi.CloseKey(key);
+    EXPECT_EQ(program.dialogs.messages,
+              (std::vector<ShownMessage>{{"Restrições aplicadas com sucesso", "Quarvel", 64}}));
+    EXPECT_TRUE(program.screens.IsOpen(screen)) << "the screen stays open after applying";
+
+    screen.Aplicar.UserClick();
+    EXPECT_EQ(program.dialogs.messages.size(), 2u) << "applying twice tells it twice";
+}
+
+TEST_F(PolicyScreens, TodosAndNenhumChangeOnlyTheBoxes) {
+    auto& screen = program.screens.Open<frmRestEx>(program.context);
+    screen.Todos.UserClick();
+    EXPECT_EQ(Ticks(screen), std::vector<bool>(17, true));
+    screen.Unload();
+    for (const PolicyEntry& entry : restrictions::kExplorerPolicies)
+        EXPECT_EQ(Raw(entry.key, entry.valueName), std::nullopt);
+
+    auto& again = program.screens.Open<frmRestEx>(program.context);
+    EXPECT_EQ(Ticks(again), std::vector<bool>(17, false));
+    again.Todos.UserClick();
+    again.UserAccept();  // Enter is Aplicar
+    for (const PolicyEntry& entry : restrictions::kExplorerPolicies)
+        EXPECT_EQ(Raw(entry.key, entry.valueName), kDword1) << entry.valueName;
+    again.Nenhum.UserClick();
+    EXPECT_EQ(Ticks(again), std::vector<bool>(17, false));
+    again.Aplicar.UserClick();
+    for (const PolicyEntry& entry : restrictions::kExplorerPolicies)
+        EXPECT_EQ(Raw(entry.key, entry.valueName), kDword0) << entry.valueName;
+    EXPECT_EQ(program.dialogs.messages.back(),
+              (ShownMessage{"As alterações foram efetuadas com sucesso", "Quarvel", 64}));
+}
+
+TEST_F(PolicyScreens, RegistryToolsAloneGoesUnderSystem) {
+    auto& screen = program.screens.Open<frmRestEx>(program.context);
+    screen.Box("CheckE3")->UserClick();
+    screen.Aplicar.UserClick();
+    EXPECT_EQ(Raw(restrictions::kSystemPolicyKey, "DisableRegistryTools"), kDword1);
+    EXPECT_EQ(Raw(restrictions::kExplorerPolicyKey, "DisableRegistryTools"), std::nullopt);
+    int zeros = 0;
+    for (const PolicyEntry& entry : restrictions::kExplorerPolicies)
+        if (Raw(entry.key, entry.valueName) == kDword0) ++zeros;
+    EXPECT_EQ(zeros, 16);
+}
+
+TEST_F(PolicyScreens, RecentDocumentsHistoryAndClearingAtExitAreSeparate) {
+    auto& screen = program.screens.Open<frmRestD>(program.context);
+    screen.Box("CheckD6")->UserClick();
+    screen.Aplicar.UserClick();
+    EXPECT_EQ(Raw(restrictions::kExplorerPolicyKey, "NoRecentDocsHistory"), kDword1);
+    EXPECT_EQ(Raw(restrictions::kExplorerPolicyKey, "ClearRecentDocsOnExit"), kDword0);
+    EXPECT_EQ(program.dialogs.messages.back(),
+              (ShownMessage{"As alterações foram efetuadas com sucesso", "Quarvel", 64}));
+}
+
+TEST_F(PolicyScreens, NewDesktopIconsBoxStoresWhatItShows) {
+    // The desktop screen's CheckD13 and the explorer screen's CheckE2 are
+    // the one value NoSaveSettings: each shows what the other applied.
+    auto& explorer = program.screens.Open<frmRestEx>(program.context);
+    explorer.Box("CheckE2")->UserClick();
+    explorer.Aplicar.UserClick();
+    auto& desktop = program.screens.Open<frmRestD>(program.context);
+    EXPECT_TRUE(desktop.Box("CheckD13")->checked());
+
+    desktop.Nenhum.UserClick();
+    desktop.Aplicar.UserClick();
+    EXPECT_EQ(Raw(restrictions::kExplorerPolicyKey, "NoSaveSettings"), kDword0);
+    explorer.Unload();
+    EXPECT_FALSE(program.screens.Open<frmRestEx>(program.context).Box("CheckE2")->checked());
+
+    desktop.Box("CheckD13")->UserClick();
+    desktop.Aplicar.UserClick();
+    EXPECT_EQ(Raw(restrictions::kExplorerPolicyKey, "NoSaveSettings"), kDword1);
+}
+
+TEST_F(PolicyScreens, RefusedWritesStillEndWithTheMessageAndChangeNothing) {
+    auto& screen = program.screens.Open<frmRestS>(program.context);
+    screen.Todos.UserClick();
+    program.registryApi.DenyWrites(true);
+    screen.Aplicar.UserClick();
+    program.registryApi.DenyWrites(false);
+    for (const PolicyEntry& entry : restrictions::kSystemPolicies)
+        EXPECT_EQ(Raw(entry.key, entry.valueName), std::nullopt);
+    EXPECT_EQ(program.dialogs.messages,
+              (std::vector<ShownMessage>{{"Restrições aplicadas com sucesso", "Quarvel", 64}}));
+    EXPECT_EQ(program.registryApi.OpenHandles(), 0u);
+}
+
+TEST_F(PolicyScreens, TheMainMenuOpensEachScreenOnce) {
+    using shell::MenuCommand;
+    forms::Screens& screens = program.screens;
+    for (int round = 0; round < 2; ++round)
+        for (MenuCommand command : {MenuCommand::AllowList, MenuCommand::SystemRestrictions,
+                                    MenuCommand::DesktopRestrictions,
+                                    MenuCommand::ExplorerRestrictions, MenuCommand::FolderBlocking})
+            EXPECT_TRUE(restrictions::OpenScreen(command, screens, program.context));
+    EXPECT_EQ(program.renderer.shown, (std::vector<std::string>{"frmRestE", "frmRestS", "frmRestD",
+                                                                "frmRestEx", "frmRestF"}));
+    EXPECT_EQ(program.renderer.broughtForward.size(), 5u);
+    EXPECT_FALSE(restrictions::OpenScreen(MenuCommand::Icons, screens, program.context));
+}
+
+}  // namespace
