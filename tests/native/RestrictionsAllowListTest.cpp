@@ -1,0 +1,231 @@
+// The allow-list screen and its stored form, over the in-memory registry.
+#include <gtest/gtest.h>
+
+#include "restrictions/AllowList.h"
+#include "restrictions/frmRestE.h"
+#include "tests/support/TestProgram.h"
+
+namespace {
+
+using restrictions::frmRestE;
+using restrictions::kExplorerPolicyKey;
+using restrictions::allow_list::kListKey;
+using testing_support::ShownMessage;
+using Items = std::vector<std::string>;
+
+const ShownMessage kApplied{"As restrições foram aplicadas com sucesso", "Quarvel", 64};
+const ShownMessage kEmptyList{"É necessário adicionar os ítens à lista", "Erro", 16};
+
+class AllowList : public ::testing::Test {
+  protected:
+    void Store(int number, const std::string& text) {
+        program.registry.CreateKey(Hive::CurrentUser, kListKey);
+        program.registry.SetValue(Hive::CurrentUser, kListKey, std::to_string(number), text,
+                                  ValueType::String);
+    }
+    void StoreRaw(int number, std::uint32_t type, std::vector<std::uint8_t> data) {
+        platform::KeyHandle key = 0;
+        program.registryApi.CreateKey(0x80000001u, std::string(kListKey), 0x3F, key);
+        program.registryApi.SetValue(key, std::to_string(number), type, data.data(),
+                                     static_cast<std::uint32_t>(data.size()));
+        program.registryApi.CloseKey(key);
+    }
+    std::string Stored(int number) {
+        return program.registry.GetValue(Hive::CurrentUser, kListKey, std::to_string(number));
+    }
+    // Which numbers of 1 to 800 hold a value of any type, and what.
+    std::map<int, std::string> StoredRange() {
+        std::map<int, std::string> stored;
+        for (int number = 1; number <= 800; ++number) {
+            platform::KeyHandle key = 0;
+            if (program.registryApi.OpenKey(0x80000001u, std::string(kListKey), 0x3F, key) != 0)
+                break;
+            std::uint32_t type = 0, size = 0;
+            long status =
+                program.registryApi.QueryValue(key, std::to_string(number), &type, nullptr, &size);
+            program.registryApi.CloseKey(key);
+            if (status == 0) stored[number] = Stored(number);
+        }
+        return stored;
+    }
+    std::string Switch() {
+        return program.registry.GetValue(Hive::CurrentUser, kExplorerPolicyKey, "RestrictRun");
+    }
+    frmRestE& Open() { return program.screens.Open<frmRestE>(program.context); }
+    void Add(frmRestE& screen, const std::string& name) {
+        screen.Text1.UserType(name);
+        screen.Text1.UserEnter();
+    }
+
+    testing_support::TestProgram program;
+};
+
+TEST_F(AllowList, LoadingShowsTheUserRangeOnlyWithGapsClosed) {
+    Store(1, "Quarvel.exe");
+    Store(5, "five.exe");
+    Store(6, "a.exe");
+    Store(8, "b.exe");
+    Store(9, "");
+    Store(10, std::string(3000, 'x'));           // longer than any fixed buffer
+    StoreRaw(11, 4, {5, 0, 0, 0});               // a DWORD of another tool reads as its number
+    StoreRaw(12, 3, {'z', 0});                   // REG_BINARY is no name
+    StoreRaw(13, 1, {'c', '.', 'e', 'x', 'e'});  // no terminating zero: nothing is lost
+    Store(599, "last.exe");
+    Store(600, "beyond.exe");
+    Store(606, "calc.exe");
+    auto& screen = Open();
+    EXPECT_EQ(screen.caption(), "Restrição de executáveis");
+    EXPECT_EQ(screen.List1.items(),
+              (Items{"a.exe", "b.exe", std::string(3000, 'x'), "5", "c.exe", "last.exe"}));
+}
+
+TEST_F(AllowList, BloquearStoresExactlyTheListAndSwitchesTheRestrictionOn) {
+    Store(6, "a.exe");
+    Store(8, "b.exe");
+    Store(9, "c.exe");
+    StoreRaw(20, 3, {1, 2, 3});  // junk of another tool inside the user range
+    Store(606, "calc.exe");
+    auto& screen = Open();
+    screen.List1.UserSelect(0);
+    screen.Label3.UserClick();  // "Apagar" a.exe
+    Add(screen, "d.exe");
+    Add(screen, "d.exe");  // repeats are kept
+    screen.Label5.UserClick();
+
+    EXPECT_EQ(StoredRange(), (std::map<int, std::string>{{1, "Quarvel.exe"},
+                                                         {2, "Resgate.exe"},
+                                                         {3, "DErodu.exe"},
+                                                         {6, "b.exe"},
+                                                         {7, "c.exe"},
+                                                         {8, "d.exe"},
+                                                         {9, "d.exe"},
+                                                         {606, "calc.exe"}}));
+    EXPECT_EQ(Switch(), "1");
+    EXPECT_EQ(program.dialogs.messages, (std::vector<ShownMessage>{kApplied}));
+
+    program.screens.Close(screen);
+    EXPECT_EQ(Open().List1.items(), (Items{"b.exe", "c.exe", "d.exe", "d.exe"}))
+        << "a removed entry is neither shown nor allowed again";
+}
+
+TEST_F(AllowList, EnterAddsTheTextAsTypedAndEmptiesTheBox) {
+    auto& screen = Open();
+    Add(screen, " Calc.EXE ");
+    EXPECT_EQ(screen.Text1.text(), "");
+    screen.Text1.UserEnter();  // an empty entry
+    Add(screen, "ação.exe");
+    EXPECT_EQ(screen.List1.items(), (Items{" Calc.EXE ", "", "ação.exe"}));
+    screen.Label5.UserClick();
+    EXPECT_EQ(Stored(6), " Calc.EXE ");
+    EXPECT_EQ(Stored(7), "") << "stored as an empty REG_SZ";
+    EXPECT_EQ(Stored(8), "ação.exe");
+    program.screens.Close(screen);
+    EXPECT_EQ(Open().List1.items(), (Items{" Calc.EXE ", "ação.exe"}));
+}
+
+TEST_F(AllowList, AtualShowsTheStoredListOnce) {
+    Store(6, "a.exe");
+    Store(7, "b.exe");
+    auto& screen = Open();
+    Add(screen, "pending.exe");
+    screen.Label1.UserClick();
+    screen.Label1.UserClick();
+    EXPECT_EQ(screen.List1.items(), (Items{"a.exe", "b.exe"}));
+    screen.Label5.UserClick();
+    EXPECT_EQ(Stored(8), "") << "no doubled list is written";
+}
+
+TEST_F(AllowList, ApagarWithoutASelectionSaysSo) {
+    Store(6, "a.exe");
+    auto& screen = Open();
+    screen.Label3.UserClick();
+    EXPECT_EQ(program.dialogs.messages,
+              (std::vector<ShownMessage>{
+                  {"É necessário selecionar um ítem da lista", "Erro do programa", 16}}));
+    EXPECT_EQ(screen.List1.items(), Items{"a.exe"});
+    EXPECT_TRUE(program.screens.IsOpen(screen));
+}
+
+TEST_F(AllowList, AnEmptyListIsRefusedUnlessTheWizardHasJustApplied) {
+    Store(6, "a.exe");
+    program.registry.CreateKey(Hive::CurrentUser, kExplorerPolicyKey);
+    program.registry.SetValue(Hive::CurrentUser, kExplorerPolicyKey, "RestrictRun", 0);
+    auto& screen = Open();
+    screen.List1.UserSelect(0);
+    screen.Label3.UserClick();
+    screen.Label5.UserClick();
+    EXPECT_EQ(program.dialogs.messages, (std::vector<ShownMessage>{kEmptyList}));
+    EXPECT_EQ(Switch(), "0");
+    EXPECT_EQ(Stored(3), "DErodu.exe") << "the program's own executables are written first";
+    EXPECT_EQ(Stored(6), "a.exe") << "a refused list changes nothing of the user's";
+
+    Store(606, "calc.exe");
+    program.values.wizardApplied = true;
+    screen.Label5.UserClick();
+    EXPECT_EQ(program.dialogs.messages.back(), kApplied);
+    EXPECT_EQ(Switch(), "1");
+    EXPECT_EQ(StoredRange(),
+              (std::map<int, std::string>{
+                  {1, "Quarvel.exe"}, {2, "Resgate.exe"}, {3, "DErodu.exe"}, {606, "calc.exe"}}));
+}
+
+TEST_F(AllowList, NothingIsEverWrittenPastTheUserRange) {
+    Store(606, "calc.exe");
+    auto& screen = Open();
+    Items entries;
+    for (int i = 1; i <= 600; ++i) entries.push_back("p" + std::to_string(i) + ".exe");
+    screen.List1.SetItems(entries);
+    screen.Label5.UserClick();
+
+    auto stored = StoredRange();
+    EXPECT_EQ(stored[6], "p1.exe");
+    EXPECT_EQ(stored[599], "p594.exe");
+    for (int number = 600; number <= 605; ++number) EXPECT_EQ(stored.count(number), 0u);
+    EXPECT_EQ(stored[606], "calc.exe");
+    EXPECT_EQ(stored.size(), 3u + 594u + 1u);
+    EXPECT_EQ(Switch(), "1");
+    ASSERT_EQ(program.dialogs.messages.size(), 1u);
+    const ShownMessage& warning = program.dialogs.messages[0];
+    EXPECT_EQ(warning.title, "Aviso");
+    EXPECT_EQ(warning.style, 48);
+    EXPECT_NE(warning.text.find("594"), std::string::npos);
+    for (int i = 595; i <= 600; ++i)
+        EXPECT_NE(warning.text.find("\r\np" + std::to_string(i) + ".exe"), std::string::npos) << i;
+    EXPECT_EQ(warning.text.find("p594.exe"), std::string::npos);
+}
+
+TEST_F(AllowList, AVeryLongOverflowIsSummedUp) {
+    auto& screen = Open();
+    Items entries(700, "x.exe");
+    screen.List1.SetItems(entries);
+    screen.Label5.UserClick();
+    const std::string& text = program.dialogs.messages.at(0).text;
+    EXPECT_NE(text.find("... e mais 91."), std::string::npos) << text;  // 106 left out, 15 named
+}
+
+TEST_F(AllowList, DesbloquearSwitchesOffAndKeepsTheList) {
+    auto& screen = Open();
+    screen.Label4.UserClick();
+    EXPECT_EQ(Switch(), "") << "the explorer key is not created for it";
+    Add(screen, "a.exe");
+    screen.Label5.UserClick();
+    screen.Label4.UserClick();
+    EXPECT_EQ(Switch(), "0");
+    EXPECT_EQ(program.dialogs.messages.back(),
+              (ShownMessage{"Os executáveis não estão mais restritos no sistema", "Quarvel", 64}));
+    program.screens.Close(screen);
+    EXPECT_EQ(Open().List1.items(), Items{"a.exe"});
+}
+
+TEST_F(AllowList, RefusedWritesStillEndWithTheMessage) {
+    auto& screen = Open();
+    Add(screen, "a.exe");
+    program.registryApi.DenyWrites(true);
+    screen.Label5.UserClick();
+    program.registryApi.DenyWrites(false);
+    EXPECT_EQ(program.dialogs.messages, (std::vector<ShownMessage>{kApplied}));
+    EXPECT_EQ(Stored(6), "");
+    EXPECT_EQ(program.registryApi.OpenHandles(), 0u);
+}
+
+}  // namespace
