@@ -77,9 +77,13 @@ struct ControlWindow : ControlPeer {
     void Changed(Control& changed, Aspect aspect) override {
         *syncing = true;
         switch (aspect) {
-            case Aspect::Text:
-                SetWindowTextW(window, Widen(changed.caption()).c_str());
+            case Aspect::Text: {
+                // A change the user typed is already in the window: setting
+                // it again would put the caret back at the start.
+                std::wstring text = Widen(changed.caption());
+                if (WindowText(window) != text) SetWindowTextW(window, text.c_str());
                 break;
+            }
             case Aspect::Checked: {
                 bool checked = changed.kind() == ControlKind::CheckBox
                                    ? static_cast<CheckBox&>(changed).checked()
