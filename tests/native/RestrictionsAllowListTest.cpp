@@ -13,6 +13,10 @@ using restrictions::allow_list::kListKey;
 using testing_support::ShownMessage;
 using Items = std::vector<std::string>;
 
+std::string Program(int i) {
+    return std::string("p").append(std::to_string(i)).append(".exe");
+}
+
 const ShownMessage kApplied{"As restrições foram aplicadas com sucesso", "Quarvel", 64};
 const ShownMessage kEmptyList{"É necessário adicionar os ítens à lista", "Erro", 16};
 
@@ -173,7 +177,7 @@ TEST_F(AllowList, NothingIsEverWrittenPastTheUserRange) {
     Store(606, "calc.exe");
     auto& screen = Open();
     Items entries;
-    for (int i = 1; i <= 600; ++i) entries.push_back("p" + std::to_string(i) + ".exe");
+    for (int i = 1; i <= 600; ++i) entries.push_back(Program(i));
     screen.List1.SetItems(entries);
     screen.Label5.UserClick();
 
@@ -190,7 +194,7 @@ TEST_F(AllowList, NothingIsEverWrittenPastTheUserRange) {
     EXPECT_EQ(warning.style, 48);
     EXPECT_NE(warning.text.find("594"), std::string::npos);
     for (int i = 595; i <= 600; ++i)
-        EXPECT_NE(warning.text.find("\r\np" + std::to_string(i) + ".exe"), std::string::npos) << i;
+        EXPECT_NE(warning.text.find("\r\n" + Program(i)), std::string::npos) << i;
     EXPECT_EQ(warning.text.find("p594.exe"), std::string::npos);
 }
 
