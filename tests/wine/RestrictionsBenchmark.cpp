@@ -23,26 +23,35 @@ namespace {
 
 using restrictions::allow_list::kListKey;
 
-constexpr int kRuns = 9;
+constexpr int kRounds = 9;
 
-// The median time of run; prepare, untimed, before each.
-double MedianMs(
-    const std::function<void()>& run, const std::function<void()>& prepare = [] {}) {
-    std::vector<double> times;
-    for (int i = 0; i < kRuns; ++i) {
-        prepare();
-        auto start = std::chrono::steady_clock::now();
-        run();
-        times.push_back(
-            std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start)
-                .count());
-    }
-    std::sort(times.begin(), times.end());
-    return times[kRuns / 2];
+using Clock = std::chrono::steady_clock;
+using Step = std::function<void()>;
+
+double TimeMs(const Step& run, const Step& prepare) {
+    prepare();
+    auto start = Clock::now();
+    run();
+    return std::chrono::duration<double, std::milli>(Clock::now() - start).count();
 }
 
-void Report(const char* command, double ours, double bare) {
-    std::printf("| %-44s | %8.1f | %8.1f | %5.2f |\n", command, ours, bare, ours / bare);
+double Median(std::vector<double> values) {
+    std::sort(values.begin(), values.end());
+    return values[values.size() / 2];
+}
+
+// The command and its bare calls alternate, so that both meet the same load
+// of the machine; prepare runs untimed before each.
+void Compare(
+    const char* command, const Step& ours, const Step& bare, const Step& prepareOurs = [] {},
+    const Step& prepareBare = [] {}) {
+    std::vector<double> oursMs, bareMs;
+    for (int round = 0; round < kRounds; ++round) {
+        oursMs.push_back(TimeMs(ours, prepareOurs));
+        bareMs.push_back(TimeMs(bare, prepareBare));
+    }
+    double a = Median(oursMs), b = Median(bareMs);
+    std::printf("| %-46s | %7.1f | %7.1f | %5.2f |\n", command, a, b, a / b);
     std::fflush(stdout);
 }
 
@@ -89,7 +98,7 @@ class RestrictionsBenchmark : public ::testing::Test {
   protected:
     void SetUp() override {
         real.program.values.baseFolder = real.program.files.ProgramFolder();
-        std::printf("| %-44s | %8s | %8s | %5s |\n|---|---:|---:|---:|\n", "command", "ms",
+        std::printf("| %-46s | %7s | %7s | %5s |\n|---|---:|---:|---:|\n", "command", "ms",
                     "bare ms", "ratio");
     }
 
@@ -108,13 +117,12 @@ TEST_F(RestrictionsBenchmark, DISABLED_AllowList) {
     screen.List1.SetItems(full);
     screen.Bloquear_Click();
 
-    double load = MedianMs([&] { screen.Atual_Click(); });
-    double bareLoad = MedianMs([] {
-        for (int n = 6; n <= 599; ++n) BareRead(kListKey, std::to_string(n), true);
-    });
-    Report("allow-list load, 594 entries", load, bareLoad);
+    Compare(
+        "allow-list load (Atual), 594 entries", [&] { screen.Atual_Click(); },
+        [] {
+            for (int n = 6; n <= 599; ++n) BareRead(kListKey, std::to_string(n), true);
+        });
 
-    double apply = MedianMs([&] { screen.Bloquear_Click(); });
     auto bareApply = [&](std::size_t entries) {
         BareCreate(restrictions::kExplorerPolicyKey);
         BareCreate(kListKey);
@@ -126,12 +134,14 @@ TEST_F(RestrictionsBenchmark, DISABLED_AllowList) {
         BareSet(HKEY_CURRENT_USER, restrictions::kExplorerPolicyKey, "RestrictRun", REG_DWORD,
                 std::string("\1\0\0\0", 4));
     };
-    Report("allow-list Bloquear, 594 entries", apply, MedianMs([&] { bareApply(594); }));
+    Compare(
+        "allow-list Bloquear, 594 entries", [&] { screen.Bloquear_Click(); },
+        [&] { bareApply(594); });
 
     screen.List1.SetItems({full.begin(), full.begin() + 10});
-    double shortApply = MedianMs([&] { screen.Bloquear_Click(); });
-    Report("allow-list Bloquear, 10 entries (584 deletes)", shortApply,
-           MedianMs([&] { bareApply(10); }));
+    Compare(
+        "allow-list Bloquear, 10 entries (584 deletes)", [&] { screen.Bloquear_Click(); },
+        [&] { bareApply(10); });
 
     for (int n = 1; n <= 599; ++n) BareDelete(kListKey, std::to_string(n));
     BareDelete(restrictions::kExplorerPolicyKey, "RestrictRun");
@@ -141,21 +151,20 @@ TEST_F(RestrictionsBenchmark, DISABLED_PolicyScreen) {
     auto& screen = real.program.screens.Open<restrictions::frmRestEx>(context);
     real.Pump();
     const auto& catalogue = restrictions::kExplorerPolicies;
-    double load = MedianMs([&] { screen.Load(); });
-    double bareLoad = MedianMs([&] {
-        for (const auto& entry : catalogue)
-            BareRead(entry.key, std::string(entry.valueName), false);
-    });
-    Report("policy screen load, 17 values", load, bareLoad);
-
-    double apply = MedianMs([&] { screen.Aplicar_Click(); });
-    double bareApply = MedianMs([&] {
-        for (std::string_view key : restrictions::kPolicyKeys) BareCreate(key);
-        for (const auto& entry : catalogue)
-            BareSet(HKEY_CURRENT_USER, entry.key, std::string(entry.valueName), REG_DWORD,
-                    std::string(4, '\0'));
-    });
-    Report("policy screen Aplicar, 17 values", apply, bareApply);
+    Compare(
+        "policy screen load, 17 values", [&] { screen.Load(); },
+        [&] {
+            for (const auto& entry : catalogue)
+                BareRead(entry.key, std::string(entry.valueName), false);
+        });
+    Compare(
+        "policy screen Aplicar, 17 values", [&] { screen.Aplicar_Click(); },
+        [&] {
+            for (std::string_view key : restrictions::kPolicyKeys) BareCreate(key);
+            for (const auto& entry : catalogue)
+                BareSet(HKEY_CURRENT_USER, entry.key, std::string(entry.valueName), REG_DWORD,
+                        std::string(4, '\0'));
+        });
     for (const auto& entry : catalogue) BareDelete(entry.key, std::string(entry.valueName));
 }
 
@@ -172,38 +181,34 @@ TEST_F(RestrictionsBenchmark, DISABLED_BlockList) {
     real.Pump();
     HWND edit = real.Window(screen.Text1);
     auto emptyBox = [&] { screen.Text1.SetText(""); };
-    double load = MedianMs([&] { screen.Atuais_Click(); }, emptyBox);
     // Reading the file and showing it: the least a load can do.
     std::wstring shown;
     auto clearWindow = [&] { SetWindowTextW(edit, L""); };
-    double bareLoad = MedianMs(
-        [&] {
-            HANDLE file = CreateFileW(wide.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr,
-                                      OPEN_EXISTING, 0, nullptr);
-            bytes.resize(GetFileSize(file, nullptr));
-            DWORD read = 0;
-            ReadFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &read, nullptr);
-            CloseHandle(file);
-            shown.resize(bytes.size());
-            shown.resize(static_cast<std::size_t>(
-                MultiByteToWideChar(CP_ACP, 0, bytes.data(), static_cast<int>(bytes.size()),
-                                    shown.data(), static_cast<int>(shown.size()))));
-            SendMessageW(edit, WM_SETREDRAW, FALSE, 0);
-            SetWindowTextW(edit, shown.c_str());
-            SendMessageW(edit, WM_SETREDRAW, TRUE, 0);
-        },
+    auto bareLoad = [&] {
+        HANDLE file = CreateFileW(wide.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr,
+                                  OPEN_EXISTING, 0, nullptr);
+        bytes.resize(GetFileSize(file, nullptr));
+        DWORD read = 0;
+        ReadFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &read, nullptr);
+        CloseHandle(file);
+        shown.resize(bytes.size());
+        shown.resize(static_cast<std::size_t>(
+            MultiByteToWideChar(CP_ACP, 0, bytes.data(), static_cast<int>(bytes.size()),
+                                shown.data(), static_cast<int>(shown.size()))));
+        SetWindowTextW(edit, shown.c_str());
+    };
+    Compare(
+        "block list load (Atuais), 10000 lines", [&] { screen.Atuais_Click(); }, bareLoad, emptyBox,
         clearWindow);
-    Report("block list load, 10000 lines", load, bareLoad);
     screen.Atuais_Click();
 
-    double apply = MedianMs([&] { screen.Bloquear_Click(); });
     std::wstring temporary = wide + L".tmp~";
     // Writing the text the screen holds (UTF-8, as all text inside the
     // program) in the ANSI code page, through a temporary file.
     const std::string& held = screen.Text1.text();
     std::wstring wideText(held.size(), L'\0');
     std::string ansi(held.size() * 2, '\0');
-    double bareApply = MedianMs([&] {
+    auto bareApply = [&] {
         int wideLength = MultiByteToWideChar(CP_UTF8, 0, held.data(), static_cast<int>(held.size()),
                                              wideText.data(), static_cast<int>(wideText.size()));
         int length = WideCharToMultiByte(CP_ACP, 0, wideText.data(), wideLength, ansi.data(),
@@ -217,8 +222,9 @@ TEST_F(RestrictionsBenchmark, DISABLED_BlockList) {
                     MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH);
         BareSet(HKEY_LOCAL_MACHINE, restrictions::block_list::kRunKey, "TvalueT", REG_SZ,
                 "C:\\Quarvel\\DErodu.exe");
-    });
-    Report("block list Bloquear, 10000 lines", apply, bareApply);
+    };
+    Compare(
+        "block list Bloquear, 10000 lines", [&] { screen.Bloquear_Click(); }, bareApply);
     DeleteFileW(wide.c_str());
     restrictions::block_list::RemoveLogonEntry(real.program.registry);
 }
