@@ -135,6 +135,7 @@ struct TextBoxStyle {
     bool password = false;  // characters show as '*'
     bool multiLine = false;
     bool wantsEnter = false;  // Enter in a one-line box runs onEnter
+    bool noWrap = false;      // multi-line: long lines scroll sideways instead of wrapping
 };
 
 class TextBox : public Control {

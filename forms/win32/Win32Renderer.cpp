@@ -47,6 +47,7 @@ ControlClass ClassOf(const Control& control) {
             DWORD bits = WS_TABSTOP | (style.password ? ES_PASSWORD : 0);
             bits |= style.multiLine ? ES_MULTILINE | ES_WANTRETURN | ES_AUTOVSCROLL | WS_VSCROLL
                                     : ES_AUTOHSCROLL;
+            if (style.multiLine && style.noWrap) bits |= ES_AUTOHSCROLL | WS_HSCROLL;
             return {L"EDIT", bits, WS_EX_CLIENTEDGE};
         }
         case ControlKind::ListBox:
