@@ -16,7 +16,7 @@ forms::Rect ButtonAt(int column) {
 frmRestF::frmRestF(forms::Screens& screens, shell::Context& context)
     : Form(screens, "frmRestF", "Bloquear Pastas/Janelas", 420, 340),
       Label2(*this, "Label2", {12, 12, 396, 18}, "Inserir nome da pasta/janela:"),
-      Text1(*this, "Text1", {12, 34, 396, 254}, {.multiLine = true}),
+      Text1(*this, "Text1", {12, 34, 396, 254}, {.multiLine = true, .noWrap = true}),
       Label4(*this, "Label4", ButtonAt(0), "Bloquear", Label::Look::Button),
       Label5(*this, "Label5", ButtonAt(1), "Desbloquear", Label::Look::Button),
       Label6(*this, "Label6", ButtonAt(2), "Atuais", Label::Look::Button),
