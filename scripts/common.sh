@@ -5,7 +5,7 @@ set -euo pipefail
 ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 BUILD="$ROOT/build"
 PACKAGES=(wine wine64 g++-mingw-w64-x86-64 mingw-w64-tools cmake ninja-build g++ xvfb
-          x11-utils imagemagick fonts-liberation libgtest-dev googletest clang)
+          x11-utils imagemagick fonts-liberation libgtest-dev googletest clang libclang-rt-14-dev)
 
 as_root() {
     if [ "$(id -u)" -eq 0 ]; then "$@"; else sudo "$@"; fi
@@ -30,6 +30,9 @@ build_all() {
     cmake -S "$ROOT" -B "$BUILD/win64" -G Ninja -DCMAKE_BUILD_TYPE=Release \
         -DCMAKE_TOOLCHAIN_FILE="$ROOT/cmake/mingw-w64-x86_64.cmake" >/dev/null
     cmake --build "$BUILD/win64"
+    cmake -S "$ROOT" -B "$BUILD/fuzz" -G Ninja -DCMAKE_BUILD_TYPE=Debug -DQUARVEL_FUZZ=ON \
+        -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_CXX_FLAGS="-fsanitize=fuzzer-no-link,address" >/dev/null
+    cmake --build "$BUILD/fuzz" --target config_import_fuzz
 }
 
 XVFB_PID=""

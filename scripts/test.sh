@@ -13,6 +13,7 @@ start_wine unmanaged
 cat > "$BUILD/CTestTestfile.cmake" <<CTEST
 subdirs("native")
 subdirs("win64")
+subdirs("fuzz")
 CTEST
 cd "$BUILD"
 ctest --output-on-failure --timeout 600 "$@"

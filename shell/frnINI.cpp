@@ -5,6 +5,7 @@
 #include "personalization/PersonalizationScreens.h"
 #include "restrictions/RestrictionsScreens.h"
 #include "shell/Settings.h"
+#include "transfer/TransferCommands.h"
 
 namespace shell {
 namespace {
@@ -85,7 +86,8 @@ void frnINI::Entry_Click(MenuCommand command) {
     if (restrictions::OpenScreen(command, open, context_)) return;
     if (personalization::OpenScreen(command, open, context_)) return;
     if (optimization::OpenScreen(command, open, context_)) return;
-    // Import, export and the program options arrive with their own screens.
+    if (transfer::RunCommand(command, open, context_)) return;
+    // The program options arrive with their own screens.
 }
 
 void frnINI::Label1_Click() {}

@@ -1,5 +1,6 @@
 #include "tests/wine/support/WindowDriver.h"
 
+#include <algorithm>
 #include <chrono>
 
 #include "platform/win32/Wide.h"
@@ -89,7 +90,9 @@ BOOL CALLBACK FindBox(HWND window, LPARAM data) {
     GetClassNameW(window, kind, 32);
     DWORD owner = 0;
     GetWindowThreadProcessId(window, &owner);
-    if (owner == search->processId && lstrcmpW(kind, L"#32770") == 0 && IsWindowVisible(window)) {
+    // A dialog that shows a box of its own is disabled until the box goes.
+    if (owner == search->processId && lstrcmpW(kind, L"#32770") == 0 && IsWindowVisible(window) &&
+        IsWindowEnabled(window)) {
         search->found = window;
         return FALSE;
     }
@@ -97,17 +100,30 @@ BOOL CALLBACK FindBox(HWND window, LPARAM data) {
 }
 }  // namespace
 
-MessageBoxAnswerer::MessageBoxAnswerer()
-    : thread_([this] {
+MessageBoxAnswerer::MessageBoxAnswerer(std::vector<FileAnswer> fileAnswers)
+    : fileAnswers_(std::move(fileAnswers)), thread_([this] {
           while (!stop_) {
               BoxSearch search{GetCurrentProcessId(), nullptr};
               EnumWindows(FindBox, reinterpret_cast<LPARAM>(&search));
               if (search.found) {
-                  {
+                  std::string title = WindowTextUtf8(search.found);
+                  auto file = std::find_if(fileAnswers_.begin(), fileAnswers_.end(),
+                                           [&](const FileAnswer& a) { return a.title == title; });
+                  if (file != fileAnswers_.end()) {
+                      // The file name box of the dialog, in either of its styles.
+                      Sleep(200);
+                      for (int id : {0x47C, 0x480})
+                          SetDlgItemTextW(search.found, id, Widen(file->path).c_str());
+                  } else {
                       std::lock_guard<std::mutex> lock(mutex_);
-                      seen_.push_back({MessageText(search.found), WindowTextUtf8(search.found)});
+                      seen_.push_back({MessageText(search.found), title});
                   }
-                  SendMessageW(search.found, WM_COMMAND, IDOK, 0);
+                  // OK, or Yes where a box asks (replace an existing file?).
+                  bool asks = file == fileAnswers_.end() && GetDlgItem(search.found, IDYES);
+                  int button = asks ? IDYES : IDOK;
+                  // Posted: a dialog may answer OK with a box of its own.
+                  PostMessageW(search.found, WM_COMMAND, button, 0);
+                  if (file != fileAnswers_.end()) fileAnswers_.erase(file);
                   // Wait for the box to go before looking for the next one.
                   for (int i = 0;
                        i < 100 && IsWindow(search.found) && IsWindowVisible(search.found); ++i)

@@ -34,10 +34,17 @@ struct SeenMessage {
     bool operator==(const SeenMessage&) const = default;
 };
 
-// Answers every message box this process shows with OK, and remembers it.
+// A file dialog to answer: the one with this title gets this path.
+struct FileAnswer {
+    std::string title;
+    std::string path;
+};
+
+// Answers every message box this process shows with OK, and remembers it;
+// file dialogs named in the answers get their path, each once.
 class MessageBoxAnswerer {
   public:
-    MessageBoxAnswerer();
+    explicit MessageBoxAnswerer(std::vector<FileAnswer> fileAnswers = {});
     ~MessageBoxAnswerer();
     std::vector<SeenMessage> Seen();
 
@@ -45,6 +52,7 @@ class MessageBoxAnswerer {
     std::atomic<bool> stop_{false};
     std::mutex mutex_;
     std::vector<SeenMessage> seen_;
+    std::vector<FileAnswer> fileAnswers_;
     std::thread thread_;
 };
 

@@ -1,0 +1,20 @@
+// libFuzzer target: any bytes as a configuration file, read and applied to
+// an in-memory registry. Nothing may crash, hang or write outside the test.
+#include <cstddef>
+#include <cstdint>
+#include <string>
+
+#include "platform/StdFiles.h"
+#include "tests/support/TestProgram.h"
+#include "transfer/ConfigImport.h"
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    static testing_support::TestProgram program;
+    program.values.baseFolder = program.Folder();
+    std::string bytes(reinterpret_cast<const char*>(data), size);
+    std::vector<std::string> lines = platform::SplitLines(bytes);
+    for (std::string& line : lines) line = program.codec.FromAnsi(line);
+    transfer::ImportLines(program.context, lines);
+    program.dialogs.messages.clear();
+    return 0;
+}

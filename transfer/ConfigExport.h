@@ -1,0 +1,45 @@
+#pragma once
+// Collects the chosen groups of settings into the configuration file's text.
+#include <array>
+#include <string_view>
+
+#include "shell/Context.h"
+#include "transfer/ConfigFile.h"
+
+namespace transfer {
+
+enum class ExportGroup {
+    Policies,
+    AllowList,
+    BlockList,
+    DesktopTuning,
+    BrowserTuning,
+    DiskCache,
+    DesktopLook,
+    BrowserLook,
+    LockCode,
+};
+
+struct ExportGroupInfo {
+    ExportGroup group;
+    std::string_view checkBox;
+    std::string_view caption;
+};
+
+// In the order of the export screen and of the file.
+inline constexpr std::array<ExportGroupInfo, 9> kExportGroups = {{
+    {ExportGroup::Policies, "Check1", "Restrições de sistema, explorer e desktop"},
+    {ExportGroup::AllowList, "Check6", "Restrições de executáveis"},
+    {ExportGroup::BlockList, "Check5", "Restrições de pastas/janelas"},
+    {ExportGroup::DesktopTuning, "Check4", "Otimização do Desktop"},
+    {ExportGroup::BrowserTuning, "Check3", "Otimização do Internet Explorer"},
+    {ExportGroup::DiskCache, "Check2", "Otimização do Sistema"},
+    {ExportGroup::DesktopLook, "Check11", "Personalização do Desktop"},
+    {ExportGroup::BrowserLook, "Check10", "Personalização do Internet Explorer"},
+    {ExportGroup::LockCode, "Check9", "Senha do Quarvel"},
+}};
+
+// The records of one group, appended to the text.
+void CollectGroup(ExportGroup group, shell::Context& context, ConfigText& text);
+
+}  // namespace transfer
