@@ -1,0 +1,80 @@
+#include "optimization/frmOtiD.h"
+
+#include "optimization/DesktopSettings.h"
+#include "shell/Settings.h"
+
+namespace optimization {
+namespace {
+
+using forms::Label;
+
+constexpr int kPairWidth = 96;
+constexpr int kPairHeight = 26;
+
+forms::Rect PairAt(int y) {
+    return {24, y, kPairWidth, kPairHeight};
+}
+
+}  // namespace
+
+frmOtiD::frmOtiD(forms::Screens& screens, shell::Context& context)
+    : Form(screens, "frmOtiD", "Desktop", 380, 250),
+      Label1(*this, "Label1", {16, 14, 348, 18}, "Acelerar menus:"),
+      menus(*this, "Label7", "Label8", PairAt(36)),
+      Label6(*this, "Label6", {16, 84, 348, 18}, "Animações do Windows ao Maximizar/Minimizar:"),
+      animation(*this, "Label2", "Label3", PairAt(106)),
+      Label9(*this, "Label9", {16, 154, 348, 18},
+             "Habilitando \"Abrir Com...\" para todos os arquivos:"),
+      openWith(*this, "Label4", "Label5", PairAt(176)),
+      context_(context) {
+    menus.onChoose = [this](bool on) { MenuSpeed_Click(on); };
+    animation.onChoose = [this](bool on) { Animation_Click(on); };
+    openWith.onChoose = [this](bool on) { OpenWith_Click(on); };
+}
+
+void frmOtiD::Load() {
+    RegistryAccess& registry = context_.registry;
+    const DesktopValue& delay = kMenuShowDelay;
+    menus.Show(registry.GetValue(delay.hive, delay.key, delay.valueName) == delay.onData);
+    // Windows reads the animation flag as a number; anything that is not one
+    // (absent, empty, words) counts as off.
+    const DesktopValue& animate = kMinAnimate;
+    auto number = ParseSigned32(registry.GetValue(animate.hive, animate.key, animate.valueName));
+    animation.Show(number && *number == 1);
+    openWith.Show(registry.GetValue(Hive::ClassesRoot, kOpenWithKey, "") == kOpenWithText);
+}
+
+void frmOtiD::MenuSpeed_Click(bool on) {
+    const DesktopValue& delay = kMenuShowDelay;
+    context_.registry.SetValue(delay.hive, delay.key, delay.valueName,
+                               on ? delay.onData : delay.offData, ValueType::String);
+    menus.Show(on);
+}
+
+void frmOtiD::Animation_Click(bool on) {
+    const DesktopValue& animate = kMinAnimate;
+    context_.registry.SetValue(animate.hive, animate.key, animate.valueName,
+                               on ? animate.onData : animate.offData, ValueType::String);
+    animation.Show(on);
+}
+
+void frmOtiD::OpenWith_Click(bool on) {
+    RegistryAccess& registry = context_.registry;
+    if (on) {
+        registry.CreateKey(Hive::ClassesRoot, kOpenWithKey);
+        registry.SetValue(Hive::ClassesRoot, kOpenWithKey, "", kOpenWithText, ValueType::String);
+        registry.CreateKey(Hive::ClassesRoot, kOpenWithCommandKey);
+        std::string windowsFolder =
+            registry.GetValueText(Hive::LocalMachine, shell::kCurrentVersion, shell::kSystemRoot);
+        registry.SetValue(Hive::ClassesRoot, kOpenWithCommandKey, "",
+                          windowsFolder + std::string(kOpenWithCommand), ValueType::String);
+    } else {
+        // The NT family refuses to delete a key that still has subkeys: the
+        // command goes first, so that the verb is gone on every Windows.
+        registry.DeleteKey(Hive::ClassesRoot, kOpenWithCommandKey);
+        registry.DeleteKey(Hive::ClassesRoot, kOpenWithKey);
+    }
+    openWith.Show(on);
+}
+
+}  // namespace optimization

@@ -1,0 +1,30 @@
+#pragma once
+// Desktop speed-ups, each an on/off pair that writes at once: menus without
+// delay, the window animation, and an open-with entry for every file.
+#include "forms/Form.h"
+#include "forms/OnOffPair.h"
+#include "shell/Context.h"
+
+namespace optimization {
+
+class frmOtiD : public forms::Form {
+  public:
+    frmOtiD(forms::Screens& screens, shell::Context& context);
+
+    void Load() override;
+    void MenuSpeed_Click(bool on);
+    void Animation_Click(bool on);
+    void OpenWith_Click(bool on);
+
+    forms::Label Label1;         // "Acelerar menus:"
+    forms::OnOffPair menus;      // Label7 / Label8
+    forms::Label Label6;         // "Animações do Windows ao Maximizar/Minimizar:"
+    forms::OnOffPair animation;  // Label2 / Label3
+    forms::Label Label9;         // "Habilitando "Abrir Com..." para todos os arquivos:"
+    forms::OnOffPair openWith;   // Label4 / Label5
+
+  private:
+    shell::Context& context_;
+};
+
+}  // namespace optimization

@@ -1,0 +1,59 @@
+#include "optimization/frmOtiS.h"
+
+#include "optimization/DiskCacheProfiles.h"
+
+namespace optimization {
+namespace {
+
+using forms::Label;
+
+constexpr std::string_view kApplied = "As alterações foram aplicadas com sucesso";
+
+forms::Rect OptionAt(int index) {
+    return {28, 40 + index * 28, 380, 24};
+}
+
+std::string CaptionOf(int index) {
+    return std::string(kDiskCacheProfiles[static_cast<std::size_t>(index)].caption);
+}
+
+}  // namespace
+
+frmOtiS::frmOtiS(forms::Screens& screens, shell::Context& context)
+    : Form(screens, "frmOtiS", "Sistema", 420, 190),
+      Label1(*this, "Label1", {16, 14, 388, 18}, "Mudar o cache do disco rígido:"),
+      Option1(*this, "Option1", OptionAt(0), CaptionOf(0)),
+      Option2(*this, "Option2", OptionAt(1), CaptionOf(1)),
+      Option3(*this, "Option3", OptionAt(2), CaptionOf(2)),
+      Label6(*this, "Label6", {160, 140, 100, 28}, "Aplicar", Label::Look::Button),
+      context_(context) {
+    Label6.SetBackColor(forms::SysColor::ButtonShadow);
+    Label6.onClick = [this] { Aplicar_Click(); };
+    acceptControl = &Label6;
+}
+
+void frmOtiS::Load() {
+    std::string stored = context_.registry.GetValue(Hive::LocalMachine, kFsTemplatesKey, "");
+    forms::OptionButton* options[] = {&Option1, &Option2, &Option3};
+    for (std::size_t i = 0; i < kDiskCacheProfiles.size(); ++i) {
+        if (stored == kDiskCacheProfiles[i].storedText) {
+            options[i]->SetChecked(true);
+            break;
+        }
+    }
+}
+
+void frmOtiS::Aplicar_Click() {
+    std::string_view chosen;
+    const forms::OptionButton* options[] = {&Option1, &Option2, &Option3};
+    for (std::size_t i = 0; i < kDiskCacheProfiles.size(); ++i) {
+        if (options[i]->checked()) {
+            chosen = kDiskCacheProfiles[i].storedText;
+            break;
+        }
+    }
+    context_.registry.SetValue(Hive::LocalMachine, kFsTemplatesKey, "", chosen, ValueType::String);
+    context_.dialogs.ShowMessage(std::string(kApplied), "Quarvel", platform::style::Information);
+}
+
+}  // namespace optimization
