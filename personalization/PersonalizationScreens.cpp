@@ -1,12 +1,25 @@
 #include "personalization/PersonalizationScreens.h"
 
+#include "personalization/frmNovo.h"
+#include "personalization/frmPersDesk.h"
+#include "personalization/frmPersIE.h"
+
 namespace personalization {
 
 bool OpenScreen(shell::MenuCommand command, forms::Screens& screens, shell::Context& context) {
-    (void)command;
-    (void)screens;
-    (void)context;
-    return false;
+    switch (command) {
+        case shell::MenuCommand::Icons:
+            screens.Open<frmNovo>(context);
+            return true;
+        case shell::MenuCommand::DesktopPersonalization:
+            screens.Open<frmPersDesk>(context);
+            return true;
+        case shell::MenuCommand::BrowserPersonalization:
+            screens.Open<frmPersIE>(context);
+            return true;
+        default:
+            return false;
+    }
 }
 
 }  // namespace personalization

@@ -1,0 +1,134 @@
+#include "personalization/frmPersIE.h"
+
+namespace personalization {
+namespace {
+
+using forms::Label;
+using forms::Rect;
+
+constexpr std::string_view kWindowTitle = "Window Title";  // the browser's
+constexpr std::string_view kMailWindowTitle = "WindowTitle";
+constexpr std::string_view kStartPage = "Start Page";
+constexpr std::string_view kBlankPage = "about:blank";
+constexpr std::string_view kDone = "As alterações foram efetuadas com sucesso";
+constexpr std::string_view kTextRemoved = "O texto foi removido com sucesso";
+
+// Two columns: the switches on the left, the texts on the right.
+constexpr int kRight = 400;
+constexpr int kFieldWidth = 300;
+constexpr int kButtonWidth = 88;
+constexpr int kButtonHeight = 24;
+
+Rect Heading(int y) {
+    return {kRight, y, 380, 18};
+}
+Rect Field(int y) {
+    return {kRight + 8, y, kFieldWidth, 24};
+}
+Rect ButtonAt(int index, int y) {
+    return {kRight + 8 + index * (kButtonWidth + 8), y, kButtonWidth, kButtonHeight};
+}
+Rect VersionAt(int index, int y) {
+    return {kRight + 8 + index * 64, y, 56, kButtonHeight};
+}
+
+}  // namespace
+
+frmPersIE::frmPersIE(forms::Screens& screens, shell::Context& context)
+    : Form(screens, "frmPersIE", "Internet Explorer", 800, 290),
+      switches(*this, kPersonalBrowserSwitches, 16, 14),
+      Label5(*this, "Label5", Heading(14),
+             "Adicionar um texto na barra de título do Outlook Express"),
+      Text11(*this, "Text11", Field(36)),
+      Label22(*this, "Label22", ButtonAt(0, 66), "Aplicar", Label::Look::Button),
+      Label1(*this, "Label1", ButtonAt(1, 66), "Remover", Label::Look::Button),
+      Label6(*this, "Label6", Heading(100), "Selecione a versão do programa:"),
+      Label2(*this, "Label2", VersionAt(0, 122), "4.0", Label::Look::Button),
+      Label3(*this, "Label3", VersionAt(1, 122), "5.0", Label::Look::Button),
+      Label4(*this, "Label4", VersionAt(2, 122), "6.0", Label::Look::Button),
+      Label7(*this, "Label7", Heading(160), "Definir nova Página Inicial:"),
+      Text29(*this, "Text29", {kRight + 8, 182, kFieldWidth - kButtonWidth - 8, 24}),
+      Label18(*this, "Label18", {kRight + 8 + kFieldWidth - kButtonWidth, 182, kButtonWidth, 24},
+              "Aplicar", Label::Look::Button),
+      Label19(*this, "Label19", Heading(218),
+              "Adicionar um texto na barra de Título do Internet Explorer:"),
+      Text10(*this, "Text10", {kRight + 8, 240, kFieldWidth - 2 * (kButtonWidth + 8), 24}),
+      Label23(*this, "Label23",
+              {kRight + 8 + kFieldWidth - 2 * kButtonWidth - 8, 240, kButtonWidth, 24}, "Aplicar",
+              Label::Look::Button),
+      Label21(*this, "Label21", {kRight + 8 + kFieldWidth - kButtonWidth, 240, kButtonWidth, 24},
+              "Remover", Label::Look::Button),
+      context_(context) {
+    switches.onChoose = [this](std::size_t index, bool on) { Switch_Click(index, on); };
+    for (Label* button :
+         {&Label22, &Label1, &Label2, &Label3, &Label4, &Label18, &Label23, &Label21})
+        button->SetBackColor(forms::SysColor::ButtonShadow);
+    Label22.onClick = [this] { MailTitleAplicar_Click(); };
+    Label1.onClick = [this] { MailTitleRemover_Click(); };
+    for (Label* version : {&Label2, &Label3, &Label4})
+        version->onClick = [this, version] { Version_Click(*version); };
+    Label18.onClick = [this] { StartPageAplicar_Click(); };
+    Label23.onClick = [this] { BrowserTitleAplicar_Click(); };
+    Label21.onClick = [this] { BrowserTitleRemover_Click(); };
+}
+
+void frmPersIE::Load() {
+    RegistryAccess& registry = context_.registry;
+    switches.Load(registry);
+    Text10.SetText(registry.GetValue(Hive::CurrentUser, kBrowserMainKey, kWindowTitle));
+    Text29.SetText(registry.GetValue(Hive::CurrentUser, kBrowserMainKey, kStartPage));
+}
+
+void frmPersIE::Switch_Click(std::size_t index, bool on) {
+    switches.Choose(context_.registry, index, on);
+}
+
+std::string frmPersIE::MailTitleKey() {
+    std::string identity =
+        context_.registry.GetValue(Hive::CurrentUser, kIdentitiesKey, kDefaultUserId);
+    return MailProgramKey(identity, textVer1_);
+}
+
+void frmPersIE::Version_Click(Label& button) {
+    if (button.caption() == "6.0")
+        context_.dialogs.ShowMessage(std::string(kXpVersionHint), "Quarvel",
+                                     platform::style::Information);
+    textVer1_ = button.caption();
+    forms::HighlightOnly(button, {&Label2, &Label3, &Label4});
+    Text11.SetText(context_.registry.GetValue(Hive::CurrentUser, MailTitleKey(), kMailWindowTitle));
+}
+
+void frmPersIE::MailTitleAplicar_Click() {
+    std::string title = Text11.text();
+    context_.registry.SetValue(Hive::CurrentUser, MailTitleKey(), kMailWindowTitle, title,
+                               ValueType::String);
+    context_.dialogs.ShowMessage(
+        "O Título do Outlook Express versão: " + textVer1_ + " foi definido para: " + title,
+        "Quarvel", platform::style::Information);
+}
+
+void frmPersIE::MailTitleRemover_Click() {
+    context_.registry.DeleteValue(Hive::CurrentUser, MailTitleKey(), kMailWindowTitle);
+    context_.dialogs.ShowMessage(std::string(kTextRemoved), "Aviso", platform::style::Plain);
+}
+
+void frmPersIE::StartPageAplicar_Click() {
+    std::string page = Text29.text();
+    if (page.empty()) page = kBlankPage;
+    context_.registry.SetValue(Hive::CurrentUser, kBrowserMainKey, kStartPage, page,
+                               ValueType::String);
+    context_.dialogs.ShowMessage(std::string(kDone), "Quarvel", platform::style::Information);
+}
+
+void frmPersIE::BrowserTitleAplicar_Click() {
+    context_.registry.SetValue(Hive::CurrentUser, kBrowserMainKey, kWindowTitle, Text10.text(),
+                               ValueType::String);
+    context_.dialogs.ShowMessage(std::string(kDone), "Quarvel", platform::style::Information);
+}
+
+void frmPersIE::BrowserTitleRemover_Click() {
+    context_.registry.DeleteValue(Hive::CurrentUser, kBrowserMainKey, kWindowTitle);
+    context_.dialogs.ShowMessage(std::string(kTextRemoved), "Aviso", platform::style::Plain);
+}
+
+}  // namespace personalization

@@ -1,0 +1,53 @@
+#pragma once
+// Browser and mail personalisation, every command writing at once: five
+// browser switches, the mail program's title per version and identity, the
+// browser's start page and its title.
+#include "forms/Form.h"
+#include "forms/OnOffPair.h"
+#include "personalization/BrowserSwitchPairs.h"
+#include "shell/Context.h"
+
+namespace personalization {
+
+class frmPersIE : public forms::Form {
+  public:
+    frmPersIE(forms::Screens& screens, shell::Context& context);
+
+    void Load() override;
+    void Switch_Click(std::size_t index, bool on);
+    void Version_Click(forms::Label& button);
+    void MailTitleAplicar_Click();
+    void MailTitleRemover_Click();
+    void StartPageAplicar_Click();
+    void BrowserTitleAplicar_Click();
+    void BrowserTitleRemover_Click();
+
+    // The pairs of kPersonalBrowserSwitches, in its order.
+    BrowserSwitchPairs switches;
+    forms::Label Label5;  // "Adicionar um texto na barra de título do Outlook Express"
+    forms::TextBox Text11;
+    forms::Label Label22;  // "Aplicar"
+    forms::Label Label1;   // "Remover"
+    forms::Label Label6;   // "Selecione a versão do programa:"
+    forms::Label Label2;   // "4.0"
+    forms::Label Label3;   // "5.0"
+    forms::Label Label4;   // "6.0"
+    forms::Label Label7;   // "Definir nova Página Inicial:"
+    forms::TextBox Text29;
+    forms::Label Label18;  // "Aplicar"
+    forms::Label Label19;  // "Adicionar um texto na barra de Título do Internet Explorer:"
+    forms::TextBox Text10;
+    forms::Label Label23;  // "Aplicar"
+    forms::Label Label21;  // "Remover"
+
+    // The mail program version the title commands address: "4.0" on opening.
+    const std::string& chosenVersion() const { return textVer1_; }
+
+  private:
+    std::string MailTitleKey();
+
+    shell::Context& context_;
+    std::string textVer1_ = "4.0";
+};
+
+}  // namespace personalization

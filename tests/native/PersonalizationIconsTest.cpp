@@ -1,0 +1,261 @@
+// The system icons: wells, picks through the prompt, Aplicar, the icon cache,
+// and the file attribute routine that makes the cache deletable.
+#include <gtest/gtest.h>
+
+#include <fstream>
+
+#include "personalization/IconSlots.h"
+#include "personalization/frmNovo.h"
+#include "shell/Settings.h"
+#include "shell/modFileAttributes.h"
+#include "tests/support/TestProgram.h"
+
+namespace {
+
+using personalization::frmNovo;
+using personalization::kIconSlots;
+using testing_support::ShownMessage;
+
+constexpr std::string_view kIcons =
+    "Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\Shell Icons";
+constexpr std::string_view kRun = "Software\\Microsoft\\Windows\\CurrentVersion\\Run";
+const ShownMessage kApplied{
+    "As alterações foram aplicadas com sucesso, clique em limpar o cache para melhores resultados",
+    "Sucesso", 64};
+
+class Icons : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        program.registry.CreateKey(Hive::LocalMachine, kIcons);
+        program.registry.CreateKey(Hive::LocalMachine, kRun);
+        program.registry.CreateKey(Hive::LocalMachine, shell::kCurrentVersion);
+    }
+    frmNovo& Open() {
+        program.screens.Close<frmNovo>();
+        return program.screens.Open<frmNovo>(program.context);
+    }
+    void Store(std::string_view name, std::string_view value) {
+        program.registry.SetValue(Hive::LocalMachine, kIcons, name, value, ValueType::String);
+    }
+    std::string Stored(std::string_view name) {
+        return program.registry.GetValue(Hive::LocalMachine, kIcons, name);
+    }
+    bool HasValue(std::string_view name) {
+        platform::KeyHandle key = 0;
+        if (program.registryApi.OpenKey(0x80000002u, std::string(kIcons), 0x3F, key) != 0)
+            return false;
+        std::uint32_t type = 0, size = 0;
+        bool found =
+            program.registryApi.QueryValue(key, std::string(name), &type, nullptr, &size) == 0;
+        program.registryApi.CloseKey(key);
+        return found;
+    }
+    // Picks an icon for a slot (0-based) as the user would: a click and an answer.
+    void Pick(frmNovo& screen, std::size_t slot, std::optional<std::string> answer) {
+        program.dialogs.promptAnswers.push_back(std::move(answer));
+        screen.wells[slot]->UserClick();
+    }
+    // The cache file in a Windows folder of the test's own; natively a
+    // backslash is part of the file name, so the file lies beside that folder.
+    std::string MakeCache(std::uint32_t attributes = 0x20) {
+        std::string windows = (program.folder / "WINDOWS").string();
+        program.registry.SetValue(Hive::LocalMachine, shell::kCurrentVersion, "SystemRoot", windows,
+                                  ValueType::String);
+        std::string path = windows + "\\ShellIconCache";
+        std::ofstream(path) << "x";
+        program.files.SetAttributes(path, attributes);
+        return path;
+    }
+
+    testing_support::TestProgram program;
+};
+
+TEST_F(Icons, TheCatalogueCountsSlotsFromOneAndValuesFromZero) {
+    ASSERT_EQ(kIconSlots.size(), 41u);
+    for (std::size_t k = 0; k < kIconSlots.size(); ++k) {
+        EXPECT_EQ(kIconSlots[k].valueName, std::to_string(k));
+        EXPECT_EQ(std::stoi(std::string(kIconSlots[k].number)), static_cast<int>(k) + 1);
+        EXPECT_TRUE(kIconSlots[k].listEntry.starts_with(std::to_string(k + 1)));
+    }
+    EXPECT_EQ(kIconSlots[32].listEntry, "33-  Lixeira Cheia ");
+    EXPECT_EQ(kIconSlots[5].listEntry, "6 - Drive de 5.25\"");
+    frmNovo& screen = Open();
+    EXPECT_EQ(screen.caption(), "Alterar Ícones");
+    EXPECT_EQ(screen.List1.items().size(), 41u);
+    EXPECT_EQ(screen.List1.items().back(), "41 - CD de Áudio");
+    EXPECT_EQ(screen.wells[40]->name(), "Picture41");
+    EXPECT_EQ(screen.numbers[0]->caption(), "01");
+}
+
+TEST_F(Icons, WellsOfEightPerColumnAndTheLastAloneAboveTheList) {
+    frmNovo& screen = Open();
+    const auto& first = screen.wells[0]->rect();
+    EXPECT_EQ(screen.wells[7]->rect().x, first.x);
+    EXPECT_GT(screen.wells[7]->rect().y, first.y);
+    EXPECT_GT(screen.wells[8]->rect().x, first.x);
+    EXPECT_EQ(screen.wells[8]->rect().y, first.y);
+    const auto& last = screen.wells[40]->rect();
+    EXPECT_EQ(last.y, first.y);
+    EXPECT_LT(last.y + last.height, screen.List1.rect().y);
+    EXPECT_LE(screen.List1.rect().x + screen.List1.rect().width, screen.width());
+    EXPECT_LT(screen.wells[39]->rect().y + 41, screen.Label44.rect().y);
+}
+
+TEST_F(Icons, LoadShowsWhatThePictureLoaderCanShowAndLeavesTheRest) {
+    Store("0", "C:\\Icones\\a.ico");
+    Store("1", "C:\\WINDOWS\\SYSTEM\\shell32.dll,4");
+    Store("2", "");
+    Store("40", "C:\\Icones\\b.bmp");
+    Store("3", std::string(100000, 'a') + ".ico");
+    program.registry.SetValue(Hive::LocalMachine, kIcons, "4", "12", ValueType::Dword);
+    frmNovo& screen = Open();
+    EXPECT_EQ(screen.wells[0]->picture(), "C:\\Icones\\a.ico");
+    EXPECT_EQ(screen.wells[1]->picture(), "") << "an icon resource has no preview";
+    EXPECT_EQ(screen.wells[2]->picture(), "");
+    EXPECT_EQ(screen.wells[40]->picture(), "C:\\Icones\\b.bmp");
+    EXPECT_EQ(screen.wells[4]->picture(), "");
+    for (std::size_t slot = 0; slot < 41; ++slot) EXPECT_FALSE(screen.pendingPath(slot));
+    EXPECT_EQ(Stored("1"), "C:\\WINDOWS\\SYSTEM\\shell32.dll,4") << "load changes nothing";
+    EXPECT_TRUE(program.dialogs.messages.empty());
+}
+
+TEST_F(Icons, LerAtuaisKeepsAPictureTheLoaderCannotReplace) {
+    Store("0", "C:\\Icones\\a.ico");
+    Store("1", "C:\\Icones\\b.ico");
+    frmNovo& screen = Open();
+    Store("0", "C:\\Icones\\sumiu");  // no longer a picture
+    program.registry.DeleteValue(Hive::LocalMachine, kIcons, "1");
+    Store("2", "C:\\Icones\\c.cur");
+    screen.Label47.UserClick();
+    EXPECT_EQ(screen.wells[0]->picture(), "C:\\Icones\\a.ico");
+    EXPECT_EQ(screen.wells[1]->picture(), "") << "a missing value empties its well";
+    EXPECT_EQ(screen.wells[2]->picture(), "C:\\Icones\\c.cur");
+}
+
+TEST_F(Icons, APickedIconIsWrittenToItsValueAndOthersKeepTheirs) {
+    Store("0", "C:\\Icones\\antigo.ico");
+    frmNovo& screen = Open();
+    Pick(screen, 4, "C:\\Icones\\pasta.ico");
+    EXPECT_EQ(
+        program.dialogs.prompts,
+        (std::vector<std::string>{"Digite a localização do ícone, exemplo: C:\\Icones\\nada.ico"}));
+    EXPECT_EQ(screen.wells[4]->picture(), "C:\\Icones\\pasta.ico");
+    screen.Label44.UserClick();
+    EXPECT_EQ(Stored("4"), "C:\\Icones\\pasta.ico");
+    EXPECT_EQ(Stored("0"), "C:\\Icones\\antigo.ico") << "an unpicked slot keeps its value";
+    EXPECT_FALSE(HasValue("1")) << "no placeholder text is written";
+    EXPECT_EQ(program.dialogs.messages, (std::vector<ShownMessage>{kApplied}));
+}
+
+TEST_F(Icons, ANumberLabelPicksAsItsWellDoes) {
+    frmNovo& screen = Open();
+    program.dialogs.promptAnswers.push_back("C:\\Icones\\cd.ico");
+    screen.numbers[40]->UserClick();
+    EXPECT_EQ(screen.pendingPath(40), "C:\\Icones\\cd.ico");
+}
+
+TEST_F(Icons, CancellingThePromptEmptiesTheWellAndWritesAnEmptyPath) {
+    Store("4", "C:\\Icones\\pasta.ico");
+    frmNovo& screen = Open();
+    EXPECT_EQ(screen.wells[4]->picture(), "C:\\Icones\\pasta.ico");
+    Pick(screen, 4, std::nullopt);
+    EXPECT_EQ(screen.wells[4]->picture(), "");
+    EXPECT_EQ(screen.pendingPath(4), "");
+    screen.Label44.UserClick();
+    EXPECT_TRUE(HasValue("4"));
+    EXPECT_EQ(Stored("4"), "");
+}
+
+TEST_F(Icons, APathWithoutPreviewIsKeptAndTheUserIsTold) {
+    frmNovo& screen = Open();
+    Pick(screen, 2, "C:\\Icones\\a.ico");
+    Pick(screen, 2, "%SystemRoot%\\system32\\shell32.dll,4");
+    EXPECT_EQ(screen.wells[2]->picture(), "");
+    EXPECT_EQ(screen.pendingPath(2), "%SystemRoot%\\system32\\shell32.dll,4");
+    ASSERT_EQ(program.dialogs.messages.size(), 1u);
+    EXPECT_EQ(program.dialogs.messages[0].title, "Quarvel");
+    screen.Label44.UserClick();
+    EXPECT_EQ(Stored("2"), "%SystemRoot%\\system32\\shell32.dll,4");
+}
+
+TEST_F(Icons, AplicarCreatesAMissingShellIconsKey) {
+    program.registry.DeleteKey(Hive::LocalMachine, kIcons);
+    frmNovo& screen = Open();
+    Pick(screen, 0, "C:\\Icones\\a.ico");
+    screen.Label44.UserClick();
+    EXPECT_EQ(Stored("0"), "C:\\Icones\\a.ico");
+}
+
+TEST_F(Icons, LimparCacheDeletesAProtectedCacheAndRegistersTheCleaner) {
+    std::string cache = MakeCache(1 | 2 | 4);  // read-only, hidden, system
+    ASSERT_TRUE(program.files.Exists(cache));
+    Open().Label45.UserClick();
+    EXPECT_FALSE(program.files.Exists(cache));
+    EXPECT_EQ(program.registry.GetValue(Hive::LocalMachine, kRun, "DelIconCache"),
+              program.files.ProgramFolder() + "\\limpaico.exe");
+    EXPECT_EQ(program.dialogs.messages,
+              (std::vector<ShownMessage>{{"reinicie o seu computador", "Limpeza de Cache", 64}}));
+}
+
+TEST_F(Icons, LimparCacheWithoutACacheStillRegistersAndReports) {
+    frmNovo& screen = Open();  // no SystemRoot: the cache is "\ShellIconCache"
+    screen.Label45.UserClick();
+    EXPECT_EQ(program.registry.GetValue(Hive::LocalMachine, kRun, "DelIconCache"),
+              program.files.ProgramFolder() + "\\limpaico.exe");
+    EXPECT_EQ(program.dialogs.messages.size(), 1u);
+}
+
+TEST_F(Icons, DesfazerRemovesEveryValueAndTheCacheButNotTheWells) {
+    std::string cache = MakeCache();
+    for (const auto& slot : kIconSlots) Store(slot.valueName, "C:\\Icones\\x.ico");
+    Store("41", "fica");  // not one of ours
+    frmNovo& screen = Open();
+    screen.Label46.UserClick();
+    for (const auto& slot : kIconSlots) EXPECT_FALSE(HasValue(slot.valueName)) << slot.valueName;
+    EXPECT_EQ(Stored("41"), "fica");
+    EXPECT_FALSE(program.files.Exists(cache));
+    EXPECT_EQ(screen.wells[0]->picture(), "C:\\Icones\\x.ico");
+    EXPECT_EQ(program.registry.GetValue(Hive::LocalMachine, kRun, "DelIconCache"), "");
+    EXPECT_EQ(program.dialogs.messages.back(),
+              (ShownMessage{"As alterações foram removidas, clique em limpar o cache para "
+                            "melhores resultados",
+                            "Quarvel", 64}));
+    screen.Label47.UserClick();
+    EXPECT_EQ(screen.wells[0]->picture(), "");
+}
+
+TEST_F(Icons, FailuresOfTheRegistryEndNothing) {
+    frmNovo& screen = Open();
+    program.registryApi.DenyWrites(true);
+    Pick(screen, 0, "C:\\Icones\\a.ico");
+    for (forms::Label* button : {&screen.Label44, &screen.Label45, &screen.Label46})
+        button->UserClick();
+    EXPECT_EQ(program.dialogs.messages.size(), 3u);
+    EXPECT_EQ(program.registryApi.OpenHandles(), 0u);
+}
+
+TEST(FileAttributes, SetsExactlyTheWordOfTheCombination) {
+    using shell::modFileAttributes::AttributeWord;
+    EXPECT_EQ(AttributeWord(false, false, false), 0u);
+    EXPECT_EQ(AttributeWord(true, false, false), 1u);
+    EXPECT_EQ(AttributeWord(false, true, false), 2u);
+    EXPECT_EQ(AttributeWord(true, true, false), 3u);
+    EXPECT_EQ(AttributeWord(false, false, true), 32u);
+    EXPECT_EQ(AttributeWord(true, false, true), 33u);
+    EXPECT_EQ(AttributeWord(false, true, true), 34u);
+    EXPECT_EQ(AttributeWord(true, true, true), 35u);
+
+    testing_support::TestProgram program;
+    std::string path = (program.folder / "arquivo.txt").string();
+    std::ofstream(path) << "x";
+    program.files.SetAttributes(path, 1 | 2 | 4);
+    shell::modFileAttributes::SetAttributes(program.files, path, false, false, false);
+    EXPECT_EQ(program.files.GetAttributes(path), 0u) << "the system bit goes too";
+    shell::modFileAttributes::SetAttributes(program.files, path, true, true, true);
+    EXPECT_EQ(program.files.GetAttributes(path), 35u);
+    std::string missing = (program.folder / "nada.txt").string();
+    shell::modFileAttributes::SetAttributes(program.files, missing, true, false, false);
+    EXPECT_FALSE(program.files.Exists(missing));
+}
+
+}  // namespace
