@@ -56,7 +56,7 @@ ControlClass ClassOf(const Control& control) {
         case ControlKind::Frame:
             return {L"BUTTON", BS_GROUPBOX, 0};
         case ControlKind::PictureBox:
-            return {L"STATIC", SS_BITMAP | SS_CENTERIMAGE, WS_EX_CLIENTEDGE};
+            return {L"STATIC", SS_BITMAP | SS_CENTERIMAGE | SS_NOTIFY, WS_EX_CLIENTEDGE};
         case ControlKind::CommandButton:
             return {L"BUTTON", BS_PUSHBUTTON | WS_TABSTOP, 0};
     }
@@ -189,6 +189,7 @@ struct Win32Renderer::FormWindow : FormPeer {
         Control& control = *target->control;
         switch (control.kind()) {
             case ControlKind::Label:
+            case ControlKind::PictureBox:
                 if (code == STN_CLICKED) control.UserClick();
                 break;
             case ControlKind::CheckBox:
