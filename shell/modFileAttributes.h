@@ -12,6 +12,7 @@ namespace shell::modFileAttributes {
 inline constexpr std::uint32_t kReadOnly = 1;
 inline constexpr std::uint32_t kHidden = 2;
 inline constexpr std::uint32_t kArchive = 32;
+inline constexpr std::uint32_t kNormal = 128;  // no attribute at all
 
 constexpr std::uint32_t AttributeWord(bool readOnly, bool hidden, bool archive) {
     return (readOnly ? kReadOnly : 0) | (hidden ? kHidden : 0) | (archive ? kArchive : 0);
