@@ -63,6 +63,19 @@ ControlClass ClassOf(const Control& control) {
     return {L"STATIC", 0, 0};
 }
 
+HBITMAP BlankBitmap(int width, int height) {
+    HDC screen = GetDC(nullptr);
+    HDC memory = CreateCompatibleDC(screen);
+    HBITMAP bitmap = CreateCompatibleBitmap(screen, width, height);
+    HGDIOBJ old = SelectObject(memory, bitmap);
+    RECT all = {0, 0, width, height};
+    FillRect(memory, &all, GetSysColorBrush(COLOR_BTNFACE));
+    SelectObject(memory, old);
+    DeleteDC(memory);
+    ReleaseDC(nullptr, screen);
+    return bitmap;
+}
+
 }  // namespace
 
 struct ControlWindow : ControlPeer {
@@ -132,10 +145,14 @@ struct ControlWindow : ControlPeer {
     }
 
     void ShowPicture(PictureBox& box) {
+        int width = box.rect().width;
+        int height = box.rect().height;
         HBITMAP bitmap = box.picture().empty()
                              ? nullptr
-                             : platform::win32::LoadPictureBitmap(box.picture(), box.rect().width,
-                                                                  box.rect().height);
+                             : platform::win32::LoadPictureBitmap(box.picture(), width, height);
+        // A bitmap static without a bitmap paints nothing at all under some
+        // systems (the box shows black): an empty box shows the face colour.
+        if (!bitmap) bitmap = BlankBitmap(width, height);
         SendMessageW(window, STM_SETIMAGE, IMAGE_BITMAP, reinterpret_cast<LPARAM>(bitmap));
         if (picture) DeleteObject(picture);
         picture = bitmap;

@@ -9,9 +9,18 @@
 namespace platform::win32 {
 namespace {
 
+// Icons, cursors and screen backgrounds are far smaller; a bigger file
+// would only keep the screen waiting while it is read.
+constexpr ULONGLONG kLargestPicture = 16ull * 1024 * 1024;
+
 IPicture* LoadPicture(const std::string& path) {
     std::wstring wide = Widen(path);
-    if (wide.empty() || GetFileAttributesW(wide.c_str()) == INVALID_FILE_ATTRIBUTES) return nullptr;
+    WIN32_FILE_ATTRIBUTE_DATA file = {};
+    if (wide.empty() || !GetFileAttributesExW(wide.c_str(), GetFileExInfoStandard, &file) ||
+        (file.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY))
+        return nullptr;
+    ULONGLONG size = (static_cast<ULONGLONG>(file.nFileSizeHigh) << 32) | file.nFileSizeLow;
+    if (size == 0 || size > kLargestPicture) return nullptr;
     EnsureOle();
     IPicture* picture = nullptr;
     HRESULT result = OleLoadPicturePath(const_cast<LPOLESTR>(wide.c_str()), nullptr, 0, 0,
