@@ -47,6 +47,23 @@ bool KeyExists(HKEY root, const char* path) {
     return true;
 }
 
+// Whether a well shows an image: some pixel of its bitmap is not the face colour.
+bool ShowsAnImage(HWND well) {
+    auto bitmap = reinterpret_cast<HBITMAP>(SendMessageW(well, STM_GETIMAGE, IMAGE_BITMAP, 0));
+    if (!bitmap) return false;
+    BITMAP info = {};
+    GetObjectW(bitmap, sizeof info, &info);
+    HDC memory = CreateCompatibleDC(nullptr);
+    HGDIOBJ old = SelectObject(memory, bitmap);
+    bool found = false;
+    for (int y = 0; y < info.bmHeight && !found; ++y)
+        for (int x = 0; x < info.bmWidth && !found; ++x)
+            found = GetPixel(memory, x, y) != GetSysColor(COLOR_BTNFACE);
+    SelectObject(memory, old);
+    DeleteDC(memory);
+    return found;
+}
+
 // Answers the one-line prompt of this process with a text, as a user
 // typing it and pressing OK would, and remembers the prompt's question.
 class PromptAnswerer {
@@ -108,7 +125,8 @@ TEST_F(IconWindows, AnIconPickedForSlotFiveIsWrittenToValueFour) {
         EXPECT_EQ(prompt.question(),
                   "Digite a localização do ícone, exemplo: C:\\Icones\\nada.ico");
     }
-    EXPECT_NE(SendMessageW(well, STM_GETIMAGE, IMAGE_BITMAP, 0), 0) << "the well shows the icon";
+    EXPECT_FALSE(ShowsAnImage(real.Window(*screen.wells[3]))) << "an unpicked well is empty";
+    EXPECT_TRUE(ShowsAnImage(well)) << "the well shows the icon";
     MessageBoxAnswerer answerer;
     real.ClickAndPump(screen.Label44);
     EXPECT_EQ(real.program.registry.GetValue(Hive::LocalMachine, kIconsKey, "4"), icon);
@@ -126,15 +144,15 @@ TEST_F(IconWindows, StoredPicturesShowAndIconResourcesLeaveTheWellEmpty) {
     auto& screen = real.program.screens.Open<personalization::frmNovo>(real.program.context);
     real.Pump();
     HWND well = real.Window(*screen.wells[4]);
-    EXPECT_NE(SendMessageW(well, STM_GETIMAGE, IMAGE_BITMAP, 0), 0);
+    EXPECT_TRUE(ShowsAnImage(well));
     registry.SetValue(Hive::LocalMachine, kIconsKey, "4", "C:\\windows\\system32\\shell32.dll,4",
                       ValueType::String);
     real.ClickAndPump(screen.Label47);
-    EXPECT_NE(SendMessageW(well, STM_GETIMAGE, IMAGE_BITMAP, 0), 0) << "Ler Atuais keeps it";
+    EXPECT_TRUE(ShowsAnImage(well)) << "Ler Atuais keeps it";
     real.program.screens.Close<personalization::frmNovo>();
     auto& again = real.program.screens.Open<personalization::frmNovo>(real.program.context);
     real.Pump();
-    EXPECT_EQ(SendMessageW(real.Window(*again.wells[4]), STM_GETIMAGE, IMAGE_BITMAP, 0), 0);
+    EXPECT_FALSE(ShowsAnImage(real.Window(*again.wells[4])));
 }
 
 TEST(PictureLoader, ShowsIconsCursorsBitmapsGifsAndJpegs) {
@@ -172,7 +190,22 @@ TEST(PictureLoader, RefusesBrokenFilesWithoutHarm) {
         if (bitmap) DeleteObject(bitmap);
         DeleteFileW(Widen(path).c_str());
     }
+    // A file far bigger than any icon is refused before it is read.
+    std::wstring huge = Widen(folder + "\\quarvel-enorme.bmp");
+    HANDLE file = CreateFileW(huge.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
+    ASSERT_NE(file, INVALID_HANDLE_VALUE);
+    DWORD written = 0;
+    WriteFile(file, "BM", 2, &written, nullptr);
+    LARGE_INTEGER end;
+    end.QuadPart = 200ll * 1024 * 1024;
+    SetFilePointerEx(file, end, nullptr, FILE_BEGIN);
+    SetEndOfFile(file);
+    CloseHandle(file);
+    EXPECT_FALSE(pictures.CanShow(Narrow(huge)));
+    EXPECT_EQ(platform::win32::LoadPictureBitmap(Narrow(huge), 49, 41), nullptr);
+    DeleteFileW(huge.c_str());
     EXPECT_FALSE(pictures.CanShow(std::string(100000, 'a') + ".ico"));
+    EXPECT_FALSE(pictures.CanShow(TempFolder()));
     EXPECT_FALSE(pictures.CanShow("C:\\windows\\system32\\shell32.dll,4"));
     EXPECT_FALSE(pictures.CanShow(""));
 }
