@@ -28,7 +28,7 @@ frmOtiIE::frmOtiIE(forms::Screens& screens, shell::Context& context)
     : Form(screens, "frmOtiIE", "Internet Explorer", 400, kBelowSwitches + 200),
       switches(*this, kTuningBrowserSwitches, kLeft, 14),
       Label15(*this, "Label15", {kLeft, kBelowSwitches, 368, 18}, "Diretório de Salvamento:"),
-      Text1(*this, "Text1", {kLeft + 8, kBelowSwitches + 22, 256, 24}),
+      Text1(*this, "Text1", {kLeft + 8, kBelowSwitches + 22, 256, 24}, {.wantsEnter = true}),
       Label17(*this, "Label17", {kLeft + 272, kBelowSwitches + 22, 88, kPairHeight}, "Aplicar",
               Label::Look::Button),
       Label1(*this, "Label1", {kLeft, kBelowSwitches + 66, 368, 18},
@@ -51,6 +51,7 @@ frmOtiIE::frmOtiIE(forms::Screens& screens, shell::Context& context)
         };
     }
     splash.onChoose = [this](bool on) { Splash_Click(on); };
+    Text1.onEnter = [this] { SaveDirectory_Click(); };  // as its "Aplicar"
 }
 
 void frmOtiIE::Load() {

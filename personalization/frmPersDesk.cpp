@@ -18,7 +18,7 @@ frmPersDesk::frmPersDesk(forms::Screens& screens, shell::Context& context)
     : Form(screens, "frmPersDesk", "Desktop", 420, 400),
       Label3(*this, "Label3", {16, 12, 388, 18}, "Criando uma mensagem de Logon:"),
       Label4(*this, "Label4", {24, 40, 70, 18}, "Título:"),
-      Text3(*this, "Text3", {96, 36, 300, 24}),
+      Text3(*this, "Text3", {96, 36, 300, 24}, {.wantsEnter = true}),
       Label5(*this, "Label5", {24, 70, 70, 18}, "Conteúdo:"),
       Text4(*this, "Text4", {96, 68, 300, 96}, {.multiLine = true}),
       Label7(*this, "Label7", {96, 174, 140, 26}, "Aplicar", Label::Look::Button),
@@ -33,6 +33,8 @@ frmPersDesk::frmPersDesk(forms::Screens& screens, shell::Context& context)
     Text4.SetToolTip("Coloque aqui o conteúdo da sua mensagem de Logon");
     for (Label* button : {&Label7, &Label2, &Label11})
         button->SetBackColor(forms::SysColor::ButtonShadow);
+    // Enter in the title field applies the message, as "Aplicar" does.
+    Text3.onEnter = [this] { Aplicar_Click(); };
     Label7.onClick = [this] { Aplicar_Click(); };
     Label2.onClick = [this] { RemoverMensagem_Click(); };
     startMenu.onChoose = [this](bool scrolls) { StartMenu_Click(scrolls); };

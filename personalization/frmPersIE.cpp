@@ -39,7 +39,7 @@ frmPersIE::frmPersIE(forms::Screens& screens, shell::Context& context)
       switches(*this, kPersonalBrowserSwitches, 16, 14),
       Label5(*this, "Label5", Heading(14),
              "Adicionar um texto na barra de título do Outlook Express"),
-      Text11(*this, "Text11", Field(36)),
+      Text11(*this, "Text11", Field(36), {.wantsEnter = true}),
       Label22(*this, "Label22", ButtonAt(0, 66), "Aplicar", Label::Look::Button),
       Label1(*this, "Label1", ButtonAt(1, 66), "Remover", Label::Look::Button),
       Label6(*this, "Label6", Heading(100), "Selecione a versão do programa:"),
@@ -47,12 +47,14 @@ frmPersIE::frmPersIE(forms::Screens& screens, shell::Context& context)
       Label3(*this, "Label3", VersionAt(1, 122), "5.0", Label::Look::Button),
       Label4(*this, "Label4", VersionAt(2, 122), "6.0", Label::Look::Button),
       Label7(*this, "Label7", Heading(160), "Definir nova Página Inicial:"),
-      Text29(*this, "Text29", {kRight + 8, 182, kFieldWidth - kButtonWidth - 8, 24}),
+      Text29(*this, "Text29", {kRight + 8, 182, kFieldWidth - kButtonWidth - 8, 24},
+             {.wantsEnter = true}),
       Label18(*this, "Label18", {kRight + 8 + kFieldWidth - kButtonWidth, 182, kButtonWidth, 24},
               "Aplicar", Label::Look::Button),
       Label19(*this, "Label19", Heading(218),
               "Adicionar um texto na barra de Título do Internet Explorer:"),
-      Text10(*this, "Text10", {kRight + 8, 240, kFieldWidth - 2 * (kButtonWidth + 8), 24}),
+      Text10(*this, "Text10", {kRight + 8, 240, kFieldWidth - 2 * (kButtonWidth + 8), 24},
+             {.wantsEnter = true}),
       Label23(*this, "Label23",
               {kRight + 8 + kFieldWidth - 2 * kButtonWidth - 8, 240, kButtonWidth, 24}, "Aplicar",
               Label::Look::Button),
@@ -63,6 +65,10 @@ frmPersIE::frmPersIE(forms::Screens& screens, shell::Context& context)
     for (Label* button :
          {&Label22, &Label1, &Label2, &Label3, &Label4, &Label18, &Label23, &Label21})
         button->SetBackColor(forms::SysColor::ButtonShadow);
+    // Enter in a field runs the "Aplicar" beside it.
+    Text11.onEnter = [this] { MailTitleAplicar_Click(); };
+    Text29.onEnter = [this] { StartPageAplicar_Click(); };
+    Text10.onEnter = [this] { BrowserTitleAplicar_Click(); };
     Label22.onClick = [this] { MailTitleAplicar_Click(); };
     Label1.onClick = [this] { MailTitleRemover_Click(); };
     for (Label* version : {&Label2, &Label3, &Label4})

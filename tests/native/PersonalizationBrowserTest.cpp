@@ -160,4 +160,18 @@ TEST_F(BrowserPersonalization, WrongTypesAndStrangeIdentitiesDoNoHarm) {
     EXPECT_EQ(program.registryApi.OpenHandles(), 0u);
 }
 
+TEST_F(BrowserPersonalization, EnterInAFieldRunsTheAplicarBesideIt) {
+    frmPersIE& screen = Open();
+    screen.Text29.UserType("http://escola/");
+    screen.Text29.UserEnter();
+    EXPECT_EQ(Read(kMain, "Start Page"), "http://escola/");
+    screen.Text10.UserType("Escola");
+    screen.Text10.UserEnter();
+    EXPECT_EQ(Read(kMain, "Window Title"), "Escola");
+    screen.Text11.UserType("Correio");
+    screen.Text11.UserEnter();
+    EXPECT_EQ(Read(kMail4, "WindowTitle"), "Correio");
+    EXPECT_EQ(program.dialogs.messages.size(), 3u);
+}
+
 }  // namespace

@@ -3,6 +3,7 @@
 
 #include "personalization/PersonalizationScreens.h"
 #include "personalization/frmPersDesk.h"
+#include "shell/frnINI.h"
 #include "tests/support/TestProgram.h"
 
 namespace {
@@ -124,6 +125,23 @@ TEST_F(DesktopPersonalization, TheMainMenuOpensEachPersonalisationScreenOnce) {
               (std::vector<std::string>{"frmNovo", "frmPersDesk", "frmPersIE"}));
     EXPECT_FALSE(personalization::OpenScreen(MenuCommand::SystemOptimization, program.screens,
                                              program.context));
+}
+
+TEST_F(DesktopPersonalization, EveryEntryOfTheTwoGroupsOpensItsScreenFromTheMainMenu) {
+    program.registry.CreateKey(Hive::CurrentUser, "SOFTWARE\\Microsoft\\Windows\\CurrentVersion");
+    program.registry.SetValue(Hive::CurrentUser, "SOFTWARE\\Microsoft\\Windows\\CurrentVersion",
+                              "Tb", "0", ValueType::String);
+    shell::frnINI& menu = program.screens.Open<shell::frnINI>(program.context);
+    const std::pair<const char*, const char*> entries[] = {
+        {"Label15", "frmOtiS"}, {"Label14", "frmOtiD"},     {"Label13", "frmOtiIE"},
+        {"Label18", "frmNovo"}, {"Label17", "frmPersDesk"}, {"Label16", "frmPersIE"}};
+    for (auto [control, screen] : entries) {
+        menu.Find(control)->UserClick();
+        EXPECT_EQ(program.renderer.shown.back(), screen) << control;
+    }
+    menu.Find("Label18")->UserClick();
+    EXPECT_EQ(program.renderer.broughtForward.back(), "frmNovo");
+    EXPECT_EQ(program.screens.Count(), 7u);
 }
 
 }  // namespace
