@@ -6,6 +6,7 @@
 #include "optimization/frmOtiD.h"
 #include "optimization/frmOtiIE.h"
 #include "optimization/frmOtiS.h"
+#include "shell/frnINI.h"
 #include "tests/wine/support/WindowDriver.h"
 
 namespace {
@@ -56,6 +57,12 @@ class SavedValue {
     std::string key_, name_;
     std::optional<std::string> value_;
 };
+
+void PressKeyAndPump(RealProgram& real, HWND window, WORD key) {
+    SetFocus(GetNextDlgTabItem(window, nullptr, FALSE));
+    wine_tests::PressKey(GetFocus(), key);
+    real.Pump();
+}
 
 bool KeyExists(HKEY root, const char* path) {
     HKEY key = nullptr;
@@ -146,6 +153,22 @@ TEST(OptimizationWindows, TheSplashWithoutAnIdentityOrVersionWritesNothingAndRep
         answerer.Seen(),
         (std::vector<SeenMessage>{{"A tela de abertura da versão:  foi desligada", "Quarvel"}}));
     EXPECT_FALSE(KeyExists(HKEY_CURRENT_USER, "Identities\\\\Software"));
+}
+
+TEST(OptimizationWindows, TheMainMenuOpensTheScreensAsWindows) {
+    RealProgram real;
+    auto& menu = real.program.screens.Open<shell::frnINI>(real.program.context);
+    real.Pump();
+    real.ClickAndPump(*menu.Find("Label15"));
+    real.ClickAndPump(*menu.Find("Label14"));
+    auto* system = real.program.screens.Find<optimization::frmOtiS>();
+    auto* desktop = real.program.screens.Find<optimization::frmOtiD>();
+    ASSERT_NE(system, nullptr);
+    ASSERT_NE(desktop, nullptr);
+    EXPECT_EQ(WindowTextUtf8(real.Window(*system)), "Sistema");
+    EXPECT_TRUE(IsWindowVisible(real.Window(*desktop)));
+    PressKeyAndPump(real, real.Window(*desktop), VK_ESCAPE);
+    EXPECT_EQ(real.program.screens.Find<optimization::frmOtiD>(), nullptr) << "Esc closes it";
 }
 
 }  // namespace

@@ -8,6 +8,7 @@
 
 #include "personalization/frmNovo.h"
 #include "personalization/frmPersDesk.h"
+#include "personalization/frmPersIE.h"
 #include "platform/win32/Wide.h"
 #include "platform/win32/Win32Pictures.h"
 #include "shell/modFileAttributes.h"
@@ -293,6 +294,38 @@ TEST(DesktopPersonalizationWindow, AMultiLineLogonMessageIsStoredAsTyped) {
     ASSERT_EQ(seen.size(), 2u);
     EXPECT_EQ(seen[1], (SeenMessage{"A Mensagem foi removida com sucesso", "Aviso"}));
     if (!existed) registry.DeleteKey(Hive::LocalMachine, winlogon);
+}
+
+TEST(BrowserPersonalizationWindow, ASwitchWritesAtOnceAndEnterAppliesTheStartPage) {
+    RealProgram real;
+    RegistryAccess& registry = real.program.registry;
+    const char* main = "Software\\Microsoft\\Internet Explorer\\Main";
+    registry.CreateKey(Hive::CurrentUser, main);
+    std::string oldPage = registry.GetValue(Hive::CurrentUser, main, "Start Page");
+    auto& screen = real.program.screens.Open<personalization::frmPersIE>(real.program.context);
+    real.Pump();
+    forms::OnOffPair& suggestions = screen.switches.pair(3);
+    EXPECT_EQ(WindowTextUtf8(real.Window(suggestions.on)), "Ligado");
+    real.ClickAndPump(suggestions.on);
+    EXPECT_EQ(registry.GetValue(Hive::CurrentUser, main, "Use FormSuggest"), "yes");
+    real.ClickAndPump(suggestions.off);
+    EXPECT_EQ(registry.GetValue(Hive::CurrentUser, main, "Use FormSuggest"), "no");
+
+    MessageBoxAnswerer answerer;
+    HWND page = real.Window(screen.Text29);
+    wine_tests::Type(page, "http://escola.example/");
+    SetFocus(page);
+    wine_tests::PressKey(page, VK_RETURN);
+    real.Pump();
+    EXPECT_EQ(registry.GetValue(Hive::CurrentUser, main, "Start Page"), "http://escola.example/");
+    real.ClickAndPump(screen.Label4);
+    EXPECT_EQ(
+        answerer.Seen(),
+        (std::vector<SeenMessage>{
+            {"As alterações foram efetuadas com sucesso", "Quarvel"},
+            {"Se o seu sistema operacional for o Windows XP, selecione a versão 5.0", "Quarvel"}}));
+    EXPECT_EQ(screen.chosenVersion(), "6.0");
+    registry.SetValue(Hive::CurrentUser, main, "Start Page", oldPage, ValueType::String);
 }
 
 }  // namespace
