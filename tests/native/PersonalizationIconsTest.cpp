@@ -58,12 +58,14 @@ class Icons : public ::testing::Test {
     // The cache file in a Windows folder of the test's own; natively a
     // backslash is part of the file name, so the file lies beside that folder.
     std::string MakeCache(std::uint32_t attributes = 0x20) {
+        std::filesystem::create_directories(program.folder / "WINDOWS");
         std::string windows = (program.folder / "WINDOWS").string();
         program.registry.SetValue(Hive::LocalMachine, shell::kCurrentVersion, "SystemRoot", windows,
                                   ValueType::String);
         std::string path = windows + "\\ShellIconCache";
-        std::ofstream(path) << "x";
+        std::ofstream(platform::PathFromUtf8(path)) << "x";
         program.files.SetAttributes(path, attributes);
+        EXPECT_TRUE(program.files.Exists(path));
         return path;
     }
 
@@ -188,7 +190,6 @@ TEST_F(Icons, AplicarCreatesAMissingShellIconsKey) {
 
 TEST_F(Icons, LimparCacheDeletesAProtectedCacheAndRegistersTheCleaner) {
     std::string cache = MakeCache(1 | 2 | 4);  // read-only, hidden, system
-    ASSERT_TRUE(program.files.Exists(cache));
     Open().Label45.UserClick();
     EXPECT_FALSE(program.files.Exists(cache));
     EXPECT_EQ(program.registry.GetValue(Hive::LocalMachine, kRun, "DelIconCache"),
