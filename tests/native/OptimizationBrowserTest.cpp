@@ -130,18 +130,4 @@ TEST_F(BrowserOptimization, VersionSixGivesTheXpHintFirstAndIsChosenAnyway) {
     EXPECT_EQ(screen.Label4.backColor(), SysColor::Highlight);
 }
 
-TEST_F(BrowserOptimization, StrangeIdentitiesWriteNothingOutsideTheirKey) {
-    for (std::string identity :
-         {std::string(), std::string("\\"), std::string("..\\..\\x"), std::string(300, 'a')}) {
-        program.registry.SetValue(Hive::CurrentUser, "Identities", "Default User ID", identity,
-                                  ValueType::String);
-        frmOtiIE& screen = Open();
-        screen.Label3.UserClick();
-        screen.splash.off.UserClick();
-        screen.splash.on.UserClick();
-        EXPECT_EQ(Read(Hive::CurrentUser, kMail, "NoSplash"), "") << identity;
-    }
-    EXPECT_EQ(program.registryApi.OpenHandles(), 0u);
-}
-
 }  // namespace

@@ -3,8 +3,6 @@
 
 #include "optimization/DesktopSettings.h"
 #include "optimization/frmOtiD.h"
-#include "shell/MainMenuEntries.h"
-#include "optimization/OptimizationScreens.h"
 #include "shell/Settings.h"
 #include "tests/support/TestProgram.h"
 
@@ -43,17 +41,6 @@ class DesktopOptimization : public ::testing::Test {
 
     testing_support::TestProgram program;
 };
-
-TEST_F(DesktopOptimization, TheMainMenuOpensOneScreenCaptionedDesktop) {
-    auto& screens = program.screens;
-    EXPECT_TRUE(optimization::OpenScreen(shell::MenuCommand::DesktopOptimization, screens,
-                                         program.context));
-    EXPECT_TRUE(optimization::OpenScreen(shell::MenuCommand::DesktopOptimization, screens,
-                                         program.context));
-    EXPECT_EQ(program.screens.Count(), 1u);
-    EXPECT_EQ(program.screens.Find<frmOtiD>()->caption(), "Desktop");
-    EXPECT_FALSE(optimization::OpenScreen(shell::MenuCommand::Icons, screens, program.context));
-}
 
 TEST_F(DesktopOptimization, MenuSpeedIsOnOnlyForExactlyZero) {
     EXPECT_FALSE(ShowsOn(Open().menus)) << "absent";

@@ -114,19 +114,6 @@ TEST_F(DesktopPersonalization, ClearingTheMediaListDeletesItsKeyAndAlwaysReports
     EXPECT_EQ(program.dialogs.messages, (std::vector<ShownMessage>{cleared, cleared}));
 }
 
-TEST_F(DesktopPersonalization, TheMainMenuOpensEachPersonalisationScreenOnce) {
-    using shell::MenuCommand;
-    for (MenuCommand command : {MenuCommand::Icons, MenuCommand::DesktopPersonalization,
-                                MenuCommand::BrowserPersonalization, MenuCommand::Icons}) {
-        EXPECT_TRUE(personalization::OpenScreen(command, program.screens, program.context));
-    }
-    EXPECT_EQ(program.screens.Count(), 3u);
-    EXPECT_EQ(program.renderer.shown,
-              (std::vector<std::string>{"frmNovo", "frmPersDesk", "frmPersIE"}));
-    EXPECT_FALSE(personalization::OpenScreen(MenuCommand::SystemOptimization, program.screens,
-                                             program.context));
-}
-
 TEST_F(DesktopPersonalization, EveryEntryOfTheTwoGroupsOpensItsScreenFromTheMainMenu) {
     program.registry.CreateKey(Hive::CurrentUser, "SOFTWARE\\Microsoft\\Windows\\CurrentVersion");
     program.registry.SetValue(Hive::CurrentUser, "SOFTWARE\\Microsoft\\Windows\\CurrentVersion",

@@ -85,22 +85,6 @@ TEST_F(Icons, TheCatalogueCountsSlotsFromOneAndValuesFromZero) {
     EXPECT_EQ(screen.caption(), "Alterar Ícones");
     EXPECT_EQ(screen.List1.items().size(), 41u);
     EXPECT_EQ(screen.List1.items().back(), "41 - CD de Áudio");
-    EXPECT_EQ(screen.wells[40]->name(), "Picture41");
-    EXPECT_EQ(screen.numbers[0]->caption(), "01");
-}
-
-TEST_F(Icons, WellsOfEightPerColumnAndTheLastAloneAboveTheList) {
-    frmNovo& screen = Open();
-    const auto& first = screen.wells[0]->rect();
-    EXPECT_EQ(screen.wells[7]->rect().x, first.x);
-    EXPECT_GT(screen.wells[7]->rect().y, first.y);
-    EXPECT_GT(screen.wells[8]->rect().x, first.x);
-    EXPECT_EQ(screen.wells[8]->rect().y, first.y);
-    const auto& last = screen.wells[40]->rect();
-    EXPECT_EQ(last.y, first.y);
-    EXPECT_LT(last.y + last.height, screen.List1.rect().y);
-    EXPECT_LE(screen.List1.rect().x + screen.List1.rect().width, screen.width());
-    EXPECT_LT(screen.wells[39]->rect().y + 41, screen.Label44.rect().y);
 }
 
 TEST_F(Icons, LoadShowsWhatThePictureLoaderCanShowAndLeavesTheRest) {
@@ -236,16 +220,6 @@ TEST_F(Icons, FailuresOfTheRegistryEndNothing) {
 }
 
 TEST(FileAttributes, SetsExactlyTheWordOfTheCombination) {
-    using shell::modFileAttributes::AttributeWord;
-    EXPECT_EQ(AttributeWord(false, false, false), 0u);
-    EXPECT_EQ(AttributeWord(true, false, false), 1u);
-    EXPECT_EQ(AttributeWord(false, true, false), 2u);
-    EXPECT_EQ(AttributeWord(true, true, false), 3u);
-    EXPECT_EQ(AttributeWord(false, false, true), 32u);
-    EXPECT_EQ(AttributeWord(true, false, true), 33u);
-    EXPECT_EQ(AttributeWord(false, true, true), 34u);
-    EXPECT_EQ(AttributeWord(true, true, true), 35u);
-
     testing_support::TestProgram program;
     std::string path = (program.folder / "arquivo.txt").string();
     std::ofstream(path) << "x";

@@ -140,21 +140,6 @@ TEST(OptimizationWindows, TheDiskCacheProfileIsWrittenByAplicar) {
     if (!existed) registry.DeleteKey(Hive::LocalMachine, key);
 }
 
-TEST(OptimizationWindows, TheSplashWithoutAnIdentityOrVersionWritesNothingAndReports) {
-    RealProgram real;
-    RegistryAccess& registry = real.program.registry;
-    SavedValue saved(registry, Hive::CurrentUser, "Identities", "Default User ID");
-    registry.DeleteValue(Hive::CurrentUser, "Identities", "Default User ID");
-    auto& screen = real.program.screens.Open<optimization::frmOtiIE>(real.program.context);
-    real.Pump();
-    MessageBoxAnswerer answerer;
-    real.ClickAndPump(screen.splash.off);
-    EXPECT_EQ(
-        answerer.Seen(),
-        (std::vector<SeenMessage>{{"A tela de abertura da versão:  foi desligada", "Quarvel"}}));
-    EXPECT_FALSE(KeyExists(HKEY_CURRENT_USER, "Identities\\\\Software"));
-}
-
 TEST(OptimizationWindows, TheMainMenuOpensTheScreensAsWindows) {
     RealProgram real;
     auto& menu = real.program.screens.Open<shell::frnINI>(real.program.context);
