@@ -1,6 +1,7 @@
 #include "optimization/frmOtiD.h"
 
 #include "optimization/DesktopSettings.h"
+#include "optimization/OpenWithVerb.h"
 #include "shell/Settings.h"
 
 namespace optimization {
@@ -41,7 +42,7 @@ void frmOtiD::Load() {
     const DesktopValue& animate = kMinAnimate;
     auto number = ParseSigned32(registry.GetValue(animate.hive, animate.key, animate.valueName));
     animation.Show(number && *number == 1);
-    openWith.Show(registry.GetValue(Hive::ClassesRoot, kOpenWithKey, "") == kOpenWithText);
+    openWith.Show(OpenWithVerbIsOn(registry));
 }
 
 void frmOtiD::MenuSpeed_Click(bool on) {
@@ -59,21 +60,7 @@ void frmOtiD::Animation_Click(bool on) {
 }
 
 void frmOtiD::OpenWith_Click(bool on) {
-    RegistryAccess& registry = context_.registry;
-    if (on) {
-        registry.CreateKey(Hive::ClassesRoot, kOpenWithKey);
-        registry.SetValue(Hive::ClassesRoot, kOpenWithKey, "", kOpenWithText, ValueType::String);
-        registry.CreateKey(Hive::ClassesRoot, kOpenWithCommandKey);
-        std::string windowsFolder =
-            registry.GetValueText(Hive::LocalMachine, shell::kCurrentVersion, shell::kSystemRoot);
-        registry.SetValue(Hive::ClassesRoot, kOpenWithCommandKey, "",
-                          windowsFolder + std::string(kOpenWithCommand), ValueType::String);
-    } else {
-        // The NT family refuses to delete a key that still has subkeys: the
-        // command goes first, so that the verb is gone on every Windows.
-        registry.DeleteKey(Hive::ClassesRoot, kOpenWithCommandKey);
-        registry.DeleteKey(Hive::ClassesRoot, kOpenWithKey);
-    }
+    SetOpenWithVerb(context_.registry, on);
     openWith.Show(on);
 }
 

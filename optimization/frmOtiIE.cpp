@@ -5,10 +5,10 @@ namespace {
 
 using forms::Label;
 using personalization::kBrowserMainKey;
+using personalization::kSaveDirectory;
 using personalization::kTuningBrowserSwitches;
 
 constexpr std::string_view kNoSplash = "NoSplash";
-constexpr std::string_view kSaveDirectory = "Save Directory";
 constexpr std::string_view kApplied = "As alterações foram aplicadas com sucesso";
 constexpr std::string_view kSplashMessage = "A tela de abertura da versão: ";
 

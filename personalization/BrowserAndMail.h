@@ -29,6 +29,12 @@ struct BrowserSwitch {
     std::string_view valueName;
 };
 
+// Text values of the browser key (HKEY_CURRENT_USER).
+inline constexpr std::string_view kStartPage = "Start Page";
+inline constexpr std::string_view kBlankPage = "about:blank";
+inline constexpr std::string_view kWindowTitle = "Window Title";
+inline constexpr std::string_view kSaveDirectory = "Save Directory";
+
 inline constexpr std::string_view kSwitchOn = "yes";
 inline constexpr std::string_view kSwitchOff = "no";
 

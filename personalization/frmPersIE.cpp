@@ -6,10 +6,7 @@ namespace {
 using forms::Label;
 using forms::Rect;
 
-constexpr std::string_view kWindowTitle = "Window Title";  // the browser's
 constexpr std::string_view kMailWindowTitle = "WindowTitle";
-constexpr std::string_view kStartPage = "Start Page";
-constexpr std::string_view kBlankPage = "about:blank";
 constexpr std::string_view kDone = "As alterações foram efetuadas com sucesso";
 constexpr std::string_view kTextRemoved = "O texto foi removido com sucesso";
 

@@ -1,5 +1,6 @@
 #include "transfer/ConfigExport.h"
 
+#include "optimization/OpenWithVerb.h"
 #include "restrictions/AllowList.h"
 #include "restrictions/BlockList.h"
 #include "transfer/ConfigRecords.h"
@@ -49,19 +50,26 @@ void BlockList(shell::Context& context, ConfigText& text) {
     for (const std::string& line : *lines) text.Add(key::BlockList, line);
 }
 
+std::string Read(RegistryAccess& registry, const optimization::DesktopValue& value) {
+    return registry.GetValue(value.hive, value.key, value.valueName);
+}
+
 void DesktopTuning(RegistryAccess& registry, ConfigText& text) {
     std::string flags;
-    flags += Flag(Read(registry, kMenuShowDelay.value) == "0");
+    flags += Flag(Read(registry, optimization::kMenuShowDelay) == "0");
     // A missing or non-numeric value counts as off.
-    flags += Flag(ParseSigned32(Read(registry, kMinAnimate.value)) == 1);
-    flags += Flag(registry.GetValue(Hive::ClassesRoot, kOpenWithKey, "") == kOpenWithText);
+    flags += Flag(ParseSigned32(Read(registry, optimization::kMinAnimate)) == 1);
+    flags += Flag(optimization::OpenWithVerbIsOn(registry));
     text.Add(key::DesktopTuning, flags);
 }
 
 void Switches(RegistryAccess& registry, std::string_view recordKey,
-              const std::array<TextValue, 5>& switches, ConfigText& text) {
+              const std::array<const personalization::BrowserSwitch*, 5>& switches,
+              ConfigText& text) {
     std::string flags;
-    for (const TextValue& entry : switches) flags += Flag(Read(registry, entry) == kSwitchOn);
+    for (const personalization::BrowserSwitch* entry : switches)
+        flags += Flag(registry.GetValue(entry->hive, personalization::kBrowserMainKey,
+                                        entry->valueName) == personalization::kSwitchOn);
     text.Add(recordKey, flags);
 }
 
@@ -86,8 +94,9 @@ void CollectGroup(ExportGroup group, shell::Context& context, ConfigText& text) 
         case ExportGroup::DesktopLook:
             text.Add(key::NoticeCaption, Read(registry, kNoticeCaption));
             text.Add(key::NoticeText, Read(registry, kNoticeText));
-            return text.Add(key::ScrollPrograms,
-                            Read(registry, kScrollPrograms) == "YES" ? "1" : "0");
+            return text.Add(
+                key::ScrollPrograms,
+                Read(registry, kScrollPrograms) == personalization::kScrolls ? "1" : "0");
         case ExportGroup::BrowserLook:
             Switches(registry, key::BrowserLook, kBrowserLookFlags, text);
             text.Add(key::StartPage, Read(registry, kStartPage));

@@ -1,5 +1,6 @@
 #include "transfer/ConfigImport.h"
 
+#include "optimization/OpenWithVerb.h"
 #include "restrictions/AllowList.h"
 #include "restrictions/BlockList.h"
 #include "transfer/ConfigFile.h"
@@ -43,33 +44,23 @@ void ApplyPolicies(shell::Context& context, const std::string& data) {
         context.values.importedAllowList = allowListSwitch == '1';
 }
 
-void ApplyOpenWith(RegistryAccess& registry, bool on) {
-    if (!on) {
-        // The command subkey first: the NT family refuses a key with subkeys.
-        registry.DeleteKey(Hive::ClassesRoot, kOpenWithCommandKey);
-        registry.DeleteKey(Hive::ClassesRoot, kOpenWithKey);
-        return;
-    }
-    registry.CreateKey(Hive::ClassesRoot, kOpenWithKey);
-    registry.SetValue(Hive::ClassesRoot, kOpenWithKey, "", kOpenWithText, ValueType::String);
-    registry.CreateKey(Hive::ClassesRoot, kOpenWithCommandKey);
-    std::string windowsFolder =
-        registry.GetValueText(Hive::LocalMachine, shell::kCurrentVersion, shell::kSystemRoot);
-    registry.SetValue(Hive::ClassesRoot, kOpenWithCommandKey, "",
-                      windowsFolder + std::string(kOpenWithCommand), ValueType::String);
-}
-
 void ApplyDesktopTuning(RegistryAccess& registry, const std::string& data) {
-    for (auto [position, setting] : {std::pair{0, &kMenuShowDelay}, std::pair{1, &kMinAnimate}})
-        Write(registry, setting->value,
-              std::string(FlagAt(data, position) == '1' ? setting->onData : setting->offData));
-    ApplyOpenWith(registry, FlagAt(data, 2) == '1');
+    for (auto [position, setting] :
+         {std::pair{0, &optimization::kMenuShowDelay}, std::pair{1, &optimization::kMinAnimate}})
+        registry.SetValue(setting->hive, setting->key, setting->valueName,
+                          FlagAt(data, position) == '1' ? setting->onData : setting->offData,
+                          ValueType::String);
+    optimization::SetOpenWithVerb(registry, FlagAt(data, 2) == '1');
 }
 
-void ApplySwitches(RegistryAccess& registry, const std::array<TextValue, 5>& switches,
+void ApplySwitches(RegistryAccess& registry,
+                   const std::array<const personalization::BrowserSwitch*, 5>& switches,
                    const std::string& data) {
     for (std::size_t i = 0; i < switches.size(); ++i)
-        Write(registry, switches[i], std::string(FlagAt(data, i) == '1' ? kSwitchOn : kSwitchOff));
+        registry.SetValue(
+            switches[i]->hive, personalization::kBrowserMainKey, switches[i]->valueName,
+            FlagAt(data, i) == '1' ? personalization::kSwitchOn : personalization::kSwitchOff,
+            ValueType::String);
 }
 
 void Apply(shell::Context& context, const Record& record, Imported& imported) {
@@ -104,11 +95,13 @@ void Apply(shell::Context& context, const Record& record, Imported& imported) {
             Write(registry, kNoticeText, data);
         }
     } else if (record.key == key::ScrollPrograms) {
-        Write(registry, kScrollPrograms, FlagAt(data, 0) == '1' ? "YES" : "NO");
+        Write(registry, kScrollPrograms,
+              std::string(FlagAt(data, 0) == '1' ? personalization::kScrolls
+                                                 : personalization::kColumns));
     } else if (record.key == key::BrowserLook) {
         ApplySwitches(registry, kBrowserLookFlags, data);
     } else if (record.key == key::StartPage) {
-        Write(registry, kStartPage, data.empty() ? "about:blank" : data);
+        Write(registry, kStartPage, data.empty() ? std::string(personalization::kBlankPage) : data);
     } else if (record.key == key::WindowTitle) {
         if (data.empty()) {
             Delete(registry, kWindowTitle);

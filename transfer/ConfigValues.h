@@ -1,8 +1,13 @@
 #pragma once
-// The registry values behind each record of the configuration file.
+// The registry values behind each record of the configuration file, taken
+// from the catalogues of the screens that own them.
 #include <array>
 #include <string_view>
 
+#include "optimization/DesktopSettings.h"
+#include "optimization/DiskCacheProfiles.h"
+#include "personalization/BrowserAndMail.h"
+#include "personalization/DesktopTouches.h"
 #include "registry/RegistryAccess.h"
 #include "shell/Settings.h"
 
@@ -14,58 +19,53 @@ struct TextValue {
     std::string_view name;
 };
 
-inline constexpr std::string_view kBrowserMainKey = "Software\\Microsoft\\Internet Explorer\\Main";
-inline constexpr std::string_view kSwitchOn = "yes";
-inline constexpr std::string_view kSwitchOff = "no";
+namespace detail {
+template <std::size_t N>
+constexpr const personalization::BrowserSwitch* Switch(
+    const std::array<personalization::BrowserSwitch, N>& switches, std::string_view name) {
+    for (const auto& entry : switches)
+        if (entry.valueName == name) return &entry;
+    return nullptr;
+}
+}  // namespace detail
 
-// "QV05": five browser switches, "1" for a stored "yes".
-inline constexpr std::array<TextValue, 5> kBrowserTuningFlags = {{
-    {Hive::LocalMachine, kBrowserMainKey, "Enable_Disk_Cache"},
-    {Hive::LocalMachine, kBrowserMainKey, "Delete_Temp_Files_On_Exit"},
-    {Hive::CurrentUser, kBrowserMainKey, "Show_FullURL"},
-    {Hive::LocalMachine, kBrowserMainKey, "Use_Async_DNS"},
-    {Hive::CurrentUser, kBrowserMainKey, "FullScreen"},
-}};
+// "QV05": five browser switches in the file's order, "1" for a stored "yes".
+inline constexpr std::array<const personalization::BrowserSwitch*, 5> kBrowserTuningFlags = {
+    detail::Switch(personalization::kTuningBrowserSwitches, "Enable_Disk_Cache"),
+    detail::Switch(personalization::kTuningBrowserSwitches, "Delete_Temp_Files_On_Exit"),
+    detail::Switch(personalization::kTuningBrowserSwitches, "Show_FullURL"),
+    detail::Switch(personalization::kTuningBrowserSwitches, "Use_Async_DNS"),
+    detail::Switch(personalization::kTuningBrowserSwitches, "FullScreen"),
+};
 
 // "QV08": the five switches of the browser personalisation screen.
-inline constexpr std::array<TextValue, 5> kBrowserLookFlags = {{
-    {Hive::CurrentUser, kBrowserMainKey, "Save_Session_History_On_Exit"},
-    {Hive::CurrentUser, kBrowserMainKey, "Disable Script Debugger"},
-    {Hive::CurrentUser, kBrowserMainKey, "FormSuggest PW Ask"},
-    {Hive::CurrentUser, kBrowserMainKey, "Use FormSuggest"},
-    {Hive::CurrentUser, kBrowserMainKey, "Error Dlg Displayed On Every Error"},
-}};
+inline constexpr std::array<const personalization::BrowserSwitch*, 5> kBrowserLookFlags = {
+    &personalization::kPersonalBrowserSwitches[0], &personalization::kPersonalBrowserSwitches[1],
+    &personalization::kPersonalBrowserSwitches[2], &personalization::kPersonalBrowserSwitches[3],
+    &personalization::kPersonalBrowserSwitches[4]};
 
-// "QV04": two desktop values with their data for "1" and for anything
-// else, and the open-with verb of every file.
-struct DesktopValue {
-    TextValue value;
-    std::string_view onData;
-    std::string_view offData;
-};
-inline constexpr DesktopValue kMenuShowDelay = {
-    {Hive::CurrentUser, "Control Panel\\Desktop", "MenuShowDelay"}, "0", "500"};
-inline constexpr DesktopValue kMinAnimate = {
-    {Hive::CurrentUser, "Control panel\\Desktop\\WindowMetrics", "MinAnimate"}, "1", "0"};
-inline constexpr std::string_view kOpenWithKey = "*\\Shell\\OpenWith";
-inline constexpr std::string_view kOpenWithCommandKey = "*\\Shell\\OpenWith\\Command";
-inline constexpr std::string_view kOpenWithText = "QV - Abrir com...";
-inline constexpr std::string_view kOpenWithCommand = "\\rundll32.exe shell32.dll,OpenAs_RunDLL %1";
+constexpr bool AllFound(const auto& flags) {
+    for (const auto* flag : flags)
+        if (!flag) return false;
+    return true;
+}
+static_assert(AllFound(kBrowserTuningFlags));
 
-inline constexpr std::string_view kWinlogonKey =
-    "SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Winlogon";
-inline constexpr TextValue kSaveDirectory = {
-    Hive::CurrentUser, "SOFTWARE\\Microsoft\\Internet Explorer\\Main", "Save Directory"};
-inline constexpr TextValue kDiskCacheTemplate = {
-    Hive::LocalMachine, "Software\\Microsoft\\Windows\\CurrentVersion\\FS Templates", ""};
-inline constexpr TextValue kNoticeCaption = {Hive::LocalMachine, kWinlogonKey,
-                                             "LegalNoticeCaption"};
-inline constexpr TextValue kNoticeText = {Hive::LocalMachine, kWinlogonKey, "LegalNoticeText"};
-inline constexpr TextValue kScrollPrograms = {
-    Hive::CurrentUser, "Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\Advanced",
-    "StartMenuScrollPrograms"};
-inline constexpr TextValue kStartPage = {Hive::CurrentUser, kBrowserMainKey, "Start Page"};
-inline constexpr TextValue kWindowTitle = {Hive::CurrentUser, kBrowserMainKey, "Window Title"};
+inline constexpr TextValue kSaveDirectory = {Hive::CurrentUser, personalization::kBrowserMainKey,
+                                             personalization::kSaveDirectory};
+inline constexpr TextValue kDiskCacheTemplate = {Hive::LocalMachine, optimization::kFsTemplatesKey,
+                                                 ""};
+inline constexpr TextValue kNoticeCaption = {Hive::LocalMachine, personalization::kWinlogonKey,
+                                             personalization::kLegalNoticeCaption};
+inline constexpr TextValue kNoticeText = {Hive::LocalMachine, personalization::kWinlogonKey,
+                                          personalization::kLegalNoticeText};
+inline constexpr TextValue kScrollPrograms = {Hive::CurrentUser,
+                                              personalization::kExplorerAdvancedKey,
+                                              personalization::kStartMenuScrollPrograms};
+inline constexpr TextValue kStartPage = {Hive::CurrentUser, personalization::kBrowserMainKey,
+                                         personalization::kStartPage};
+inline constexpr TextValue kWindowTitle = {Hive::CurrentUser, personalization::kBrowserMainKey,
+                                           personalization::kWindowTitle};
 inline constexpr TextValue kLockCodeValue = {Hive::LocalMachine, shell::kCurrentVersion,
                                              shell::kLockCode};
 

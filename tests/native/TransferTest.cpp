@@ -30,10 +30,10 @@ struct Computer : TestProgram {
         for (auto [hive, key] : std::vector<std::pair<Hive, std::string>>{
                  {Hive::LocalMachine, std::string(shell::kCurrentVersion)},
                  {Hive::LocalMachine, kRun},
-                 {Hive::LocalMachine, std::string(transfer::kWinlogonKey)},
-                 {Hive::LocalMachine, std::string(transfer::kDiskCacheTemplate.key)},
-                 {Hive::CurrentUser, std::string(transfer::kBrowserMainKey)},
-                 {Hive::LocalMachine, std::string(transfer::kBrowserMainKey)},
+                 {Hive::LocalMachine, std::string(personalization::kWinlogonKey)},
+                 {Hive::LocalMachine, std::string(optimization::kFsTemplatesKey)},
+                 {Hive::CurrentUser, std::string(personalization::kBrowserMainKey)},
+                 {Hive::LocalMachine, std::string(personalization::kBrowserMainKey)},
                  {Hive::CurrentUser, "Control Panel\\Desktop\\WindowMetrics"},
                  {Hive::CurrentUser, std::string(transfer::kScrollPrograms.key)}})
             registry.CreateKey(hive, key);
@@ -180,13 +180,13 @@ TEST(Import, AFailedBlockListWriteKeepsTheRegistryChangesAndSaysSo) {
 
 TEST(Import, DesktopAndBrowserFlags) {
     Computer computer;
-    computer.registry.CreateKey(Hive::ClassesRoot, transfer::kOpenWithCommandKey);
+    computer.registry.CreateKey(Hive::ClassesRoot, optimization::kOpenWithCommandKey);
     computer.Import({"QV04", "QV0510101"});
     EXPECT_EQ(computer.Get(Hive::CurrentUser, "Control Panel\\Desktop", "MenuShowDelay"), "500");
-    EXPECT_EQ(computer.Get(Hive::CurrentUser, transfer::kMinAnimate.value.key, "MinAnimate"), "0");
-    EXPECT_EQ(computer.Get(Hive::ClassesRoot, transfer::kOpenWithKey, ""), "");
+    EXPECT_EQ(computer.Get(Hive::CurrentUser, optimization::kMinAnimate.key, "MinAnimate"), "0");
+    EXPECT_EQ(computer.Get(Hive::ClassesRoot, optimization::kOpenWithKey, ""), "");
     EXPECT_NE(computer.registry.CreateKey(Hive::ClassesRoot, "*"), 5);
-    auto main = transfer::kBrowserMainKey;
+    auto main = personalization::kBrowserMainKey;
     EXPECT_EQ(computer.Get(Hive::LocalMachine, main, "Enable_Disk_Cache"), "yes");
     EXPECT_EQ(computer.Get(Hive::LocalMachine, main, "Delete_Temp_Files_On_Exit"), "no");
     EXPECT_EQ(computer.Get(Hive::CurrentUser, main, "Show_FullURL"), "yes");
@@ -275,13 +275,13 @@ TEST(Transfer, EverythingSurvivesTheTripToAnotherComputer) {
                       ValueType::String);
     registry.SetValue(Hive::CurrentUser, restrictions::allow_list::kListKey, "610", "sol.exe",
                       ValueType::String);
-    registry.SetValue(Hive::LocalMachine, transfer::kWinlogonKey, "LegalNoticeText",
+    registry.SetValue(Hive::LocalMachine, personalization::kWinlogonKey, "LegalNoticeText",
                       "Uso restrito.\r\nQV09hack", ValueType::String);
     registry.SetValue(Hive::LocalMachine, shell::kCurrentVersion, "SYSNOT", "Segredo",
                       ValueType::String);
     registry.SetValue(Hive::CurrentUser, "Control Panel\\Desktop", "MenuShowDelay", "0",
                       ValueType::String);
-    registry.SetValue(Hive::CurrentUser, transfer::kBrowserMainKey, "Start Page", "http://escola",
+    registry.SetValue(Hive::CurrentUser, personalization::kBrowserMainKey, "Start Page", "http://escola",
                       ValueType::String);
     restrictions::block_list::Write(first.files, restrictions::block_list::FilePath(first.Folder()),
                                     "C:\\Jogos");
@@ -291,7 +291,7 @@ TEST(Transfer, EverythingSurvivesTheTripToAnotherComputer) {
     second.registry.CreateKey(Hive::CurrentUser, "Control Panel\\Desktop");
     std::filesystem::copy_file(first.Folder() + "/export.qvc", second.Folder() + "/in.qvc");
     transfer::ImportFile(second.context, second.Folder() + "/in.qvc");
-    EXPECT_EQ(second.Get(Hive::LocalMachine, transfer::kWinlogonKey, "LegalNoticeText"),
+    EXPECT_EQ(second.Get(Hive::LocalMachine, personalization::kWinlogonKey, "LegalNoticeText"),
               "Uso restrito.\r\nQV09hack");
     EXPECT_EQ(second.Get(Hive::LocalMachine, shell::kCurrentVersion, "SYSNOT"), "Segredo");
     EXPECT_EQ(second.Get(Hive::CurrentUser, restrictions::allow_list::kListKey, "7"), "sol.exe");

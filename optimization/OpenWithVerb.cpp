@@ -1,0 +1,29 @@
+#include "optimization/OpenWithVerb.h"
+
+#include "optimization/DesktopSettings.h"
+#include "shell/Settings.h"
+
+namespace optimization {
+
+bool OpenWithVerbIsOn(RegistryAccess& registry) {
+    return registry.GetValue(Hive::ClassesRoot, kOpenWithKey, "") == kOpenWithText;
+}
+
+void SetOpenWithVerb(RegistryAccess& registry, bool on) {
+    if (!on) {
+        // The NT family refuses to delete a key that still has subkeys: the
+        // command goes first, so that the verb is gone on every Windows.
+        registry.DeleteKey(Hive::ClassesRoot, kOpenWithCommandKey);
+        registry.DeleteKey(Hive::ClassesRoot, kOpenWithKey);
+        return;
+    }
+    registry.CreateKey(Hive::ClassesRoot, kOpenWithKey);
+    registry.SetValue(Hive::ClassesRoot, kOpenWithKey, "", kOpenWithText, ValueType::String);
+    registry.CreateKey(Hive::ClassesRoot, kOpenWithCommandKey);
+    std::string windowsFolder =
+        registry.GetValueText(Hive::LocalMachine, shell::kCurrentVersion, shell::kSystemRoot);
+    registry.SetValue(Hive::ClassesRoot, kOpenWithCommandKey, "",
+                      windowsFolder + std::string(kOpenWithCommand), ValueType::String);
+}
+
+}  // namespace optimization
