@@ -14,7 +14,7 @@
 
 namespace {
 
-constexpr DWORD kPollMs = 250;  // a window goes well within a second of appearing
+constexpr DWORD kPollMs = 250;                // a window goes well within a second of appearing
 constexpr ULONGLONG kLargestList = 4u << 20;  // a real list is a few lines
 
 struct Stamp {

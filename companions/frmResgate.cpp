@@ -30,8 +30,7 @@ frmResgate::frmResgate(forms::Screens& screens, shell::Context& context)
 }
 
 std::string frmResgate::LockCode() {
-    return context_.registry.GetValue(Hive::LocalMachine, shell::kCurrentVersion,
-                                      shell::kLockCode);
+    return context_.registry.GetValue(Hive::LocalMachine, shell::kCurrentVersion, shell::kLockCode);
 }
 
 void frmResgate::Load() {
@@ -61,6 +60,8 @@ void frmResgate::Desfazer_Click() {
     Unload();
 }
 
-void frmResgate::Cancelar_Click() { Unload(); }
+void frmResgate::Cancelar_Click() {
+    Unload();
+}
 
 }  // namespace companions

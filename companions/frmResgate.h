@@ -7,7 +7,7 @@
 namespace companions {
 
 class frmResgate : public forms::Form {
-public:
+  public:
     frmResgate(forms::Screens& screens, shell::Context& context);
 
     void Load() override;
@@ -21,7 +21,7 @@ public:
     forms::Label Label1;  // "Desfazer restrições"
     forms::Label Label2;  // "Cancelar"
 
-private:
+  private:
     std::string LockCode();
 
     shell::Context& context_;

@@ -37,9 +37,10 @@ TEST(BlockRule, TheSignatureAndBlankLinesAreNotNames) {
 }
 
 class Rescue : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override {
-        for (auto key : restrictions::kPolicyKeys) program.registry.CreateKey(Hive::CurrentUser, key);
+        for (auto key : restrictions::kPolicyKeys)
+            program.registry.CreateKey(Hive::CurrentUser, key);
         program.registry.CreateKey(Hive::LocalMachine, shell::kCurrentVersion);
         program.registry.CreateKey(Hive::LocalMachine, restrictions::block_list::kRunKey);
         restrictions::allow_list::PrepareList(program.registry);
@@ -63,9 +64,9 @@ TEST_F(Rescue, LiftsTheRestrictionsAndKeepsTheLists) {
     EXPECT_EQ(Policy("RestrictRun"), "0");
     EXPECT_EQ(Policy("NoRun"), "0");
     EXPECT_EQ(Policy("NoFolderOptions"), "0");
-    EXPECT_EQ(program.registry.GetValue(Hive::LocalMachine, restrictions::block_list::kRunKey,
-                                        "TvalueT"),
-              "");
+    EXPECT_EQ(
+        program.registry.GetValue(Hive::LocalMachine, restrictions::block_list::kRunKey, "TvalueT"),
+        "");
     EXPECT_EQ(program.registry.GetValue(Hive::CurrentUser, restrictions::allow_list::kListKey, "6"),
               "calc.exe");
     EXPECT_TRUE(companions::LiftRestrictions(program.registry).empty());
