@@ -47,10 +47,8 @@ void frmpwd::OK_Click() {
         EnterMainMenu();
         return;
     }
-    context_.dialogs.ShowMessage(
-        "Seu código é inválido, para maiores informações, envie um E-mail para " +
-            std::string(kSupportEmail),
-        "Erro de Autenticação", platform::style::Plain);
+    context_.dialogs.ShowMessage(std::string(kWrongCodeText) + std::string(kSupportEmail),
+                                 std::string(kWrongCodeTitle), platform::style::Plain);
     EndProgram();
 }
 

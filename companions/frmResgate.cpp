@@ -1,0 +1,67 @@
+#include "companions/frmResgate.h"
+
+#include "companions/Rescue.h"
+#include "forms/Screens.h"
+#include "shell/Settings.h"
+
+namespace companions {
+namespace {
+using forms::Label;
+constexpr char kTitle[] = "Quarvel - Resgate";
+}  // namespace
+
+frmResgate::frmResgate(forms::Screens& screens, shell::Context& context)
+    : Form(screens, "frmResgate", kTitle, 360, 236),
+      lblProduct(*this, "lblProduct", {16, 8, 328, 40}, "Quarvel - Resgate"),
+      lblInfo(*this, "lblInfo", {16, 52, 328, 64},
+              "Desfaz as restrições do Quarvel neste computador: libera a execução de "
+              "programas, desliga as restrições do Windows e o bloqueio de pastas/janelas. "
+              "As listas de programas e de pastas/janelas são mantidas."),
+      lblCode(*this, "lblCode", {16, 124, 328, 18}, "Digite o seu código trava."),
+      Text1(*this, "Text1", {16, 144, 328, 22}, {.password = true}),
+      Label1(*this, "Label1", {16, 188, 200, 32}, "Desfazer restrições", Label::Look::Button),
+      Label2(*this, "Label2", {228, 188, 116, 32}, "Cancelar", Label::Look::Button),
+      context_(context) {
+    lblProduct.SetFont({"Times New Roman", 18, true, true});
+    Label1.onClick = [this] { Desfazer_Click(); };
+    Label2.onClick = [this] { Cancelar_Click(); };
+    acceptControl = &Label1;
+    cancelControl = &Label2;
+}
+
+std::string frmResgate::LockCode() {
+    return context_.registry.GetValue(Hive::LocalMachine, shell::kCurrentVersion, shell::kLockCode);
+}
+
+void frmResgate::Load() {
+    // Without a lock code there is nothing to ask.
+    bool asks = !LockCode().empty();
+    lblCode.SetVisible(asks);
+    Text1.SetVisible(asks);
+}
+
+void frmResgate::Desfazer_Click() {
+    std::string code = LockCode();
+    if (!code.empty() && Text1.text() != code) {
+        context_.dialogs.ShowMessage(
+            std::string(shell::kWrongCodeText) + std::string(shell::kSupportEmail),
+            std::string(shell::kWrongCodeTitle), platform::style::Plain);
+        Unload();
+        return;
+    }
+    std::vector<std::string> undone = LiftRestrictions(context_.registry);
+    std::string message = "Nenhuma restrição do Quarvel estava em vigor neste computador.";
+    if (!undone.empty()) {
+        message = "Restrições desfeitas:";
+        for (const std::string& line : undone) message += "\r\n- " + line;
+        message += "\r\nAs alterações valem a partir do próximo logon.";
+    }
+    context_.dialogs.ShowMessage(message, kTitle, platform::style::Information);
+    Unload();
+}
+
+void frmResgate::Cancelar_Click() {
+    Unload();
+}
+
+}  // namespace companions
