@@ -1,7 +1,8 @@
 #include "personalization/frmNovo.h"
 
+#include "personalization/IconCache.h"
+
 #include "shell/Settings.h"
-#include "shell/modFileAttributes.h"
 
 namespace personalization {
 namespace {
@@ -138,26 +139,15 @@ void frmNovo::Aplicar_Click() {
     context_.dialogs.ShowMessage(std::string(kApplied), "Sucesso", platform::style::Information);
 }
 
-void frmNovo::DeleteIconCache() {
-    std::string cache =
-        context_.registry.GetValue(Hive::LocalMachine, shell::kCurrentVersion, shell::kSystemRoot) +
-        std::string(kIconCacheName);
-    // A read-only or hidden cache would refuse to go.
-    shell::modFileAttributes::SetAttributes(context_.files, cache, false, false, false);
-    context_.files.Delete(cache);
-}
-
 void frmNovo::LimparCache_Click() {
-    DeleteIconCache();
-    context_.registry.SetValue(Hive::LocalMachine, kRunKey, kDelIconCache,
-                               context_.files.ProgramFolder() + std::string(kCacheCleaner),
-                               ValueType::String);
+    DeleteIconCache(context_.registry, context_.files);
+    ScheduleCacheCleaner(context_.registry, context_.files);
     context_.dialogs.ShowMessage(std::string(kRestart), "Limpeza de Cache",
                                  platform::style::Information);
 }
 
 void frmNovo::Desfazer_Click() {
-    DeleteIconCache();
+    DeleteIconCache(context_.registry, context_.files);
     for (const IconSlot& slot : kIconSlots)
         context_.registry.DeleteValue(Hive::LocalMachine, kShellIconsKey, slot.valueName);
     context_.dialogs.ShowMessage(std::string(kUndone), "Quarvel", platform::style::Information);

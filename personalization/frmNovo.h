@@ -44,7 +44,6 @@ class frmNovo : public forms::Form {
   private:
     void MakeWells();
     void ShowStoredIcons();
-    void DeleteIconCache();
 
     shell::Context& context_;
     std::array<std::optional<std::string>, kIconSlotCount> pending_;

@@ -8,7 +8,10 @@
 #include <filesystem>
 #include <fstream>
 
+#include "platform/win32/Wide.h"
 #include "platform/win32/Win32Codec.h"
+#include "platform/win32/Win32Registry.h"
+#include "registry/RegistryAccess.h"
 #include "restrictions/BlockList.h"
 #include "tests/wine/support/WindowDriver.h"
 
@@ -139,6 +142,37 @@ TEST(DErodu, ABinaryListClosesNothingItShouldNot) {
     EXPECT_EQ(WaitForSingleObject(process.hProcess, 3000), WAIT_OBJECT_0);
     Close(process);
     DestroyWindow(notes);
+}
+
+TEST(Limpaico, DeletesTheIconCacheAndItsOwnRunEntry) {
+    platform::win32::SystemAnsiCodec codec;
+    platform::win32::Win32Registry api;
+    RegistryAccess registry(api, codec);
+    const char* version = "SOFTWARE\\Microsoft\\Windows\\CurrentVersion";
+    std::string windowsFolder = platform::win32::Narrow(BuildFolder()) + "\\windows-folder";
+    CreateDirectoryA(windowsFolder.c_str(), nullptr);
+    std::string cache = windowsFolder + "\\ShellIconCache";
+    std::ofstream(cache, std::ios::binary) << "cache";
+    SetFileAttributesA(cache.c_str(), FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_HIDDEN);
+    registry.SetValue(Hive::LocalMachine, version, "SystemRoot", windowsFolder, ValueType::String);
+    registry.SetValue(Hive::LocalMachine, "Software\\Microsoft\\Windows\\CurrentVersion\\Run",
+                      "DelIconCache", "limpaico.exe", ValueType::String);
+    PROCESS_INFORMATION process = {};
+    ASSERT_TRUE(Start(L"limpaico.exe", process));
+    EXPECT_EQ(WaitForSingleObject(process.hProcess, 5000), WAIT_OBJECT_0);
+    Close(process);
+    registry.DeleteValue(Hive::LocalMachine, version, "SystemRoot");
+    EXPECT_EQ(GetFileAttributesA(cache.c_str()), INVALID_FILE_ATTRIBUTES);
+    EXPECT_EQ(
+        registry.GetValue(Hive::LocalMachine, "Software\\Microsoft\\Windows\\CurrentVersion\\Run",
+                          "DelIconCache"),
+        "");
+    RemoveDirectoryA(windowsFolder.c_str());
+
+    // Run again with nothing left to do: no error, no window.
+    ASSERT_TRUE(Start(L"limpaico.exe", process));
+    EXPECT_EQ(WaitForSingleObject(process.hProcess, 5000), WAIT_OBJECT_0);
+    Close(process);
 }
 
 }  // namespace
