@@ -36,4 +36,15 @@ quietly wine reg add "$USER_KEY" /v Tb /d 0 /f
 quietly wine reg add "$VERSION_KEY" /v SYSNOT /d segredo /f
 shoot "Digite o seu código-trava " lock-code
 quietly wine reg delete "$VERSION_KEY" /v SYSNOT /f
-shoot "Quarvel 2.0 - www.quarvel.com.br" main-menu
+
+# Every other screen, opened one at a time by the tour program.
+TOUR="$BUILD/tour"
+rm -rf "$TOUR"
+mkdir -p "$TOUR"
+wine "$BUILD/win64/tests/quarvel_tour.exe" "$(winepath -w "$TOUR")" >/dev/null 2>&1 </dev/null || true
+for bitmap in "$TOUR"/*.bmp; do
+    [ -e "$bitmap" ] || continue
+    name=$(basename "$bitmap" .bmp)
+    convert "$bitmap" "$OUT/$name.png"
+    echo "saved $OUT/$name.png"
+done
