@@ -145,8 +145,10 @@ struct ControlWindow : ControlPeer {
     }
 
     void ShowPicture(PictureBox& box) {
-        int width = box.rect().width;
-        int height = box.rect().height;
+        RECT client;
+        GetClientRect(window, &client);  // the box as shown, at the screen's scale
+        int width = client.right;
+        int height = client.bottom;
         HBITMAP bitmap = box.picture().empty()
                              ? nullptr
                              : platform::win32::LoadPictureBitmap(box.picture(), width, height);
@@ -354,6 +356,11 @@ void RegisterFormClass(HINSTANCE instance) {
 }  // namespace
 
 Win32Renderer::Win32Renderer(HINSTANCE instance) : instance_(instance) {
+    // Layouts are drawn for 96 dots per inch; at larger settings (150 %
+    // is 144) every position and size grows with the system's fonts.
+    HDC screen = GetDC(nullptr);
+    dpi_ = GetDeviceCaps(screen, LOGPIXELSX);
+    ReleaseDC(nullptr, screen);
     INITCOMMONCONTROLSEX controls = {sizeof controls, ICC_STANDARD_CLASSES | ICC_BAR_CLASSES};
     InitCommonControlsEx(&controls);
     RegisterFormClass(instance_);
@@ -397,7 +404,7 @@ void Win32Renderer::Show(Form& form) {
     shown->form = &form;
     const DWORD style = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX;
     const DWORD exStyle = WS_EX_CONTROLPARENT;
-    RECT frame = {0, 0, form.width(), form.height()};
+    RECT frame = {0, 0, Scale(form.width()), Scale(form.height())};
     AdjustWindowRectEx(&frame, style, FALSE, exStyle);
     int width = frame.right - frame.left;
     int height = frame.bottom - frame.top;
@@ -423,10 +430,11 @@ void Win32Renderer::Show(Form& form) {
             if ((control.kind() == ControlKind::Frame) != (pass == 0)) continue;
             ControlClass kind = ClassOf(control);
             const Rect& r = control.rect();
-            HWND child = CreateWindowExW(
-                kind.exStyle, kind.windowClass, Widen(control.caption()).c_str(),
-                kind.style | WS_CHILD | (control.visible() ? WS_VISIBLE : 0), r.x, r.y, r.width,
-                r.height, window, reinterpret_cast<HMENU>(kFirstControlId + i), instance_, nullptr);
+            HWND child =
+                CreateWindowExW(kind.exStyle, kind.windowClass, Widen(control.caption()).c_str(),
+                                kind.style | WS_CHILD | (control.visible() ? WS_VISIBLE : 0),
+                                Scale(r.x), Scale(r.y), Scale(r.width), Scale(r.height), window,
+                                reinterpret_cast<HMENU>(kFirstControlId + i), instance_, nullptr);
             SendMessageW(child, WM_SETFONT, reinterpret_cast<WPARAM>(FontFor(control.font())),
                          FALSE);
             auto peer = std::make_unique<ControlWindow>();

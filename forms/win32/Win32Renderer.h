@@ -37,8 +37,10 @@ class Win32Renderer : public Renderer {
   private:
     bool Dispatch(MSG& message);
     HFONT FontFor(const Font& font);
+    int Scale(int pixels) const { return MulDiv(pixels, dpi_, 96); }
 
     HINSTANCE instance_;
+    int dpi_ = 96;
     std::map<const Form*, std::unique_ptr<FormWindow>> windows_;
     std::vector<std::unique_ptr<FormWindow>> closed_;
     std::map<std::tuple<std::string, int, bool, bool>, HFONT> fonts_;
