@@ -39,18 +39,19 @@ std::vector<std::unique_ptr<forms::CheckBox>> MakeBoxes(forms::Form& form,
 }  // namespace
 
 PolicyScreen::PolicyScreen(forms::Screens& screens, shell::Context& context,
-                           const PolicyScreenSpec& spec)
-    : Form(screens, std::string(spec.formName), std::string(spec.caption), kBoxWidth + 2 * kMargin,
-           ButtonsTop(spec.catalogue.size()) + kButtonHeight + kMargin),
-      boxes(MakeBoxes(*this, spec.catalogue)),
-      Aplicar(*this, std::string(spec.applyLabel), ButtonAt(spec.catalogue.size(), 0), "Aplicar",
-              Label::Look::Button),
-      Todos(*this, std::string(spec.allLabel), ButtonAt(spec.catalogue.size(), 1), "Todos",
-            Label::Look::Button),
-      Nenhum(*this, std::string(spec.noneLabel), ButtonAt(spec.catalogue.size(), 2), "Nenhum",
-             Label::Look::Button),
+                           const PolicyScreenDefinition& definition)
+    : Form(screens, std::string(definition.formName), std::string(definition.caption),
+           kBoxWidth + 2 * kMargin,
+           ButtonsTop(definition.catalogue.size()) + kButtonHeight + kMargin),
+      boxes(MakeBoxes(*this, definition.catalogue)),
+      Aplicar(*this, std::string(definition.applyLabel), ButtonAt(definition.catalogue.size(), 0),
+              "Aplicar", Label::Look::Button),
+      Todos(*this, std::string(definition.allLabel), ButtonAt(definition.catalogue.size(), 1),
+            "Todos", Label::Look::Button),
+      Nenhum(*this, std::string(definition.noneLabel), ButtonAt(definition.catalogue.size(), 2),
+             "Nenhum", Label::Look::Button),
       context_(context),
-      spec_(spec) {
+      definition_(definition) {
     Aplicar.onClick = [this] { Aplicar_Click(); };
     Todos.onClick = [this] { Todos_Click(); };
     Nenhum.onClick = [this] { Nenhum_Click(); };
@@ -67,7 +68,7 @@ void PolicyScreen::Load() {
     // Only an exact "1" is on: a REG_SZ "1" of another tool counts, a drive
     // mask or any other number does not.
     for (std::size_t i = 0; i < boxes.size(); ++i) {
-        const PolicyEntry& entry = spec_.catalogue[i];
+        const PolicyEntry& entry = definition_.catalogue[i];
         boxes[i]->SetChecked(
             context_.registry.GetValueText(Hive::CurrentUser, entry.key, entry.valueName) == "1");
     }
@@ -77,11 +78,11 @@ void PolicyScreen::Aplicar_Click() {
     RegistryAccess& registry = context_.registry;
     for (std::string_view key : kPolicyKeys) registry.CreateKey(Hive::CurrentUser, key);
     for (std::size_t i = 0; i < boxes.size(); ++i) {
-        const PolicyEntry& entry = spec_.catalogue[i];
+        const PolicyEntry& entry = definition_.catalogue[i];
         registry.SetValue(Hive::CurrentUser, entry.key, entry.valueName,
                           boxes[i]->checked() ? 1 : 0);
     }
-    context_.dialogs.ShowMessage(std::string(spec_.appliedMessage), "Quarvel",
+    context_.dialogs.ShowMessage(std::string(definition_.appliedMessage), "Quarvel",
                                  platform::style::Information);
 }
 

@@ -13,7 +13,7 @@
 
 namespace restrictions {
 
-struct PolicyScreenSpec {
+struct PolicyScreenDefinition {
     std::string_view formName;
     std::string_view caption;
     std::span<const PolicyEntry> catalogue;
@@ -26,7 +26,8 @@ struct PolicyScreenSpec {
 
 class PolicyScreen : public forms::Form {
   public:
-    PolicyScreen(forms::Screens& screens, shell::Context& context, const PolicyScreenSpec& spec);
+    PolicyScreen(forms::Screens& screens, shell::Context& context,
+                 const PolicyScreenDefinition& definition);
 
     void Load() override;
     void Aplicar_Click();
@@ -45,7 +46,7 @@ class PolicyScreen : public forms::Form {
     void TickAll(bool ticked);
 
     shell::Context& context_;
-    PolicyScreenSpec spec_;
+    PolicyScreenDefinition definition_;
 };
 
 }  // namespace restrictions

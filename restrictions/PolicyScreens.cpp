@@ -3,29 +3,29 @@
 namespace restrictions {
 namespace {
 
-constexpr PolicyScreenSpec kSystemScreen{"frmRestS",
-                                         "Sistema",
-                                         kSystemPolicies,
-                                         "Label1",
-                                         "Label2",
-                                         "Label3",
-                                         "Restrições aplicadas com sucesso"};
+constexpr PolicyScreenDefinition kSystemScreen{"frmRestS",
+                                               "Sistema",
+                                               kSystemPolicies,
+                                               "Label1",
+                                               "Label2",
+                                               "Label3",
+                                               "Restrições aplicadas com sucesso"};
 
-constexpr PolicyScreenSpec kDesktopScreen{"frmRestD",
-                                          "Desktop",
-                                          kDesktopPolicies,
-                                          "Label3",
-                                          "Label4",
-                                          "Label5",
-                                          "As alterações foram efetuadas com sucesso"};
+constexpr PolicyScreenDefinition kDesktopScreen{"frmRestD",
+                                                "Desktop",
+                                                kDesktopPolicies,
+                                                "Label3",
+                                                "Label4",
+                                                "Label5",
+                                                "As alterações foram efetuadas com sucesso"};
 
-constexpr PolicyScreenSpec kExplorerScreen{"frmRestEx",
-                                           "Explorer",
-                                           kExplorerPolicies,
-                                           "Label3",
-                                           "Label4",
-                                           "Label5",
-                                           "As alterações foram efetuadas com sucesso"};
+constexpr PolicyScreenDefinition kExplorerScreen{"frmRestEx",
+                                                 "Explorer",
+                                                 kExplorerPolicies,
+                                                 "Label3",
+                                                 "Label4",
+                                                 "Label5",
+                                                 "As alterações foram efetuadas com sucesso"};
 
 }  // namespace
 
