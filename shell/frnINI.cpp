@@ -5,6 +5,8 @@
 #include "personalization/PersonalizationScreens.h"
 #include "restrictions/RestrictionsScreens.h"
 #include "shell/Settings.h"
+#include "shell/ShellScreens.h"
+#include "shell/frmWizrd3.h"
 #include "transfer/TransferCommands.h"
 
 namespace shell {
@@ -87,14 +89,16 @@ void frnINI::Entry_Click(MenuCommand command) {
     if (personalization::OpenScreen(command, open, context_)) return;
     if (optimization::OpenScreen(command, open, context_)) return;
     if (transfer::RunCommand(command, open, context_)) return;
-    // The program options arrive with their own screens.
+    OpenScreen(command, open, context_);
 }
 
-void frnINI::Label1_Click() {}
+void frnINI::Label1_Click() {
+    OpenWizardMenu();
+}
 
 void frnINI::OpenWizardMenu() {
-    // The wizard menu opens here over the minimised main menu once it is part
-    // of the program; until then the main menu opens in its normal state.
+    screens().Open<frmWizrd3>(context_);
+    SetWindowState(forms::WindowState::Minimized);
 }
 
 }  // namespace shell

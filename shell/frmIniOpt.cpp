@@ -1,0 +1,60 @@
+#include "shell/frmIniOpt.h"
+
+#include "shell/Settings.h"
+
+namespace shell {
+
+using forms::Label;
+using forms::SysColor;
+
+frmIniOpt::frmIniOpt(forms::Screens& screens, Context& context)
+    : Form(screens, "frmIniOpt", "Opções de Inicialização", 360, 170),
+      Label1(*this, "Label1", {16, 12, 328, 18}, "Entrar no modo Assistente ou normal?"),
+      Label2(*this, "Label2", {56, 36, 112, 28}, "Assistente", Label::Look::Button),
+      Label3(*this, "Label3", {192, 36, 112, 28}, "Normal", Label::Look::Button),
+      Label4(*this, "Label4", {16, 84, 328, 18},
+             "Entrada automática ao digitar o Código trava correto:"),
+      Label5(*this, "Label5", {56, 108, 112, 28}, "Habilitar", Label::Look::Button),
+      Label6(*this, "Label6", {192, 108, 112, 28}, "Desabilitar", Label::Look::Button),
+      context_(context) {
+    Label2.onClick = [this] { Assistente_Click(); };
+    Label3.onClick = [this] { Normal_Click(); };
+    Label5.onClick = [this] { Habilitar_Click(); };
+    Label6.onClick = [this] { Desabilitar_Click(); };
+    Label5.SetBackColor(SysColor::ButtonShadow);
+    Label6.SetBackColor(SysColor::ButtonShadow);
+}
+
+void frmIniOpt::Load() {
+    ShowAutoEntry(context_.registry.GetValue(Hive::LocalMachine, kCurrentVersion, kAutoEntry) ==
+                  "1");
+}
+
+void frmIniOpt::Assistente_Click() {
+    // Wizard mode is the absence of the value.
+    context_.registry.DeleteValue(Hive::CurrentUser, kCurrentVersion, kStartUpMode);
+}
+
+void frmIniOpt::Normal_Click() {
+    context_.registry.SetValue(Hive::CurrentUser, kCurrentVersion, kStartUpMode, "0",
+                               ValueType::String);
+}
+
+void frmIniOpt::Habilitar_Click() {
+    context_.registry.SetValue(Hive::LocalMachine, kCurrentVersion, kAutoEntry, "1",
+                               ValueType::String);
+    ShowAutoEntry(true);
+}
+
+void frmIniOpt::Desabilitar_Click() {
+    context_.registry.SetValue(Hive::LocalMachine, kCurrentVersion, kAutoEntry, "0",
+                               ValueType::String);
+    ShowAutoEntry(false);
+}
+
+void frmIniOpt::ShowAutoEntry(bool on) {
+    Label5.SetBackColor(on ? SysColor::Highlight : SysColor::ButtonShadow);
+    Label6.SetBackColor(on ? SysColor::ButtonShadow : SysColor::Highlight);
+}
+
+}  // namespace shell

@@ -1,0 +1,78 @@
+#include "shell/frmPWDOPT.h"
+
+#include "shell/Settings.h"
+
+namespace shell {
+
+using forms::Label;
+
+frmPWDOPT::frmPWDOPT(forms::Screens& screens, Context& context)
+    : Form(screens, "frmPWDOPT", "Controle de Senhas", 300, 150),
+      Label1(*this, "Label1", {16, 16, 96, 18}, "Senha atual:"),
+      Text1(*this, "Text1", {116, 14, 168, 22}, {.password = true}),
+      Label2(*this, "Label2", {16, 52, 96, 18}, "Nova senha:"),
+      Text2(*this, "Text2", {116, 50, 168, 22}, {.password = true}),
+      Label3(*this, "Label3", {56, 100, 88, 28}, "Aplicar", Label::Look::Button),
+      Label4(*this, "Label4", {156, 100, 88, 28}, "Cancelar", Label::Look::Button),
+      context_(context) {
+    Label3.onClick = [this] { Aplicar_Click(); };
+    Label4.onClick = [this] { Cancelar_Click(); };
+    acceptControl = &Label3;
+    cancelControl = &Label4;
+}
+
+std::string frmPWDOPT::LockCode() {
+    return context_.registry.GetValue(Hive::LocalMachine, kCurrentVersion, kLockCode);
+}
+
+void frmPWDOPT::Aplicar_Click() {
+    const std::string current = LockCode();
+    const std::string& typedCurrent = Text1.text();
+    const std::string& typedNew = Text2.text();
+    auto success = [this](const char* text) {
+        context_.dialogs.ShowMessage(text, "Sucesso", platform::style::Information);
+    };
+    if (current.empty()) {
+        if (Store(typedNew, current)) success("Sua código-trava foi configurado com sucesso");
+        return;
+    }
+    // Exact comparison, letter case included: the gate compares the same way.
+    if (typedCurrent != current) {
+        context_.dialogs.ShowMessage("O código digitado está errado", "Erro",
+                                     platform::style::Information);
+        return;
+    }
+    if (typedNew.empty()) {
+        if (Store("", current)) success("O código trava foi retirado do seu sistema");
+        return;
+    }
+    if (Store(typedNew, current)) success("O código trava foi alterado com sucesso!");
+}
+
+void frmPWDOPT::Cancelar_Click() {
+    Unload();
+}
+
+bool frmPWDOPT::Store(const std::string& code, const std::string& previous) {
+    RegistryAccess& registry = context_.registry;
+    registry.SetValue(Hive::LocalMachine, kCurrentVersion, kLockCode, code, ValueType::String);
+    std::string stored = LockCode();
+    if (stored == code) return true;
+    // A code that does not read back as typed could never be typed at the
+    // gate again, and a code that was not stored leaves the computer
+    // unprotected: either way the user must not be told it worked.
+    if (stored == previous) {
+        context_.dialogs.ShowMessage(
+            "Não foi possível gravar o código-trava. O código anterior continua valendo.", "Erro",
+            platform::style::Critical);
+        return false;
+    }
+    registry.SetValue(Hive::LocalMachine, kCurrentVersion, kLockCode, previous, ValueType::String);
+    context_.dialogs.ShowMessage(
+        "O código-trava contém caracteres que o Windows não consegue gravar. Use apenas letras, "
+        "números e sinais do teclado. O código anterior continua valendo.",
+        "Erro", platform::style::Critical);
+    return false;
+}
+
+}  // namespace shell

@@ -1,0 +1,32 @@
+#pragma once
+// Sets, changes or removes the lock code that the start-up gate asks for.
+#include <string>
+
+#include "forms/Form.h"
+#include "shell/Context.h"
+
+namespace shell {
+
+class frmPWDOPT : public forms::Form {
+  public:
+    frmPWDOPT(forms::Screens& screens, Context& context);
+
+    void Aplicar_Click();
+    void Cancelar_Click();
+
+    forms::Label Label1;  // "Senha atual:"
+    forms::TextBox Text1;
+    forms::Label Label2;  // "Nova senha:"
+    forms::TextBox Text2;
+    forms::Label Label3;  // "Aplicar"
+    forms::Label Label4;  // "Cancelar"
+
+  private:
+    std::string LockCode();
+    // Writes the code and tells whether it now reads back exactly as given.
+    bool Store(const std::string& code, const std::string& previous);
+
+    Context& context_;
+};
+
+}  // namespace shell

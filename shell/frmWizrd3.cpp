@@ -1,0 +1,121 @@
+#include "shell/frmWizrd3.h"
+
+#include "forms/Screens.h"
+#include "optimization/OptimizationScreens.h"
+#include "personalization/PersonalizationScreens.h"
+#include "restrictions/RestrictionsScreens.h"
+#include "shell/ShellScreens.h"
+#include "shell/frmEscR.h"
+#include "shell/frnINI.h"
+
+namespace shell {
+namespace {
+
+using forms::Label;
+
+constexpr int kColumnWidth = 380;
+constexpr int kTop = 40;
+constexpr int kHeadingHeight = 22;
+constexpr int kEntryPitch = 38;
+constexpr int kIconSize = 32;
+constexpr int kGroupGap = 12;
+
+}  // namespace
+
+frmWizrd3::frmWizrd3(forms::Screens& screens, Context& context)
+    : Form(screens, "frmWizrd3", "Quarvel 2.0 - Assistente de Configurações", 2 * kColumnWidth + 24,
+           kTop + 3 * (kHeadingHeight + 3 * kEntryPitch + kGroupGap)),
+      Label1(*this, "Label1", {12, 10, 2 * kColumnWidth, 22}, "O que você gostaria de fazer?"),
+      context_(context) {
+    Label1.SetFont({"", 11, true});
+    const std::string imagesFolder = context_.files.ProgramFolder() + "\\images\\";
+    int columnTop[2] = {kTop, kTop};
+    for (const WizardGroupInfo& group : kWizardGroups) {
+        int x = 12 + group.column * (kColumnWidth + 12);
+        int& y = columnTop[group.column];
+        if (y > kTop) {
+            lines.push_back(std::make_unique<forms::Frame>(
+                *this, "Line" + std::to_string(lines.size() + 1),
+                forms::Rect{x, y - kGroupGap / 2, kColumnWidth, 2}, ""));
+        }
+        auto heading = std::make_unique<Label>(*this, "lblGroup" + std::to_string(headings.size()),
+                                               forms::Rect{x, y, kColumnWidth, 18},
+                                               std::string(group.caption));
+        heading->SetFont({"", 0, true});
+        headings.push_back(std::move(heading));
+        y += kHeadingHeight;
+        for (const WizardEntry& entry : kWizardEntries) {
+            if (entry.group != group.group) continue;
+            auto click = [this, &entry] { Entry_Click(entry); };
+            if (!entry.picture.empty()) {
+                auto icon = std::make_unique<forms::PictureBox>(
+                    *this, std::string(entry.picture), forms::Rect{x + 4, y, kIconSize, kIconSize});
+                std::string path = imagesFolder + std::string(entry.icon);
+                if (context_.pictures.CanShow(path)) icon->SetPicture(path);
+                icon->onClick = click;
+                icons.push_back(std::move(icon));
+            }
+            auto label = std::make_unique<Label>(
+                *this, std::string(entry.label),
+                forms::Rect{x + kIconSize + 12, y, kColumnWidth - kIconSize - 12, kIconSize},
+                std::string(entry.caption), Label::Look::Button);
+            label->onClick = click;
+            if (entry.command == WizardCommand::NormalMode) cancelControl = label.get();
+            entries.push_back(std::move(label));
+            y += kEntryPitch;
+        }
+        y += kGroupGap;
+    }
+}
+
+void frmWizrd3::Load() {
+    context_.values.wizardApplied = false;
+}
+
+void frmWizrd3::Entry_Click(const WizardEntry& entry) {
+    switch (entry.command) {
+        case WizardCommand::MenuEntry:
+            RunMenuCommand(entry.menuCommand);
+            return;
+        case WizardCommand::AreaChooser:
+            screens().Open<frmEscR>(context_);
+            return;
+        case WizardCommand::NormalMode:
+            ModoNormal_Click();
+            return;
+    }
+}
+
+void frmWizrd3::ModoNormal_Click() {
+    // Opening the main menu only brings it forward when it is open; when the
+    // user had closed it, it comes back rather than the program ending.
+    frnINI& menu = screens().Open<frnINI>(context_);
+    menu.SetWindowState(forms::WindowState::Normal);
+    Unload();
+}
+
+void frmWizrd3::RunMenuCommand(MenuCommand command) {
+    forms::Screens& open = screens();
+    switch (command) {
+        case MenuCommand::ImportFromFloppy:
+            return ImportFromFloppy();
+        case MenuCommand::ImportFromFile:
+            return ImportFromFile();
+        case MenuCommand::ExportWizard:
+            return OpenExport();
+        default:
+            break;
+    }
+    if (restrictions::OpenScreen(command, open, context_)) return;
+    if (personalization::OpenScreen(command, open, context_)) return;
+    if (optimization::OpenScreen(command, open, context_)) return;
+    OpenScreen(command, open, context_);
+}
+
+void frmWizrd3::ImportFromFloppy() {}
+
+void frmWizrd3::ImportFromFile() {}
+
+void frmWizrd3::OpenExport() {}
+
+}  // namespace shell
