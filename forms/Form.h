@@ -23,6 +23,9 @@ class Form {
 
     // Runs once, before the screen is first shown.
     virtual void Load() {}
+    // Runs once the screen has closed, however it was closed (its close box,
+    // Esc, a command); it may open other screens.
+    virtual void Unloaded() {}
 
     const std::string& name() const { return name_; }
     const std::string& caption() const { return caption_; }

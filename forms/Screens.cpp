@@ -24,6 +24,7 @@ void Screens::Close(Form& form) {
     closed_.push_back(std::move(*found));
     open_.erase(found);
     renderer_.Destroy(form);
+    form.Unloaded();
     if (open_.empty()) renderer_.Quit();
 }
 

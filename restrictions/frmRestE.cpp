@@ -1,6 +1,8 @@
 #include "restrictions/frmRestE.h"
 
+#include "forms/Screens.h"
 #include "restrictions/AllowList.h"
+#include "restrictions/frmWizrd2.h"
 
 namespace restrictions {
 namespace {
@@ -92,7 +94,9 @@ void frmRestE::Bloquear_Click() {
 }
 
 void frmRestE::Assistente_Click() {
-    // The restriction wizard opens from here once it is part of the program.
+    // The wizard shows this screen again, freshly loaded, when it closes.
+    screens().Open<frmWizrd2>(context_);
+    Unload();
 }
 
 void frmRestE::ReportNotStored(std::size_t stored) {

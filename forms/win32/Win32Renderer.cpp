@@ -469,8 +469,13 @@ void Win32Renderer::Show(Form& form) {
     }
     form.Attach(shown.get());
     windows_[&form] = std::move(shown);
-    ShowWindow(window,
-               form.windowState() == WindowState::Minimized ? SW_SHOWMINIMIZED : SW_SHOWNORMAL);
+    // A screen that starts minimised (the main menu under the wizard menu)
+    // leaves the keyboard with the window in front of it.
+    if (form.windowState() == WindowState::Minimized) {
+        ShowWindow(window, SW_SHOWMINNOACTIVE);
+        return;
+    }
+    ShowWindow(window, SW_SHOWNORMAL);
     UpdateWindow(window);
     if (HWND first = GetNextDlgTabItem(window, nullptr, FALSE)) SetFocus(first);
 }
