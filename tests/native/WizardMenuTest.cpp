@@ -1,0 +1,161 @@
+// The configuration wizard menu, its chooser and wizard mode at start-up.
+#include <gtest/gtest.h>
+
+#include "restrictions/PolicyScreens.h"
+#include "restrictions/frmRestE.h"
+#include "shell/Settings.h"
+#include "shell/WizardMenuEntries.h"
+#include "shell/frmEscR.h"
+#include "shell/frmWizrd3.h"
+#include "shell/frnINI.h"
+#include "tests/support/TestProgram.h"
+
+namespace {
+
+using forms::WindowState;
+using shell::frmEscR;
+using shell::frmWizrd3;
+using shell::frnINI;
+
+void SetMode(testing_support::TestProgram& program, const char* mode) {
+    program.registry.CreateKey(Hive::CurrentUser, shell::kCurrentVersion);
+    if (mode)
+        program.registry.SetValue(Hive::CurrentUser, shell::kCurrentVersion, "Tb", mode,
+                                  ValueType::String);
+}
+
+class WizardMenu : public ::testing::Test {
+  protected:
+    frmWizrd3& StartInWizardMode() {
+        program.screens.Open<frnINI>(program.context);
+        frmWizrd3* wizard = program.screens.Find<frmWizrd3>();
+        EXPECT_NE(wizard, nullptr);
+        return *wizard;
+    }
+    frnINI* Menu() { return program.screens.Find<frnINI>(); }
+
+    testing_support::TestProgram program;
+};
+
+TEST_F(WizardMenu, AnyModeButZeroOpensTheWizardOverTheMinimisedMainMenu) {
+    for (const char* mode : {static_cast<const char*>(nullptr), "1", "", "00", "normal"}) {
+        testing_support::TestProgram started;
+        SetMode(started, mode);
+        auto& menu = started.screens.Open<frnINI>(started.context);
+        auto* wizard = started.screens.Find<frmWizrd3>();
+        ASSERT_NE(wizard, nullptr) << (mode ? mode : "(missing)");
+        EXPECT_EQ(wizard->caption(), "Quarvel 2.0 - Assistente de Configurações");
+        EXPECT_EQ(menu.windowState(), WindowState::Minimized);
+    }
+    testing_support::TestProgram normal;
+    SetMode(normal, "0");
+    auto& menu = normal.screens.Open<frnINI>(normal.context);
+    EXPECT_EQ(normal.screens.Count(), 1u);
+    EXPECT_EQ(menu.windowState(), WindowState::Normal);
+}
+
+TEST_F(WizardMenu, ModoNormalBringsTheMainMenuBackAndClosesTheWizard) {
+    frmWizrd3& wizard = StartInWizardMode();
+    wizard.Find("Label16")->UserClick();
+    ASSERT_NE(Menu(), nullptr);
+    EXPECT_EQ(Menu()->windowState(), WindowState::Normal);
+    EXPECT_EQ(program.screens.Find<frmWizrd3>(), nullptr);
+    EXPECT_FALSE(program.renderer.quit);
+
+    // The main menu's own entry opens it again, over the minimised menu.
+    Menu()->Label1.UserClick();
+    ASSERT_NE(program.screens.Find<frmWizrd3>(), nullptr);
+    EXPECT_EQ(Menu()->windowState(), WindowState::Minimized);
+    // Esc is "Modo normal", so the main menu is never left hidden.
+    program.screens.Find<frmWizrd3>()->UserCancel();
+    EXPECT_EQ(Menu()->windowState(), WindowState::Normal);
+    EXPECT_EQ(program.screens.Find<frmWizrd3>(), nullptr);
+}
+
+TEST_F(WizardMenu, ModoNormalReopensAMainMenuTheUserHadClosed) {
+    frmWizrd3& wizard = StartInWizardMode();
+    Menu()->Unload();
+    wizard.ModoNormal_Click();
+    ASSERT_NE(Menu(), nullptr);
+    EXPECT_EQ(Menu()->windowState(), WindowState::Normal);
+    EXPECT_EQ(program.screens.Find<frmWizrd3>(), nullptr);
+    EXPECT_FALSE(program.renderer.quit);
+}
+
+TEST_F(WizardMenu, LoadingClearsTheWizardAppliedFlag) {
+    SetMode(program, "0");
+    program.screens.Open<frnINI>(program.context);
+    program.values.wizardApplied = true;
+    Menu()->Label1.UserClick();
+    EXPECT_FALSE(program.values.wizardApplied);
+}
+
+// What one click did: the screens opened and the messages shown.
+struct Outcome {
+    std::vector<std::string> shown;
+    std::size_t messages;
+    bool operator==(const Outcome&) const = default;
+};
+
+Outcome ClickIn(bool onIcon, const shell::WizardEntry& entry) {
+    testing_support::TestProgram program;
+    SetMode(program, nullptr);
+    program.screens.Open<frnINI>(program.context);
+    auto* wizard = program.screens.Find<frmWizrd3>();
+    program.renderer.shown.clear();
+    wizard->Find(std::string(onIcon ? entry.picture : entry.label))->UserClick();
+    return {program.renderer.shown, program.dialogs.messages.size()};
+}
+
+TEST_F(WizardMenu, EachIconDoesWhatItsSentenceDoes) {
+    for (const shell::WizardEntry& entry : shell::kWizardEntries) {
+        if (entry.picture.empty()) continue;
+        EXPECT_EQ(ClickIn(true, entry), ClickIn(false, entry)) << entry.label;
+    }
+    const auto& allowList = shell::kWizardEntries[0];
+    EXPECT_EQ(ClickIn(true, allowList).shown, std::vector<std::string>{"frmRestE"});
+    EXPECT_EQ(ClickIn(true, shell::kWizardEntries[1]).shown, std::vector<std::string>{"frmEscR"});
+    EXPECT_EQ(ClickIn(true, shell::kWizardEntries[12]).shown,
+              std::vector<std::string>{"frmPWDOPT"});
+}
+
+TEST_F(WizardMenu, TheChooserAndTheMainMenuShareThePolicyScreens) {
+    frmWizrd3& wizard = StartInWizardMode();
+    Menu()->Find("Label8")->UserClick();  // the main menu's "Sistema"
+    wizard.Find("Picture11")->UserClick();
+    wizard.Find("Label3")->UserClick();
+    auto* chooser = program.screens.Find<frmEscR>();
+    ASSERT_NE(chooser, nullptr);
+    EXPECT_EQ(chooser->caption(), "Escolha a área desejada");
+    std::size_t before = program.screens.Count();
+    chooser->Command2.UserClick();  // "Restrições no sistema": the same screen comes forward
+    EXPECT_EQ(program.screens.Count(), before);
+    EXPECT_EQ(program.renderer.broughtForward, (std::vector<std::string>{"frmEscR", "frmRestS"}));
+    chooser->Command1.UserClick();
+    chooser->Command3.UserClick();
+    EXPECT_NE(program.screens.Find<restrictions::frmRestD>(), nullptr);
+    EXPECT_NE(program.screens.Find<restrictions::frmRestEx>(), nullptr);
+    EXPECT_TRUE(program.screens.IsOpen(*chooser)) << "the chooser stays open";
+}
+
+TEST_F(WizardMenu, EntriesAndIconsDoNotOverlapAndFitTheWindow) {
+    frmWizrd3& wizard = StartInWizardMode();
+    std::vector<const forms::Control*> placed;
+    for (const auto& label : wizard.entries) placed.push_back(label.get());
+    for (const auto& icon : wizard.icons) placed.push_back(icon.get());
+    for (const auto& heading : wizard.headings) placed.push_back(heading.get());
+    for (const forms::Control* a : placed) {
+        const auto& ra = a->rect();
+        EXPECT_LE(ra.x + ra.width, wizard.width()) << a->name();
+        EXPECT_LE(ra.y + ra.height, wizard.height()) << a->name();
+        for (const forms::Control* b : placed) {
+            if (a == b) continue;
+            const auto& rb = b->rect();
+            bool apart = ra.x + ra.width <= rb.x || rb.x + rb.width <= ra.x ||
+                         ra.y + ra.height <= rb.y || rb.y + rb.height <= ra.y;
+            EXPECT_TRUE(apart) << a->name() << " overlaps " << b->name();
+        }
+    }
+}
+
+}  // namespace

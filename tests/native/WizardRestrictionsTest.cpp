@@ -1,0 +1,204 @@
+// The restriction wizard: its catalogue, what it stores in the allow-list,
+// and the round trip with the allow-list screen.
+#include <gtest/gtest.h>
+
+#include <map>
+#include <set>
+
+#include "restrictions/AllowList.h"
+#include "restrictions/WizardCatalogue.h"
+#include "restrictions/frmRestE.h"
+#include "restrictions/frmWizrd2.h"
+#include "tests/support/TestProgram.h"
+
+namespace {
+
+using restrictions::frmRestE;
+using restrictions::frmWizrd2;
+using restrictions::allow_list::kListKey;
+using restrictions::wizard::kCatalogue;
+using restrictions::wizard::kPrograms;
+using testing_support::ShownMessage;
+
+const ShownMessage kApplied{
+    "As alterações foram aplicadas com sucesso, volte a tela anterior e clique em bloquear",
+    "Quarvel", 64};
+
+class RestrictionWizard : public ::testing::Test {
+  protected:
+    void Store(int number, const std::string& text) {
+        program.registry.CreateKey(Hive::CurrentUser, kListKey);
+        program.registry.SetValue(Hive::CurrentUser, kListKey, std::to_string(number), text,
+                                  ValueType::String);
+    }
+    void StoreRaw(int number, std::uint32_t type, const std::vector<std::uint8_t>& data) {
+        platform::KeyHandle key = 0;
+        program.registryApi.CreateKey(0x80000001u, std::string(kListKey), 0x3F, key);
+        program.registryApi.SetValue(key, std::to_string(number), type, data.data(),
+                                     static_cast<std::uint32_t>(data.size()));
+        program.registryApi.CloseKey(key);
+    }
+    // Every value of the list key that exists, by number, as the layer reads it.
+    std::map<int, std::string> Stored() {
+        std::map<int, std::string> stored;
+        platform::KeyHandle key = 0;
+        if (program.registryApi.OpenKey(0x80000001u, std::string(kListKey), 0x3F, key) != 0)
+            return stored;
+        for (int number = 1; number <= 800; ++number) {
+            std::uint32_t type = 0, size = 0;
+            if (program.registryApi.QueryValue(key, std::to_string(number), &type, nullptr,
+                                               &size) == 0)
+                stored[number] =
+                    program.registry.GetValue(Hive::CurrentUser, kListKey, std::to_string(number));
+        }
+        program.registryApi.CloseKey(key);
+        return stored;
+    }
+    frmWizrd2& Open() { return program.screens.Open<frmWizrd2>(program.context); }
+    forms::CheckBox& Box(frmWizrd2& wizard, const char* name) {
+        return *static_cast<forms::CheckBox*>(wizard.Find(name));
+    }
+
+    testing_support::TestProgram program;
+};
+
+TEST_F(RestrictionWizard, TheCatalogueFillsTheWizardRangeOnceAndSkips648) {
+    std::set<int> numbers;
+    for (const auto& program : kPrograms) {
+        EXPECT_TRUE(numbers.insert(program.number).second) << program.number;
+        EXPECT_FALSE(program.file.empty());
+    }
+    EXPECT_EQ(numbers.size(), 115u);
+    EXPECT_EQ(*numbers.begin(), 606);
+    EXPECT_EQ(*numbers.rbegin(), 721);
+    EXPECT_EQ(numbers.count(648), 0u);
+    int next = 606;
+    for (const auto& entry : kCatalogue) {
+        if (next == 648) ++next;
+        EXPECT_EQ(entry.first, next) << entry.box << ": boxes share no number and leave no gap";
+        EXPECT_LE(entry.first, entry.indicator) << entry.box;
+        EXPECT_LE(entry.indicator, entry.last) << entry.box;
+        next = entry.last + 1;
+    }
+    EXPECT_EQ(next, 722);
+}
+
+TEST_F(RestrictionWizard, OnlyTheIndicatorDecidesWhetherAnEntryShowsTicked) {
+    Store(642, "FREECELL.exe");
+    frmWizrd2& wizard = Open();
+    EXPECT_EQ(wizard.caption(), "Assistente de Restrições");
+    EXPECT_TRUE(Box(wizard, "Check28").checked());
+    EXPECT_EQ(Box(wizard, "Check28").caption(), "Jogos do Windows");
+    wizard.Unload();
+
+    program.registry.DeleteValue(Hive::CurrentUser, kListKey, "642");
+    for (int number = 637; number <= 647; ++number)
+        if (number != 642) Store(number, "x.exe");
+    frmWizrd2& again = Open();
+    EXPECT_FALSE(Box(again, "Check28").checked());
+}
+
+TEST_F(RestrictionWizard, IndicatorsOfAnyTypeOrSizeAreReadWithoutHarm) {
+    StoreRaw(606, 4, {0, 0, 0, 0});        // a DWORD 0 reads "0": ticked
+    StoreRaw(607, 3, {1, 2, 3});           // binary reads as nothing
+    Store(608, std::string(100000, 'w'));  // a long name is still a name
+    StoreRaw(609, 1, {});                  // a string without even its zero
+    frmWizrd2& wizard = Open();
+    EXPECT_TRUE(Box(wizard, "Check1").checked());
+    EXPECT_FALSE(Box(wizard, "Check2").checked());
+    EXPECT_TRUE(Box(wizard, "Check3").checked());
+    EXPECT_FALSE(Box(wizard, "Check4").checked());
+}
+
+TEST_F(RestrictionWizard, ApplyingOfficeWritesItsOwnNumbersOnlyAndLeavesTheRestAlone) {
+    Store(6, "meu.exe");
+    Store(662, "winword.exe");
+    Store(600, "fora.exe");
+    frmWizrd2& wizard = Open();
+    Box(wizard, "Check32").UserClick();  // the lower-case Word entry: unticked now
+    Box(wizard, "Check37").UserClick();
+    wizard.Label3.UserClick();
+    EXPECT_EQ(program.dialogs.messages, std::vector<ShownMessage>{kApplied});
+    EXPECT_TRUE(program.values.wizardApplied);
+    std::map<int, std::string> stored = Stored();
+    EXPECT_EQ(stored.count(662), 0u) << "unticked: removed";
+    EXPECT_EQ(stored[6], "meu.exe") << "the user's range is never touched";
+    EXPECT_EQ(stored[600], "fora.exe");
+    EXPECT_EQ(stored.count(1), 0u) << "the program's own executables are the allow-list's business";
+    int office = 0;
+    for (const auto& [number, file] : stored)
+        if (number >= 667 && number <= 719) ++office;
+    EXPECT_EQ(office, 53);
+    EXPECT_EQ(stored[670], "MSO7FTPS.EXE ") << "the trailing blank is part of the name";
+    EXPECT_EQ(stored[676], "SCHDPL32.EXE");
+    EXPECT_EQ(stored[717], "SCHDPL32.EXE");
+    EXPECT_EQ(stored.size(), 2u + 53u);
+    EXPECT_EQ(program.registry.GetValue(Hive::CurrentUser, restrictions::kExplorerPolicyKey,
+                                        "RestrictRun"),
+              "")
+        << "the wizard never switches the restriction on";
+    EXPECT_TRUE(program.screens.IsOpen(wizard)) << "the wizard stays open";
+}
+
+TEST_F(RestrictionWizard, UntickingDeletesEveryValueOfTheEntryAndApplyingAgainStillSucceeds) {
+    for (int number = 654; number <= 661; ++number) Store(number, "ie.exe");
+    frmWizrd2& wizard = Open();
+    ASSERT_TRUE(Box(wizard, "Check31").checked());
+    Box(wizard, "Check31").UserClick();
+    wizard.Label3.UserClick();
+    EXPECT_TRUE(Stored().empty());
+    wizard.Label3.UserClick();
+    EXPECT_EQ(program.dialogs.messages, (std::vector<ShownMessage>{kApplied, kApplied}));
+}
+
+TEST_F(RestrictionWizard, AtuaisShowsTheStoredStateAgain) {
+    frmWizrd2& wizard = Open();
+    Box(wizard, "Check1").UserClick();
+    Store(607, "notepad.exe");
+    wizard.Label2.UserClick();
+    EXPECT_FALSE(Box(wizard, "Check1").checked());
+    EXPECT_TRUE(Box(wizard, "Check2").checked());
+}
+
+TEST_F(RestrictionWizard, RoundTripWithTheAllowListThenBlockWithAnEmptyList) {
+    Store(6, "meu.exe");
+    frmRestE& allowList = program.screens.Open<frmRestE>(program.context);
+    allowList.Text1.UserType("nao-gravado.exe");
+    allowList.Text1.UserEnter();
+    allowList.Label9.UserClick();  // "Assistente"
+    EXPECT_EQ(program.screens.Find<frmRestE>(), nullptr) << "unloaded while the wizard is open";
+    frmWizrd2* wizard = program.screens.Find<frmWizrd2>();
+    ASSERT_NE(wizard, nullptr);
+    Box(*wizard, "Check28").UserClick();
+    wizard->Label3.UserClick();
+    wizard->UserCancel();  // Esc is "Cancelar"
+    frmRestE* back = program.screens.Find<frmRestE>();
+    ASSERT_NE(back, nullptr);
+    EXPECT_EQ(back->List1.items(), std::vector<std::string>{"meu.exe"})
+        << "freshly loaded: the unsaved entry is gone, the wizard's are not shown";
+    back->List1.UserSelect(0);
+    back->Label3.UserClick();  // "Apagar": the list is empty now
+    program.dialogs.messages.clear();
+    back->Label5.UserClick();  // "Bloquear"
+    EXPECT_EQ(program.registry.GetValue(Hive::CurrentUser, restrictions::kExplorerPolicyKey,
+                                        "RestrictRun"),
+              "1");
+    const ShownMessage blocked{"As restrições foram aplicadas com sucesso", "Quarvel", 64};
+    EXPECT_EQ(program.dialogs.messages, std::vector<ShownMessage>{blocked});
+    EXPECT_EQ(Stored()[642], "FREECELL.exe");
+}
+
+TEST_F(RestrictionWizard, TheCloseBoxAlsoBringsBackTheAllowList) {
+    frmWizrd2& wizard = Open();
+    wizard.Unload();
+    EXPECT_NE(program.screens.Find<frmRestE>(), nullptr);
+    EXPECT_FALSE(program.renderer.quit);
+    EXPECT_EQ(program.screens.Find<frmRestE>()->List1.items().size(), 0u);
+}
+
+TEST_F(RestrictionWizard, TheBackgroundPictureComesFromTheProgramsImagesFolder) {
+    frmWizrd2& wizard = Open();
+    EXPECT_EQ(wizard.Image1.picture(), program.Folder() + "\\images\\tela fundo.bmp");
+}
+
+}  // namespace
