@@ -16,10 +16,12 @@ enum class WizardCommand {
     NormalMode,   // back to the main menu
 };
 
+inline constexpr int kAcross = -1;  // a group that spans both columns
+
 struct WizardGroupInfo {
     WizardGroup group;
     std::string_view caption;
-    int column;
+    int column;  // 0, 1 or kAcross
 };
 
 struct WizardEntry {
@@ -33,7 +35,7 @@ struct WizardEntry {
 };
 
 inline constexpr std::array<WizardGroupInfo, 5> kWizardGroups = {{
-    {WizardGroup::Blocking, "Opções de Bloqueio:", 0},
+    {WizardGroup::Blocking, "Opções de Bloqueio:", kAcross},
     {WizardGroup::Personalize, "Personalizar o computador:", 0},
     {WizardGroup::Optimize, "Otimizar o Computador:", 0},
     {WizardGroup::Transfer, "Importar/Exportar configurações:", 1},

@@ -1,5 +1,7 @@
 #include "shell/frmWizrd3.h"
 
+#include <algorithm>
+
 #include "forms/Screens.h"
 #include "optimization/OptimizationScreens.h"
 #include "personalization/PersonalizationScreens.h"
@@ -31,16 +33,20 @@ frmWizrd3::frmWizrd3(forms::Screens& screens, Context& context)
     const std::string imagesFolder = context_.files.ProgramFolder() + "\\images\\";
     int columnTop[2] = {kTop, kTop};
     for (const WizardGroupInfo& group : kWizardGroups) {
-        int x = 12 + group.column * (kColumnWidth + 12);
-        int& y = columnTop[group.column];
+        // The blocking sentences are long: their group spans both columns.
+        bool across = group.column == kAcross;
+        int column = across ? 0 : group.column;
+        int x = 12 + column * (kColumnWidth + 12);
+        int width = across ? 2 * kColumnWidth + 12 : kColumnWidth;
+        int y = across ? std::max(columnTop[0], columnTop[1]) : columnTop[column];
         if (y > kTop) {
-            lines.push_back(std::make_unique<forms::Frame>(
-                *this, "Line" + std::to_string(lines.size() + 1),
-                forms::Rect{x, y - kGroupGap / 2, kColumnWidth, 2}, ""));
+            lines.push_back(
+                std::make_unique<forms::Frame>(*this, "Line" + std::to_string(lines.size() + 1),
+                                               forms::Rect{x, y - kGroupGap / 2, width, 2}, ""));
         }
-        auto heading = std::make_unique<Label>(*this, "lblGroup" + std::to_string(headings.size()),
-                                               forms::Rect{x, y, kColumnWidth, 18},
-                                               std::string(group.caption));
+        auto heading =
+            std::make_unique<Label>(*this, "lblGroup" + std::to_string(headings.size()),
+                                    forms::Rect{x, y, width, 18}, std::string(group.caption));
         heading->SetFont({"", 0, true});
         headings.push_back(std::move(heading));
         y += kHeadingHeight;
@@ -57,7 +63,7 @@ frmWizrd3::frmWizrd3(forms::Screens& screens, Context& context)
             }
             auto label = std::make_unique<Label>(
                 *this, std::string(entry.label),
-                forms::Rect{x + kIconSize + 12, y, kColumnWidth - kIconSize - 12, kIconSize},
+                forms::Rect{x + kIconSize + 12, y, width - kIconSize - 12, kIconSize},
                 std::string(entry.caption), Label::Look::Button);
             label->onClick = click;
             if (entry.command == WizardCommand::NormalMode) cancelControl = label.get();
@@ -65,6 +71,10 @@ frmWizrd3::frmWizrd3(forms::Screens& screens, Context& context)
             y += kEntryPitch;
         }
         y += kGroupGap;
+        if (across)
+            columnTop[0] = columnTop[1] = y;
+        else
+            columnTop[column] = y;
     }
 }
 
