@@ -9,6 +9,8 @@
 #include "shell/ShellScreens.h"
 #include "shell/frmEscR.h"
 #include "shell/frnINI.h"
+#include "transfer/ConfigImport.h"
+#include "transfer/frmWizrd.h"
 
 namespace shell {
 namespace {
@@ -122,10 +124,17 @@ void frmWizrd3::RunMenuCommand(MenuCommand command) {
     OpenScreen(command, open, context_);
 }
 
-void frmWizrd3::ImportFromFloppy() {}
+// The same import procedure as the main menu's entries, on the same data.
+void frmWizrd3::ImportFromFloppy() {
+    transfer::ImportConfiguration(context_, transfer::ImportSource::Floppy);
+}
 
-void frmWizrd3::ImportFromFile() {}
+void frmWizrd3::ImportFromFile() {
+    transfer::ImportConfiguration(context_, transfer::ImportSource::ChosenFile);
+}
 
-void frmWizrd3::OpenExport() {}
+void frmWizrd3::OpenExport() {
+    screens().Open<transfer::frmWizrd>(context_);
+}
 
 }  // namespace shell

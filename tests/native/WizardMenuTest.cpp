@@ -8,7 +8,12 @@
 #include "shell/frmEscR.h"
 #include "shell/frmWizrd3.h"
 #include "shell/frnINI.h"
+#include "restrictions/AllowList.h"
+#include "restrictions/BlockList.h"
 #include "tests/support/TestProgram.h"
+#include "transfer/frmWizrd.h"
+
+#include <fstream>
 
 namespace {
 
@@ -156,6 +161,59 @@ TEST_F(WizardMenu, EntriesAndIconsDoNotOverlapAndFitTheWindow) {
             EXPECT_TRUE(apart) << a->name() << " overlaps " << b->name();
         }
     }
+}
+
+// Everything an import may change, as one text to compare.
+std::string ImportedState(testing_support::TestProgram& program) {
+    RegistryAccess& r = program.registry;
+    std::string state =
+        r.GetValue(Hive::LocalMachine, shell::kCurrentVersion, "SYSNOT") + "|" +
+        r.GetValue(Hive::CurrentUser, restrictions::kExplorerPolicyKey, "NoFolderOptions") + "|" +
+        r.GetValue(Hive::CurrentUser, restrictions::kExplorerPolicyKey, "RestrictRun");
+    for (int number = 1; number <= 8; ++number)
+        state += "|" + r.GetValue(Hive::CurrentUser, restrictions::allow_list::kListKey,
+                                  std::to_string(number));
+    std::ifstream in(restrictions::block_list::FilePath(program.values.baseFolder),
+                     std::ios::binary);
+    state += "|" + std::string((std::istreambuf_iterator<char>(in)), {});
+    for (const auto& message : program.dialogs.messages) state += "|" + message.text;
+    return state;
+}
+
+std::string ImportThrough(bool wizardMenu) {
+    testing_support::TestProgram program;
+    SetMode(program, nullptr);
+    program.registry.CreateKey(Hive::LocalMachine, shell::kCurrentVersion);
+    std::string path = program.Folder() + "/outro.qvc";
+    std::ofstream(path, std::ios::binary)
+        << "QV011" + std::string(42, '0') +
+               "1\r\nQV02calc.exe\r\nQV02sol.exe\r\n"
+               "QV03Quarvel by Ostrelvan - www.quarvel.com.br\r\nQV03C:\\Jogos\r\nQV09abc\r\n";
+    program.dialogs.fileAnswers.push_back(path);
+    auto& menu = program.screens.Open<frnINI>(program.context);
+    if (wizardMenu)
+        program.screens.Find<frmWizrd3>()->Find("Picture15")->UserClick();
+    else
+        menu.Find("Label25")->UserClick();
+    EXPECT_EQ(program.dialogs.fileRequests.size(), 1u);
+    return ImportedState(program);
+}
+
+TEST_F(WizardMenu, AnImportFromTheWizardMenuEqualsOneFromTheMainMenu) {
+    std::string fromWizard = ImportThrough(true);
+    EXPECT_EQ(fromWizard, ImportThrough(false));
+    EXPECT_NE(fromWizard.find("abc|1|1|Quarvel.exe"), std::string::npos) << fromWizard;
+    EXPECT_NE(fromWizard.find("calc.exe|sol.exe"), std::string::npos) << fromWizard;
+    EXPECT_NE(fromWizard.find("C:\\Jogos"), std::string::npos) << fromWizard;
+}
+
+TEST_F(WizardMenu, TheFloppyEntryReadsTheFloppyFileAndTheExportEntryOpensTheExport) {
+    frmWizrd3& wizard = StartInWizardMode();
+    wizard.Find("Label11")->UserClick();
+    EXPECT_TRUE(program.dialogs.fileRequests.empty()) << "no dialog for the floppy";
+    EXPECT_TRUE(program.dialogs.messages.empty()) << "no floppy here: the import says nothing";
+    wizard.Find("Picture14")->UserClick();
+    EXPECT_NE(program.screens.Find<transfer::frmWizrd>(), nullptr);
 }
 
 }  // namespace
