@@ -185,10 +185,12 @@ std::string ImportThrough(bool wizardMenu) {
     SetMode(program, nullptr);
     program.registry.CreateKey(Hive::LocalMachine, shell::kCurrentVersion);
     std::string path = program.Folder() + "/outro.qvc";
+    std::string policies = "QV011" + std::string(42, '0');
+    policies += "1\r\n";
     std::ofstream(path, std::ios::binary)
-        << "QV011" + std::string(42, '0') +
-               "1\r\nQV02calc.exe\r\nQV02sol.exe\r\n"
-               "QV03Quarvel by Ostrelvan - www.quarvel.com.br\r\nQV03C:\\Jogos\r\nQV09abc\r\n";
+        << policies
+        << "QV02calc.exe\r\nQV02sol.exe\r\n"
+           "QV03Quarvel by Ostrelvan - www.quarvel.com.br\r\nQV03C:\\Jogos\r\nQV09abc\r\n";
     program.dialogs.fileAnswers.push_back(path);
     auto& menu = program.screens.Open<frnINI>(program.context);
     if (wizardMenu)
