@@ -166,17 +166,18 @@ TEST_F(WizardMenu, EntriesAndIconsDoNotOverlapAndFitTheWindow) {
 // Everything an import may change, as one text to compare.
 std::string ImportedState(testing_support::TestProgram& program) {
     RegistryAccess& r = program.registry;
-    std::string state =
-        r.GetValue(Hive::LocalMachine, shell::kCurrentVersion, "SYSNOT") + "|" +
-        r.GetValue(Hive::CurrentUser, restrictions::kExplorerPolicyKey, "NoFolderOptions") + "|" +
-        r.GetValue(Hive::CurrentUser, restrictions::kExplorerPolicyKey, "RestrictRun");
+    std::string state;
+    auto add = [&state](const std::string& part) { state.append(part).append("|"); };
+    add(r.GetValue(Hive::LocalMachine, shell::kCurrentVersion, "SYSNOT"));
+    add(r.GetValue(Hive::CurrentUser, restrictions::kExplorerPolicyKey, "NoFolderOptions"));
+    add(r.GetValue(Hive::CurrentUser, restrictions::kExplorerPolicyKey, "RestrictRun"));
     for (int number = 1; number <= 8; ++number)
-        state += "|" + r.GetValue(Hive::CurrentUser, restrictions::allow_list::kListKey,
-                                  std::to_string(number));
+        add(r.GetValue(Hive::CurrentUser, restrictions::allow_list::kListKey,
+                       std::to_string(number)));
     std::ifstream in(restrictions::block_list::FilePath(program.values.baseFolder),
                      std::ios::binary);
-    state += "|" + std::string((std::istreambuf_iterator<char>(in)), {});
-    for (const auto& message : program.dialogs.messages) state += "|" + message.text;
+    add(std::string((std::istreambuf_iterator<char>(in)), {}));
+    for (const auto& message : program.dialogs.messages) add(message.text);
     return state;
 }
 
