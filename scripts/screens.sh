@@ -39,6 +39,9 @@ quietly wine reg delete "$VERSION_KEY" /v SYSNOT /f
 
 # Every other screen, opened one at a time by the tour program.
 TOUR="$BUILD/tour"
+# The tour runs from the tests folder: its screens look for their pictures there.
+rm -rf "$BUILD/win64/tests/images"
+cp -r "$ROOT/images" "$BUILD/win64/tests/images"
 rm -rf "$TOUR"
 mkdir -p "$TOUR"
 wine "$BUILD/win64/tests/quarvel_tour.exe" "$(winepath -w "$TOUR")" >/dev/null 2>&1 </dev/null || true

@@ -9,6 +9,9 @@
 #include <vector>
 
 #include "companions/frmResgate.h"
+#include "restrictions/frmWizrd2.h"
+#include "shell/frmEscR.h"
+#include "shell/frmWizrd3.h"
 #include "shell/MainMenuEntries.h"
 #include "shell/frnINI.h"
 #include "tests/wine/support/WindowDriver.h"
@@ -81,7 +84,15 @@ int wmain(int argc, wchar_t** argv) {
         screen.Unload();
         real.Pump();
     }
-    auto& rescue = screens.Open<companions::frmResgate>(real.program.context);
-    Shoot(real, rescue, folder);
+    // Screens the main menu does not open itself, each on its own.
+    auto shootAlone = [&](forms::Form& screen) {
+        Shoot(real, screen, folder);
+        screen.Unload();
+        real.Pump();
+    };
+    shootAlone(screens.Open<shell::frmWizrd3>(real.program.context));
+    shootAlone(screens.Open<shell::frmEscR>(real.program.context));
+    shootAlone(screens.Open<restrictions::frmWizrd2>(real.program.context));
+    shootAlone(screens.Open<companions::frmResgate>(real.program.context));
     return 0;
 }
