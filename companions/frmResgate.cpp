@@ -2,7 +2,7 @@
 
 #include "companions/Rescue.h"
 #include "forms/Screens.h"
-#include "shell/Settings.h"
+#include "shell/LockCode.h"
 
 namespace companions {
 namespace {
@@ -29,23 +29,17 @@ frmResgate::frmResgate(forms::Screens& screens, shell::Context& context)
     cancelControl = &Label2;
 }
 
-std::string frmResgate::LockCode() {
-    return context_.registry.GetValue(Hive::LocalMachine, shell::kCurrentVersion, shell::kLockCode);
-}
-
 void frmResgate::Load() {
     // Without a lock code there is nothing to ask.
-    bool asks = !LockCode().empty();
+    bool asks = !shell::ReadLockCode(context_.registry).empty();
     lblCode.SetVisible(asks);
     Text1.SetVisible(asks);
 }
 
 void frmResgate::Desfazer_Click() {
-    std::string code = LockCode();
+    std::string code = shell::ReadLockCode(context_.registry);
     if (!code.empty() && Text1.text() != code) {
-        context_.dialogs.ShowMessage(
-            std::string(shell::kWrongCodeText) + std::string(shell::kSupportEmail),
-            std::string(shell::kWrongCodeTitle), platform::style::Plain);
+        shell::ShowWrongCode(context_.dialogs);
         Unload();
         return;
     }

@@ -22,8 +22,6 @@ class frmResgate : public forms::Form {
     forms::Label Label2;  // "Cancelar"
 
   private:
-    std::string LockCode();
-
     shell::Context& context_;
 };
 

@@ -14,9 +14,4 @@ inline constexpr std::string_view kSupportEmail = "suporte@quarvel.com.br";
 inline constexpr std::string_view kWebAddress = "www.quarvel.com.br";
 inline constexpr std::string_view kVersion = "2.0";
 
-// Shown before the program ends on a wrong lock code (followed by kSupportEmail).
-inline constexpr std::string_view kWrongCodeText =
-    "Seu código é inválido, para maiores informações, envie um E-mail para ";
-inline constexpr std::string_view kWrongCodeTitle = "Erro de Autenticação";
-
 }  // namespace shell

@@ -1,5 +1,6 @@
 #include "shell/frmPWDOPT.h"
 
+#include "shell/LockCode.h"
 #include "shell/Settings.h"
 
 namespace shell {
@@ -21,12 +22,8 @@ frmPWDOPT::frmPWDOPT(forms::Screens& screens, Context& context)
     cancelControl = &Label4;
 }
 
-std::string frmPWDOPT::LockCode() {
-    return context_.registry.GetValue(Hive::LocalMachine, kCurrentVersion, kLockCode);
-}
-
 void frmPWDOPT::Aplicar_Click() {
-    const std::string current = LockCode();
+    const std::string current = ReadLockCode(context_.registry);
     const std::string& typedCurrent = Text1.text();
     const std::string& typedNew = Text2.text();
     auto success = [this](const char* text) {
@@ -55,8 +52,8 @@ void frmPWDOPT::Cancelar_Click() {
 
 bool frmPWDOPT::Store(const std::string& code, const std::string& previous) {
     RegistryAccess& registry = context_.registry;
-    registry.SetValue(Hive::LocalMachine, kCurrentVersion, kLockCode, code, ValueType::String);
-    std::string stored = LockCode();
+    WriteLockCode(registry, code);
+    std::string stored = ReadLockCode(context_.registry);
     if (stored == code) return true;
     // A code that does not read back as typed could never be typed at the
     // gate again, and a code that was not stored leaves the computer
@@ -67,7 +64,7 @@ bool frmPWDOPT::Store(const std::string& code, const std::string& previous) {
             platform::style::Critical);
         return false;
     }
-    registry.SetValue(Hive::LocalMachine, kCurrentVersion, kLockCode, previous, ValueType::String);
+    WriteLockCode(registry, previous);
     context_.dialogs.ShowMessage(
         "O código-trava contém caracteres que o Windows não consegue gravar. Use apenas letras, "
         "números e sinais do teclado. O código anterior continua valendo.",

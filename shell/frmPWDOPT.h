@@ -22,7 +22,6 @@ class frmPWDOPT : public forms::Form {
     forms::Label Label4;  // "Cancelar"
 
   private:
-    std::string LockCode();
     // Writes the code and tells whether it now reads back exactly as given.
     bool Store(const std::string& code, const std::string& previous);
 

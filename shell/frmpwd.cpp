@@ -1,6 +1,7 @@
 #include "shell/frmpwd.h"
 
 #include "forms/Screens.h"
+#include "shell/LockCode.h"
 #include "shell/Settings.h"
 #include "shell/frnINI.h"
 
@@ -26,29 +27,24 @@ frmpwd::frmpwd(forms::Screens& screens, Context& context)
     cancelControl = &Label2;
 }
 
-std::string frmpwd::LockCode() {
-    return context_.registry.GetValue(Hive::LocalMachine, kCurrentVersion, kLockCode);
-}
-
 void frmpwd::Load() {
     // With no lock code the gate is never seen.
-    if (LockCode().empty()) EnterMainMenu();
+    if (ReadLockCode(context_.registry).empty()) EnterMainMenu();
 }
 
 void frmpwd::Text1_Change() {
-    if (Text1.text() != LockCode()) return;
+    if (Text1.text() != ReadLockCode(context_.registry)) return;
     Label1.SetBackColor(forms::SysColor::Highlight);
     if (context_.registry.GetValue(Hive::LocalMachine, kCurrentVersion, kAutoEntry) == "1")
         OK_Click();
 }
 
 void frmpwd::OK_Click() {
-    if (Text1.text() == LockCode()) {
+    if (Text1.text() == ReadLockCode(context_.registry)) {
         EnterMainMenu();
         return;
     }
-    context_.dialogs.ShowMessage(std::string(kWrongCodeText) + std::string(kSupportEmail),
-                                 std::string(kWrongCodeTitle), platform::style::Plain);
+    ShowWrongCode(context_.dialogs);
     EndProgram();
 }
 

@@ -22,7 +22,6 @@ class frmpwd : public forms::Form {
     forms::Label Label2;  // "Cancelar"
 
   private:
-    std::string LockCode();
     void EnterMainMenu();
     void EndProgram();
 

@@ -1,0 +1,21 @@
+#include "shell/LockCode.h"
+
+#include "shell/Settings.h"
+
+namespace shell {
+
+std::string ReadLockCode(RegistryAccess& registry) {
+    return registry.GetValue(Hive::LocalMachine, kCurrentVersion, kLockCode);
+}
+
+void WriteLockCode(RegistryAccess& registry, const std::string& code) {
+    registry.SetValue(Hive::LocalMachine, kCurrentVersion, kLockCode, code, ValueType::String);
+}
+
+void ShowWrongCode(platform::Dialogs& dialogs) {
+    dialogs.ShowMessage("Seu código é inválido, para maiores informações, envie um E-mail para " +
+                            std::string(kSupportEmail),
+                        "Erro de Autenticação", platform::style::Plain);
+}
+
+}  // namespace shell

@@ -1,0 +1,18 @@
+#pragma once
+// The lock code: plain text in SYSNOT, read fresh at every use (another
+// screen or an import may have changed it), and the message of a wrong one.
+#include <string>
+
+#include "platform/Dialogs.h"
+#include "registry/RegistryAccess.h"
+
+namespace shell {
+
+// Empty text: no lock code.
+std::string ReadLockCode(RegistryAccess& registry);
+void WriteLockCode(RegistryAccess& registry, const std::string& code);
+
+// The one message before the program ends on a wrong code.
+void ShowWrongCode(platform::Dialogs& dialogs);
+
+}  // namespace shell
