@@ -3,9 +3,12 @@
 #include <gtest/gtest.h>
 
 #include "optimization/frmOtiIE.h"
+#include "tests/support/OnOffReading.h"
 #include "tests/support/TestProgram.h"
 
 namespace {
+
+using testing_support::ShowsOn;
 
 using forms::SysColor;
 using optimization::frmOtiIE;
@@ -33,10 +36,6 @@ class BrowserOptimization : public ::testing::Test {
     std::string Read(Hive hive, std::string_view key, std::string_view name) {
         return program.registry.GetValue(hive, key, name);
     }
-    static bool ShowsOn(forms::OnOffPair& pair) {
-        return pair.on.backColor() == SysColor::Highlight;
-    }
-
     testing_support::TestProgram program;
 };
 

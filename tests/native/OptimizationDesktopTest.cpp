@@ -4,9 +4,12 @@
 #include "optimization/DesktopSettings.h"
 #include "optimization/frmOtiD.h"
 #include "shell/Settings.h"
+#include "tests/support/OnOffReading.h"
 #include "tests/support/TestProgram.h"
 
 namespace {
+
+using testing_support::ShowsOn;
 
 using forms::SysColor;
 using optimization::frmOtiD;
@@ -34,11 +37,6 @@ class DesktopOptimization : public ::testing::Test {
         program.screens.Collect();
         return program.screens.Open<frmOtiD>(program.context);
     }
-    static bool ShowsOn(const forms::OnOffPair& pair) {
-        EXPECT_NE(pair.on.backColor(), pair.off.backColor());
-        return pair.on.backColor() == SysColor::Highlight;
-    }
-
     testing_support::TestProgram program;
 };
 

@@ -3,9 +3,12 @@
 #include <gtest/gtest.h>
 
 #include "personalization/frmPersIE.h"
+#include "tests/support/OnOffReading.h"
 #include "tests/support/TestProgram.h"
 
 namespace {
+
+using testing_support::ShowsOn;
 
 using forms::SysColor;
 using personalization::frmPersIE;
@@ -36,10 +39,6 @@ class BrowserPersonalization : public ::testing::Test {
     void Store(std::string_view key, std::string_view name, std::string_view value) {
         program.registry.SetValue(Hive::CurrentUser, key, name, value, ValueType::String);
     }
-    static bool ShowsOn(forms::OnOffPair& pair) {
-        return pair.on.backColor() == SysColor::Highlight;
-    }
-
     testing_support::TestProgram program;
 };
 
