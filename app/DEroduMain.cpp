@@ -6,6 +6,7 @@
 
 #include "companions/BlockRule.h"
 #include "platform/win32/Wide.h"
+#include "platform/win32/WindowText.h"
 #include "platform/win32/Win32Codec.h"
 #include "platform/win32/Win32Files.h"
 #include "platform/win32/Win32Registry.h"
@@ -35,10 +36,8 @@ std::optional<Stamp> StampOf(const std::wstring& path) {
 
 BOOL CALLBACK CloseIfBlocked(HWND window, LPARAM names) {
     if (!IsWindowVisible(window)) return TRUE;
-    int length = GetWindowTextLengthW(window);
-    if (length <= 0) return TRUE;
-    std::wstring title(static_cast<std::size_t>(length) + 1, L'\0');
-    title.resize(static_cast<std::size_t>(GetWindowTextW(window, title.data(), length + 1)));
+    std::wstring title = platform::win32::WindowText(window);
+    if (title.empty()) return TRUE;
     auto& blocked = *reinterpret_cast<const std::vector<std::string>*>(names);
     if (companions::IsBlocked(platform::win32::Narrow(title), blocked))
         PostMessageW(window, WM_CLOSE, 0, 0);

@@ -84,7 +84,7 @@ void StartUpToMainMenu(RegistryAccess& registry) {
     for (int run = 0; run < 7; ++run) {
         PROCESS_INFORMATION process = {};
         auto start = Clock::now();
-        if (!wine_tests::LaunchQuarvel(process)) return;
+        if (!wine_tests::Launch(L"Quarvel.exe", process)) return;
         HWND menu = wine_tests::FindTopLevel("Quarvel 2.0 - www.quarvel.com.br",
                                              process.dwProcessId, 10000);
         times.push_back(std::chrono::duration<double, std::milli>(Clock::now() - start).count());

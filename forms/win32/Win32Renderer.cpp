@@ -3,25 +3,20 @@
 #include <commctrl.h>
 
 #include "platform/win32/Wide.h"
+#include "platform/win32/WindowText.h"
 #include "platform/win32/Win32Pictures.h"
 
 namespace forms::win32 {
 
 using platform::win32::Narrow;
 using platform::win32::Widen;
+using platform::win32::WindowText;
 
 namespace {
 
 constexpr wchar_t kFormClass[] = L"QuarvelForm";
 constexpr int kFirstControlId = 100;
 constexpr UINT_PTR kSubclassId = 1;
-
-std::wstring WindowText(HWND window) {
-    std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(window)) + 1, L'\0');
-    text.resize(static_cast<std::size_t>(
-        GetWindowTextW(window, text.data(), static_cast<int>(text.size()))));
-    return text;
-}
 
 struct ControlClass {
     const wchar_t* windowClass;

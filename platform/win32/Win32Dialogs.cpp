@@ -7,6 +7,7 @@
 
 #include "platform/win32/Ole.h"
 #include "platform/win32/Wide.h"
+#include "platform/win32/WindowText.h"
 
 namespace platform::win32 {
 namespace {
@@ -85,11 +86,7 @@ INT_PTR CALLBACK PromptProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lPa
             return TRUE;
         case WM_COMMAND:
             if (LOWORD(wParam) == IDOK) {
-                HWND edit = GetDlgItem(dialog, kPromptEdit);
-                std::wstring value(static_cast<std::size_t>(GetWindowTextLengthW(edit)) + 1, L'\0');
-                value.resize(static_cast<std::size_t>(
-                    GetWindowTextW(edit, value.data(), static_cast<int>(value.size()))));
-                state->value = value;
+                state->value = WindowText(GetDlgItem(dialog, kPromptEdit));
                 EndDialog(dialog, IDOK);
                 return TRUE;
             }

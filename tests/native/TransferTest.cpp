@@ -281,8 +281,8 @@ TEST(Transfer, EverythingSurvivesTheTripToAnotherComputer) {
                       ValueType::String);
     registry.SetValue(Hive::CurrentUser, "Control Panel\\Desktop", "MenuShowDelay", "0",
                       ValueType::String);
-    registry.SetValue(Hive::CurrentUser, personalization::kBrowserMainKey, "Start Page", "http://escola",
-                      ValueType::String);
+    registry.SetValue(Hive::CurrentUser, personalization::kBrowserMainKey, "Start Page",
+                      "http://escola", ValueType::String);
     restrictions::block_list::Write(first.files, restrictions::block_list::FilePath(first.Folder()),
                                     "C:\\Jogos");
     std::string file = first.Export();

@@ -17,10 +17,7 @@
 
 namespace {
 
-std::wstring BuildFolder() {
-    std::wstring exe = wine_tests::QuarvelExe();
-    return exe.substr(0, exe.find_last_of(L'\\'));
-}
+using wine_tests::BuildFolder;
 
 std::wstring ListPath() {
     return BuildFolder() + L"\\restt.qvn";
@@ -62,14 +59,6 @@ bool Within(int ms, Condition condition) {
     return condition();
 }
 
-bool Start(const wchar_t* program, PROCESS_INFORMATION& process) {
-    std::wstring command = L"\"" + BuildFolder() + L"\\" + program + L"\"";
-    STARTUPINFOW startup = {};
-    startup.cb = sizeof startup;
-    return CreateProcessW(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
-                          &startup, &process) != 0;
-}
-
 void Close(PROCESS_INFORMATION& process) {
     TerminateProcess(process.hProcess, 0);
     CloseHandle(process.hProcess);
@@ -82,12 +71,12 @@ TEST(DErodu, ClosesListedWindowsFollowsTheListAndEndsWithIt) {
     HWND folder = OpenWindow(L"Jogos");
     HWND notes = OpenWindow(L"Bloco de notas");
     PROCESS_INFORMATION process = {};
-    ASSERT_TRUE(Start(L"DErodu.exe", process));
+    ASSERT_TRUE(wine_tests::Launch(L"DErodu.exe", process));
     EXPECT_TRUE(Within(1500, [&] { return !IsWindow(game) && !IsWindow(folder); }));
     EXPECT_TRUE(IsWindow(notes)) << "a title that is not listed stays";
 
     PROCESS_INFORMATION second = {};
-    ASSERT_TRUE(Start(L"DErodu.exe", second));
+    ASSERT_TRUE(wine_tests::Launch(L"DErodu.exe", second));
     EXPECT_EQ(WaitForSingleObject(second.hProcess, 3000), WAIT_OBJECT_0) << "one at a time";
     Close(second);
 
@@ -125,7 +114,7 @@ TEST(DErodu, ClosesListedWindowsFollowsTheListAndEndsWithIt) {
 TEST(DErodu, WithoutAListThereIsNothingToDo) {
     DeleteFileW(ListPath().c_str());
     PROCESS_INFORMATION process = {};
-    ASSERT_TRUE(Start(L"DErodu.exe", process));
+    ASSERT_TRUE(wine_tests::Launch(L"DErodu.exe", process));
     EXPECT_EQ(WaitForSingleObject(process.hProcess, 3000), WAIT_OBJECT_0);
     Close(process);
 }
@@ -136,7 +125,7 @@ TEST(DErodu, ABinaryListClosesNothingItShouldNot) {
     std::ofstream(std::filesystem::path(ListPath()), std::ios::binary) << junk;
     HWND notes = OpenWindow(L"Bloco de notas");
     PROCESS_INFORMATION process = {};
-    ASSERT_TRUE(Start(L"DErodu.exe", process));
+    ASSERT_TRUE(wine_tests::Launch(L"DErodu.exe", process));
     Within(800, [] { return false; });
     EXPECT_TRUE(IsWindow(notes));
     EXPECT_EQ(WaitForSingleObject(process.hProcess, 0), static_cast<DWORD>(WAIT_TIMEOUT));
@@ -160,7 +149,7 @@ TEST(Limpaico, DeletesTheIconCacheAndItsOwnRunEntry) {
     registry.SetValue(Hive::LocalMachine, "Software\\Microsoft\\Windows\\CurrentVersion\\Run",
                       "DelIconCache", "limpaico.exe", ValueType::String);
     PROCESS_INFORMATION process = {};
-    ASSERT_TRUE(Start(L"limpaico.exe", process));
+    ASSERT_TRUE(wine_tests::Launch(L"limpaico.exe", process));
     EXPECT_EQ(WaitForSingleObject(process.hProcess, 5000), WAIT_OBJECT_0);
     Close(process);
     registry.DeleteValue(Hive::LocalMachine, version, "SystemRoot");
@@ -172,7 +161,7 @@ TEST(Limpaico, DeletesTheIconCacheAndItsOwnRunEntry) {
     RemoveDirectoryA(windowsFolder.c_str());
 
     // Run again with nothing left to do: no error, no window.
-    ASSERT_TRUE(Start(L"limpaico.exe", process));
+    ASSERT_TRUE(wine_tests::Launch(L"limpaico.exe", process));
     EXPECT_EQ(WaitForSingleObject(process.hProcess, 5000), WAIT_OBJECT_0);
     Close(process);
 }

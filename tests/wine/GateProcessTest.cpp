@@ -31,7 +31,7 @@ class GateProcess : public ::testing::Test {
         registry.SetValue(Hive::LocalMachine, shell::kCurrentVersion, "SYSNOT", code,
                           ValueType::String);
     }
-    void Launch() { ASSERT_TRUE(wine_tests::LaunchQuarvel(process)); }
+    void Launch() { ASSERT_TRUE(wine_tests::Launch(L"Quarvel.exe", process)); }
     HWND Child(HWND parent, const wchar_t* kind, const wchar_t* text) {
         return FindWindowExW(parent, nullptr, kind, text);
     }

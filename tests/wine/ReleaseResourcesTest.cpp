@@ -9,11 +9,6 @@
 
 namespace {
 
-std::wstring ProgramPath(const wchar_t* name) {
-    std::wstring exe = wine_tests::QuarvelExe();
-    return exe.substr(0, exe.find_last_of(L'\\') + 1) + name;
-}
-
 std::string Manifest(HMODULE module) {
     HRSRC found = FindResourceW(module, MAKEINTRESOURCEW(1), MAKEINTRESOURCEW(24));
     if (!found) return {};
@@ -44,7 +39,7 @@ TEST(Release, EveryProgramCarriesItsManifestVersionAndIcon) {
          {Expected{L"Quarvel.exe", "requireAdministrator"},
           Expected{L"Resgate.exe", "requireAdministrator"}, Expected{L"DErodu.exe", "asInvoker"},
           Expected{L"limpaico.exe", "asInvoker"}}) {
-        std::wstring path = ProgramPath(program.name);
+        std::wstring path = wine_tests::ProgramPath(program.name);
         HMODULE module = LoadLibraryExW(path.c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE);
         ASSERT_NE(module, nullptr);
         std::string manifest = Manifest(module);

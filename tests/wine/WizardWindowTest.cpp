@@ -54,7 +54,7 @@ class WizardProcess : public ::testing::Test {
         registry.DeleteValue(Hive::LocalMachine, shell::kCurrentVersion, "SYSNOT");
         Stop();
     }
-    void Launch() { ASSERT_TRUE(wine_tests::LaunchQuarvel(process)); }
+    void Launch() { ASSERT_TRUE(wine_tests::Launch(L"Quarvel.exe", process)); }
     bool Ended(int waitMs = 5000) {
         return WaitForSingleObject(process.hProcess, waitMs) == WAIT_OBJECT_0;
     }

@@ -10,13 +10,6 @@ namespace wine_tests {
 using platform::win32::Narrow;
 using platform::win32::Widen;
 
-std::wstring WindowText(HWND window) {
-    std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(window)) + 1, L'\0');
-    text.resize(static_cast<std::size_t>(
-        GetWindowTextW(window, text.data(), static_cast<int>(text.size()))));
-    return text;
-}
-
 std::string WindowTextUtf8(HWND window) {
     return Narrow(WindowText(window));
 }
@@ -143,18 +136,21 @@ std::vector<SeenMessage> MessageBoxAnswerer::Seen() {
     return seen_;
 }
 
-std::wstring QuarvelExe() {
+std::wstring BuildFolder() {
     std::wstring path(MAX_PATH, L'\0');
     path.resize(GetModuleFileNameW(nullptr, path.data(), MAX_PATH));
     path = path.substr(0, path.find_last_of(L'\\'));  // tests folder
-    path = path.substr(0, path.find_last_of(L'\\'));  // build folder
-    return path + L"\\Quarvel.exe";
+    return path.substr(0, path.find_last_of(L'\\'));  // build folder
 }
 
-bool LaunchQuarvel(PROCESS_INFORMATION& process) {
+std::wstring ProgramPath(const wchar_t* program) {
+    return BuildFolder() + L"\\" + program;
+}
+
+bool Launch(const wchar_t* program, PROCESS_INFORMATION& process) {
     STARTUPINFOW startup = {};
     startup.cb = sizeof startup;
-    std::wstring command = L"\"" + QuarvelExe() + L"\"";
+    std::wstring command = L"\"" + ProgramPath(program) + L"\"";
     return CreateProcessW(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
                           &startup, &process) != 0;
 }

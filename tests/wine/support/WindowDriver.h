@@ -10,10 +10,11 @@
 #include <vector>
 
 #include "app/Program.h"
+#include "platform/win32/WindowText.h"
 
 namespace wine_tests {
 
-std::wstring WindowText(HWND window);
+using platform::win32::WindowText;
 std::string WindowTextUtf8(HWND window);
 
 // A click with the mouse on a child window (label, box, button).
@@ -70,9 +71,11 @@ struct RealProgram {
     app::Program program;
 };
 
-// Path of Quarvel.exe beside the test executables' folder.
-std::wstring QuarvelExe();
-// Starts Quarvel.exe; false when it could not be started.
-bool LaunchQuarvel(PROCESS_INFORMATION& process);
+// The folder of the built programs: the one above the test executables.
+std::wstring BuildFolder();
+// A built program (L"Quarvel.exe", L"DErodu.exe", ...) by its name.
+std::wstring ProgramPath(const wchar_t* program);
+// Starts a built program; false when it could not be started.
+bool Launch(const wchar_t* program, PROCESS_INFORMATION& process);
 
 }  // namespace wine_tests
