@@ -34,13 +34,12 @@ std::optional<Stamp> StampOf(const std::wstring& path) {
                  (static_cast<ULONGLONG>(data.nFileSizeHigh) << 32) | data.nFileSizeLow};
 }
 
-BOOL CALLBACK CloseIfBlocked(HWND window, LPARAM names) {
+BOOL CALLBACK CloseIfBlocked(HWND window, LPARAM blocked) {
     if (!IsWindowVisible(window)) return TRUE;
     std::wstring title = platform::win32::WindowText(window);
     if (title.empty()) return TRUE;
-    auto& blocked = *reinterpret_cast<const std::vector<std::string>*>(names);
-    if (companions::IsBlocked(platform::win32::Narrow(title), blocked))
-        PostMessageW(window, WM_CLOSE, 0, 0);
+    auto& rule = *reinterpret_cast<const companions::BlockRule*>(blocked);
+    if (rule.Blocks(platform::win32::Narrow(title))) PostMessageW(window, WM_CLOSE, 0, 0);
     return TRUE;
 }
 
@@ -62,23 +61,23 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
     const std::wstring widePath = platform::win32::Widen(path);
 
     std::optional<Stamp> loaded;
-    std::vector<std::string> names;
+    companions::BlockRule rule;
     for (;;) {
         std::optional<Stamp> now = StampOf(widePath);
         if (!now) break;  // the list is gone: so is the blocking
         if (!loaded || !(*now == *loaded)) {
             // A list being written or locked is read again at the next turn.
             if (now->size > kLargestList) {
-                names.clear();
+                rule = {};
                 loaded = now;
             } else if (auto lines = files.ReadLines(path)) {
-                names = companions::BlockedNames(*lines);
+                rule = companions::BlockRule(*lines);
                 loaded = now;
                 SetProcessWorkingSetSize(GetCurrentProcess(), static_cast<SIZE_T>(-1),
                                          static_cast<SIZE_T>(-1));
             }
         }
-        if (!names.empty()) EnumWindows(CloseIfBlocked, reinterpret_cast<LPARAM>(&names));
+        if (!rule.empty()) EnumWindows(CloseIfBlocked, reinterpret_cast<LPARAM>(&rule));
         Sleep(kPollMs);
     }
     CloseHandle(instance);

@@ -43,17 +43,21 @@ std::vector<std::string> BlockedNames(const std::vector<std::string>& lines) {
 }
 
 bool TitleMatches(std::string_view title, std::string_view name) {
-    std::u32string folded = Folded(title);
-    if (folded.empty()) return false;
-    if (folded == Folded(name)) return true;
-    std::string_view last = LastFolder(name);
-    return !last.empty() && folded == Folded(last);
+    return BlockRule({std::string(name)}).Blocks(title);
 }
 
-bool IsBlocked(std::string_view title, const std::vector<std::string>& names) {
-    for (const std::string& name : names)
-        if (TitleMatches(title, name)) return true;
-    return false;
+BlockRule::BlockRule(const std::vector<std::string>& lines) {
+    for (const std::string& name : BlockedNames(lines)) Add(name);
+}
+
+void BlockRule::Add(std::string_view name) {
+    if (std::u32string folded = Folded(name); !folded.empty()) forms_.insert(folded);
+    if (std::u32string last = Folded(LastFolder(name)); !last.empty()) forms_.insert(last);
+}
+
+bool BlockRule::Blocks(std::string_view title) const {
+    std::u32string folded = Folded(title);
+    return !folded.empty() && forms_.count(folded) > 0;
 }
 
 }  // namespace companions

@@ -3,6 +3,7 @@
 // window title equal to it, ignoring letter case and the blanks around
 // either; a name that is a folder path also matches a title that is the
 // path's last folder, as folder windows show either.
+#include <set>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -15,6 +16,18 @@ std::vector<std::string> BlockedNames(const std::vector<std::string>& lines);
 
 bool TitleMatches(std::string_view title, std::string_view name);
 
-bool IsBlocked(std::string_view title, const std::vector<std::string>& names);
+// The names of a block list, folded once when the list is read, so that the
+// titles checked several times a second are folded once each and looked up.
+class BlockRule {
+  public:
+    BlockRule() = default;
+    explicit BlockRule(const std::vector<std::string>& lines);
+    bool Blocks(std::string_view title) const;
+    bool empty() const { return forms_.empty(); }
+
+  private:
+    void Add(std::string_view name);
+    std::set<std::u32string> forms_;  // each name, and the last folder of a path
+};
 
 }  // namespace companions
