@@ -11,7 +11,7 @@
 #include "platform/win32/Win32Files.h"
 #include "platform/win32/Win32Registry.h"
 #include "restrictions/BlockList.h"
-#include "shell/Settings.h"
+#include "core/Settings.h"
 
 namespace {
 
@@ -55,7 +55,7 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
     RegistryAccess registry(api, codec);
     platform::win32::Win32Files files(codec);
     std::string base =
-        registry.GetValue(Hive::LocalMachine, shell::kCurrentVersion, shell::kSystemRoot);
+        registry.GetValue(Hive::LocalMachine, core::kCurrentVersion, core::kSystemRoot);
     if (base.empty()) base = files.ProgramFolder();
     const std::string path = restrictions::block_list::FilePath(base);
     const std::wstring widePath = platform::win32::Widen(path);

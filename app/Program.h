@@ -10,7 +10,7 @@
 #include "platform/win32/Win32Files.h"
 #include "platform/win32/Win32Pictures.h"
 #include "platform/win32/Win32Registry.h"
-#include "shell/Context.h"
+#include "core/Context.h"
 
 namespace app {
 
@@ -24,8 +24,8 @@ class Program {
     platform::win32::Win32Files files;
     platform::win32::Win32Pictures pictures;
     RegistryAccess registry;
-    shell::ProgramValues values;
-    shell::Context context;
+    core::ProgramValues values;
+    core::Context context;
     forms::win32::Win32Renderer renderer;
     forms::Screens screens;
 };

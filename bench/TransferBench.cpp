@@ -74,8 +74,7 @@ std::string RegFile(const std::vector<std::string>& programs, const std::string&
 int main() {
     app::Program program(GetModuleHandleW(nullptr));
     testing_support::ScriptedDialogs quiet;
-    shell::Context context{program.registry, quiet, program.files, program.pictures,
-                           program.values};
+    core::Context context{program.registry, quiet, program.files, program.pictures, program.values};
     program.values.baseFolder = program.files.ProgramFolder();
     RegistryAccess& registry = program.registry;
 

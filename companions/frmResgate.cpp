@@ -2,7 +2,7 @@
 
 #include "companions/Rescue.h"
 #include "forms/Screens.h"
-#include "shell/LockCode.h"
+#include "core/LockCode.h"
 
 namespace companions {
 namespace {
@@ -10,7 +10,7 @@ using forms::Label;
 constexpr char kTitle[] = "Quarvel - Resgate";
 }  // namespace
 
-frmResgate::frmResgate(forms::Screens& screens, shell::Context& context)
+frmResgate::frmResgate(forms::Screens& screens, core::Context& context)
     : Form(screens, "frmResgate", kTitle, 360, 236),
       lblProduct(*this, "lblProduct", {16, 8, 328, 40}, "Quarvel - Resgate"),
       lblInfo(*this, "lblInfo", {16, 52, 328, 64},
@@ -31,15 +31,15 @@ frmResgate::frmResgate(forms::Screens& screens, shell::Context& context)
 
 void frmResgate::Load() {
     // Without a lock code there is nothing to ask.
-    bool asks = !shell::ReadLockCode(context_.registry).empty();
+    bool asks = !core::ReadLockCode(context_.registry).empty();
     lblCode.SetVisible(asks);
     Text1.SetVisible(asks);
 }
 
 void frmResgate::Desfazer_Click() {
-    std::string code = shell::ReadLockCode(context_.registry);
+    std::string code = core::ReadLockCode(context_.registry);
     if (!code.empty() && Text1.text() != code) {
-        shell::ShowWrongCode(context_.dialogs);
+        core::ShowWrongCode(context_.dialogs);
         Unload();
         return;
     }

@@ -2,13 +2,13 @@
 // The emergency program's one window: it lifts the restrictions, after the
 // lock code when one is stored.
 #include "forms/Form.h"
-#include "shell/Context.h"
+#include "core/Context.h"
 
 namespace companions {
 
 class frmResgate : public forms::Form {
   public:
-    frmResgate(forms::Screens& screens, shell::Context& context);
+    frmResgate(forms::Screens& screens, core::Context& context);
 
     void Load() override;
     void Desfazer_Click();
@@ -22,7 +22,7 @@ class frmResgate : public forms::Form {
     forms::Label Label2;  // "Cancelar"
 
   private:
-    shell::Context& context_;
+    core::Context& context_;
 };
 
 }  // namespace companions

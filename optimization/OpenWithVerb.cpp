@@ -1,7 +1,7 @@
 #include "optimization/OpenWithVerb.h"
 
 #include "optimization/DesktopSettings.h"
-#include "shell/Settings.h"
+#include "core/Settings.h"
 
 namespace optimization {
 
@@ -21,7 +21,7 @@ void SetOpenWithVerb(RegistryAccess& registry, bool on) {
     registry.SetValue(Hive::ClassesRoot, kOpenWithKey, "", kOpenWithText, ValueType::String);
     registry.CreateKey(Hive::ClassesRoot, kOpenWithCommandKey);
     std::string windowsFolder =
-        registry.GetValueText(Hive::LocalMachine, shell::kCurrentVersion, shell::kSystemRoot);
+        registry.GetValueText(Hive::LocalMachine, core::kCurrentVersion, core::kSystemRoot);
     registry.SetValue(Hive::ClassesRoot, kOpenWithCommandKey, "",
                       windowsFolder + std::string(kOpenWithCommand), ValueType::String);
 }

@@ -6,15 +6,15 @@
 
 namespace optimization {
 
-bool OpenScreen(shell::MenuCommand command, forms::Screens& screens, shell::Context& context) {
+bool OpenScreen(core::MenuCommand command, forms::Screens& screens, core::Context& context) {
     switch (command) {
-        case shell::MenuCommand::SystemOptimization:
+        case core::MenuCommand::SystemOptimization:
             screens.Open<frmOtiS>(context);
             return true;
-        case shell::MenuCommand::DesktopOptimization:
+        case core::MenuCommand::DesktopOptimization:
             screens.Open<frmOtiD>(context);
             return true;
-        case shell::MenuCommand::BrowserOptimization:
+        case core::MenuCommand::BrowserOptimization:
             screens.Open<frmOtiIE>(context);
             return true;
         default:

@@ -2,7 +2,7 @@
 
 #include "optimization/DesktopSettings.h"
 #include "optimization/OpenWithVerb.h"
-#include "shell/Settings.h"
+#include "core/Settings.h"
 
 namespace optimization {
 namespace {
@@ -18,7 +18,7 @@ forms::Rect PairAt(int y) {
 
 }  // namespace
 
-frmOtiD::frmOtiD(forms::Screens& screens, shell::Context& context)
+frmOtiD::frmOtiD(forms::Screens& screens, core::Context& context)
     : Form(screens, "frmOtiD", "Desktop", 380, 250),
       Label1(*this, "Label1", {16, 14, 348, 18}, "Acelerar menus:"),
       menus(*this, "Label7", "Label8", PairAt(36)),

@@ -3,13 +3,13 @@
 // delay, the window animation, and an open-with entry for every file.
 #include "forms/Form.h"
 #include "forms/OnOffPair.h"
-#include "shell/Context.h"
+#include "core/Context.h"
 
 namespace optimization {
 
 class frmOtiD : public forms::Form {
   public:
-    frmOtiD(forms::Screens& screens, shell::Context& context);
+    frmOtiD(forms::Screens& screens, core::Context& context);
 
     void Load() override;
     void MenuSpeed_Click(bool on);
@@ -24,7 +24,7 @@ class frmOtiD : public forms::Form {
     forms::OnOffPair openWith;   // Label4 / Label5
 
   private:
-    shell::Context& context_;
+    core::Context& context_;
 };
 
 }  // namespace optimization

@@ -24,7 +24,7 @@ forms::Rect VersionAt(int index) {
 
 }  // namespace
 
-frmOtiIE::frmOtiIE(forms::Screens& screens, shell::Context& context)
+frmOtiIE::frmOtiIE(forms::Screens& screens, core::Context& context)
     : Form(screens, "frmOtiIE", "Internet Explorer", 400, kBelowSwitches + 200),
       switches(*this, kTuningBrowserSwitches, kLeft, 14),
       Label15(*this, "Label15", {kLeft, kBelowSwitches, 368, 18}, "Diretório de Salvamento:"),

@@ -5,13 +5,13 @@
 #include "forms/Form.h"
 #include "forms/OnOffPair.h"
 #include "personalization/BrowserSwitchPairs.h"
-#include "shell/Context.h"
+#include "core/Context.h"
 
 namespace optimization {
 
 class frmOtiIE : public forms::Form {
   public:
-    frmOtiIE(forms::Screens& screens, shell::Context& context);
+    frmOtiIE(forms::Screens& screens, core::Context& context);
 
     void Load() override;
     void Switch_Click(std::size_t index, bool on);
@@ -37,7 +37,7 @@ class frmOtiIE : public forms::Form {
   private:
     std::string SplashKey();
 
-    shell::Context& context_;
+    core::Context& context_;
     std::string textVer_;
 };
 

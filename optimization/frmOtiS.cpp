@@ -19,7 +19,7 @@ std::string CaptionOf(int index) {
 
 }  // namespace
 
-frmOtiS::frmOtiS(forms::Screens& screens, shell::Context& context)
+frmOtiS::frmOtiS(forms::Screens& screens, core::Context& context)
     : Form(screens, "frmOtiS", "Sistema", 420, 190),
       Label1(*this, "Label1", {16, 14, 388, 18}, "Mudar o cache do disco rígido:"),
       Option1(*this, "Option1", OptionAt(0), CaptionOf(0)),

@@ -2,13 +2,13 @@
 // The file-system cache profile of the hard disk: one of three templates,
 // written when "Aplicar" is clicked.
 #include "forms/Form.h"
-#include "shell/Context.h"
+#include "core/Context.h"
 
 namespace optimization {
 
 class frmOtiS : public forms::Form {
   public:
-    frmOtiS(forms::Screens& screens, shell::Context& context);
+    frmOtiS(forms::Screens& screens, core::Context& context);
 
     void Load() override;
     void Aplicar_Click();
@@ -20,7 +20,7 @@ class frmOtiS : public forms::Form {
     forms::Label Label6;          // "Aplicar"
 
   private:
-    shell::Context& context_;
+    core::Context& context_;
 };
 
 }  // namespace optimization

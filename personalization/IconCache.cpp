@@ -1,16 +1,16 @@
 #include "personalization/IconCache.h"
 
 #include "personalization/IconSlots.h"
-#include "shell/Settings.h"
-#include "shell/modFileAttributes.h"
+#include "core/Settings.h"
+#include "core/modFileAttributes.h"
 
 namespace personalization {
 
 void DeleteIconCache(RegistryAccess& registry, platform::Files& files) {
     std::string cache =
-        registry.GetValue(Hive::LocalMachine, shell::kCurrentVersion, shell::kSystemRoot) +
+        registry.GetValue(Hive::LocalMachine, core::kCurrentVersion, core::kSystemRoot) +
         std::string(kIconCacheName);
-    shell::modFileAttributes::SetAttributes(files, cache, false, false, false);
+    core::modFileAttributes::SetAttributes(files, cache, false, false, false);
     files.Delete(cache);
 }
 

@@ -6,15 +6,15 @@
 
 namespace personalization {
 
-bool OpenScreen(shell::MenuCommand command, forms::Screens& screens, shell::Context& context) {
+bool OpenScreen(core::MenuCommand command, forms::Screens& screens, core::Context& context) {
     switch (command) {
-        case shell::MenuCommand::Icons:
+        case core::MenuCommand::Icons:
             screens.Open<frmNovo>(context);
             return true;
-        case shell::MenuCommand::DesktopPersonalization:
+        case core::MenuCommand::DesktopPersonalization:
             screens.Open<frmPersDesk>(context);
             return true;
-        case shell::MenuCommand::BrowserPersonalization:
+        case core::MenuCommand::BrowserPersonalization:
             screens.Open<frmPersIE>(context);
             return true;
         default:

@@ -1,13 +1,13 @@
 #pragma once
 // Opens the screens of this group for the main menu and the wizard menu.
 #include "forms/Screens.h"
-#include "shell/Context.h"
-#include "shell/MainMenuEntries.h"
+#include "core/Context.h"
+#include "core/ScreenCommands.h"
 
 namespace personalization {
 
 // Opens (or brings forward) the screen of the command; false when the
 // command is not one of this group's.
-bool OpenScreen(shell::MenuCommand command, forms::Screens& screens, shell::Context& context);
+bool OpenScreen(core::MenuCommand command, forms::Screens& screens, core::Context& context);
 
 }  // namespace personalization

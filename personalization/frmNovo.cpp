@@ -2,7 +2,7 @@
 
 #include "personalization/IconCache.h"
 
-#include "shell/Settings.h"
+#include "core/Settings.h"
 
 namespace personalization {
 namespace {
@@ -53,7 +53,7 @@ std::vector<std::string> ListEntries() {
 
 }  // namespace
 
-frmNovo::frmNovo(forms::Screens& screens, shell::Context& context)
+frmNovo::frmNovo(forms::Screens& screens, core::Context& context)
     : Form(screens, "frmNovo", "Alterar Ícones", kListLeft + 260, kButtonTop + 40),
       Label43(*this, "Label43", {kListLeft, kMargin + kRowPitch + 4, 248, 18},
               "Relação dos números:"),

@@ -11,13 +11,13 @@
 
 #include "forms/Form.h"
 #include "personalization/IconSlots.h"
-#include "shell/Context.h"
+#include "core/Context.h"
 
 namespace personalization {
 
 class frmNovo : public forms::Form {
   public:
-    frmNovo(forms::Screens& screens, shell::Context& context);
+    frmNovo(forms::Screens& screens, core::Context& context);
 
     void Load() override;
     void Well_Click(std::size_t slot);  // slot 0 is "01", value "0"
@@ -45,7 +45,7 @@ class frmNovo : public forms::Form {
     void MakeWells();
     void ShowStoredIcons();
 
-    shell::Context& context_;
+    core::Context& context_;
     std::array<std::optional<std::string>, kIconSlotCount> pending_;
 };
 

@@ -14,7 +14,7 @@ constexpr std::string_view kCleared = "A lista foi limpa com sucesso";
 
 }  // namespace
 
-frmPersDesk::frmPersDesk(forms::Screens& screens, shell::Context& context)
+frmPersDesk::frmPersDesk(forms::Screens& screens, core::Context& context)
     : Form(screens, "frmPersDesk", "Desktop", 420, 400),
       Label3(*this, "Label3", {16, 12, 388, 18}, "Criando uma mensagem de Logon:"),
       Label4(*this, "Label4", {24, 40, 70, 18}, "Título:"),

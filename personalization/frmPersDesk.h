@@ -4,13 +4,13 @@
 // clearing of the media player's recent files.
 #include "forms/Form.h"
 #include "forms/OnOffPair.h"
-#include "shell/Context.h"
+#include "core/Context.h"
 
 namespace personalization {
 
 class frmPersDesk : public forms::Form {
   public:
-    frmPersDesk(forms::Screens& screens, shell::Context& context);
+    frmPersDesk(forms::Screens& screens, core::Context& context);
 
     void Load() override;
     void Aplicar_Click();
@@ -31,7 +31,7 @@ class frmPersDesk : public forms::Form {
     forms::Label Label11;  // "OK"
 
   private:
-    shell::Context& context_;
+    core::Context& context_;
 };
 
 }  // namespace personalization

@@ -31,7 +31,7 @@ Rect VersionAt(int index, int y) {
 
 }  // namespace
 
-frmPersIE::frmPersIE(forms::Screens& screens, shell::Context& context)
+frmPersIE::frmPersIE(forms::Screens& screens, core::Context& context)
     : Form(screens, "frmPersIE", "Internet Explorer", 800, 290),
       switches(*this, kPersonalBrowserSwitches, 16, 14),
       Label5(*this, "Label5", Heading(14),

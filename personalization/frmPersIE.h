@@ -5,13 +5,13 @@
 #include "forms/Form.h"
 #include "forms/OnOffPair.h"
 #include "personalization/BrowserSwitchPairs.h"
-#include "shell/Context.h"
+#include "core/Context.h"
 
 namespace personalization {
 
 class frmPersIE : public forms::Form {
   public:
-    frmPersIE(forms::Screens& screens, shell::Context& context);
+    frmPersIE(forms::Screens& screens, core::Context& context);
 
     void Load() override;
     void Switch_Click(std::size_t index, bool on);
@@ -46,7 +46,7 @@ class frmPersIE : public forms::Form {
   private:
     std::string MailTitleKey();
 
-    shell::Context& context_;
+    core::Context& context_;
     std::string textVer1_ = "4.0";
 };
 

@@ -1,11 +1,11 @@
 #include "restrictions/BlockList.h"
 
-#include "shell/Settings.h"
+#include "core/Settings.h"
 
 namespace restrictions::block_list {
 
 std::string SignatureLine() {
-    return std::string(kSignature) + " - " + std::string(shell::kWebAddress);
+    return std::string(kSignature) + " - " + std::string(core::kWebAddress);
 }
 
 std::string FilePath(const std::string& baseFolder) {

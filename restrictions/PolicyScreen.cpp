@@ -38,7 +38,7 @@ std::vector<std::unique_ptr<forms::CheckBox>> MakeBoxes(forms::Form& form,
 
 }  // namespace
 
-PolicyScreen::PolicyScreen(forms::Screens& screens, shell::Context& context,
+PolicyScreen::PolicyScreen(forms::Screens& screens, core::Context& context,
                            const PolicyScreenDefinition& definition)
     : Form(screens, std::string(definition.formName), std::string(definition.caption),
            kBoxWidth + 2 * kMargin,

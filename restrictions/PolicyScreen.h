@@ -9,7 +9,7 @@
 
 #include "forms/Form.h"
 #include "restrictions/PolicyCatalogues.h"
-#include "shell/Context.h"
+#include "core/Context.h"
 
 namespace restrictions {
 
@@ -26,7 +26,7 @@ struct PolicyScreenDefinition {
 
 class PolicyScreen : public forms::Form {
   public:
-    PolicyScreen(forms::Screens& screens, shell::Context& context,
+    PolicyScreen(forms::Screens& screens, core::Context& context,
                  const PolicyScreenDefinition& definition);
 
     void Load() override;
@@ -45,7 +45,7 @@ class PolicyScreen : public forms::Form {
   private:
     void TickAll(bool ticked);
 
-    shell::Context& context_;
+    core::Context& context_;
     PolicyScreenDefinition definition_;
 };
 

@@ -29,13 +29,13 @@ constexpr PolicyScreenDefinition kExplorerScreen{"frmRestEx",
 
 }  // namespace
 
-frmRestS::frmRestS(forms::Screens& screens, shell::Context& context)
+frmRestS::frmRestS(forms::Screens& screens, core::Context& context)
     : PolicyScreen(screens, context, kSystemScreen) {}
 
-frmRestD::frmRestD(forms::Screens& screens, shell::Context& context)
+frmRestD::frmRestD(forms::Screens& screens, core::Context& context)
     : PolicyScreen(screens, context, kDesktopScreen) {}
 
-frmRestEx::frmRestEx(forms::Screens& screens, shell::Context& context)
+frmRestEx::frmRestEx(forms::Screens& screens, core::Context& context)
     : PolicyScreen(screens, context, kExplorerScreen) {}
 
 }  // namespace restrictions

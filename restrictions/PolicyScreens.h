@@ -7,17 +7,17 @@ namespace restrictions {
 
 class frmRestS : public PolicyScreen {
   public:
-    frmRestS(forms::Screens& screens, shell::Context& context);
+    frmRestS(forms::Screens& screens, core::Context& context);
 };
 
 class frmRestD : public PolicyScreen {
   public:
-    frmRestD(forms::Screens& screens, shell::Context& context);
+    frmRestD(forms::Screens& screens, core::Context& context);
 };
 
 class frmRestEx : public PolicyScreen {
   public:
-    frmRestEx(forms::Screens& screens, shell::Context& context);
+    frmRestEx(forms::Screens& screens, core::Context& context);
 };
 
 }  // namespace restrictions

@@ -6,8 +6,8 @@
 
 namespace restrictions {
 
-bool OpenScreen(shell::MenuCommand command, forms::Screens& screens, shell::Context& context) {
-    using shell::MenuCommand;
+bool OpenScreen(core::MenuCommand command, forms::Screens& screens, core::Context& context) {
+    using core::MenuCommand;
     switch (command) {
         case MenuCommand::AllowList:
             screens.Open<frmRestE>(context);

@@ -23,7 +23,7 @@ forms::Rect ButtonAt(int row) {
 
 }  // namespace
 
-frmRestE::frmRestE(forms::Screens& screens, shell::Context& context)
+frmRestE::frmRestE(forms::Screens& screens, core::Context& context)
     : Form(screens, "frmRestE", "Restrição de executáveis", 388, 330),
       Label2(*this, "Label2", {12, 12, 232, 18}, "Inserir executável:"),
       Text1(*this, "Text1", {12, 36, 232, 22}, {.wantsEnter = true}),

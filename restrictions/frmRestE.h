@@ -2,13 +2,13 @@
 // The allow-list: the programs the user may still start once "Bloquear"
 // switches on the policy that lets only listed programs run.
 #include "forms/Form.h"
-#include "shell/Context.h"
+#include "core/Context.h"
 
 namespace restrictions {
 
 class frmRestE : public forms::Form {
   public:
-    frmRestE(forms::Screens& screens, shell::Context& context);
+    frmRestE(forms::Screens& screens, core::Context& context);
 
     void Load() override;
     void Text1_Enter();
@@ -30,7 +30,7 @@ class frmRestE : public forms::Form {
   private:
     void ReportNotStored(std::size_t stored);
 
-    shell::Context& context_;
+    core::Context& context_;
 };
 
 }  // namespace restrictions

@@ -13,7 +13,7 @@ forms::Rect ButtonAt(int column) {
 
 }  // namespace
 
-frmRestF::frmRestF(forms::Screens& screens, shell::Context& context)
+frmRestF::frmRestF(forms::Screens& screens, core::Context& context)
     : Form(screens, "frmRestF", "Bloquear Pastas/Janelas", 420, 340),
       Label2(*this, "Label2", {12, 12, 396, 18}, "Inserir nome da pasta/janela:"),
       Text1(*this, "Text1", {12, 34, 396, 254}, {.multiLine = true, .noWrap = true}),

@@ -2,13 +2,13 @@
 // The block list of folders and windows, kept in a file that the companion
 // started at every logon enforces.
 #include "forms/Form.h"
-#include "shell/Context.h"
+#include "core/Context.h"
 
 namespace restrictions {
 
 class frmRestF : public forms::Form {
   public:
-    frmRestF(forms::Screens& screens, shell::Context& context);
+    frmRestF(forms::Screens& screens, core::Context& context);
 
     void Load() override;
     void Atuais_Click();
@@ -24,7 +24,7 @@ class frmRestF : public forms::Form {
   private:
     std::string FilePath() const;
 
-    shell::Context& context_;
+    core::Context& context_;
 };
 
 }  // namespace restrictions

@@ -29,7 +29,7 @@ forms::Rect ButtonAt(int slot) {
 
 }  // namespace
 
-frmWizrd2::frmWizrd2(forms::Screens& screens, shell::Context& context)
+frmWizrd2::frmWizrd2(forms::Screens& screens, core::Context& context)
     : Form(screens, "frmWizrd2", "Assistente de Restrições", kBoxesLeft + 2 * kColumnWidth + 4,
            kButtonsTop + 44),
       Image1(*this, "Image1", {0, 0, kPictureWidth, kButtonsTop + 44}),

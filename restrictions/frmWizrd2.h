@@ -6,13 +6,13 @@
 #include <vector>
 
 #include "forms/Form.h"
-#include "shell/Context.h"
+#include "core/Context.h"
 
 namespace restrictions {
 
 class frmWizrd2 : public forms::Form {
   public:
-    frmWizrd2(forms::Screens& screens, shell::Context& context);
+    frmWizrd2(forms::Screens& screens, core::Context& context);
 
     void Load() override;
     void Unloaded() override;
@@ -27,7 +27,7 @@ class frmWizrd2 : public forms::Form {
     forms::Label Label1;                                  // "Cancelar"
 
   private:
-    shell::Context& context_;
+    core::Context& context_;
 };
 
 }  // namespace restrictions

@@ -10,10 +10,10 @@
 
 #include "companions/frmResgate.h"
 #include "restrictions/frmWizrd2.h"
-#include "shell/frmEscR.h"
-#include "shell/frmWizrd3.h"
-#include "shell/MainMenuEntries.h"
-#include "shell/frnINI.h"
+#include "menus/frmEscR.h"
+#include "menus/frmWizrd3.h"
+#include "menus/MainMenuEntries.h"
+#include "menus/frnINI.h"
 #include "tests/wine/support/WindowDriver.h"
 
 namespace {
@@ -58,8 +58,8 @@ void Shoot(wine_tests::RealProgram& real, forms::Form& form, const std::wstring&
         real.Pump();
         Sleep(20);
     }
-    SaveBitmap(window, folder + L"\\" + std::wstring(form.name().begin(), form.name().end()) +
-                           L".bmp");
+    SaveBitmap(window,
+               folder + L"\\" + std::wstring(form.name().begin(), form.name().end()) + L".bmp");
 }
 
 }  // namespace
@@ -69,12 +69,12 @@ int wmain(int argc, wchar_t** argv) {
     std::wstring folder = argv[1];
     wine_tests::RealProgram real;
     auto& screens = real.program.screens;
-    auto& menu = screens.Open<shell::frnINI>(real.program.context);
+    auto& menu = screens.Open<menus::frnINI>(real.program.context);
     menu.SetWindowState(forms::WindowState::Normal);
     Shoot(real, menu, folder);
-    for (const shell::MenuEntry& entry : shell::kMenuEntries) {
-        if (entry.command == shell::MenuCommand::ImportFromFloppy ||
-            entry.command == shell::MenuCommand::ImportFromFile)
+    for (const menus::MenuEntry& entry : menus::kMenuEntries) {
+        if (entry.command == core::MenuCommand::ImportFromFloppy ||
+            entry.command == core::MenuCommand::ImportFromFile)
             continue;
         std::size_t before = screens.Count();
         menu.Entry_Click(entry.command);
@@ -90,8 +90,8 @@ int wmain(int argc, wchar_t** argv) {
         screen.Unload();
         real.Pump();
     };
-    shootAlone(screens.Open<shell::frmWizrd3>(real.program.context));
-    shootAlone(screens.Open<shell::frmEscR>(real.program.context));
+    shootAlone(screens.Open<menus::frmWizrd3>(real.program.context));
+    shootAlone(screens.Open<menus::frmEscR>(real.program.context));
     shootAlone(screens.Open<restrictions::frmWizrd2>(real.program.context));
     shootAlone(screens.Open<companions::frmResgate>(real.program.context));
     return 0;

@@ -39,7 +39,7 @@ void AllowList(RegistryAccess& registry, ConfigText& text) {
     }
 }
 
-void BlockList(shell::Context& context, ConfigText& text) {
+void BlockList(core::Context& context, ConfigText& text) {
     auto lines =
         context.files.ReadLines(restrictions::block_list::FilePath(context.values.baseFolder));
     if (!lines) {
@@ -75,7 +75,7 @@ void Switches(RegistryAccess& registry, std::string_view recordKey,
 
 }  // namespace
 
-void CollectGroup(ExportGroup group, shell::Context& context, ConfigText& text) {
+void CollectGroup(ExportGroup group, core::Context& context, ConfigText& text) {
     RegistryAccess& registry = context.registry;
     switch (group) {
         case ExportGroup::Policies:

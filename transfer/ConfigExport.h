@@ -3,7 +3,7 @@
 #include <array>
 #include <string_view>
 
-#include "shell/Context.h"
+#include "core/Context.h"
 #include "transfer/ConfigFile.h"
 
 namespace transfer {
@@ -40,6 +40,6 @@ inline constexpr std::array<ExportGroupInfo, 9> kExportGroups = {{
 }};
 
 // The records of one group, appended to the text.
-void CollectGroup(ExportGroup group, shell::Context& context, ConfigText& text);
+void CollectGroup(ExportGroup group, core::Context& context, ConfigText& text);
 
 }  // namespace transfer

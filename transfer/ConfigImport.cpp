@@ -30,7 +30,7 @@ void Delete(RegistryAccess& registry, const TextValue& value) {
     registry.DeleteValue(value.hive, value.key, value.name);
 }
 
-void ApplyPolicies(shell::Context& context, const std::string& data) {
+void ApplyPolicies(core::Context& context, const std::string& data) {
     auto policies = PoliciesInFileOrder();
     for (std::size_t i = 0; i < policies.size(); ++i) {
         char flag = FlagAt(data, i);
@@ -63,7 +63,7 @@ void ApplySwitches(RegistryAccess& registry,
             ValueType::String);
 }
 
-void Apply(shell::Context& context, const Record& record, Imported& imported) {
+void Apply(core::Context& context, const Record& record, Imported& imported) {
     RegistryAccess& registry = context.registry;
     const std::string& data = record.data;
     if (record.key == key::Policies) {
@@ -115,7 +115,7 @@ void Apply(shell::Context& context, const Record& record, Imported& imported) {
 
 // The imported programs at "6" onwards, never past "599" (the wizard's
 // catalogue lies beyond); the user hears of any that did not fit.
-void WriteImportedAllowList(shell::Context& context, const std::vector<std::string>& entries) {
+void WriteImportedAllowList(core::Context& context, const std::vector<std::string>& entries) {
     namespace allow_list = restrictions::allow_list;
     if (entries.empty()) return;
     allow_list::PrepareList(context.registry);
@@ -136,7 +136,7 @@ void WriteImportedAllowList(shell::Context& context, const std::vector<std::stri
 
 // Only a file that carried block-list lines replaces the block list; the
 // registry changes of the import stay when the file cannot be written.
-void WriteImportedBlockList(shell::Context& context, const std::vector<std::string>& lines) {
+void WriteImportedBlockList(core::Context& context, const std::vector<std::string>& lines) {
     if (lines.empty()) return;
     std::string text;
     for (const std::string& line : lines) text += (text.empty() ? "" : "\r\n") + line;
@@ -151,14 +151,14 @@ void WriteImportedBlockList(shell::Context& context, const std::vector<std::stri
 
 }  // namespace
 
-void ImportFile(shell::Context& context, const std::string& path) {
+void ImportFile(core::Context& context, const std::string& path) {
     for (std::string_view key : restrictions::kPolicyKeys)
         context.registry.CreateKey(Hive::CurrentUser, key);
     if (path.empty()) return;
     if (auto lines = context.files.ReadLines(path)) ImportLines(context, *lines);
 }
 
-void ImportLines(shell::Context& context, const std::vector<std::string>& lines) {
+void ImportLines(core::Context& context, const std::vector<std::string>& lines) {
     // Each import stands alone: nothing of an earlier file is applied again.
     context.values.importedAllowList = false;
     std::vector<Record> records = ReadRecords(lines);
@@ -176,7 +176,7 @@ void ImportLines(shell::Context& context, const std::vector<std::string>& lines)
                                 platform::style::Information);
 }
 
-void ImportConfiguration(shell::Context& context, ImportSource source) {
+void ImportConfiguration(core::Context& context, ImportSource source) {
     std::string path(kFloppyFile);
     if (source == ImportSource::ChosenFile)
         path = context.dialogs

@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "shell/Context.h"
+#include "core/Context.h"
 
 namespace transfer {
 
@@ -14,14 +14,14 @@ enum class ImportSource { Floppy, ChosenFile };
 
 // The whole command of the menus' import entries: the open dialog first for
 // a chosen file, then the import, then its message.
-void ImportConfiguration(shell::Context& context, ImportSource source);
+void ImportConfiguration(core::Context& context, ImportSource source);
 
 // The import of one file; an empty path or a file that cannot be read
 // changes nothing but the policy keys.
-void ImportFile(shell::Context& context, const std::string& path);
+void ImportFile(core::Context& context, const std::string& path);
 
 // The records of the file's lines, applied in file order, then the
 // allow-list and the block list they carried, then the message.
-void ImportLines(shell::Context& context, const std::vector<std::string>& lines);
+void ImportLines(core::Context& context, const std::vector<std::string>& lines);
 
 }  // namespace transfer

@@ -9,7 +9,7 @@
 #include "personalization/BrowserAndMail.h"
 #include "personalization/DesktopTouches.h"
 #include "registry/RegistryAccess.h"
-#include "shell/Settings.h"
+#include "core/Settings.h"
 
 namespace transfer {
 
@@ -66,7 +66,7 @@ inline constexpr TextValue kStartPage = {Hive::CurrentUser, personalization::kBr
                                          personalization::kStartPage};
 inline constexpr TextValue kWindowTitle = {Hive::CurrentUser, personalization::kBrowserMainKey,
                                            personalization::kWindowTitle};
-inline constexpr TextValue kLockCodeValue = {Hive::LocalMachine, shell::kCurrentVersion,
-                                             shell::kLockCode};
+inline constexpr TextValue kLockCodeValue = {Hive::LocalMachine, core::kCurrentVersion,
+                                             core::kLockCode};
 
 }  // namespace transfer

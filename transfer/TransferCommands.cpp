@@ -5,15 +5,15 @@
 
 namespace transfer {
 
-bool RunCommand(shell::MenuCommand command, forms::Screens& screens, shell::Context& context) {
+bool RunCommand(core::MenuCommand command, forms::Screens& screens, core::Context& context) {
     switch (command) {
-        case shell::MenuCommand::ExportWizard:
+        case core::MenuCommand::ExportWizard:
             screens.Open<frmWizrd>(context);
             return true;
-        case shell::MenuCommand::ImportFromFloppy:
+        case core::MenuCommand::ImportFromFloppy:
             ImportConfiguration(context, ImportSource::Floppy);
             return true;
-        case shell::MenuCommand::ImportFromFile:
+        case core::MenuCommand::ImportFromFile:
             ImportConfiguration(context, ImportSource::ChosenFile);
             return true;
         default:

@@ -9,7 +9,7 @@ using forms::Label;
 constexpr char kTitle[] = "Quarvel";
 }  // namespace
 
-frmWizrd::frmWizrd(forms::Screens& screens, shell::Context& context)
+frmWizrd::frmWizrd(forms::Screens& screens, core::Context& context)
     : Form(screens, "frmWizrd", "Assistente de exportação", 380, 392),
       Label1(*this, "Label1", {16, 12, 348, 20},
              "Selecione as configurações que devem ser exportadas:"),

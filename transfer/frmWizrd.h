@@ -4,13 +4,13 @@
 #include <vector>
 
 #include "forms/Form.h"
-#include "shell/Context.h"
+#include "core/Context.h"
 
 namespace transfer {
 
 class frmWizrd : public forms::Form {
   public:
-    frmWizrd(forms::Screens& screens, shell::Context& context);
+    frmWizrd(forms::Screens& screens, core::Context& context);
 
     void Todas_Click();
     void Nenhuma_Click();
@@ -29,7 +29,7 @@ class frmWizrd : public forms::Form {
     // when there is nothing to write.
     std::string Collect();
 
-    shell::Context& context_;
+    core::Context& context_;
 };
 
 }  // namespace transfer

@@ -8,7 +8,7 @@
 #include "restrictions/AllowList.h"
 #include "restrictions/BlockList.h"
 #include "restrictions/PolicyCatalogues.h"
-#include "shell/Settings.h"
+#include "core/Settings.h"
 #include "tests/support/TestProgram.h"
 
 namespace {
@@ -41,7 +41,7 @@ class Rescue : public ::testing::Test {
     void SetUp() override {
         for (auto key : restrictions::kPolicyKeys)
             program.registry.CreateKey(Hive::CurrentUser, key);
-        program.registry.CreateKey(Hive::LocalMachine, shell::kCurrentVersion);
+        program.registry.CreateKey(Hive::LocalMachine, core::kCurrentVersion);
         program.registry.CreateKey(Hive::LocalMachine, restrictions::block_list::kRunKey);
         restrictions::allow_list::PrepareList(program.registry);
         restrictions::allow_list::WriteUserList(program.registry, {"calc.exe"});
@@ -73,7 +73,7 @@ TEST_F(Rescue, LiftsTheRestrictionsAndKeepsTheLists) {
 }
 
 TEST_F(Rescue, AsksForTheLockCodeFirstAndEndsOnAWrongOne) {
-    program.registry.SetValue(Hive::LocalMachine, shell::kCurrentVersion, "SYSNOT", "Segredo",
+    program.registry.SetValue(Hive::LocalMachine, core::kCurrentVersion, "SYSNOT", "Segredo",
                               ValueType::String);
     auto& screen = program.screens.Open<companions::frmResgate>(program.context);
     EXPECT_TRUE(screen.Text1.visible());
@@ -96,7 +96,7 @@ TEST_F(Rescue, TheRightCodeOrNoCodeLiftsAndSaysWhat) {
 }
 
 TEST_F(Rescue, ALockCodeOfAnotherTypeIsStillAsked) {
-    program.registry.SetValue(Hive::LocalMachine, shell::kCurrentVersion, "SYSNOT", "42",
+    program.registry.SetValue(Hive::LocalMachine, core::kCurrentVersion, "SYSNOT", "42",
                               ValueType::Dword);
     auto& screen = program.screens.Open<companions::frmResgate>(program.context);
     screen.Text1.UserType("42");

@@ -1,18 +1,18 @@
 // The lock-code screen and the start-up options, over the in-memory registry.
 #include <gtest/gtest.h>
 
-#include "shell/Settings.h"
-#include "shell/frmIniOpt.h"
-#include "shell/frmPWDOPT.h"
-#include "shell/frmpwd.h"
-#include "shell/frnINI.h"
+#include "core/Settings.h"
+#include "options/frmIniOpt.h"
+#include "options/frmPWDOPT.h"
+#include "menus/frmpwd.h"
+#include "menus/frnINI.h"
 #include "tests/support/TestProgram.h"
 
 namespace {
 
 using forms::SysColor;
-using shell::frmIniOpt;
-using shell::frmPWDOPT;
+using options::frmIniOpt;
+using options::frmPWDOPT;
 using testing_support::ShownMessage;
 using Messages = std::vector<ShownMessage>;
 
@@ -24,22 +24,22 @@ const ShownMessage kWrong{"O código digitado está errado", "Erro", 64};
 class LockCode : public ::testing::Test {
   protected:
     void SetUp() override {
-        program.registry.CreateKey(Hive::LocalMachine, shell::kCurrentVersion);
-        program.registry.CreateKey(Hive::CurrentUser, shell::kCurrentVersion);
+        program.registry.CreateKey(Hive::LocalMachine, core::kCurrentVersion);
+        program.registry.CreateKey(Hive::CurrentUser, core::kCurrentVersion);
     }
     void SetCode(const std::string& code) {
-        program.registry.SetValue(Hive::LocalMachine, shell::kCurrentVersion, "SYSNOT", code,
+        program.registry.SetValue(Hive::LocalMachine, core::kCurrentVersion, "SYSNOT", code,
                                   ValueType::String);
     }
     // The stored code, or nothing when the value does not exist at all.
     std::optional<std::string> Code() {
         platform::KeyHandle key = 0;
-        program.registryApi.OpenKey(0x80000002u, std::string(shell::kCurrentVersion), 0x3F, key);
+        program.registryApi.OpenKey(0x80000002u, std::string(core::kCurrentVersion), 0x3F, key);
         std::uint32_t type = 0, size = 0;
         long status = program.registryApi.QueryValue(key, "SYSNOT", &type, nullptr, &size);
         program.registryApi.CloseKey(key);
         if (status != 0) return std::nullopt;
-        return program.registry.GetValue(Hive::LocalMachine, shell::kCurrentVersion, "SYSNOT");
+        return program.registry.GetValue(Hive::LocalMachine, core::kCurrentVersion, "SYSNOT");
     }
     Messages Apply(const std::string& current, const std::string& next) {
         frmPWDOPT& screen = program.screens.Open<frmPWDOPT>(program.context);
@@ -106,12 +106,12 @@ TEST_F(LockCode, AVeryLongCodeIsStoredWholeAndOpensTheGate) {
     EXPECT_EQ(Apply("", longCode), Messages{kConfigured});
     EXPECT_EQ(Code(), longCode);
     program.screens.Close<frmPWDOPT>();
-    program.registry.SetValue(Hive::CurrentUser, shell::kCurrentVersion, "Tb", "0",
+    program.registry.SetValue(Hive::CurrentUser, core::kCurrentVersion, "Tb", "0",
                               ValueType::String);
-    auto& gate = program.screens.Open<shell::frmpwd>(program.context);
+    auto& gate = program.screens.Open<menus::frmpwd>(program.context);
     gate.Text1.UserType(longCode);
     gate.UserAccept();
-    EXPECT_NE(program.screens.Find<shell::frnINI>(), nullptr);
+    EXPECT_NE(program.screens.Find<menus::frnINI>(), nullptr);
 }
 
 TEST_F(LockCode, ACodeTheCodePageCannotHoldIsRefusedAndTheOldOneStays) {
@@ -128,7 +128,7 @@ TEST_F(LockCode, ACodeTheCodePageCannotHoldIsRefusedAndTheOldOneStays) {
 }
 
 TEST_F(LockCode, AWriteTheRegistryRefusesIsNotReportedAsDone) {
-    program.registry.DeleteKey(Hive::LocalMachine, shell::kCurrentVersion);  // never created
+    program.registry.DeleteKey(Hive::LocalMachine, core::kCurrentVersion);  // never created
     Messages shown = Apply("", "Segredo");
     ASSERT_EQ(shown.size(), 1u);
     EXPECT_EQ(shown[0].title, "Erro");
@@ -136,7 +136,7 @@ TEST_F(LockCode, AWriteTheRegistryRefusesIsNotReportedAsDone) {
 }
 
 TEST_F(LockCode, ACodeOfAnotherTypeIsReadAsTheGateReadsIt) {
-    program.registry.SetValue(Hive::LocalMachine, shell::kCurrentVersion, "SYSNOT", "5",
+    program.registry.SetValue(Hive::LocalMachine, core::kCurrentVersion, "SYSNOT", "5",
                               ValueType::Dword);
     EXPECT_EQ(Apply("x", ""), Messages{kWrong});
     EXPECT_EQ(Apply("5", "seis"), Messages{kChanged});
@@ -144,7 +144,7 @@ TEST_F(LockCode, ACodeOfAnotherTypeIsReadAsTheGateReadsIt) {
 
     // Binary data counts as no code, at the gate and here.
     platform::KeyHandle key = 0;
-    program.registryApi.OpenKey(0x80000002u, std::string(shell::kCurrentVersion), 0x3F, key);
+    program.registryApi.OpenKey(0x80000002u, std::string(core::kCurrentVersion), 0x3F, key);
     const std::uint8_t junk[] = {0xFF, 0, 7};
     program.registryApi.SetValue(key, "SYSNOT", 3, junk, sizeof junk);
     program.registryApi.CloseKey(key);
@@ -155,7 +155,7 @@ TEST_F(LockCode, ACodeOfAnotherTypeIsReadAsTheGateReadsIt) {
 class StartUpOptions : public LockCode {
   protected:
     std::string Get(Hive hive, std::string_view name) {
-        return program.registry.GetValue(hive, shell::kCurrentVersion, name);
+        return program.registry.GetValue(hive, core::kCurrentVersion, name);
     }
     frmIniOpt& Open() { return program.screens.Open<frmIniOpt>(program.context); }
 };
@@ -166,7 +166,7 @@ TEST_F(StartUpOptions, TheStoredAutoEntryIsHighlightedOnOpening) {
     EXPECT_EQ(screen.Label5.backColor(), SysColor::ButtonShadow);
     EXPECT_EQ(screen.Label6.backColor(), SysColor::Highlight) << "missing is off";
     screen.Unload();
-    program.registry.SetValue(Hive::LocalMachine, shell::kCurrentVersion, "SYSNOT2", "1",
+    program.registry.SetValue(Hive::LocalMachine, core::kCurrentVersion, "SYSNOT2", "1",
                               ValueType::String);
     frmIniOpt& again = Open();
     EXPECT_EQ(again.Label5.backColor(), SysColor::Highlight);
@@ -195,23 +195,23 @@ TEST_F(StartUpOptions, TheModeChosenDecidesHowTheMainMenuOpensNextTime) {
     EXPECT_EQ(screen.Label2.backColor(), SysColor::None) << "the mode labels are not painted";
     {
         testing_support::TestProgram next;
-        next.registry.CreateKey(Hive::CurrentUser, shell::kCurrentVersion);
-        next.registry.SetValue(Hive::CurrentUser, shell::kCurrentVersion, "Tb",
+        next.registry.CreateKey(Hive::CurrentUser, core::kCurrentVersion);
+        next.registry.SetValue(Hive::CurrentUser, core::kCurrentVersion, "Tb",
                                Get(Hive::CurrentUser, "Tb"), ValueType::String);
-        auto& menu = next.screens.Open<shell::frnINI>(next.context);
+        auto& menu = next.screens.Open<menus::frnINI>(next.context);
         EXPECT_EQ(menu.windowState(), forms::WindowState::Normal);
         EXPECT_EQ(next.screens.Count(), 1u);
     }
     screen.Label2.UserClick();
     EXPECT_EQ(Get(Hive::CurrentUser, "Tb"), "");
-    auto& menu = program.screens.Open<shell::frnINI>(program.context);
+    auto& menu = program.screens.Open<menus::frnINI>(program.context);
     EXPECT_EQ(menu.windowState(), forms::WindowState::Minimized);
 }
 
 TEST_F(StartUpOptions, BothMenusOpenTheTwoOptionScreens) {
-    program.registry.SetValue(Hive::CurrentUser, shell::kCurrentVersion, "Tb", "0",
+    program.registry.SetValue(Hive::CurrentUser, core::kCurrentVersion, "Tb", "0",
                               ValueType::String);
-    auto& menu = program.screens.Open<shell::frnINI>(program.context);
+    auto& menu = program.screens.Open<menus::frnINI>(program.context);
     menu.Find("Label26")->UserClick();  // "Inicialização"
     menu.Find("Label19")->UserClick();  // "Alterar Senha"
     EXPECT_NE(program.screens.Find<frmIniOpt>(), nullptr);

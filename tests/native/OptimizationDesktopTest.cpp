@@ -3,7 +3,7 @@
 
 #include "optimization/DesktopSettings.h"
 #include "optimization/frmOtiD.h"
-#include "shell/Settings.h"
+#include "core/Settings.h"
 #include "tests/support/OnOffReading.h"
 #include "tests/support/TestProgram.h"
 
@@ -23,7 +23,7 @@ class DesktopOptimization : public ::testing::Test {
   protected:
     void SetUp() override {
         program.registry.CreateKey(Hive::CurrentUser, kMetrics);
-        program.registry.CreateKey(Hive::LocalMachine, shell::kCurrentVersion);
+        program.registry.CreateKey(Hive::LocalMachine, core::kCurrentVersion);
     }
     void Store(Hive hive, std::string_view key, std::string_view name, std::string_view value) {
         program.registry.CreateKey(hive, key);
@@ -80,7 +80,7 @@ TEST_F(DesktopOptimization, AnimationIsOnForTheNumberOneAndOffForAnythingElse) {
 }
 
 TEST_F(DesktopOptimization, OpenWithOnCreatesTheVerbWithTheWindowsFolder) {
-    Store(Hive::LocalMachine, shell::kCurrentVersion, "SystemRoot", "C:\\WINDOWS");
+    Store(Hive::LocalMachine, core::kCurrentVersion, "SystemRoot", "C:\\WINDOWS");
     frmOtiD& screen = Open();
     EXPECT_FALSE(ShowsOn(screen.openWith));
     screen.openWith.on.UserClick();

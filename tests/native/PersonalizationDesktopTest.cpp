@@ -3,7 +3,7 @@
 
 #include "personalization/PersonalizationScreens.h"
 #include "personalization/frmPersDesk.h"
-#include "shell/frnINI.h"
+#include "menus/frnINI.h"
 #include "tests/support/TestProgram.h"
 
 namespace {
@@ -118,7 +118,7 @@ TEST_F(DesktopPersonalization, EveryEntryOfTheTwoGroupsOpensItsScreenFromTheMain
     program.registry.CreateKey(Hive::CurrentUser, "SOFTWARE\\Microsoft\\Windows\\CurrentVersion");
     program.registry.SetValue(Hive::CurrentUser, "SOFTWARE\\Microsoft\\Windows\\CurrentVersion",
                               "Tb", "0", ValueType::String);
-    shell::frnINI& menu = program.screens.Open<shell::frnINI>(program.context);
+    menus::frnINI& menu = program.screens.Open<menus::frnINI>(program.context);
     const std::pair<const char*, const char*> entries[] = {
         {"Label15", "frmOtiS"}, {"Label14", "frmOtiD"},     {"Label13", "frmOtiIE"},
         {"Label18", "frmNovo"}, {"Label17", "frmPersDesk"}, {"Label16", "frmPersIE"}};

@@ -6,8 +6,8 @@
 
 #include "personalization/IconSlots.h"
 #include "personalization/frmNovo.h"
-#include "shell/Settings.h"
-#include "shell/modFileAttributes.h"
+#include "core/Settings.h"
+#include "core/modFileAttributes.h"
 #include "tests/support/TestProgram.h"
 
 namespace {
@@ -28,7 +28,7 @@ class Icons : public ::testing::Test {
     void SetUp() override {
         program.registry.CreateKey(Hive::LocalMachine, kIcons);
         program.registry.CreateKey(Hive::LocalMachine, kRun);
-        program.registry.CreateKey(Hive::LocalMachine, shell::kCurrentVersion);
+        program.registry.CreateKey(Hive::LocalMachine, core::kCurrentVersion);
     }
     frmNovo& Open() {
         program.screens.Close<frmNovo>();
@@ -60,7 +60,7 @@ class Icons : public ::testing::Test {
     std::string MakeCache(std::uint32_t attributes = 0x20) {
         std::filesystem::create_directories(program.folder / "WINDOWS");
         std::string windows = (program.folder / "WINDOWS").string();
-        program.registry.SetValue(Hive::LocalMachine, shell::kCurrentVersion, "SystemRoot", windows,
+        program.registry.SetValue(Hive::LocalMachine, core::kCurrentVersion, "SystemRoot", windows,
                                   ValueType::String);
         std::string path = windows + "\\ShellIconCache";
         std::ofstream(platform::PathFromUtf8(path)) << "x";
@@ -224,13 +224,13 @@ TEST(FileAttributes, SetsExactlyTheWordOfTheCombination) {
     std::string path = (program.folder / "arquivo.txt").string();
     std::ofstream(path) << "x";
     program.files.SetAttributes(path, 1 | 2 | 4);
-    shell::modFileAttributes::SetAttributes(program.files, path, false, false, false);
+    core::modFileAttributes::SetAttributes(program.files, path, false, false, false);
     EXPECT_EQ(program.files.GetAttributes(path), 128u)
         << "no attribute left, the system bit included; Windows' word for that is NORMAL";
-    shell::modFileAttributes::SetAttributes(program.files, path, true, true, true);
+    core::modFileAttributes::SetAttributes(program.files, path, true, true, true);
     EXPECT_EQ(program.files.GetAttributes(path), 35u);
     std::string missing = (program.folder / "nada.txt").string();
-    shell::modFileAttributes::SetAttributes(program.files, missing, true, false, false);
+    core::modFileAttributes::SetAttributes(program.files, missing, true, false, false);
     EXPECT_FALSE(program.files.Exists(missing));
 }
 

@@ -150,8 +150,8 @@ TEST_F(BlockList, AFileThatCannotBeReadOrWrittenIsReportedAndNothingIsBlocked) {
 TEST_F(BlockList, AFailedWriteKeepsTheOldList) {
     WriteBytes(kSignatureLine + "\r\nantiga\r\n");
     UnreplaceableFiles files(program.codec, program.Folder());
-    shell::Context context{program.registry, program.dialogs, files, program.pictures,
-                           program.values};
+    core::Context context{program.registry, program.dialogs, files, program.pictures,
+                          program.values};
     auto& screen = program.screens.Open<frmRestF>(context);
     screen.Text1.UserType("nova");
     screen.Label4.UserClick();

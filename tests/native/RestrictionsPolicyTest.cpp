@@ -177,7 +177,7 @@ TEST_F(PolicyScreens, RefusedWritesStillEndWithTheMessageAndChangeNothing) {
 }
 
 TEST_F(PolicyScreens, TheMainMenuOpensEachScreenOnce) {
-    using shell::MenuCommand;
+    using core::MenuCommand;
     forms::Screens& screens = program.screens;
     for (int round = 0; round < 2; ++round)
         for (MenuCommand command : {MenuCommand::AllowList, MenuCommand::SystemRestrictions,

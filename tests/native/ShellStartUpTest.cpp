@@ -1,26 +1,26 @@
 // The lock-code gate and the main menu's start-up work.
 #include <gtest/gtest.h>
 
-#include "shell/MainMenuEntries.h"
-#include "shell/Settings.h"
-#include "shell/frmpwd.h"
-#include "shell/frnINI.h"
+#include "menus/MainMenuEntries.h"
+#include "core/Settings.h"
+#include "menus/frmpwd.h"
+#include "menus/frnINI.h"
 #include "tests/support/TestProgram.h"
 
 namespace {
 
-using shell::frmpwd;
-using shell::frnINI;
+using menus::frmpwd;
+using menus::frnINI;
 using testing_support::ShownMessage;
 
 class StartUp : public ::testing::Test {
   protected:
     void SetUp() override {
-        program.registry.CreateKey(Hive::LocalMachine, shell::kCurrentVersion);
-        program.registry.CreateKey(Hive::CurrentUser, shell::kCurrentVersion);
+        program.registry.CreateKey(Hive::LocalMachine, core::kCurrentVersion);
+        program.registry.CreateKey(Hive::CurrentUser, core::kCurrentVersion);
     }
     void Set(Hive hive, std::string_view name, const std::string& value) {
-        program.registry.SetValue(hive, shell::kCurrentVersion, name, value, ValueType::String);
+        program.registry.SetValue(hive, core::kCurrentVersion, name, value, ValueType::String);
     }
     frmpwd* Gate() { return program.screens.Find<frmpwd>(); }
     frnINI* Menu() { return program.screens.Find<frnINI>(); }
@@ -36,9 +36,9 @@ const ShownMessage kWrongCode{
 TEST_F(StartUp, WithoutALockCodeTheMainMenuOpensAndTheGateIsNeverSeen) {
     for (bool emptyValue : {false, true}) {
         testing_support::TestProgram fresh;
-        fresh.registry.CreateKey(Hive::LocalMachine, shell::kCurrentVersion);
+        fresh.registry.CreateKey(Hive::LocalMachine, core::kCurrentVersion);
         if (emptyValue)
-            fresh.registry.SetValue(Hive::LocalMachine, shell::kCurrentVersion, "SYSNOT", "",
+            fresh.registry.SetValue(Hive::LocalMachine, core::kCurrentVersion, "SYSNOT", "",
                                     ValueType::String);
         fresh.screens.Open<frmpwd>(fresh.context);
         EXPECT_NE(fresh.screens.Find<frnINI>(), nullptr);
@@ -106,7 +106,7 @@ TEST_F(StartUp, CancelEndsTheProgramWithoutAMessage) {
 }
 
 TEST_F(StartUp, ALockCodeOfAnotherTypeReadsAsTheLayerReadsIt) {
-    program.registry.SetValue(Hive::LocalMachine, shell::kCurrentVersion, "SYSNOT", "5",
+    program.registry.SetValue(Hive::LocalMachine, core::kCurrentVersion, "SYSNOT", "5",
                               ValueType::Dword);
     Start();
     ASSERT_NE(Gate(), nullptr) << "a DWORD lock code reads as its decimal text";
@@ -116,7 +116,7 @@ TEST_F(StartUp, ALockCodeOfAnotherTypeReadsAsTheLayerReadsIt) {
 
     testing_support::TestProgram binary;
     platform::KeyHandle key = 0;
-    binary.registryApi.CreateKey(0x80000002u, std::string(shell::kCurrentVersion), 0x3F, key);
+    binary.registryApi.CreateKey(0x80000002u, std::string(core::kCurrentVersion), 0x3F, key);
     const std::uint8_t junk[] = {0, 1, 2};
     binary.registryApi.SetValue(key, "SYSNOT", 3, junk, sizeof junk);
     binary.registryApi.CloseKey(key);
@@ -131,8 +131,8 @@ TEST_F(StartUp, MainMenuSetsTheBaseFolderAndClearsTheWizardFlag) {
     EXPECT_FALSE(program.values.wizardApplied);
 
     testing_support::TestProgram windows;
-    windows.registry.CreateKey(Hive::LocalMachine, shell::kCurrentVersion);
-    windows.registry.SetValue(Hive::LocalMachine, shell::kCurrentVersion, "SystemRoot",
+    windows.registry.CreateKey(Hive::LocalMachine, core::kCurrentVersion);
+    windows.registry.SetValue(Hive::LocalMachine, core::kCurrentVersion, "SystemRoot",
                               "C:\\WINDOWS", ValueType::String);
     windows.screens.Open<frnINI>(windows.context);
     EXPECT_EQ(windows.values.baseFolder, "C:\\WINDOWS");
@@ -143,7 +143,7 @@ TEST_F(StartUp, MainMenuCarriesEveryEntryWithItsCaptionAndToolTip) {
     frnINI& menu = program.screens.Open<frnINI>(program.context);
     EXPECT_EQ(menu.caption(), "Quarvel 2.0 - www.quarvel.com.br");
     EXPECT_EQ(menu.windowState(), forms::WindowState::Normal);
-    for (const shell::MenuEntry& entry : shell::kMenuEntries) {
+    for (const menus::MenuEntry& entry : menus::kMenuEntries) {
         forms::Control* label = menu.Find(std::string(entry.control));
         ASSERT_NE(label, nullptr) << entry.control;
         EXPECT_EQ(label->caption(), entry.caption);

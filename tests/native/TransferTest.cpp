@@ -6,7 +6,7 @@
 
 #include "restrictions/AllowList.h"
 #include "restrictions/BlockList.h"
-#include "shell/Settings.h"
+#include "core/Settings.h"
 #include "tests/support/TestProgram.h"
 #include "transfer/ConfigFile.h"
 #include "transfer/ConfigImport.h"
@@ -28,7 +28,7 @@ const ShownMessage kImported{"Configurações importadas com sucesso", "Quarvel�
 struct Computer : TestProgram {
     Computer() {
         for (auto [hive, key] : std::vector<std::pair<Hive, std::string>>{
-                 {Hive::LocalMachine, std::string(shell::kCurrentVersion)},
+                 {Hive::LocalMachine, std::string(core::kCurrentVersion)},
                  {Hive::LocalMachine, kRun},
                  {Hive::LocalMachine, std::string(personalization::kWinlogonKey)},
                  {Hive::LocalMachine, std::string(optimization::kFsTemplatesKey)},
@@ -96,7 +96,7 @@ TEST(ConfigRecords, TextsWithLineBreaksSurviveTheFileWhole) {
 TEST(Import, OnlyALockCodeTouchesNothingElse) {
     Computer computer;
     computer.Import({"QV09novo"});
-    EXPECT_EQ(computer.Get(Hive::LocalMachine, shell::kCurrentVersion, "SYSNOT"), "novo");
+    EXPECT_EQ(computer.Get(Hive::LocalMachine, core::kCurrentVersion, "SYSNOT"), "novo");
     EXPECT_EQ(computer.Policy("NoFolderOptions"), "");
     EXPECT_EQ(computer.Get(Hive::CurrentUser, restrictions::allow_list::kListKey, "1"), "");
     EXPECT_EQ(computer.dialogs.messages, (std::vector<ShownMessage>{kImported}));
@@ -172,7 +172,7 @@ TEST(Import, AFailedBlockListWriteKeepsTheRegistryChangesAndSaysSo) {
     Computer computer;
     computer.values.baseFolder = computer.Folder() + "/missing/folder";
     computer.Import({"QV03C:\\Jogos", "QV09x"});
-    EXPECT_EQ(computer.Get(Hive::LocalMachine, shell::kCurrentVersion, "SYSNOT"), "x");
+    EXPECT_EQ(computer.Get(Hive::LocalMachine, core::kCurrentVersion, "SYSNOT"), "x");
     ASSERT_EQ(computer.dialogs.messages.size(), 2u);
     EXPECT_EQ(computer.dialogs.messages[0].style, 16);
     EXPECT_EQ(computer.dialogs.messages[1], kImported);
@@ -200,7 +200,7 @@ TEST(Import, FilesWithoutRecordsChangeNothingAndSaySo) {
     computer.Import({std::string("\0\x01garbage", 9), "qv09x"});
     EXPECT_EQ(computer.dialogs.messages.size(), 2u);
     EXPECT_EQ(computer.dialogs.messages[0].style, 16);
-    EXPECT_EQ(computer.Get(Hive::LocalMachine, shell::kCurrentVersion, "SYSNOT"), "");
+    EXPECT_EQ(computer.Get(Hive::LocalMachine, core::kCurrentVersion, "SYSNOT"), "");
 }
 
 TEST(Import, AFileThatCannotBeReadOnlyCreatesThePolicyKeys) {
@@ -277,7 +277,7 @@ TEST(Transfer, EverythingSurvivesTheTripToAnotherComputer) {
                       ValueType::String);
     registry.SetValue(Hive::LocalMachine, personalization::kWinlogonKey, "LegalNoticeText",
                       "Uso restrito.\r\nQV09hack", ValueType::String);
-    registry.SetValue(Hive::LocalMachine, shell::kCurrentVersion, "SYSNOT", "Segredo",
+    registry.SetValue(Hive::LocalMachine, core::kCurrentVersion, "SYSNOT", "Segredo",
                       ValueType::String);
     registry.SetValue(Hive::CurrentUser, "Control Panel\\Desktop", "MenuShowDelay", "0",
                       ValueType::String);
@@ -293,7 +293,7 @@ TEST(Transfer, EverythingSurvivesTheTripToAnotherComputer) {
     transfer::ImportFile(second.context, second.Folder() + "/in.qvc");
     EXPECT_EQ(second.Get(Hive::LocalMachine, personalization::kWinlogonKey, "LegalNoticeText"),
               "Uso restrito.\r\nQV09hack");
-    EXPECT_EQ(second.Get(Hive::LocalMachine, shell::kCurrentVersion, "SYSNOT"), "Segredo");
+    EXPECT_EQ(second.Get(Hive::LocalMachine, core::kCurrentVersion, "SYSNOT"), "Segredo");
     EXPECT_EQ(second.Get(Hive::CurrentUser, restrictions::allow_list::kListKey, "7"), "sol.exe");
     EXPECT_EQ(second.BlockFile(), first.BlockFile());
     EXPECT_EQ(second.Export(), file);

@@ -3,11 +3,11 @@
 
 #include "restrictions/PolicyScreens.h"
 #include "restrictions/frmRestE.h"
-#include "shell/Settings.h"
-#include "shell/WizardMenuEntries.h"
-#include "shell/frmEscR.h"
-#include "shell/frmWizrd3.h"
-#include "shell/frnINI.h"
+#include "core/Settings.h"
+#include "menus/WizardMenuEntries.h"
+#include "menus/frmEscR.h"
+#include "menus/frmWizrd3.h"
+#include "menus/frnINI.h"
 #include "restrictions/AllowList.h"
 #include "restrictions/BlockList.h"
 #include "tests/support/TestProgram.h"
@@ -18,14 +18,14 @@
 namespace {
 
 using forms::WindowState;
-using shell::frmEscR;
-using shell::frmWizrd3;
-using shell::frnINI;
+using menus::frmEscR;
+using menus::frmWizrd3;
+using menus::frnINI;
 
 void SetMode(testing_support::TestProgram& program, const char* mode) {
-    program.registry.CreateKey(Hive::CurrentUser, shell::kCurrentVersion);
+    program.registry.CreateKey(Hive::CurrentUser, core::kCurrentVersion);
     if (mode)
-        program.registry.SetValue(Hive::CurrentUser, shell::kCurrentVersion, "Tb", mode,
+        program.registry.SetValue(Hive::CurrentUser, core::kCurrentVersion, "Tb", mode,
                                   ValueType::String);
 }
 
@@ -102,7 +102,7 @@ struct Outcome {
     bool operator==(const Outcome&) const = default;
 };
 
-Outcome ClickIn(bool onIcon, const shell::WizardEntry& entry) {
+Outcome ClickIn(bool onIcon, const menus::WizardEntry& entry) {
     testing_support::TestProgram program;
     SetMode(program, nullptr);
     program.screens.Open<frnINI>(program.context);
@@ -113,14 +113,14 @@ Outcome ClickIn(bool onIcon, const shell::WizardEntry& entry) {
 }
 
 TEST_F(WizardMenu, EachIconDoesWhatItsSentenceDoes) {
-    for (const shell::WizardEntry& entry : shell::kWizardEntries) {
+    for (const menus::WizardEntry& entry : menus::kWizardEntries) {
         if (entry.picture.empty()) continue;
         EXPECT_EQ(ClickIn(true, entry), ClickIn(false, entry)) << entry.label;
     }
-    const auto& allowList = shell::kWizardEntries[0];
+    const auto& allowList = menus::kWizardEntries[0];
     EXPECT_EQ(ClickIn(true, allowList).shown, std::vector<std::string>{"frmRestE"});
-    EXPECT_EQ(ClickIn(true, shell::kWizardEntries[1]).shown, std::vector<std::string>{"frmEscR"});
-    EXPECT_EQ(ClickIn(true, shell::kWizardEntries[12]).shown,
+    EXPECT_EQ(ClickIn(true, menus::kWizardEntries[1]).shown, std::vector<std::string>{"frmEscR"});
+    EXPECT_EQ(ClickIn(true, menus::kWizardEntries[12]).shown,
               std::vector<std::string>{"frmPWDOPT"});
 }
 
@@ -168,7 +168,7 @@ std::string ImportedState(testing_support::TestProgram& program) {
     RegistryAccess& r = program.registry;
     std::string state;
     auto add = [&state](const std::string& part) { state.append(part).append("|"); };
-    add(r.GetValue(Hive::LocalMachine, shell::kCurrentVersion, "SYSNOT"));
+    add(r.GetValue(Hive::LocalMachine, core::kCurrentVersion, "SYSNOT"));
     add(r.GetValue(Hive::CurrentUser, restrictions::kExplorerPolicyKey, "NoFolderOptions"));
     add(r.GetValue(Hive::CurrentUser, restrictions::kExplorerPolicyKey, "RestrictRun"));
     for (int number = 1; number <= 8; ++number)
@@ -184,7 +184,7 @@ std::string ImportedState(testing_support::TestProgram& program) {
 std::string ImportThrough(bool wizardMenu) {
     testing_support::TestProgram program;
     SetMode(program, nullptr);
-    program.registry.CreateKey(Hive::LocalMachine, shell::kCurrentVersion);
+    program.registry.CreateKey(Hive::LocalMachine, core::kCurrentVersion);
     std::string path = program.Folder() + "/outro.qvc";
     std::string policies = "QV011" + std::string(42, '0');
     policies += "1\r\n";

@@ -9,7 +9,7 @@
 #include "forms/Screens.h"
 #include "platform/MemoryRegistry.h"
 #include "platform/StdFiles.h"
-#include "shell/Context.h"
+#include "core/Context.h"
 #include "tests/support/ScriptedDialogs.h"
 
 namespace testing_support {
@@ -38,8 +38,8 @@ struct TestProgram {
     ScriptedDialogs dialogs;
     platform::StdFiles files{codec, folder.string()};
     KnownPictures pictures;
-    shell::ProgramValues values;
-    shell::Context context{registry, dialogs, files, pictures, values};
+    core::ProgramValues values;
+    core::Context context{registry, dialogs, files, pictures, values};
     forms::HeadlessRenderer renderer;
     forms::Screens screens{renderer};
 };

@@ -1,7 +1,7 @@
 // Quarvel.exe itself, started as a process: the lock-code gate.
 #include <gtest/gtest.h>
 
-#include "shell/Settings.h"
+#include "core/Settings.h"
 #include "tests/wine/support/WindowDriver.h"
 
 namespace {
@@ -14,13 +14,13 @@ constexpr char kMenuCaption[] = "Quarvel 2.0 - www.quarvel.com.br";
 class GateProcess : public ::testing::Test {
   protected:
     void SetUp() override {
-        registry.CreateKey(Hive::LocalMachine, shell::kCurrentVersion);
-        registry.CreateKey(Hive::CurrentUser, shell::kCurrentVersion);
-        registry.SetValue(Hive::CurrentUser, shell::kCurrentVersion, "Tb", "0", ValueType::String);
+        registry.CreateKey(Hive::LocalMachine, core::kCurrentVersion);
+        registry.CreateKey(Hive::CurrentUser, core::kCurrentVersion);
+        registry.SetValue(Hive::CurrentUser, core::kCurrentVersion, "Tb", "0", ValueType::String);
     }
     void TearDown() override {
-        registry.DeleteValue(Hive::LocalMachine, shell::kCurrentVersion, "SYSNOT");
-        registry.DeleteValue(Hive::LocalMachine, shell::kCurrentVersion, "SYSNOT2");
+        registry.DeleteValue(Hive::LocalMachine, core::kCurrentVersion, "SYSNOT");
+        registry.DeleteValue(Hive::LocalMachine, core::kCurrentVersion, "SYSNOT2");
         if (process.hProcess) {
             TerminateProcess(process.hProcess, 1);
             CloseHandle(process.hProcess);
@@ -28,7 +28,7 @@ class GateProcess : public ::testing::Test {
         }
     }
     void SetCode(const std::string& code) {
-        registry.SetValue(Hive::LocalMachine, shell::kCurrentVersion, "SYSNOT", code,
+        registry.SetValue(Hive::LocalMachine, core::kCurrentVersion, "SYSNOT", code,
                           ValueType::String);
     }
     void Launch() { ASSERT_TRUE(wine_tests::Launch(L"Quarvel.exe", process)); }

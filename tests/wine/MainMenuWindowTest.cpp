@@ -1,8 +1,8 @@
 // The main menu through its real window.
 #include <gtest/gtest.h>
 
-#include "shell/MainMenuEntries.h"
-#include "shell/frnINI.h"
+#include "menus/MainMenuEntries.h"
+#include "menus/frnINI.h"
 #include "tests/wine/support/WindowDriver.h"
 
 namespace {
@@ -12,13 +12,13 @@ using wine_tests::WindowTextUtf8;
 
 TEST(MainMenuWindow, ShowsEveryCaptionExactly) {
     RealProgram real;
-    shell::frnINI& menu = real.program.screens.Open<shell::frnINI>(real.program.context);
+    menus::frnINI& menu = real.program.screens.Open<menus::frnINI>(real.program.context);
     real.Pump();
     HWND window = real.Window(menu);
     ASSERT_NE(window, nullptr);
     EXPECT_EQ(wine_tests::WindowText(window), L"Quarvel 2.0 - www.quarvel.com.br");
     EXPECT_TRUE(IsWindowVisible(window));
-    for (const shell::MenuEntry& entry : shell::kMenuEntries) {
+    for (const menus::MenuEntry& entry : menus::kMenuEntries) {
         const forms::Control* label = menu.Find(std::string(entry.control));
         ASSERT_NE(label, nullptr);
         EXPECT_EQ(WindowTextUtf8(real.Window(*label)), entry.caption) << entry.control;
@@ -32,8 +32,8 @@ TEST(MainMenuWindow, ShowsEveryCaptionExactly) {
 
 TEST(MainMenuWindow, OpeningItAgainKeepsOneWindow) {
     RealProgram real;
-    shell::frnINI& first = real.program.screens.Open<shell::frnINI>(real.program.context);
-    shell::frnINI& second = real.program.screens.Open<shell::frnINI>(real.program.context);
+    menus::frnINI& first = real.program.screens.Open<menus::frnINI>(real.program.context);
+    menus::frnINI& second = real.program.screens.Open<menus::frnINI>(real.program.context);
     real.Pump();
     EXPECT_EQ(&first, &second);
     EXPECT_EQ(real.program.screens.Count(), 1u);
@@ -41,7 +41,7 @@ TEST(MainMenuWindow, OpeningItAgainKeepsOneWindow) {
 
 TEST(MainMenuWindow, ClosingTheLastWindowEndsTheProgram) {
     RealProgram real;
-    shell::frnINI& menu = real.program.screens.Open<shell::frnINI>(real.program.context);
+    menus::frnINI& menu = real.program.screens.Open<menus::frnINI>(real.program.context);
     real.Pump();
     HWND window = real.Window(menu);
     SendMessageW(window, WM_CLOSE, 0, 0);
@@ -53,7 +53,7 @@ TEST(MainMenuWindow, ClosingTheLastWindowEndsTheProgram) {
 
 TEST(MainMenuWindow, MinimisingIsSeenByTheScreen) {
     RealProgram real;
-    shell::frnINI& menu = real.program.screens.Open<shell::frnINI>(real.program.context);
+    menus::frnINI& menu = real.program.screens.Open<menus::frnINI>(real.program.context);
     real.Pump();
     ShowWindow(real.Window(menu), SW_MINIMIZE);
     real.Pump();

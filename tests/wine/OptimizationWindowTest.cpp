@@ -6,7 +6,7 @@
 #include "optimization/frmOtiD.h"
 #include "optimization/frmOtiIE.h"
 #include "optimization/frmOtiS.h"
-#include "shell/frnINI.h"
+#include "menus/frnINI.h"
 #include "tests/wine/support/WindowDriver.h"
 
 namespace {
@@ -142,7 +142,7 @@ TEST(OptimizationWindows, TheDiskCacheProfileIsWrittenByAplicar) {
 
 TEST(OptimizationWindows, TheMainMenuOpensTheScreensAsWindows) {
     RealProgram real;
-    auto& menu = real.program.screens.Open<shell::frnINI>(real.program.context);
+    auto& menu = real.program.screens.Open<menus::frnINI>(real.program.context);
     real.Pump();
     real.ClickAndPump(*menu.Find("Label15"));
     real.ClickAndPump(*menu.Find("Label14"));

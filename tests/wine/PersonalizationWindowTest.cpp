@@ -11,7 +11,7 @@
 #include "personalization/frmPersIE.h"
 #include "platform/win32/Wide.h"
 #include "platform/win32/Win32Pictures.h"
-#include "shell/modFileAttributes.h"
+#include "core/modFileAttributes.h"
 #include "tests/wine/support/WindowDriver.h"
 
 namespace {
@@ -255,7 +255,7 @@ TEST(FileAttributeRoutine, SetsTheExactWordOnARealFile) {
     std::wstring wide = Widen(path);
     SetFileAttributesW(wide.c_str(),
                        FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM);
-    using shell::modFileAttributes::SetAttributes;
+    using core::modFileAttributes::SetAttributes;
     SetAttributes(real.program.files, path, false, false, false);
     DWORD none = GetFileAttributesW(wide.c_str());
     // Wine reports every plain file as one to archive.

@@ -104,8 +104,8 @@ class RestrictionsBenchmark : public ::testing::Test {
 
     wine_tests::RealProgram real;
     testing_support::ScriptedDialogs silent;
-    shell::Context context{real.program.registry, silent, real.program.files, real.program.pictures,
-                           real.program.values};
+    core::Context context{real.program.registry, silent, real.program.files, real.program.pictures,
+                          real.program.values};
 };
 
 TEST_F(RestrictionsBenchmark, DISABLED_AllowList) {

@@ -11,7 +11,7 @@
 #include "restrictions/frmRestE.h"
 #include "restrictions/frmRestF.h"
 #include "platform/win32/Wide.h"
-#include "shell/frnINI.h"
+#include "menus/frnINI.h"
 #include "tests/wine/support/WindowDriver.h"
 
 namespace {
@@ -155,7 +155,7 @@ TEST(RestrictionsWindow, TheMenuOpensTheBlockListWhichWritesItsFileAndLogonEntry
     RealProgram real;
     std::string path = real.program.files.ProgramFolder() + "\\restt.qvn";
     DeleteFileA(path.c_str());
-    auto& menu = real.program.screens.Open<shell::frnINI>(real.program.context);
+    auto& menu = real.program.screens.Open<menus::frnINI>(real.program.context);
     real.Pump();
     real.ClickAndPump(*menu.Find("Label5"));  // "Pastas/Janelas"
     auto* screen = real.program.screens.Find<restrictions::frmRestF>();
@@ -187,7 +187,7 @@ TEST(RestrictionsWindow, TheMenuOpensTheBlockListWhichWritesItsFileAndLogonEntry
 
 TEST(RestrictionsWindow, EachRestrictionEntryOfTheMenuOpensItsWindow) {
     RealProgram real;
-    auto& menu = real.program.screens.Open<shell::frnINI>(real.program.context);
+    auto& menu = real.program.screens.Open<menus::frnINI>(real.program.context);
     real.Pump();
     for (const char* label : {"Label9", "Label8", "Label7", "Label6"})
         real.ClickAndPump(*menu.Find(label));

@@ -5,7 +5,7 @@
 #include <fstream>
 
 #include "restrictions/AllowList.h"
-#include "shell/Settings.h"
+#include "core/Settings.h"
 #include "tests/wine/support/WindowDriver.h"
 #include "transfer/ConfigImport.h"
 #include "transfer/frmWizrd.h"
@@ -33,7 +33,7 @@ TEST(TransferWindows, ExportThroughTheSaveDialogAndImportThroughTheOpenDialog) {
     registry.CreateKey(Hive::LocalMachine, kWinlogon);
     registry.SetValue(Hive::LocalMachine, kWinlogon, "LegalNoticeText", "Linha 1\r\nQV09x",
                       ValueType::String);
-    registry.SetValue(Hive::LocalMachine, shell::kCurrentVersion, "SYSNOT", "", ValueType::String);
+    registry.SetValue(Hive::LocalMachine, core::kCurrentVersion, "SYSNOT", "", ValueType::String);
     real.program.values.baseFolder = folder;
 
     auto& screen = real.program.screens.Open<transfer::frmWizrd>(real.program.context);
@@ -59,7 +59,7 @@ TEST(TransferWindows, ExportThroughTheSaveDialogAndImportThroughTheOpenDialog) {
     }
     EXPECT_EQ(registry.GetValue(Hive::LocalMachine, kWinlogon, "LegalNoticeText"),
               "Linha 1\r\nQV09x");
-    EXPECT_EQ(registry.GetValue(Hive::LocalMachine, shell::kCurrentVersion, "SYSNOT"), "");
+    EXPECT_EQ(registry.GetValue(Hive::LocalMachine, core::kCurrentVersion, "SYSNOT"), "");
 
     {
         MessageBoxAnswerer answers({{"Salvar config do Quarvel", file}});

@@ -6,7 +6,7 @@
 #include "platform/win32/Win32Codec.h"
 #include "platform/win32/Win32Registry.h"
 #include "registry/RegistryAccess.h"
-#include "shell/Settings.h"
+#include "core/Settings.h"
 
 namespace {
 
@@ -16,8 +16,8 @@ class NormalStartUpMode : public ::testing::Environment {
         platform::win32::SystemAnsiCodec codec;
         platform::win32::Win32Registry api;
         RegistryAccess registry(api, codec);
-        registry.CreateKey(Hive::CurrentUser, shell::kCurrentVersion);
-        registry.SetValue(Hive::CurrentUser, shell::kCurrentVersion, shell::kStartUpMode, "0",
+        registry.CreateKey(Hive::CurrentUser, core::kCurrentVersion);
+        registry.SetValue(Hive::CurrentUser, core::kCurrentVersion, core::kStartUpMode, "0",
                           ValueType::String);
     }
 };

@@ -7,8 +7,8 @@
 #include "restrictions/AllowList.h"
 #include "restrictions/frmRestE.h"
 #include "restrictions/frmWizrd2.h"
-#include "shell/Settings.h"
-#include "shell/frmPWDOPT.h"
+#include "core/Settings.h"
+#include "options/frmPWDOPT.h"
 #include "tests/wine/support/WindowDriver.h"
 
 namespace {
@@ -45,13 +45,13 @@ void ForgetAllowList(RegistryAccess& registry) {
 class WizardProcess : public ::testing::Test {
   protected:
     void SetUp() override {
-        registry.CreateKey(Hive::CurrentUser, shell::kCurrentVersion);
-        registry.DeleteValue(Hive::CurrentUser, shell::kCurrentVersion, "Tb");
-        registry.DeleteValue(Hive::LocalMachine, shell::kCurrentVersion, "SYSNOT");
+        registry.CreateKey(Hive::CurrentUser, core::kCurrentVersion);
+        registry.DeleteValue(Hive::CurrentUser, core::kCurrentVersion, "Tb");
+        registry.DeleteValue(Hive::LocalMachine, core::kCurrentVersion, "SYSNOT");
     }
     void TearDown() override {
-        registry.SetValue(Hive::CurrentUser, shell::kCurrentVersion, "Tb", "0", ValueType::String);
-        registry.DeleteValue(Hive::LocalMachine, shell::kCurrentVersion, "SYSNOT");
+        registry.SetValue(Hive::CurrentUser, core::kCurrentVersion, "Tb", "0", ValueType::String);
+        registry.DeleteValue(Hive::LocalMachine, core::kCurrentVersion, "SYSNOT");
         Stop();
     }
     void Launch() { ASSERT_TRUE(wine_tests::Launch(L"Quarvel.exe", process)); }
@@ -100,7 +100,7 @@ TEST_F(WizardProcess, FirstStartShowsTheWizardMenuAndModoNormalBringsTheMainMenu
 TEST_F(WizardProcess, ACodeSetInTheLockCodeScreenGuardsTheNextStart) {
     {
         RealProgram real;
-        auto& screen = real.program.screens.Open<shell::frmPWDOPT>(real.program.context);
+        auto& screen = real.program.screens.Open<options::frmPWDOPT>(real.program.context);
         real.Pump();
         EXPECT_EQ(wine_tests::WindowTextUtf8(real.Window(screen)), "Controle de Senhas");
         wine_tests::Type(real.Window(screen.Text2), "Segredo");
@@ -111,7 +111,7 @@ TEST_F(WizardProcess, ACodeSetInTheLockCodeScreenGuardsTheNextStart) {
                   (std::vector<SeenMessage>{
                       {"Sua código-trava foi configurado com sucesso", "Sucesso"}}));
     }
-    EXPECT_EQ(RawText(HKEY_LOCAL_MACHINE, shell::kCurrentVersion, "SYSNOT"), "Segredo");
+    EXPECT_EQ(RawText(HKEY_LOCAL_MACHINE, core::kCurrentVersion, "SYSNOT"), "Segredo");
 
     constexpr char kGateCaption[] = "Digite o seu código-trava ";
     Launch();

@@ -3,13 +3,13 @@
 #include <string>
 
 #include "forms/Form.h"
-#include "shell/Context.h"
+#include "core/Context.h"
 
-namespace shell {
+namespace options {
 
 class frmPWDOPT : public forms::Form {
   public:
-    frmPWDOPT(forms::Screens& screens, Context& context);
+    frmPWDOPT(forms::Screens& screens, core::Context& context);
 
     void Aplicar_Click();
     void Cancelar_Click();
@@ -25,7 +25,7 @@ class frmPWDOPT : public forms::Form {
     // Writes the code and tells whether it now reads back exactly as given.
     bool Store(const std::string& code, const std::string& previous);
 
-    Context& context_;
+    core::Context& context_;
 };
 
-}  // namespace shell
+}  // namespace options

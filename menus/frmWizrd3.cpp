@@ -1,4 +1,4 @@
-#include "shell/frmWizrd3.h"
+#include "menus/frmWizrd3.h"
 
 #include <algorithm>
 
@@ -6,13 +6,13 @@
 #include "optimization/OptimizationScreens.h"
 #include "personalization/PersonalizationScreens.h"
 #include "restrictions/RestrictionsScreens.h"
-#include "shell/ShellScreens.h"
-#include "shell/frmEscR.h"
-#include "shell/frnINI.h"
+#include "options/OptionsScreens.h"
+#include "menus/frmEscR.h"
+#include "menus/frnINI.h"
 #include "transfer/ConfigImport.h"
 #include "transfer/frmWizrd.h"
 
-namespace shell {
+namespace menus {
 namespace {
 
 using forms::Label;
@@ -26,7 +26,7 @@ constexpr int kGroupGap = 12;
 
 }  // namespace
 
-frmWizrd3::frmWizrd3(forms::Screens& screens, Context& context)
+frmWizrd3::frmWizrd3(forms::Screens& screens, core::Context& context)
     : Form(screens, "frmWizrd3", "Quarvel 2.0 - Assistente de Configurações", 2 * kColumnWidth + 24,
            kTop + 3 * (kHeadingHeight + 3 * kEntryPitch + kGroupGap)),
       Label1(*this, "Label1", {12, 10, 2 * kColumnWidth, 22}, "O que você gostaria de fazer?"),
@@ -106,14 +106,14 @@ void frmWizrd3::ModoNormal_Click() {
     Unload();
 }
 
-void frmWizrd3::RunMenuCommand(MenuCommand command) {
+void frmWizrd3::RunMenuCommand(core::MenuCommand command) {
     forms::Screens& open = screens();
     switch (command) {
-        case MenuCommand::ImportFromFloppy:
+        case core::MenuCommand::ImportFromFloppy:
             return ImportFromFloppy();
-        case MenuCommand::ImportFromFile:
+        case core::MenuCommand::ImportFromFile:
             return ImportFromFile();
-        case MenuCommand::ExportWizard:
+        case core::MenuCommand::ExportWizard:
             return OpenExport();
         default:
             break;
@@ -121,7 +121,7 @@ void frmWizrd3::RunMenuCommand(MenuCommand command) {
     if (restrictions::OpenScreen(command, open, context_)) return;
     if (personalization::OpenScreen(command, open, context_)) return;
     if (optimization::OpenScreen(command, open, context_)) return;
-    OpenScreen(command, open, context_);
+    options::OpenScreen(command, open, context_);
 }
 
 // The same import procedure as the main menu's entries, on the same data.
@@ -137,4 +137,4 @@ void frmWizrd3::OpenExport() {
     screens().Open<transfer::frmWizrd>(context_);
 }
 
-}  // namespace shell
+}  // namespace menus

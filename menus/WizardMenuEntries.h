@@ -4,9 +4,9 @@
 #include <array>
 #include <string_view>
 
-#include "shell/MainMenuEntries.h"
+#include "menus/MainMenuEntries.h"
 
-namespace shell {
+namespace menus {
 
 enum class WizardGroup { Blocking, Personalize, Optimize, Transfer, Options };
 
@@ -31,7 +31,7 @@ struct WizardEntry {
     WizardGroup group;
     std::string_view caption;
     WizardCommand command;
-    MenuCommand menuCommand;  // for WizardCommand::MenuEntry
+    core::MenuCommand menuCommand;  // for WizardCommand::MenuEntry
 };
 
 inline constexpr std::array<WizardGroupInfo, 5> kWizardGroups = {{
@@ -45,7 +45,7 @@ inline constexpr std::array<WizardGroupInfo, 5> kWizardGroups = {{
 inline constexpr std::array<WizardEntry, 15> kWizardEntries = {{
     {"Label2", "Picture10", "bloquear-executaveis.bmp", WizardGroup::Blocking,
      "Bloquear todos os arquivos executáveis, e atribuir permissões para alguns deles.",
-     WizardCommand::MenuEntry, MenuCommand::AllowList},
+     WizardCommand::MenuEntry, core::MenuCommand::AllowList},
     {"Label3",
      "Picture11",
      "bloquear-areas.bmp",
@@ -55,38 +55,40 @@ inline constexpr std::array<WizardEntry, 15> kWizardEntries = {{
      {}},
     {"Label4", "Picture12", "bloquear-pastas.bmp", WizardGroup::Blocking,
      "Bloquear Pastas e Janelas do Windows, aumentando o poder de controle sobre o usuário.",
-     WizardCommand::MenuEntry, MenuCommand::FolderBlocking},
+     WizardCommand::MenuEntry, core::MenuCommand::FolderBlocking},
     {"Label5", "Picture7", "personalizar-icones.bmp", WizardGroup::Personalize,
-     "Personalizar os ícones do computador.", WizardCommand::MenuEntry, MenuCommand::Icons},
+     "Personalizar os ícones do computador.", WizardCommand::MenuEntry, core::MenuCommand::Icons},
     {"Label6", "Picture8", "personalizar-navegador.bmp", WizardGroup::Personalize,
      "Personalizar o Internet Explorer.", WizardCommand::MenuEntry,
-     MenuCommand::BrowserPersonalization},
+     core::MenuCommand::BrowserPersonalization},
     {"Label7", "Picture9", "personalizar-area.bmp", WizardGroup::Personalize,
      "Personalizar a Área de Trabalho.", WizardCommand::MenuEntry,
-     MenuCommand::DesktopPersonalization},
+     core::MenuCommand::DesktopPersonalization},
     {"Label8", "Picture4", "otimizar-navegador.bmp", WizardGroup::Optimize,
-     "Otimizar o Internet Explorer.", WizardCommand::MenuEntry, MenuCommand::BrowserOptimization},
+     "Otimizar o Internet Explorer.", WizardCommand::MenuEntry,
+     core::MenuCommand::BrowserOptimization},
     {"Label9", "Picture5", "otimizar-area.bmp", WizardGroup::Optimize,
-     "Otimizar a Área de Trabalho.", WizardCommand::MenuEntry, MenuCommand::DesktopOptimization},
+     "Otimizar a Área de Trabalho.", WizardCommand::MenuEntry,
+     core::MenuCommand::DesktopOptimization},
     {"Label10", "Picture6", "otimizar-sistema.bmp", WizardGroup::Optimize,
      "Otimizar a performance do computador.", WizardCommand::MenuEntry,
-     MenuCommand::SystemOptimization},
+     core::MenuCommand::SystemOptimization},
     {"Label11", "Picture16", "importar-disquete.bmp", WizardGroup::Transfer,
      "Importar configurações de outro Quarvel apartir do Disquete.", WizardCommand::MenuEntry,
-     MenuCommand::ImportFromFloppy},
+     core::MenuCommand::ImportFromFloppy},
     {"Label12", "Picture15", "importar-rede.bmp", WizardGroup::Transfer,
      "Importar configurações de outro Quarvel apartir da rede, outros...", WizardCommand::MenuEntry,
-     MenuCommand::ImportFromFile},
+     core::MenuCommand::ImportFromFile},
     {"Label13", "Picture14", "exportar.bmp", WizardGroup::Transfer,
      "Exportar configurações atuais do Quarvel para outro computador.", WizardCommand::MenuEntry,
-     MenuCommand::ExportWizard},
+     core::MenuCommand::ExportWizard},
     {"Label14", "Picture18", "senha.bmp", WizardGroup::Options,
      "Alterar a senha de entrada do Quarvel", WizardCommand::MenuEntry,
-     MenuCommand::ChangeLockCode},
+     core::MenuCommand::ChangeLockCode},
     {"Label15", "Picture19", "inicializacao.bmp", WizardGroup::Options,
      "Alterar as opções de inicialização do Quarvel", WizardCommand::MenuEntry,
-     MenuCommand::StartUpOptions},
+     core::MenuCommand::StartUpOptions},
     {"Label16", "", "", WizardGroup::Options, "Modo normal", WizardCommand::NormalMode, {}},
 }};
 
-}  // namespace shell
+}  // namespace menus

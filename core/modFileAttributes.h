@@ -7,7 +7,7 @@
 
 #include "platform/Files.h"
 
-namespace shell::modFileAttributes {
+namespace core::modFileAttributes {
 
 inline constexpr std::uint32_t kReadOnly = 1;
 inline constexpr std::uint32_t kHidden = 2;
@@ -21,4 +21,4 @@ constexpr std::uint32_t AttributeWord(bool readOnly, bool hidden, bool archive) 
 void SetAttributes(platform::Files& files, const std::string& path, bool readOnly, bool hidden,
                    bool archive);
 
-}  // namespace shell::modFileAttributes
+}  // namespace core::modFileAttributes

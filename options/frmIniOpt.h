@@ -2,13 +2,13 @@
 // How the program starts: in wizard or normal mode, and whether the gate
 // enters by itself once the right code is typed.
 #include "forms/Form.h"
-#include "shell/Context.h"
+#include "core/Context.h"
 
-namespace shell {
+namespace options {
 
 class frmIniOpt : public forms::Form {
   public:
-    frmIniOpt(forms::Screens& screens, Context& context);
+    frmIniOpt(forms::Screens& screens, core::Context& context);
 
     void Load() override;
     void Assistente_Click();
@@ -26,7 +26,7 @@ class frmIniOpt : public forms::Form {
   private:
     void ShowAutoEntry(bool on);
 
-    Context& context_;
+    core::Context& context_;
 };
 
-}  // namespace shell
+}  // namespace options

@@ -1,18 +1,18 @@
-#include "shell/frmpwd.h"
+#include "menus/frmpwd.h"
 
 #include "forms/Screens.h"
-#include "shell/LockCode.h"
-#include "shell/Settings.h"
-#include "shell/frnINI.h"
+#include "core/LockCode.h"
+#include "core/Settings.h"
+#include "menus/frnINI.h"
 
-namespace shell {
+namespace menus {
 
 using forms::Label;
 
-frmpwd::frmpwd(forms::Screens& screens, Context& context)
+frmpwd::frmpwd(forms::Screens& screens, core::Context& context)
     : Form(screens, "frmpwd", "Digite o seu código-trava ", 300, 170),
       lblProduct(*this, "lblProduct", {16, 8, 150, 44}, "Quarvel"),
-      lblVersion(*this, "lblVersion", {168, 26, 40, 20}, std::string(kVersion)),
+      lblVersion(*this, "lblVersion", {168, 26, 40, 20}, std::string(core::kVersion)),
       lblPrompt(*this, "lblPrompt", {16, 60, 268, 18}, "Digite o seu código trava."),
       Text1(*this, "Text1", {16, 82, 268, 22}, {.password = true}),
       Label1(*this, "Label1", {56, 122, 88, 28}, "OK", Label::Look::Button),
@@ -29,22 +29,23 @@ frmpwd::frmpwd(forms::Screens& screens, Context& context)
 
 void frmpwd::Load() {
     // With no lock code the gate is never seen.
-    if (ReadLockCode(context_.registry).empty()) EnterMainMenu();
+    if (core::ReadLockCode(context_.registry).empty()) EnterMainMenu();
 }
 
 void frmpwd::Text1_Change() {
-    if (Text1.text() != ReadLockCode(context_.registry)) return;
+    if (Text1.text() != core::ReadLockCode(context_.registry)) return;
     Label1.SetBackColor(forms::SysColor::Highlight);
-    if (context_.registry.GetValue(Hive::LocalMachine, kCurrentVersion, kAutoEntry) == "1")
+    if (context_.registry.GetValue(Hive::LocalMachine, core::kCurrentVersion, core::kAutoEntry) ==
+        "1")
         OK_Click();
 }
 
 void frmpwd::OK_Click() {
-    if (Text1.text() == ReadLockCode(context_.registry)) {
+    if (Text1.text() == core::ReadLockCode(context_.registry)) {
         EnterMainMenu();
         return;
     }
-    ShowWrongCode(context_.dialogs);
+    core::ShowWrongCode(context_.dialogs);
     EndProgram();
 }
 
@@ -62,4 +63,4 @@ void frmpwd::EndProgram() {
     Unload();
 }
 
-}  // namespace shell
+}  // namespace menus

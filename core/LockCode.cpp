@@ -1,8 +1,8 @@
-#include "shell/LockCode.h"
+#include "core/LockCode.h"
 
-#include "shell/Settings.h"
+#include "core/Settings.h"
 
-namespace shell {
+namespace core {
 
 std::string ReadLockCode(RegistryAccess& registry) {
     return registry.GetValue(Hive::LocalMachine, kCurrentVersion, kLockCode);
@@ -18,4 +18,4 @@ void ShowWrongCode(platform::Dialogs& dialogs) {
                         "Erro de Autenticação", platform::style::Plain);
 }
 
-}  // namespace shell
+}  // namespace core

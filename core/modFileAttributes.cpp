@@ -1,6 +1,6 @@
-#include "shell/modFileAttributes.h"
+#include "core/modFileAttributes.h"
 
-namespace shell::modFileAttributes {
+namespace core::modFileAttributes {
 
 void SetAttributes(platform::Files& files, const std::string& path, bool readOnly, bool hidden,
                    bool archive) {
@@ -13,4 +13,4 @@ void SetAttributes(platform::Files& files, const std::string& path, bool readOnl
     files.SetAttributes(path, word == 0 ? kNormal : word);
 }
 
-}  // namespace shell::modFileAttributes
+}  // namespace core::modFileAttributes

@@ -6,7 +6,7 @@
 #include "platform/Dialogs.h"
 #include "registry/RegistryAccess.h"
 
-namespace shell {
+namespace core {
 
 // Empty text: no lock code.
 std::string ReadLockCode(RegistryAccess& registry);
@@ -15,4 +15,4 @@ void WriteLockCode(RegistryAccess& registry, const std::string& code);
 // The one message before the program ends on a wrong code.
 void ShowWrongCode(platform::Dialogs& dialogs);
 
-}  // namespace shell
+}  // namespace core

@@ -1,10 +1,10 @@
-#include "shell/frmEscR.h"
+#include "menus/frmEscR.h"
 
 #include "restrictions/RestrictionsScreens.h"
 
-namespace shell {
+namespace menus {
 
-frmEscR::frmEscR(forms::Screens& screens, Context& context)
+frmEscR::frmEscR(forms::Screens& screens, core::Context& context)
     : Form(screens, "frmEscR", "Escolha a área desejada", 260, 148),
       Command1(*this, "Command1", {16, 16, 228, 32}, "Restrições na Área de trabalho"),
       Command2(*this, "Command2", {16, 58, 228, 32}, "Restrições no sistema"),
@@ -17,15 +17,15 @@ frmEscR::frmEscR(forms::Screens& screens, Context& context)
 
 // The chooser stays open: the user may want another area next.
 void frmEscR::Command1_Click() {
-    restrictions::OpenScreen(MenuCommand::DesktopRestrictions, screens(), context_);
+    restrictions::OpenScreen(core::MenuCommand::DesktopRestrictions, screens(), context_);
 }
 
 void frmEscR::Command2_Click() {
-    restrictions::OpenScreen(MenuCommand::SystemRestrictions, screens(), context_);
+    restrictions::OpenScreen(core::MenuCommand::SystemRestrictions, screens(), context_);
 }
 
 void frmEscR::Command3_Click() {
-    restrictions::OpenScreen(MenuCommand::ExplorerRestrictions, screens(), context_);
+    restrictions::OpenScreen(core::MenuCommand::ExplorerRestrictions, screens(), context_);
 }
 
-}  // namespace shell
+}  // namespace menus

@@ -2,7 +2,7 @@
 // The program's own settings and the other values of the CurrentVersion key.
 #include <string_view>
 
-namespace shell {
+namespace core {
 
 inline constexpr std::string_view kCurrentVersion = "SOFTWARE\\Microsoft\\Windows\\CurrentVersion";
 inline constexpr std::string_view kLockCode = "SYSNOT";        // HKEY_LOCAL_MACHINE, plain text
@@ -14,4 +14,4 @@ inline constexpr std::string_view kSupportEmail = "suporte@quarvel.com.br";
 inline constexpr std::string_view kWebAddress = "www.quarvel.com.br";
 inline constexpr std::string_view kVersion = "2.0";
 
-}  // namespace shell
+}  // namespace core

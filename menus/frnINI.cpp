@@ -1,15 +1,15 @@
-#include "shell/frnINI.h"
+#include "menus/frnINI.h"
 
 #include "forms/Screens.h"
 #include "optimization/OptimizationScreens.h"
 #include "personalization/PersonalizationScreens.h"
 #include "restrictions/RestrictionsScreens.h"
-#include "shell/Settings.h"
-#include "shell/ShellScreens.h"
-#include "shell/frmWizrd3.h"
+#include "core/Settings.h"
+#include "options/OptionsScreens.h"
+#include "menus/frmWizrd3.h"
 #include "transfer/TransferCommands.h"
 
-namespace shell {
+namespace menus {
 namespace {
 
 using forms::Label;
@@ -31,19 +31,19 @@ int ColumnOf(MenuGroup group) {
 }
 
 std::string WindowCaption() {
-    return "Quarvel " + std::string(kVersion) + " - " + std::string(kWebAddress);
+    return "Quarvel " + std::string(core::kVersion) + " - " + std::string(core::kWebAddress);
 }
 
 }  // namespace
 
-frnINI::frnINI(forms::Screens& screens, Context& context)
+frnINI::frnINI(forms::Screens& screens, core::Context& context)
     : Form(screens, "frnINI", WindowCaption(), 600, 380),
       Label1(*this, "Label1", {12, 10, 576, 24},
              "Clique aqui para abrir o assistente de configuração.", Label::Look::Button),
       fraAbout(*this, "fraAbout", {12, 306, 576, 62}, "Sobre..."),
       lblCredit(*this, "lblCredit", {24, 324, 552, 18},
-                "Quarvel " + std::string(kVersion) + " - desenvolvido pela equipe Quarvel"),
-      lblAddress(*this, "lblAddress", {24, 344, 552, 18}, std::string(kWebAddress)),
+                "Quarvel " + std::string(core::kVersion) + " - desenvolvido pela equipe Quarvel"),
+      lblAddress(*this, "lblAddress", {24, 344, 552, 18}, std::string(core::kWebAddress)),
       context_(context) {
     closesOnEscape = false;
     Label1.onClick = [this] { Label1_Click(); };
@@ -73,23 +73,24 @@ frnINI::frnINI(forms::Screens& screens, Context& context)
 }
 
 void frnINI::Load() {
-    ProgramValues& values = context_.values;
+    core::ProgramValues& values = context_.values;
     values.wizardApplied = false;
     values.baseFolder =
-        context_.registry.GetValue(Hive::LocalMachine, kCurrentVersion, kSystemRoot);
+        context_.registry.GetValue(Hive::LocalMachine, core::kCurrentVersion, core::kSystemRoot);
     if (values.baseFolder.empty()) values.baseFolder = context_.files.ProgramFolder();
     // Anything but "0" (a missing value included) is wizard mode.
-    if (context_.registry.GetValue(Hive::CurrentUser, kCurrentVersion, kStartUpMode) != "0")
+    if (context_.registry.GetValue(Hive::CurrentUser, core::kCurrentVersion, core::kStartUpMode) !=
+        "0")
         OpenWizardMenu();
 }
 
-void frnINI::Entry_Click(MenuCommand command) {
+void frnINI::Entry_Click(core::MenuCommand command) {
     forms::Screens& open = screens();
     if (restrictions::OpenScreen(command, open, context_)) return;
     if (personalization::OpenScreen(command, open, context_)) return;
     if (optimization::OpenScreen(command, open, context_)) return;
     if (transfer::RunCommand(command, open, context_)) return;
-    OpenScreen(command, open, context_);
+    options::OpenScreen(command, open, context_);
 }
 
 void frnINI::Label1_Click() {
@@ -101,4 +102,4 @@ void frnINI::OpenWizardMenu() {
     SetWindowState(forms::WindowState::Minimized);
 }
 
-}  // namespace shell
+}  // namespace menus

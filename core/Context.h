@@ -8,7 +8,7 @@
 #include "platform/PictureLoader.h"
 #include "registry/RegistryAccess.h"
 
-namespace shell {
+namespace core {
 
 // Values held for the whole run and shared between screens.
 struct ProgramValues {
@@ -28,4 +28,4 @@ struct Context {
     ProgramValues& values;
 };
 
-}  // namespace shell
+}  // namespace core

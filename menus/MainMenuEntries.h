@@ -4,28 +4,13 @@
 #include <array>
 #include <string_view>
 
-namespace shell {
+#include "core/ScreenCommands.h"
+
+namespace menus {
+
+using core::MenuCommand;
 
 enum class MenuGroup { Restrictions, Optimization, Personalization, Export, Import, Options };
-
-enum class MenuCommand {
-    AllowList,
-    SystemRestrictions,
-    DesktopRestrictions,
-    ExplorerRestrictions,
-    FolderBlocking,
-    SystemOptimization,
-    DesktopOptimization,
-    BrowserOptimization,
-    Icons,
-    DesktopPersonalization,
-    BrowserPersonalization,
-    ExportWizard,
-    ImportFromFloppy,
-    ImportFromFile,
-    StartUpOptions,
-    ChangeLockCode,
-};
 
 struct MenuGroupInfo {
     MenuGroup group;
@@ -37,7 +22,7 @@ struct MenuEntry {
     MenuGroup group;
     std::string_view caption;
     std::string_view toolTip;
-    MenuCommand command;
+    core::MenuCommand command;
 };
 
 inline constexpr std::array<MenuGroupInfo, 6> kMenuGroups = {{
@@ -52,49 +37,52 @@ inline constexpr std::array<MenuGroupInfo, 6> kMenuGroups = {{
 inline constexpr std::array<MenuEntry, 16> kMenuEntries = {{
     {"Label9", MenuGroup::Restrictions, "Executáveis",
      "Abre a página de restrições de Executávies do tipo *.exe, *.com, *.bat e *.pif",
-     MenuCommand::AllowList},
+     core::MenuCommand::AllowList},
     {"Label8", MenuGroup::Restrictions, "Sistema",
      "Abre a página de restrições dos componentes de sistema do Windows",
-     MenuCommand::SystemRestrictions},
+     core::MenuCommand::SystemRestrictions},
     {"Label7", MenuGroup::Restrictions, "Desktop",
      "Abre a página de restrições para os componentes do Desktop do Windows",
-     MenuCommand::DesktopRestrictions},
+     core::MenuCommand::DesktopRestrictions},
     {"Label6", MenuGroup::Restrictions, "Explorer",
      "Abre a página de restrições dos componentes Explorer do Windows",
-     MenuCommand::ExplorerRestrictions},
+     core::MenuCommand::ExplorerRestrictions},
     {"Label5", MenuGroup::Restrictions, "Pastas/Janelas",
-     "Abre a página de restrições de Diretórios e janelas do Windows", MenuCommand::FolderBlocking},
+     "Abre a página de restrições de Diretórios e janelas do Windows",
+     core::MenuCommand::FolderBlocking},
     {"Label15", MenuGroup::Optimization, "Sistema",
-     "Abre a página de opções para a otmização do sistema", MenuCommand::SystemOptimization},
+     "Abre a página de opções para a otmização do sistema", core::MenuCommand::SystemOptimization},
     {"Label14", MenuGroup::Optimization, "Desktop",
      "Abre a página de opções para a otmização do Desktop( Área de trabalho )",
-     MenuCommand::DesktopOptimization},
+     core::MenuCommand::DesktopOptimization},
     {"Label13", MenuGroup::Optimization, "Internet Explorer",
      "Abre a página de opções para a otmização do Internet Explorer e Outlook Express",
-     MenuCommand::BrowserOptimization},
+     core::MenuCommand::BrowserOptimization},
     {"Label18", MenuGroup::Personalization, "Ícones",
-     "Abre a página de opções para a personalização dos ícones do computador", MenuCommand::Icons},
+     "Abre a página de opções para a personalização dos ícones do computador",
+     core::MenuCommand::Icons},
     {"Label17", MenuGroup::Personalization, "Desktop",
      "Abre a página de opções para a personalização do Desktop (Área de trabalho)",
-     MenuCommand::DesktopPersonalization},
+     core::MenuCommand::DesktopPersonalization},
     {"Label16", MenuGroup::Personalization, "Internet Explorer",
      "Abre a página de opções para a personalização do Internet Explorer e Outlook Express",
-     MenuCommand::BrowserPersonalization},
+     core::MenuCommand::BrowserPersonalization},
     {"Label23", MenuGroup::Export, "Abrir o assistente...",
      "Abre a página com um assistente para exportar as configurações atuais para outro "
      "software Quarvel",
-     MenuCommand::ExportWizard},
+     core::MenuCommand::ExportWizard},
     {"Label24", MenuGroup::Import, "Importar do disquete",
      "Importa as configurações de outro Quarvel a partir de um disquete",
-     MenuCommand::ImportFromFloppy},
+     core::MenuCommand::ImportFromFloppy},
     {"Label25", MenuGroup::Import, "Outros locais...",
      "Importa as configurações de outro Quarvel em um local específico",
-     MenuCommand::ImportFromFile},
+     core::MenuCommand::ImportFromFile},
     {"Label26", MenuGroup::Options, "Inicialização",
-     "Escolhe os parâmetros de inicialização do software Quarvel", MenuCommand::StartUpOptions},
+     "Escolhe os parâmetros de inicialização do software Quarvel",
+     core::MenuCommand::StartUpOptions},
     {"Label19", MenuGroup::Options, "Alterar Senha",
      "Abre a página de senhas para alterar ou remover a senha ao iniciar o Quarvel",
-     MenuCommand::ChangeLockCode},
+     core::MenuCommand::ChangeLockCode},
 }};
 
-}  // namespace shell
+}  // namespace menus

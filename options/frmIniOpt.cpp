@@ -1,13 +1,13 @@
-#include "shell/frmIniOpt.h"
+#include "options/frmIniOpt.h"
 
-#include "shell/Settings.h"
+#include "core/Settings.h"
 
-namespace shell {
+namespace options {
 
 using forms::Label;
 using forms::SysColor;
 
-frmIniOpt::frmIniOpt(forms::Screens& screens, Context& context)
+frmIniOpt::frmIniOpt(forms::Screens& screens, core::Context& context)
     : Form(screens, "frmIniOpt", "Opções de Inicialização", 360, 170),
       Label1(*this, "Label1", {16, 12, 328, 18}, "Entrar no modo Assistente ou normal?"),
       Label2(*this, "Label2", {56, 36, 112, 28}, "Assistente", Label::Look::Button),
@@ -26,28 +26,28 @@ frmIniOpt::frmIniOpt(forms::Screens& screens, Context& context)
 }
 
 void frmIniOpt::Load() {
-    ShowAutoEntry(context_.registry.GetValue(Hive::LocalMachine, kCurrentVersion, kAutoEntry) ==
-                  "1");
+    ShowAutoEntry(context_.registry.GetValue(Hive::LocalMachine, core::kCurrentVersion,
+                                             core::kAutoEntry) == "1");
 }
 
 void frmIniOpt::Assistente_Click() {
     // Wizard mode is the absence of the value.
-    context_.registry.DeleteValue(Hive::CurrentUser, kCurrentVersion, kStartUpMode);
+    context_.registry.DeleteValue(Hive::CurrentUser, core::kCurrentVersion, core::kStartUpMode);
 }
 
 void frmIniOpt::Normal_Click() {
-    context_.registry.SetValue(Hive::CurrentUser, kCurrentVersion, kStartUpMode, "0",
+    context_.registry.SetValue(Hive::CurrentUser, core::kCurrentVersion, core::kStartUpMode, "0",
                                ValueType::String);
 }
 
 void frmIniOpt::Habilitar_Click() {
-    context_.registry.SetValue(Hive::LocalMachine, kCurrentVersion, kAutoEntry, "1",
+    context_.registry.SetValue(Hive::LocalMachine, core::kCurrentVersion, core::kAutoEntry, "1",
                                ValueType::String);
     ShowAutoEntry(true);
 }
 
 void frmIniOpt::Desabilitar_Click() {
-    context_.registry.SetValue(Hive::LocalMachine, kCurrentVersion, kAutoEntry, "0",
+    context_.registry.SetValue(Hive::LocalMachine, core::kCurrentVersion, core::kAutoEntry, "0",
                                ValueType::String);
     ShowAutoEntry(false);
 }
@@ -57,4 +57,4 @@ void frmIniOpt::ShowAutoEntry(bool on) {
     Label6.SetBackColor(on ? SysColor::ButtonShadow : SysColor::Highlight);
 }
 
-}  // namespace shell
+}  // namespace options

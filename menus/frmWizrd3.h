@@ -5,14 +5,14 @@
 #include <vector>
 
 #include "forms/Form.h"
-#include "shell/Context.h"
-#include "shell/WizardMenuEntries.h"
+#include "core/Context.h"
+#include "menus/WizardMenuEntries.h"
 
-namespace shell {
+namespace menus {
 
 class frmWizrd3 : public forms::Form {
   public:
-    frmWizrd3(forms::Screens& screens, Context& context);
+    frmWizrd3(forms::Screens& screens, core::Context& context);
 
     void Load() override;
     void Entry_Click(const WizardEntry& entry);
@@ -25,12 +25,12 @@ class frmWizrd3 : public forms::Form {
     std::vector<std::unique_ptr<forms::PictureBox>> icons;
 
   private:
-    void RunMenuCommand(MenuCommand command);
+    void RunMenuCommand(core::MenuCommand command);
     void ImportFromFloppy();
     void ImportFromFile();
     void OpenExport();
 
-    Context& context_;
+    core::Context& context_;
 };
 
-}  // namespace shell
+}  // namespace menus

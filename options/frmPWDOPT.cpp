@@ -1,13 +1,13 @@
-#include "shell/frmPWDOPT.h"
+#include "options/frmPWDOPT.h"
 
-#include "shell/LockCode.h"
-#include "shell/Settings.h"
+#include "core/LockCode.h"
+#include "core/Settings.h"
 
-namespace shell {
+namespace options {
 
 using forms::Label;
 
-frmPWDOPT::frmPWDOPT(forms::Screens& screens, Context& context)
+frmPWDOPT::frmPWDOPT(forms::Screens& screens, core::Context& context)
     : Form(screens, "frmPWDOPT", "Controle de Senhas", 300, 150),
       Label1(*this, "Label1", {16, 16, 96, 18}, "Senha atual:"),
       Text1(*this, "Text1", {116, 14, 168, 22}, {.password = true}),
@@ -23,7 +23,7 @@ frmPWDOPT::frmPWDOPT(forms::Screens& screens, Context& context)
 }
 
 void frmPWDOPT::Aplicar_Click() {
-    const std::string current = ReadLockCode(context_.registry);
+    const std::string current = core::ReadLockCode(context_.registry);
     const std::string& typedCurrent = Text1.text();
     const std::string& typedNew = Text2.text();
     auto success = [this](const char* text) {
@@ -52,8 +52,8 @@ void frmPWDOPT::Cancelar_Click() {
 
 bool frmPWDOPT::Store(const std::string& code, const std::string& previous) {
     RegistryAccess& registry = context_.registry;
-    WriteLockCode(registry, code);
-    std::string stored = ReadLockCode(context_.registry);
+    core::WriteLockCode(registry, code);
+    std::string stored = core::ReadLockCode(context_.registry);
     if (stored == code) return true;
     // A code that does not read back as typed could never be typed at the
     // gate again, and a code that was not stored leaves the computer
@@ -64,7 +64,7 @@ bool frmPWDOPT::Store(const std::string& code, const std::string& previous) {
             platform::style::Critical);
         return false;
     }
-    WriteLockCode(registry, previous);
+    core::WriteLockCode(registry, previous);
     context_.dialogs.ShowMessage(
         "O código-trava contém caracteres que o Windows não consegue gravar. Use apenas letras, "
         "números e sinais do teclado. O código anterior continua valendo.",
@@ -72,4 +72,4 @@ bool frmPWDOPT::Store(const std::string& code, const std::string& previous) {
     return false;
 }
 
-}  // namespace shell
+}  // namespace options

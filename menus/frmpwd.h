@@ -1,13 +1,13 @@
 #pragma once
 // The lock-code gate in front of everything else.
 #include "forms/Form.h"
-#include "shell/Context.h"
+#include "core/Context.h"
 
-namespace shell {
+namespace menus {
 
 class frmpwd : public forms::Form {
   public:
-    frmpwd(forms::Screens& screens, Context& context);
+    frmpwd(forms::Screens& screens, core::Context& context);
 
     void Load() override;
     void Text1_Change();
@@ -25,7 +25,7 @@ class frmpwd : public forms::Form {
     void EnterMainMenu();
     void EndProgram();
 
-    Context& context_;
+    core::Context& context_;
 };
 
-}  // namespace shell
+}  // namespace menus

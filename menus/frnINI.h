@@ -5,17 +5,17 @@
 #include <vector>
 
 #include "forms/Form.h"
-#include "shell/Context.h"
-#include "shell/MainMenuEntries.h"
+#include "core/Context.h"
+#include "menus/MainMenuEntries.h"
 
-namespace shell {
+namespace menus {
 
 class frnINI : public forms::Form {
   public:
-    frnINI(forms::Screens& screens, Context& context);
+    frnINI(forms::Screens& screens, core::Context& context);
 
     void Load() override;
-    void Entry_Click(MenuCommand command);
+    void Entry_Click(core::MenuCommand command);
     void Label1_Click();
 
     forms::Label Label1;  // opens the configuration wizard menu
@@ -28,7 +28,7 @@ class frnINI : public forms::Form {
   private:
     void OpenWizardMenu();
 
-    Context& context_;
+    core::Context& context_;
 };
 
-}  // namespace shell
+}  // namespace menus

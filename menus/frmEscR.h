@@ -1,13 +1,13 @@
 #pragma once
 // The chooser of the wizard menu: one button for each policy screen.
 #include "forms/Form.h"
-#include "shell/Context.h"
+#include "core/Context.h"
 
-namespace shell {
+namespace menus {
 
 class frmEscR : public forms::Form {
   public:
-    frmEscR(forms::Screens& screens, Context& context);
+    frmEscR(forms::Screens& screens, core::Context& context);
 
     void Command1_Click();
     void Command2_Click();
@@ -18,7 +18,7 @@ class frmEscR : public forms::Form {
     forms::CommandButton Command3;  // "Restrições no Explorer"
 
   private:
-    Context& context_;
+    core::Context& context_;
 };
 
-}  // namespace shell
+}  // namespace menus
