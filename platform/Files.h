@@ -25,6 +25,10 @@ class Files {
     virtual bool SetAttributes(const std::string& path, std::uint32_t attributes) = 0;
     // The folder that holds the running program, without a trailing backslash.
     virtual std::string ProgramFolder() = 0;
+    // The Windows folder as the system reports it, without a trailing backslash.
+    virtual std::string WindowsFolder() = 0;
+    // The folder Windows keeps for every user's application data.
+    virtual std::string CommonAppDataFolder() = 0;
 };
 
 }  // namespace platform

@@ -27,6 +27,9 @@ class StdFiles : public Files {
     std::optional<std::uint32_t> GetAttributes(const std::string& path) override;
     bool SetAttributes(const std::string& path, std::uint32_t attributes) override;
     std::string ProgramFolder() override { return programFolder_; }
+    // Natively both lie in the program's folder, so that a test owns them.
+    std::string WindowsFolder() override { return programFolder_ + "\\Windows"; }
+    std::string CommonAppDataFolder() override { return programFolder_ + "\\ProgramData"; }
 
   protected:
     // Moves the finished temporary file over the target.

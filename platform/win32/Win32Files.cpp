@@ -1,6 +1,8 @@
 #include "platform/win32/Win32Files.h"
 
 #include <windows.h>
+// After windows.h.
+#include <shlobj.h>
 
 #include "platform/win32/Wide.h"
 
@@ -21,6 +23,21 @@ std::string ProgramFolderOfThisProcess() {
 }
 
 Win32Files::Win32Files(const AnsiCodec& codec) : StdFiles(codec, ProgramFolderOfThisProcess()) {}
+
+std::string Win32Files::WindowsFolder() {
+    wchar_t folder[MAX_PATH + 1] = {};
+    UINT length = GetWindowsDirectoryW(folder, MAX_PATH + 1);
+    if (length == 0 || length > MAX_PATH) return {};
+    std::wstring path(folder, length);
+    while (!path.empty() && path.back() == L'\\') path.pop_back();
+    return Narrow(path);
+}
+
+std::string Win32Files::CommonAppDataFolder() {
+    wchar_t folder[MAX_PATH + 1] = {};
+    if (FAILED(SHGetFolderPathW(nullptr, CSIDL_COMMON_APPDATA, nullptr, 0, folder))) return {};
+    return Narrow(folder);
+}
 
 std::optional<std::uint32_t> Win32Files::GetAttributes(const std::string& path) {
     DWORD attributes = GetFileAttributesW(Widen(path).c_str());
