@@ -160,6 +160,18 @@ std::optional<std::string> RegistryAccess::ReadFixed(Hive hive, std::string_view
     }
 }
 
+bool RegistryAccess::KeyExists(Hive hive, std::string_view path) {
+    OpenedKey key(api_, hive, Ansi(path), kRights);
+    return key.status() == 0;
+}
+
+bool RegistryAccess::ValueExists(Hive hive, std::string_view path, std::string_view name) {
+    OpenedKey key(api_, hive, Ansi(path), kRights);
+    if (key.status() != 0) return false;
+    std::uint32_t type = 0, size = 0;
+    return api_.QueryValue(key.handle(), Ansi(name), &type, nullptr, &size) == 0;
+}
+
 std::string RegistryAccess::GetValueText(Hive hive, std::string_view path, std::string_view name) {
     return ReadFixed(hive, path, name).value_or(std::string());
 }

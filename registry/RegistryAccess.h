@@ -49,6 +49,11 @@ class RegistryAccess {
     std::string GetValueText(Hive hive, std::string_view path, std::string_view name);
     std::string GetValueTextOrZero(Hive hive, std::string_view path, std::string_view name);
 
+    // Whether the key, or the value in it, is there at all: an empty value
+    // exists, a deleted one does not.
+    bool KeyExists(Hive hive, std::string_view path);
+    bool ValueExists(Hive hive, std::string_view path, std::string_view name);
+
   private:
     RegistryStatus SetValueOnKey(platform::KeyHandle key, const std::string& name, ValueType type,
                                  std::string_view value);

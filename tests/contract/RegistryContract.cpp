@@ -72,6 +72,16 @@ TEST_P(RegistryContract, MissingValuesAndKeys) {
     EXPECT_NE(registry->DeleteValue(kHive, kMissing, "absent"), 0);
 }
 
+TEST_P(RegistryContract, ExistenceTellsAnEmptyValueFromADeletedOne) {
+    ASSERT_EQ(registry->SetValue(kHive, kKey, "empty", "", ValueType::String), 0);
+    EXPECT_TRUE(registry->ValueExists(kHive, kKey, "empty"));
+    EXPECT_TRUE(registry->KeyExists(kHive, kKey));
+    ASSERT_EQ(registry->DeleteValue(kHive, kKey, "empty"), 0);
+    EXPECT_FALSE(registry->ValueExists(kHive, kKey, "empty"));
+    EXPECT_FALSE(registry->KeyExists(kHive, kMissing));
+    EXPECT_FALSE(registry->ValueExists(kHive, kMissing, "empty"));
+}
+
 TEST_P(RegistryContract, SetValueNeverCreatesAKey) {
     EXPECT_NE(registry->SetValue(kHive, kMissing, "v", "1", ValueType::Dword), 0);
     EXPECT_NE(registry->SetValue(kHive, kMissing, "v", "x", ValueType::String), 0);

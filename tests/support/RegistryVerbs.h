@@ -1,0 +1,55 @@
+#pragma once
+// The registry verbs every test speaks: put a value as another tool would
+// leave it, expect a value, expect it gone. They work on the in-memory
+// registry and on the real one alike.
+#include <gtest/gtest.h>
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+#include "registry/RegistryAccess.h"
+
+namespace testing_support {
+
+// Creates the key and stores the text (REG_SZ) or the number (REG_DWORD).
+inline void PutText(RegistryAccess& registry, Hive hive, std::string_view key,
+                    std::string_view name, std::string_view text) {
+    registry.CreateKey(hive, key);
+    ASSERT_EQ(registry.SetValue(hive, key, name, text, ValueType::String), 0) << key << " " << name;
+}
+inline void PutNumber(RegistryAccess& registry, Hive hive, std::string_view key,
+                      std::string_view name, std::int32_t number) {
+    registry.CreateKey(hive, key);
+    ASSERT_EQ(registry.SetValue(hive, key, name, number), 0) << key << " " << name;
+}
+
+// The value is there and reads as the text (a REG_DWORD as its decimal text).
+inline ::testing::AssertionResult HasValue(RegistryAccess& registry, Hive hive,
+                                           std::string_view key, std::string_view name,
+                                           std::string_view expected) {
+    if (!registry.ValueExists(hive, key, name))
+        return ::testing::AssertionFailure() << key << "\\" << name << " is absent";
+    std::string got = registry.GetValue(hive, key, name);
+    if (got != expected)
+        return ::testing::AssertionFailure()
+               << key << "\\" << name << " reads \"" << got << "\", not \"" << expected << "\"";
+    return ::testing::AssertionSuccess();
+}
+
+// The value is not there at all (an empty value does not count as absent).
+inline ::testing::AssertionResult IsAbsent(RegistryAccess& registry, Hive hive,
+                                           std::string_view key, std::string_view name) {
+    if (registry.ValueExists(hive, key, name))
+        return ::testing::AssertionFailure() << key << "\\" << name << " is there: \""
+                                             << registry.GetValue(hive, key, name) << "\"";
+    return ::testing::AssertionSuccess();
+}
+
+inline ::testing::AssertionResult KeyIsAbsent(RegistryAccess& registry, Hive hive,
+                                              std::string_view key) {
+    if (registry.KeyExists(hive, key)) return ::testing::AssertionFailure() << key << " is there";
+    return ::testing::AssertionSuccess();
+}
+
+}  // namespace testing_support
