@@ -85,7 +85,9 @@ void ListBox::AddItem(std::string item) {
 void ListBox::RemoveItem(int index) {
     if (index < 0 || index >= static_cast<int>(items_.size())) return;
     items_.erase(items_.begin() + index);
-    if (listIndex_ >= static_cast<int>(items_.size())) listIndex_ = -1;
+    // As the platform's list box does: after a removal nothing is selected,
+    // so a second click cannot silently take the next entry.
+    listIndex_ = -1;
     Notify(Aspect::Items);
 }
 

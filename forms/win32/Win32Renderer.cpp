@@ -2,6 +2,11 @@
 
 #include <commctrl.h>
 
+#include <algorithm>
+#include <optional>
+#include <string>
+#include <vector>
+
 #include "platform/win32/Wide.h"
 #include "platform/win32/WindowText.h"
 #include "platform/win32/Win32Pictures.h"
@@ -78,6 +83,7 @@ struct ControlWindow : ControlPeer {
     HWND window = nullptr;
     HBITMAP picture = nullptr;
     bool* syncing = nullptr;
+    std::vector<std::string> shownItems;  // the rows of a list box's window
 
     ~ControlWindow() override {
         if (picture) DeleteObject(picture);
@@ -122,21 +128,38 @@ struct ControlWindow : ControlPeer {
         *syncing = false;
     }
 
+    // Brings the window's rows in line with the list: an append or a single
+    // removal touches only those rows; anything else refills the window.
     void ShowItems(ListBox& list) {
-        const auto& items = list.items();
-        auto shown = static_cast<std::size_t>(SendMessageW(window, LB_GETCOUNT, 0, 0));
-        if (shown + 1 == items.size()) {  // one item added: no need to redraw them all
-            SendMessageW(window, LB_ADDSTRING, 0,
-                         reinterpret_cast<LPARAM>(Widen(items.back()).c_str()));
-            return;
+        const std::vector<std::string>& items = list.items();
+        if (items.size() >= shownItems.size() &&
+            std::equal(shownItems.begin(), shownItems.end(), items.begin())) {
+            for (std::size_t i = shownItems.size(); i < items.size(); ++i) AddRow(items[i]);
+        } else if (auto removed = SingleRemoval(items)) {
+            SendMessageW(window, LB_DELETESTRING, *removed, 0);
+        } else {
+            SendMessageW(window, WM_SETREDRAW, FALSE, 0);
+            SendMessageW(window, LB_RESETCONTENT, 0, 0);
+            for (const std::string& item : items) AddRow(item);
+            SendMessageW(window, WM_SETREDRAW, TRUE, 0);
+            InvalidateRect(window, nullptr, TRUE);
         }
-        SendMessageW(window, WM_SETREDRAW, FALSE, 0);
-        SendMessageW(window, LB_RESETCONTENT, 0, 0);
-        for (const std::string& item : items)
-            SendMessageW(window, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(Widen(item).c_str()));
+        shownItems = items;
         SendMessageW(window, LB_SETCURSEL, list.listIndex(), 0);
-        SendMessageW(window, WM_SETREDRAW, TRUE, 0);
-        InvalidateRect(window, nullptr, TRUE);
+    }
+
+    void AddRow(const std::string& item) {
+        // LB_INSERTSTRING at the end keeps the list's order even in a sorted box.
+        SendMessageW(window, LB_INSERTSTRING, static_cast<WPARAM>(-1),
+                     reinterpret_cast<LPARAM>(Widen(item).c_str()));
+    }
+
+    // The row whose removal turns what is shown into the list, if there is one.
+    std::optional<std::size_t> SingleRemoval(const std::vector<std::string>& items) const {
+        if (items.size() + 1 != shownItems.size()) return std::nullopt;
+        auto [shown, now] = std::mismatch(shownItems.begin(), shownItems.end() - 1, items.begin());
+        if (!std::equal(shown + 1, shownItems.end(), now)) return std::nullopt;
+        return static_cast<std::size_t>(shown - shownItems.begin());
     }
 
     void ShowPicture(PictureBox& box) {

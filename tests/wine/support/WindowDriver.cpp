@@ -23,6 +23,29 @@ void Type(HWND edit, const std::string& utf8) {
     SendMessageW(edit, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(Widen(utf8).c_str()));
 }
 
+std::vector<std::string> ListRows(HWND list) {
+    std::vector<std::string> rows;
+    auto count = SendMessageW(list, LB_GETCOUNT, 0, 0);
+    for (LRESULT i = 0; i < count; ++i) {
+        std::wstring row(static_cast<std::size_t>(SendMessageW(list, LB_GETTEXTLEN, i, 0)), L'\0');
+        SendMessageW(list, LB_GETTEXT, i, reinterpret_cast<LPARAM>(row.data()));
+        rows.push_back(Narrow(row));
+    }
+    return rows;
+}
+
+int SelectedRow(HWND list) {
+    return static_cast<int>(SendMessageW(list, LB_GETCURSEL, 0, 0));
+}
+
+void ChooseRow(HWND list, int row) {
+    RECT rect = {};
+    SendMessageW(list, LB_GETITEMRECT, row, reinterpret_cast<LPARAM>(&rect));
+    LPARAM at = MAKELPARAM(rect.left + 3, (rect.top + rect.bottom) / 2);
+    PostMessageW(list, WM_LBUTTONDOWN, MK_LBUTTON, at);
+    PostMessageW(list, WM_LBUTTONUP, 0, at);
+}
+
 void PressKey(HWND window, WORD key) {
     PostMessageW(window, WM_KEYDOWN, key, 1);
     PostMessageW(window, WM_KEYUP, key, 0xC0000001);

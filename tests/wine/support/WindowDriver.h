@@ -21,6 +21,11 @@ std::string WindowTextUtf8(HWND window);
 void Click(HWND control);
 // Replaces the text of an edit box as typing would (the box reports the change).
 void Type(HWND edit, const std::string& utf8);
+// The rows a list box window shows, top to bottom, and the selected one (-1: none).
+std::vector<std::string> ListRows(HWND list);
+int SelectedRow(HWND list);
+// A click with the mouse on a row of a list box.
+void ChooseRow(HWND list, int row);
 // Enter or Esc pressed in a window, through the dialog keyboard handling.
 void PressKey(HWND window, WORD key);
 
