@@ -1,8 +1,5 @@
-// Benchmark, not a test: the restriction commands against the bare registry
-// and file calls they need, measured in the same run under Wine. Disabled in
-// the ordinary run; start it with
-//   quarvel_wine_tests.exe --gtest_also_run_disabled_tests
-//                          --gtest_filter=RestrictionsBenchmark.*
+// Benchmark: the restriction commands against the bare registry and file
+// calls they need, measured in the same run under Wine (scripts/bench.sh).
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -108,7 +105,7 @@ class RestrictionsBenchmark : public ::testing::Test {
                           real.program.values};
 };
 
-TEST_F(RestrictionsBenchmark, DISABLED_AllowList) {
+TEST_F(RestrictionsBenchmark, AllowList) {
     auto& screen = real.program.screens.Open<restrictions::frmRestE>(context);
     real.Pump();
     std::vector<std::string> full;
@@ -147,7 +144,7 @@ TEST_F(RestrictionsBenchmark, DISABLED_AllowList) {
     BareDelete(restrictions::kExplorerPolicyKey, "RestrictRun");
 }
 
-TEST_F(RestrictionsBenchmark, DISABLED_PolicyScreen) {
+TEST_F(RestrictionsBenchmark, PolicyScreen) {
     auto& screen = real.program.screens.Open<restrictions::frmRestEx>(context);
     real.Pump();
     const auto& catalogue = restrictions::kExplorerPolicies;
@@ -168,7 +165,7 @@ TEST_F(RestrictionsBenchmark, DISABLED_PolicyScreen) {
     for (const auto& entry : catalogue) BareDelete(entry.key, std::string(entry.valueName));
 }
 
-TEST_F(RestrictionsBenchmark, DISABLED_BlockList) {
+TEST_F(RestrictionsBenchmark, BlockList) {
     std::string path = restrictions::block_list::FilePath(real.program.values.baseFolder);
     std::string text = restrictions::block_list::SignatureLine();
     for (int i = 0; i < 10000; ++i)
