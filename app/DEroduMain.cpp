@@ -1,7 +1,9 @@
 // DErodu.exe: while the block-list file exists, closes every visible window
 // whose title is a listed name. No window of its own, no messages.
 #include <windows.h>
+#include <tlhelp32.h>
 
+#include <map>
 #include <optional>
 
 #include "companions/BlockRule.h"
@@ -34,12 +36,50 @@ std::optional<Stamp> StampOf(const std::wstring& path) {
                  (static_cast<ULONGLONG>(data.nFileSizeHigh) << 32) | data.nFileSizeLow};
 }
 
-BOOL CALLBACK CloseIfBlocked(HWND window, LPARAM blocked) {
+// The executables of the running processes, read at most once per look and
+// only when a title matched: the owner, not the title, tells the program's
+// own windows apart (a listed "Quarvel - Resgate" must never shut out the
+// way back).
+class Owners {
+  public:
+    bool IsOwnProgram(HWND window) {
+        DWORD process = 0;
+        GetWindowThreadProcessId(window, &process);
+        if (process == GetCurrentProcessId()) return true;
+        if (!read_) Read();
+        auto found = executables_.find(process);
+        return found != executables_.end() && companions::IsOwnProgram(found->second);
+    }
+
+  private:
+    void Read() {
+        read_ = true;
+        HANDLE snapshot = CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0);
+        if (snapshot == INVALID_HANDLE_VALUE) return;
+        PROCESSENTRY32W entry = {};
+        entry.dwSize = sizeof entry;
+        for (BOOL more = Process32FirstW(snapshot, &entry); more;
+             more = Process32NextW(snapshot, &entry))
+            executables_[entry.th32ProcessID] = platform::win32::Narrow(entry.szExeFile);
+        CloseHandle(snapshot);
+    }
+
+    bool read_ = false;
+    std::map<DWORD, std::string> executables_;
+};
+
+struct Look {
+    const companions::BlockRule& rule;
+    Owners owners;
+};
+
+BOOL CALLBACK CloseIfBlocked(HWND window, LPARAM context) {
     if (!IsWindowVisible(window)) return TRUE;
     std::wstring title = platform::win32::WindowText(window);
     if (title.empty()) return TRUE;
-    auto& rule = *reinterpret_cast<const companions::BlockRule*>(blocked);
-    if (rule.Blocks(platform::win32::Narrow(title))) PostMessageW(window, WM_CLOSE, 0, 0);
+    auto& look = *reinterpret_cast<Look*>(context);
+    if (look.rule.Blocks(platform::win32::Narrow(title)) && !look.owners.IsOwnProgram(window))
+        PostMessageW(window, WM_CLOSE, 0, 0);
     return TRUE;
 }
 
@@ -77,7 +117,10 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
                                          static_cast<SIZE_T>(-1));
             }
         }
-        if (!rule.empty()) EnumWindows(CloseIfBlocked, reinterpret_cast<LPARAM>(&rule));
+        if (!rule.empty()) {
+            Look look{rule, {}};
+            EnumWindows(CloseIfBlocked, reinterpret_cast<LPARAM>(&look));
+        }
         Sleep(kPollMs);
     }
     CloseHandle(instance);

@@ -1,6 +1,7 @@
 #include "companions/BlockRule.h"
 
 #include "platform/AnsiCodec.h"
+#include "restrictions/AllowList.h"
 #include "restrictions/BlockList.h"
 
 namespace companions {
@@ -44,6 +45,15 @@ std::vector<std::string> BlockedNames(const std::vector<std::string>& lines) {
 
 bool TitleMatches(std::string_view title, std::string_view name) {
     return BlockRule({std::string(name)}).Blocks(title);
+}
+
+bool IsOwnProgram(std::string_view executable) {
+    auto slash = executable.find_last_of("\\/");
+    if (slash != std::string_view::npos) executable.remove_prefix(slash + 1);
+    std::u32string name = Folded(executable);
+    for (std::string_view own : restrictions::allow_list::kOwnExecutables)
+        if (Folded(own) == name) return true;
+    return false;
 }
 
 BlockRule::BlockRule(const std::vector<std::string>& lines) {

@@ -34,7 +34,9 @@ std::vector<std::string> LiftRestrictions(RegistryAccess& registry) {
     lift(kSystemPolicies);
     lift(kDesktopPolicies);
     lift(kExplorerPolicies);
-    if (policies > 0)
+    if (policies == 1)
+        undone.push_back("1 restrição do Windows foi desligada");
+    else if (policies > 1)
         undone.push_back(std::to_string(policies) + " restrições do Windows foram desligadas");
     if (!registry.GetValue(Hive::LocalMachine, block_list::kRunKey, block_list::kLogonEntry)
              .empty()) {

@@ -8,8 +8,9 @@ std::string ReadLockCode(RegistryAccess& registry) {
     return registry.GetValue(Hive::LocalMachine, kCurrentVersion, kLockCode);
 }
 
-void WriteLockCode(RegistryAccess& registry, const std::string& code) {
-    registry.SetValue(Hive::LocalMachine, kCurrentVersion, kLockCode, code, ValueType::String);
+RegistryStatus WriteLockCode(RegistryAccess& registry, const std::string& code) {
+    return registry.SetValue(Hive::LocalMachine, kCurrentVersion, kLockCode, code,
+                             ValueType::String);
 }
 
 void ShowWrongCode(platform::Dialogs& dialogs) {

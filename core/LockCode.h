@@ -10,7 +10,7 @@ namespace core {
 
 // Empty text: no lock code.
 std::string ReadLockCode(RegistryAccess& registry);
-void WriteLockCode(RegistryAccess& registry, const std::string& code);
+RegistryStatus WriteLockCode(RegistryAccess& registry, const std::string& code);
 
 // The one message before the program ends on a wrong code.
 void ShowWrongCode(platform::Dialogs& dialogs);

@@ -19,6 +19,7 @@ enum class MenuCommand {
     ExportWizard,
     ImportFromFloppy,
     ImportFromFile,
+    UndoImport,
     StartUpOptions,
     ChangeLockCode,
 };

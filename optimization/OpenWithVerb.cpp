@@ -2,6 +2,7 @@
 
 #include "optimization/DesktopSettings.h"
 #include "core/Settings.h"
+#include "core/WindowsFolder.h"
 
 namespace optimization {
 
@@ -24,6 +25,21 @@ void SetOpenWithVerb(RegistryAccess& registry, bool on) {
         registry.GetValueText(Hive::LocalMachine, core::kCurrentVersion, core::kSystemRoot);
     registry.SetValue(Hive::ClassesRoot, kOpenWithCommandKey, "",
                       windowsFolder + std::string(kOpenWithCommand), ValueType::String);
+}
+
+bool SetOpenWithVerb(RegistryAccess& registry, platform::Files& files, bool on) {
+    if (!on) {
+        registry.DeleteKey(Hive::ClassesRoot, kOpenWithCommandKey);
+        registry.DeleteKey(Hive::ClassesRoot, kOpenWithKey);
+        return !registry.KeyExists(Hive::ClassesRoot, kOpenWithKey);
+    }
+    registry.CreateKey(Hive::ClassesRoot, kOpenWithKey);
+    registry.CreateKey(Hive::ClassesRoot, kOpenWithCommandKey);
+    std::string command = core::WindowsFolder(registry, files) + std::string(kOpenWithCommand);
+    return registry.SetValue(Hive::ClassesRoot, kOpenWithKey, "", kOpenWithText,
+                             ValueType::String) == 0 &&
+           registry.SetValue(Hive::ClassesRoot, kOpenWithCommandKey, "", command,
+                             ValueType::String) == 0;
 }
 
 }  // namespace optimization

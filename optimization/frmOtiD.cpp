@@ -3,6 +3,7 @@
 #include "optimization/DesktopSettings.h"
 #include "optimization/OpenWithVerb.h"
 #include "core/Settings.h"
+#include "core/StorableText.h"
 
 namespace optimization {
 namespace {
@@ -46,21 +47,24 @@ void frmOtiD::Load() {
 }
 
 void frmOtiD::MenuSpeed_Click(bool on) {
-    const DesktopValue& delay = kMenuShowDelay;
-    context_.registry.SetValue(delay.hive, delay.key, delay.valueName,
-                               on ? delay.onData : delay.offData, ValueType::String);
-    menus.Show(on);
+    if (Write(kMenuShowDelay, on, "a velocidade dos menus")) menus.Show(on);
 }
 
 void frmOtiD::Animation_Click(bool on) {
-    const DesktopValue& animate = kMinAnimate;
-    context_.registry.SetValue(animate.hive, animate.key, animate.valueName,
-                               on ? animate.onData : animate.offData, ValueType::String);
-    animation.Show(on);
+    if (Write(kMinAnimate, on, "a animação das janelas")) animation.Show(on);
+}
+
+bool frmOtiD::Write(const DesktopValue& value, bool on, std::string_view what) {
+    if (context_.registry.SetValue(value.hive, value.key, value.valueName,
+                                   on ? value.onData : value.offData, ValueType::String) == 0)
+        return true;
+    core::ShowNotStored(context_.registry, context_.dialogs, value.hive, value.key, what);
+    return false;
 }
 
 void frmOtiD::OpenWith_Click(bool on) {
-    SetOpenWithVerb(context_.registry, on);
+    if (!SetOpenWithVerb(context_.registry, context_.files, on))
+        return core::ShowNotStored(context_.dialogs, "o \"Abrir Com...\" para todos os arquivos");
     openWith.Show(on);
 }
 

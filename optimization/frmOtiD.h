@@ -4,6 +4,7 @@
 #include "forms/Form.h"
 #include "forms/OnOffPair.h"
 #include "core/Context.h"
+#include "optimization/DesktopSettings.h"
 
 namespace optimization {
 
@@ -24,6 +25,8 @@ class frmOtiD : public forms::Form {
     forms::OnOffPair openWith;   // Label4 / Label5
 
   private:
+    // Writes the value's data for the state; false after a message.
+    bool Write(const DesktopValue& value, bool on, std::string_view what);
     core::Context& context_;
 };
 

@@ -1,16 +1,21 @@
 #include "optimization/frmOtiIE.h"
 
+#include "core/StorableText.h"
+
 namespace optimization {
 namespace {
 
 using forms::Label;
 using personalization::kBrowserMainKey;
 using personalization::kSaveDirectory;
+using personalization::kSaveDirectoryLimit;
 using personalization::kTuningBrowserSwitches;
 
 constexpr std::string_view kNoSplash = "NoSplash";
 constexpr std::string_view kApplied = "As alterações foram aplicadas com sucesso";
 constexpr std::string_view kSplashMessage = "A tela de abertura da versão: ";
+constexpr std::string_view kChooseVersion =
+    "Escolha primeiro a versão do programa: 4.0, 5.0 ou 6.0.";
 
 constexpr int kLeft = 16;
 constexpr int kPairWidth = 90;
@@ -56,21 +61,36 @@ frmOtiIE::frmOtiIE(forms::Screens& screens, core::Context& context)
 
 void frmOtiIE::Load() {
     RegistryAccess& registry = context_.registry;
-    Text1.SetText(registry.GetValue(Hive::CurrentUser, kBrowserMainKey, kSaveDirectory));
+    longValues_.Fill(Text1, registry.GetValue(Hive::CurrentUser, kBrowserMainKey, kSaveDirectory),
+                     kSaveDirectoryLimit);
     switches.Load(registry);
+    longValues_.Report(context_.dialogs);
 }
 
 void frmOtiIE::Switch_Click(std::size_t index, bool on) {
-    switches.Choose(context_.registry, index, on);
+    if (!switches.Choose(context_.registry, index, on))
+        core::ShowNotStored(context_.registry, context_.dialogs, kTuningBrowserSwitches[index].hive,
+                            kBrowserMainKey, "a opção do Internet Explorer");
 }
 
 void frmOtiIE::SaveDirectory_Click() {
-    context_.registry.SetValue(Hive::CurrentUser, kBrowserMainKey, kSaveDirectory, Text1.text(),
-                               ValueType::String);
+    platform::Dialogs& dialogs = context_.dialogs;
+    const std::string& folder = Text1.text();
+    // A box still showing the beginning of a longer stored folder keeps it.
+    if (!longValues_.Kept(Text1)) {
+        std::string_view what = kSaveDirectoryLimit.what;
+        if (!core::CheckLength(dialogs, what, folder, kSaveDirectoryLimit.characters) ||
+            !core::CheckStorable(context_.registry, dialogs, what, {folder}))
+            return;
+        if (context_.registry.SetValue(Hive::CurrentUser, kBrowserMainKey, kSaveDirectory, folder,
+                                       ValueType::String) != 0)
+            return core::ShowNotStored(context_.registry, dialogs, Hive::CurrentUser,
+                                       kBrowserMainKey, what);
+    }
     Label17.SetBackColor(Label17.backColor() == forms::SysColor::Highlight
                              ? forms::SysColor::ButtonShadow
                              : forms::SysColor::Highlight);
-    context_.dialogs.ShowMessage(std::string(kApplied), "Quarvel", platform::style::Information);
+    dialogs.ShowMessage(std::string(kApplied), "Quarvel", platform::style::Information);
 }
 
 void frmOtiIE::Version_Click(Label& button) {
@@ -88,12 +108,24 @@ std::string frmOtiIE::SplashKey() {
 }
 
 void frmOtiIE::Splash_Click(bool on) {
+    platform::Dialogs& dialogs = context_.dialogs;
+    // Without a version the key would be the mail program's own parent key.
+    if (textVer_.empty())
+        return dialogs.ShowMessage(std::string(kChooseVersion), "Quarvel",
+                                   platform::style::Information);
+    RegistryAccess& registry = context_.registry;
     std::string key = SplashKey();
     if (on)
-        context_.registry.DeleteValue(Hive::CurrentUser, key, kNoSplash);
+        registry.DeleteValue(Hive::CurrentUser, key, kNoSplash);
     else
-        context_.registry.SetValue(Hive::CurrentUser, key, kNoSplash, "1", ValueType::String);
-    context_.dialogs.ShowMessage(
+        registry.SetValue(Hive::CurrentUser, key, kNoSplash, "1", ValueType::String);
+    // On means the value is gone; off means it holds "1".
+    bool done = on ? !registry.ValueExists(Hive::CurrentUser, key, kNoSplash)
+                   : registry.GetValue(Hive::CurrentUser, key, kNoSplash) == "1";
+    if (!done)
+        return core::ShowNotStored(registry, dialogs, Hive::CurrentUser, key,
+                                   "a tela de abertura da versão " + textVer_);
+    dialogs.ShowMessage(
         std::string(kSplashMessage) + textVer_ + (on ? " foi ligada" : " foi desligada"), "Quarvel",
         platform::style::Information);
     splash.Show(on);

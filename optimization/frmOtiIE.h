@@ -6,6 +6,7 @@
 #include "forms/OnOffPair.h"
 #include "personalization/BrowserSwitchPairs.h"
 #include "core/Context.h"
+#include "core/LongValues.h"
 
 namespace optimization {
 
@@ -39,6 +40,7 @@ class frmOtiIE : public forms::Form {
 
     core::Context& context_;
     std::string textVer_;
+    core::LongValues longValues_;
 };
 
 }  // namespace optimization

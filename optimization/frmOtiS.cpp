@@ -1,6 +1,7 @@
 #include "optimization/frmOtiS.h"
 
 #include "optimization/DiskCacheProfiles.h"
+#include "core/StorableText.h"
 
 namespace optimization {
 namespace {
@@ -52,7 +53,10 @@ void frmOtiS::Aplicar_Click() {
             break;
         }
     }
-    context_.registry.SetValue(Hive::LocalMachine, kFsTemplatesKey, "", chosen, ValueType::String);
+    if (context_.registry.SetValue(Hive::LocalMachine, kFsTemplatesKey, "", chosen,
+                                   ValueType::String) != 0)
+        return core::ShowNotStored(context_.registry, context_.dialogs, Hive::LocalMachine,
+                                   kFsTemplatesKey, "o cache do disco rígido");
     context_.dialogs.ShowMessage(std::string(kApplied), "Quarvel", platform::style::Information);
 }
 

@@ -1,6 +1,7 @@
 #include "options/frmIniOpt.h"
 
 #include "core/Settings.h"
+#include "core/StorableText.h"
 
 namespace options {
 
@@ -32,24 +33,31 @@ void frmIniOpt::Load() {
 
 void frmIniOpt::Assistente_Click() {
     // Wizard mode is the absence of the value.
-    context_.registry.DeleteValue(Hive::CurrentUser, core::kCurrentVersion, core::kStartUpMode);
+    RegistryAccess& registry = context_.registry;
+    registry.DeleteValue(Hive::CurrentUser, core::kCurrentVersion, core::kStartUpMode);
+    if (registry.ValueExists(Hive::CurrentUser, core::kCurrentVersion, core::kStartUpMode))
+        core::ShowNotStored(context_.dialogs, "o modo de inicialização");
 }
 
 void frmIniOpt::Normal_Click() {
-    context_.registry.SetValue(Hive::CurrentUser, core::kCurrentVersion, core::kStartUpMode, "0",
-                               ValueType::String);
+    if (context_.registry.SetValue(Hive::CurrentUser, core::kCurrentVersion, core::kStartUpMode,
+                                   "0", ValueType::String) != 0)
+        core::ShowNotStored(context_.dialogs, "o modo de inicialização");
 }
 
 void frmIniOpt::Habilitar_Click() {
-    context_.registry.SetValue(Hive::LocalMachine, core::kCurrentVersion, core::kAutoEntry, "1",
-                               ValueType::String);
-    ShowAutoEntry(true);
+    SetAutoEntry(true);
 }
 
 void frmIniOpt::Desabilitar_Click() {
-    context_.registry.SetValue(Hive::LocalMachine, core::kCurrentVersion, core::kAutoEntry, "0",
-                               ValueType::String);
-    ShowAutoEntry(false);
+    SetAutoEntry(false);
+}
+
+void frmIniOpt::SetAutoEntry(bool on) {
+    if (context_.registry.SetValue(Hive::LocalMachine, core::kCurrentVersion, core::kAutoEntry,
+                                   on ? "1" : "0", ValueType::String) != 0)
+        return core::ShowNotStored(context_.dialogs, "a entrada automática");
+    ShowAutoEntry(on);
 }
 
 void frmIniOpt::ShowAutoEntry(bool on) {

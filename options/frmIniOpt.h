@@ -24,6 +24,7 @@ class frmIniOpt : public forms::Form {
     forms::Label Label6;  // "Desabilitar"
 
   private:
+    void SetAutoEntry(bool on);
     void ShowAutoEntry(bool on);
 
     core::Context& context_;

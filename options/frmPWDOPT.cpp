@@ -2,6 +2,7 @@
 
 #include "core/LockCode.h"
 #include "core/Settings.h"
+#include "core/StorableText.h"
 
 namespace options {
 
@@ -52,23 +53,25 @@ void frmPWDOPT::Cancelar_Click() {
 
 bool frmPWDOPT::Store(const std::string& code, const std::string& previous) {
     RegistryAccess& registry = context_.registry;
-    core::WriteLockCode(registry, code);
-    std::string stored = core::ReadLockCode(context_.registry);
-    if (stored == code) return true;
-    // A code that does not read back as typed could never be typed at the
-    // gate again, and a code that was not stored leaves the computer
-    // unprotected: either way the user must not be told it worked.
-    if (stored == previous) {
-        context_.dialogs.ShowMessage(
-            "Não foi possível gravar o código-trava. O código anterior continua valendo.", "Erro",
-            platform::style::Critical);
-        return false;
-    }
-    core::WriteLockCode(registry, previous);
-    context_.dialogs.ShowMessage(
-        "O código-trava contém caracteres que o Windows não consegue gravar. Use apenas letras, "
-        "números e sinais do teclado. O código anterior continua valendo.",
-        "Erro", platform::style::Critical);
+    platform::Dialogs& dialogs = context_.dialogs;
+    // A code stored with '?' in it could never be typed at the gate again.
+    if (!core::CheckStorable(registry, dialogs, "o código-trava", {code})) return false;
+    auto old = registry.Snapshot(Hive::LocalMachine, core::kCurrentVersion, core::kLockCode);
+    RegistryStatus status = core::WriteLockCode(registry, code);
+    if (core::ReadLockCode(registry) == code) return true;
+    // A code that does not read back as typed leaves the computer either
+    // unprotected or locked with a code nobody knows: put the old one back,
+    // type included, and say what happened.
+    std::string why = status != 0
+                          ? "o Windows recusou a gravação (erro " + std::to_string(status) + ")"
+                          : "o código gravado não é lido de volta como foi digitado";
+    bool restored =
+        registry.Restore(Hive::LocalMachine, core::kCurrentVersion, core::kLockCode, old) == 0 &&
+        core::ReadLockCode(registry) == previous;
+    core::ShowNotStored(dialogs, "o código-trava",
+                        why + (restored ? ". O código anterior continua valendo."
+                                        : ", e o código anterior não pôde ser reposto. Defina "
+                                          "o código-trava de novo antes de sair."));
     return false;
 }
 

@@ -5,6 +5,7 @@
 #include <string>
 #include <string_view>
 
+#include "core/LongValues.h"
 #include "registry/RegistryAccess.h"
 
 namespace personalization {
@@ -34,6 +35,13 @@ inline constexpr std::string_view kStartPage = "Start Page";
 inline constexpr std::string_view kBlankPage = "about:blank";
 inline constexpr std::string_view kWindowTitle = "Window Title";
 inline constexpr std::string_view kSaveDirectory = "Save Directory";
+
+// The longest text each box holds: a title is one line, an address as long
+// as the browser takes one, a folder a Windows path.
+inline constexpr core::TextLimit kBrowserTitleLimit = {"o título do Internet Explorer", 255};
+inline constexpr core::TextLimit kMailTitleLimit = {"o título do Outlook Express", 255};
+inline constexpr core::TextLimit kStartPageLimit = {"a página inicial", 2083};
+inline constexpr core::TextLimit kSaveDirectoryLimit = {"o diretório de salvamento", 260};
 
 inline constexpr std::string_view kSwitchOn = "yes";
 inline constexpr std::string_view kSwitchOff = "no";

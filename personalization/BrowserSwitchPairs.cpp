@@ -29,11 +29,13 @@ void BrowserSwitchPairs::Load(RegistryAccess& registry) {
     }
 }
 
-void BrowserSwitchPairs::Choose(RegistryAccess& registry, std::size_t index, bool on) {
+bool BrowserSwitchPairs::Choose(RegistryAccess& registry, std::size_t index, bool on) {
     const BrowserSwitch& entry = catalogue_[index];
-    registry.SetValue(entry.hive, kBrowserMainKey, entry.valueName, on ? kSwitchOn : kSwitchOff,
-                      ValueType::String);
+    if (registry.SetValue(entry.hive, kBrowserMainKey, entry.valueName, on ? kSwitchOn : kSwitchOff,
+                          ValueType::String) != 0)
+        return false;
     pairs_[index]->Show(on);
+    return true;
 }
 
 }  // namespace personalization

@@ -21,8 +21,9 @@ class BrowserSwitchPairs {
 
     // Reads every switch in its hive: exactly "yes" shows "Ligado".
     void Load(RegistryAccess& registry);
-    // Writes the switch's data at once and shows the clicked member.
-    void Choose(RegistryAccess& registry, std::size_t index, bool on);
+    // Writes the switch's data at once and shows the clicked member; false
+    // (the old member still shown) when the write was refused.
+    bool Choose(RegistryAccess& registry, std::size_t index, bool on);
 
     forms::OnOffPair& pair(std::size_t index) { return *pairs_[index]; }
     std::size_t size() const { return pairs_.size(); }

@@ -10,8 +10,9 @@ namespace personalization {
 // go) and deletes it; a missing file is no error.
 void DeleteIconCache(RegistryAccess& registry, platform::Files& files);
 
-// The Run entry that starts limpaico.exe at the next start of Windows.
-void ScheduleCacheCleaner(RegistryAccess& registry, platform::Files& files);
+// The Run entry that starts limpaico.exe at the next start of Windows;
+// false when it was not written.
+bool ScheduleCacheCleaner(RegistryAccess& registry, platform::Files& files);
 void UnscheduleCacheCleaner(RegistryAccess& registry);
 
 }  // namespace personalization

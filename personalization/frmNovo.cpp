@@ -2,7 +2,7 @@
 
 #include "personalization/IconCache.h"
 
-#include "core/Settings.h"
+#include "core/StorableText.h"
 
 namespace personalization {
 namespace {
@@ -116,9 +116,19 @@ void frmNovo::ShowStoredIcons() {
 }
 
 void frmNovo::Well_Click(std::size_t slot) {
-    std::string answer =
-        context_.dialogs.Prompt(std::string(kPromptText), std::string(kPromptTitle), "")
-            .value_or(std::string());
+    std::string answer;
+    // A path Windows cannot store is asked again, as typed, for the user to
+    // correct; cancelling then leaves the slot as it was.
+    for (std::string typed;;) {
+        auto prompt =
+            context_.dialogs.Prompt(std::string(kPromptText), std::string(kPromptTitle), typed);
+        if (!prompt && !typed.empty()) return;
+        answer = prompt.value_or(std::string());
+        if (core::CheckStorable(context_.registry, context_.dialogs, "o caminho do ícone",
+                                {answer}))
+            break;
+        typed = answer;
+    }
     pending_[slot] = answer;
     if (answer.empty() || context_.pictures.CanShow(answer)) {
         wells[slot]->SetPicture(answer);
@@ -132,24 +142,32 @@ void frmNovo::Well_Click(std::size_t slot) {
 void frmNovo::Aplicar_Click() {
     RegistryAccess& registry = context_.registry;
     registry.CreateKey(Hive::LocalMachine, kShellIconsKey);
+    std::string refused;
     for (std::size_t slot = 0; slot < kIconSlotCount; ++slot)
-        if (pending_[slot])
+        if (pending_[slot] &&
             registry.SetValue(Hive::LocalMachine, kShellIconsKey, kIconSlots[slot].valueName,
-                              *pending_[slot], ValueType::String);
+                              *pending_[slot], ValueType::String) != 0)
+            refused += (refused.empty() ? "" : ", ") + std::string(kIconSlots[slot].number);
+    if (!refused.empty()) return core::ShowNotStored(context_.dialogs, "os ícones " + refused);
     context_.dialogs.ShowMessage(std::string(kApplied), "Sucesso", platform::style::Information);
 }
 
 void frmNovo::LimparCache_Click() {
     DeleteIconCache(context_.registry, context_.files);
-    ScheduleCacheCleaner(context_.registry, context_.files);
+    if (!ScheduleCacheCleaner(context_.registry, context_.files))
+        return core::ShowNotStored(context_.dialogs, "a limpeza do cache na próxima inicialização");
     context_.dialogs.ShowMessage(std::string(kRestart), "Limpeza de Cache",
                                  platform::style::Information);
 }
 
 void frmNovo::Desfazer_Click() {
     DeleteIconCache(context_.registry, context_.files);
-    for (const IconSlot& slot : kIconSlots)
+    for (const IconSlot& slot : kIconSlots) {
         context_.registry.DeleteValue(Hive::LocalMachine, kShellIconsKey, slot.valueName);
+        if (context_.registry.ValueExists(Hive::LocalMachine, kShellIconsKey, slot.valueName))
+            return core::ShowNotStored(context_.dialogs, "a volta aos ícones do Windows",
+                                       "o Windows recusou a remoção.");
+    }
     context_.dialogs.ShowMessage(std::string(kUndone), "Quarvel", platform::style::Information);
 }
 

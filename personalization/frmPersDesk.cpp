@@ -1,6 +1,8 @@
 #include "personalization/frmPersDesk.h"
 
 #include "personalization/DesktopTouches.h"
+#include "personalization/LogonNotice.h"
+#include "core/StorableText.h"
 
 namespace personalization {
 namespace {
@@ -11,6 +13,9 @@ constexpr std::string_view kCreated =
     "A mensagem de logon foi criada com sucesso, efetue logoff para conferir os resultados";
 constexpr std::string_view kRemoved = "A Mensagem foi removida com sucesso";
 constexpr std::string_view kCleared = "A lista foi limpa com sucesso";
+constexpr std::string_view kNotice = "a mensagem de logon";
+constexpr std::string_view kNoPlace =
+    "este Windows não tem a chave Winlogon onde a mensagem é lida.";
 
 }  // namespace
 
@@ -43,36 +48,76 @@ frmPersDesk::frmPersDesk(forms::Screens& screens, core::Context& context)
 
 void frmPersDesk::Load() {
     RegistryAccess& registry = context_.registry;
-    Text3.SetText(registry.GetValue(Hive::LocalMachine, kWinlogonKey, kLegalNoticeCaption));
-    Text4.SetText(registry.GetValue(Hive::LocalMachine, kWinlogonKey, kLegalNoticeText));
+    std::string caption, text;
+    if (auto key = LogonNoticeKey(registry)) {
+        caption = registry.GetValue(Hive::LocalMachine, *key, kLegalNoticeCaption);
+        text = registry.GetValue(Hive::LocalMachine, *key, kLegalNoticeText);
+    }
+    longValues_.Fill(Text3, caption, kNoticeCaptionLimit);
+    longValues_.Fill(Text4, text, kNoticeTextLimit);
     startMenu.Show(registry.GetValue(Hive::CurrentUser, kExplorerAdvancedKey,
                                      kStartMenuScrollPrograms) == kScrolls);
+    longValues_.Report(context_.dialogs);
 }
 
 void frmPersDesk::Aplicar_Click() {
     RegistryAccess& registry = context_.registry;
-    registry.SetValue(Hive::LocalMachine, kWinlogonKey, kLegalNoticeCaption, Text3.text(),
-                      ValueType::String);
-    registry.SetValue(Hive::LocalMachine, kWinlogonKey, kLegalNoticeText, Text4.text(),
-                      ValueType::String);
-    context_.dialogs.ShowMessage(std::string(kCreated), "Quarvel", platform::style::Information);
+    platform::Dialogs& dialogs = context_.dialogs;
+    // A box still showing the beginning of a longer stored text keeps that text.
+    struct Part {
+        const forms::TextBox& box;
+        std::string_view name;
+        const core::TextLimit& limit;
+        bool writes;
+    } parts[] = {{Text3, kLegalNoticeCaption, kNoticeCaptionLimit, !longValues_.Kept(Text3)},
+                 {Text4, kLegalNoticeText, kNoticeTextLimit, !longValues_.Kept(Text4)}};
+    for (const Part& part : parts)
+        if (part.writes &&
+            !core::CheckLength(dialogs, part.limit.what, part.box.text(), part.limit.characters))
+            return;
+    if (!core::CheckStorable(
+            registry, dialogs, kNotice,
+            {parts[0].writes ? Text3.text() : "", parts[1].writes ? Text4.text() : ""}))
+        return;
+    auto key = LogonNoticeKey(registry);
+    if (!key) return core::ShowNotStored(dialogs, kNotice, kNoPlace);
+    for (const Part& part : parts)
+        if (part.writes && registry.SetValue(Hive::LocalMachine, *key, part.name, part.box.text(),
+                                             ValueType::String) != 0)
+            return core::ShowNotStored(dialogs, kNotice);
+    dialogs.ShowMessage(std::string(kCreated), "Quarvel", platform::style::Information);
 }
 
 void frmPersDesk::RemoverMensagem_Click() {
     RegistryAccess& registry = context_.registry;
-    registry.DeleteValue(Hive::LocalMachine, kWinlogonKey, kLegalNoticeCaption);
-    registry.DeleteValue(Hive::LocalMachine, kWinlogonKey, kLegalNoticeText);
+    if (auto key = LogonNoticeKey(registry)) {
+        for (std::string_view name : {kLegalNoticeCaption, kLegalNoticeText}) {
+            registry.DeleteValue(Hive::LocalMachine, *key, name);
+            // Absent is the goal; a value still there was not removed.
+            if (registry.ValueExists(Hive::LocalMachine, *key, name))
+                return context_.dialogs.ShowMessage(
+                    "Não foi possível remover a mensagem de logon: o Windows recusou a remoção.",
+                    "Erro", platform::style::Critical);
+        }
+    }
     context_.dialogs.ShowMessage(std::string(kRemoved), "Aviso", platform::style::Plain);
 }
 
 void frmPersDesk::StartMenu_Click(bool scrolls) {
-    context_.registry.SetValue(Hive::CurrentUser, kExplorerAdvancedKey, kStartMenuScrollPrograms,
-                               scrolls ? kScrolls : kColumns, ValueType::String);
+    RegistryAccess& registry = context_.registry;
+    // The key may be missing on a fresh profile: create it, as Windows would.
+    registry.CreateKey(Hive::CurrentUser, kExplorerAdvancedKey);
+    if (registry.SetValue(Hive::CurrentUser, kExplorerAdvancedKey, kStartMenuScrollPrograms,
+                          scrolls ? kScrolls : kColumns, ValueType::String) != 0)
+        return core::ShowNotStored(context_.dialogs, "a escolha do Menu Iniciar");
     startMenu.Show(scrolls);
 }
 
 void frmPersDesk::ClearMediaList_Click() {
     context_.registry.DeleteKey(Hive::CurrentUser, kMediaPlayerRecentKey);
+    if (context_.registry.KeyExists(Hive::CurrentUser, kMediaPlayerRecentKey))
+        return core::ShowNotStored(context_.dialogs, "a limpeza da lista",
+                                   "o Windows recusou a remoção.");
     context_.dialogs.ShowMessage(std::string(kCleared), "Aviso", platform::style::Information);
 }
 

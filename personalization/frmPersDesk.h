@@ -5,6 +5,7 @@
 #include "forms/Form.h"
 #include "forms/OnOffPair.h"
 #include "core/Context.h"
+#include "core/LongValues.h"
 
 namespace personalization {
 
@@ -32,6 +33,7 @@ class frmPersDesk : public forms::Form {
 
   private:
     core::Context& context_;
+    core::LongValues longValues_;
 };
 
 }  // namespace personalization

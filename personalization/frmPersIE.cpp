@@ -1,5 +1,7 @@
 #include "personalization/frmPersIE.h"
 
+#include "core/StorableText.h"
+
 namespace personalization {
 namespace {
 
@@ -78,12 +80,18 @@ frmPersIE::frmPersIE(forms::Screens& screens, core::Context& context)
 void frmPersIE::Load() {
     RegistryAccess& registry = context_.registry;
     switches.Load(registry);
-    Text10.SetText(registry.GetValue(Hive::CurrentUser, kBrowserMainKey, kWindowTitle));
-    Text29.SetText(registry.GetValue(Hive::CurrentUser, kBrowserMainKey, kStartPage));
+    longValues_.Fill(Text10, registry.GetValue(Hive::CurrentUser, kBrowserMainKey, kWindowTitle),
+                     kBrowserTitleLimit);
+    longValues_.Fill(Text29, registry.GetValue(Hive::CurrentUser, kBrowserMainKey, kStartPage),
+                     kStartPageLimit);
+    longValues_.Report(context_.dialogs);
 }
 
 void frmPersIE::Switch_Click(std::size_t index, bool on) {
-    switches.Choose(context_.registry, index, on);
+    if (!switches.Choose(context_.registry, index, on))
+        core::ShowNotStored(context_.registry, context_.dialogs,
+                            kPersonalBrowserSwitches[index].hive, kBrowserMainKey,
+                            "a opção do Internet Explorer");
 }
 
 std::string frmPersIE::MailTitleKey() {
@@ -92,45 +100,70 @@ std::string frmPersIE::MailTitleKey() {
     return MailProgramKey(identity, textVer1_);
 }
 
+bool frmPersIE::StoreText(const forms::TextBox& box, const std::string& text,
+                          const std::string& key, std::string_view name,
+                          const core::TextLimit& limit) {
+    if (longValues_.Kept(box)) return true;
+    platform::Dialogs& dialogs = context_.dialogs;
+    if (!core::CheckLength(dialogs, limit.what, text, limit.characters) ||
+        !core::CheckStorable(context_.registry, dialogs, limit.what, {text}))
+        return false;
+    if (context_.registry.SetValue(Hive::CurrentUser, key, name, text, ValueType::String) == 0)
+        return true;
+    // The value's key is not created: a missing one means the program (or
+    // that version of it) is not there to read the value.
+    core::ShowNotStored(context_.registry, dialogs, Hive::CurrentUser, key, limit.what);
+    return false;
+}
+
 void frmPersIE::Version_Click(Label& button) {
     if (button.caption() == "6.0")
         context_.dialogs.ShowMessage(std::string(kXpVersionHint), "Quarvel",
                                      platform::style::Information);
     textVer1_ = button.caption();
     forms::HighlightOnly(button, {&Label2, &Label3, &Label4});
-    Text11.SetText(context_.registry.GetValue(Hive::CurrentUser, MailTitleKey(), kMailWindowTitle));
+    longValues_.Fill(
+        Text11, context_.registry.GetValue(Hive::CurrentUser, MailTitleKey(), kMailWindowTitle),
+        kMailTitleLimit);
+    longValues_.Report(context_.dialogs);
 }
 
 void frmPersIE::MailTitleAplicar_Click() {
     std::string title = Text11.text();
-    context_.registry.SetValue(Hive::CurrentUser, MailTitleKey(), kMailWindowTitle, title,
-                               ValueType::String);
+    if (!StoreText(Text11, title, MailTitleKey(), kMailWindowTitle, kMailTitleLimit)) return;
     context_.dialogs.ShowMessage(
         "O Título do Outlook Express versão: " + textVer1_ + " foi definido para: " + title,
         "Quarvel", platform::style::Information);
 }
 
 void frmPersIE::MailTitleRemover_Click() {
-    context_.registry.DeleteValue(Hive::CurrentUser, MailTitleKey(), kMailWindowTitle);
-    context_.dialogs.ShowMessage(std::string(kTextRemoved), "Aviso", platform::style::Plain);
+    RemoveText(MailTitleKey(), kMailWindowTitle);
 }
 
 void frmPersIE::StartPageAplicar_Click() {
     std::string page = Text29.text();
     if (page.empty()) page = kBlankPage;
-    context_.registry.SetValue(Hive::CurrentUser, kBrowserMainKey, kStartPage, page,
-                               ValueType::String);
+    if (!StoreText(Text29, page, std::string(kBrowserMainKey), kStartPage, kStartPageLimit)) return;
     context_.dialogs.ShowMessage(std::string(kDone), "Quarvel", platform::style::Information);
 }
 
 void frmPersIE::BrowserTitleAplicar_Click() {
-    context_.registry.SetValue(Hive::CurrentUser, kBrowserMainKey, kWindowTitle, Text10.text(),
-                               ValueType::String);
+    if (!StoreText(Text10, Text10.text(), std::string(kBrowserMainKey), kWindowTitle,
+                   kBrowserTitleLimit))
+        return;
     context_.dialogs.ShowMessage(std::string(kDone), "Quarvel", platform::style::Information);
 }
 
 void frmPersIE::BrowserTitleRemover_Click() {
-    context_.registry.DeleteValue(Hive::CurrentUser, kBrowserMainKey, kWindowTitle);
+    RemoveText(std::string(kBrowserMainKey), kWindowTitle);
+}
+
+void frmPersIE::RemoveText(const std::string& key, std::string_view name) {
+    context_.registry.DeleteValue(Hive::CurrentUser, key, name);
+    // Absent is the goal, whether or not it was there before.
+    if (context_.registry.ValueExists(Hive::CurrentUser, key, name))
+        return core::ShowNotStored(context_.dialogs, "a remoção do texto",
+                                   "o Windows recusou a remoção.");
     context_.dialogs.ShowMessage(std::string(kTextRemoved), "Aviso", platform::style::Plain);
 }
 

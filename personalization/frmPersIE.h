@@ -6,6 +6,7 @@
 #include "forms/OnOffPair.h"
 #include "personalization/BrowserSwitchPairs.h"
 #include "core/Context.h"
+#include "core/LongValues.h"
 
 namespace personalization {
 
@@ -45,9 +46,15 @@ class frmPersIE : public forms::Form {
 
   private:
     std::string MailTitleKey();
+    // Checks the box's text and writes it to the value, unless the box still
+    // shows the beginning of a longer stored text; false after a message.
+    bool StoreText(const forms::TextBox& box, const std::string& text, const std::string& key,
+                   std::string_view name, const core::TextLimit& limit);
+    void RemoveText(const std::string& key, std::string_view name);
 
     core::Context& context_;
     std::string textVer1_ = "4.0";
+    core::LongValues longValues_;
 };
 
 }  // namespace personalization

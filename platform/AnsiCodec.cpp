@@ -69,6 +69,19 @@ std::string EncodeUtf8(std::u32string_view text) {
     return out;
 }
 
+std::u32string Unstorable(const AnsiCodec& codec, std::string_view utf8) {
+    auto survives = [&codec](std::string_view text) {
+        return codec.FromAnsi(codec.ToAnsi(text)) == text;
+    };
+    std::u32string refused;
+    if (survives(utf8)) return refused;  // the usual case: one conversion each way
+    for (char32_t c : DecodeUtf8(utf8)) {
+        if (c < 0x80 || refused.find(c) != std::u32string::npos) continue;
+        if (c == U'\uFFFD' || !survives(EncodeUtf8(std::u32string(1, c)))) refused += c;
+    }
+    return refused;
+}
+
 std::string Cp1252Codec::ToAnsi(std::string_view utf8) const {
     std::string out;
     out.reserve(utf8.size());

@@ -21,6 +21,11 @@ class Cp1252Codec : public AnsiCodec {
     std::string FromAnsi(std::string_view ansi) const override;
 };
 
+// The characters of a text that the code page cannot hold (Windows would
+// store '?' or a look-alike in their place), each once, in order of first
+// appearance; empty when the whole text survives the round trip.
+std::u32string Unstorable(const AnsiCodec& codec, std::string_view utf8);
+
 // UTF-8 helpers shared by the codecs and the Win32 seams.
 std::u32string DecodeUtf8(std::string_view utf8);
 std::string EncodeUtf8(std::u32string_view text);

@@ -1,5 +1,6 @@
 #include "registry/RegistryAccess.h"
 
+#include <algorithm>
 #include <cstring>
 #include <vector>
 
@@ -92,6 +93,7 @@ RegistryStatus RegistryAccess::SetValue(Hive hive, std::string_view path, std::s
 RegistryStatus RegistryAccess::SetValueOnKey(platform::KeyHandle key, const std::string& name,
                                              ValueType type, std::string_view value) {
     if (type == ValueType::String) {
+        if (!platform::Unstorable(codec_, value).empty()) return kNotStorable;
         std::string data = Ansi(value);
         return static_cast<RegistryStatus>(
             api_.SetValue(key, name, static_cast<std::uint32_t>(type),
@@ -158,6 +160,36 @@ std::optional<std::string> RegistryAccess::ReadFixed(Hive hive, std::string_view
         default:
             return std::string();
     }
+}
+
+std::optional<StoredValue> RegistryAccess::Snapshot(Hive hive, std::string_view path,
+                                                    std::string_view name) {
+    OpenedKey key(api_, hive, Ansi(path), kRights);
+    if (key.status() != 0) return std::nullopt;
+    std::string ansiName = Ansi(name);
+    StoredValue value;
+    std::uint32_t size = 0;
+    if (api_.QueryValue(key.handle(), ansiName, &value.type, nullptr, &size) != 0)
+        return std::nullopt;
+    value.data.resize(size);
+    if (size > 0 &&
+        api_.QueryValue(key.handle(), ansiName, &value.type, value.data.data(), &size) != 0)
+        return std::nullopt;
+    value.data.resize(std::min<std::size_t>(size, value.data.size()));
+    return value;
+}
+
+RegistryStatus RegistryAccess::Restore(Hive hive, std::string_view path, std::string_view name,
+                                       const std::optional<StoredValue>& value) {
+    if (!value) {
+        RegistryStatus status = DeleteValue(hive, path, name);
+        return status == 2 ? 0 : status;  // already absent is what was asked
+    }
+    OpenedKey key(api_, hive, Ansi(path), kRights);
+    if (key.status() != 0) return static_cast<RegistryStatus>(key.status());
+    return static_cast<RegistryStatus>(
+        api_.SetValue(key.handle(), Ansi(name), value->type, value->data.data(),
+                      static_cast<std::uint32_t>(value->data.size())));
 }
 
 bool RegistryAccess::KeyExists(Hive hive, std::string_view path) {

@@ -5,6 +5,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "platform/AnsiCodec.h"
 #include "platform/RegistryApi.h"
@@ -27,6 +28,15 @@ using RegistryStatus = std::int32_t;
 
 constexpr RegistryStatus kUnsupportedType = -1;
 constexpr RegistryStatus kNotANumber = 13;  // ERROR_INVALID_DATA
+// A text the ANSI code page cannot hold: nothing is written, since Windows
+// would store '?' or a look-alike in place of those characters.
+constexpr RegistryStatus kNotStorable = 1113;  // ERROR_NO_UNICODE_TRANSLATION
+
+// A value as stored, type and bytes, to be put back exactly.
+struct StoredValue {
+    std::uint32_t type = 0;
+    std::vector<std::uint8_t> data;
+};
 
 // The texts a REG_DWORD is written from: optional blanks around an optional
 // sign and decimal digits, within the signed 32-bit range.
@@ -53,6 +63,16 @@ class RegistryAccess {
     // exists, a deleted one does not.
     bool KeyExists(Hive hive, std::string_view path);
     bool ValueExists(Hive hive, std::string_view path, std::string_view name);
+
+    // The value as stored; nothing when it is absent. Restore puts it back
+    // as it was, type included, or deletes it when it was absent.
+    std::optional<StoredValue> Snapshot(Hive hive, std::string_view path, std::string_view name);
+    RegistryStatus Restore(Hive hive, std::string_view path, std::string_view name,
+                           const std::optional<StoredValue>& value);
+
+    // The conversion every stored text goes through; screens check a text
+    // against it before they write anything.
+    const platform::AnsiCodec& codec() const { return codec_; }
 
   private:
     RegistryStatus SetValueOnKey(platform::KeyHandle key, const std::string& name, ValueType type,

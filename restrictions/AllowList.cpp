@@ -13,29 +13,33 @@ std::vector<std::string> ReadUserList(RegistryAccess& registry) {
     return entries;
 }
 
-void PrepareList(RegistryAccess& registry) {
-    registry.CreateKey(Hive::CurrentUser, kExplorerPolicyKey);
-    registry.CreateKey(Hive::CurrentUser, kListKey);
+bool PrepareList(RegistryAccess& registry) {
+    bool done = registry.CreateKey(Hive::CurrentUser, kExplorerPolicyKey) == 0 &&
+                registry.CreateKey(Hive::CurrentUser, kListKey) == 0;
     for (std::size_t i = 0; i < kOwnExecutables.size(); ++i)
-        registry.SetValue(Hive::CurrentUser, kListKey, std::to_string(i + 1), kOwnExecutables[i],
-                          ValueType::String);
+        done &= registry.SetValue(Hive::CurrentUser, kListKey, std::to_string(i + 1),
+                                  kOwnExecutables[i], ValueType::String) == 0;
+    return done;
 }
 
-std::size_t WriteUserList(RegistryAccess& registry, const std::vector<std::string>& entries) {
-    std::size_t stored = std::min(entries.size(), kUserCapacity);
+Written WriteUserList(RegistryAccess& registry, const std::vector<std::string>& entries) {
+    Written written{std::min(entries.size(), kUserCapacity), false};
     int number = kFirstUserNumber;
-    for (std::size_t i = 0; i < stored; ++i, ++number)
-        registry.SetValue(Hive::CurrentUser, kListKey, std::to_string(number), entries[i],
-                          ValueType::String);
+    for (std::size_t i = 0; i < written.stored; ++i, ++number)
+        written.refused |= registry.SetValue(Hive::CurrentUser, kListKey, std::to_string(number),
+                                             entries[i], ValueType::String) != 0;
     // A removed entry must no longer be allowed: nothing of the old list may
-    // stay behind the new end.
-    for (; number <= kLastUserNumber; ++number)
-        registry.DeleteValue(Hive::CurrentUser, kListKey, std::to_string(number));
-    return stored;
+    // stay behind the new end. Deleting what is not there is no failure.
+    for (; number <= kLastUserNumber; ++number) {
+        RegistryStatus status =
+            registry.DeleteValue(Hive::CurrentUser, kListKey, std::to_string(number));
+        written.refused |= status != 0 && status != platform::status::FileNotFound;
+    }
+    return written;
 }
 
-void SetSwitch(RegistryAccess& registry, bool on) {
-    registry.SetValue(Hive::CurrentUser, kExplorerPolicyKey, kSwitch, on ? 1 : 0);
+bool SetSwitch(RegistryAccess& registry, bool on) {
+    return registry.SetValue(Hive::CurrentUser, kExplorerPolicyKey, kSwitch, on ? 1 : 0) == 0;
 }
 
 }  // namespace restrictions::allow_list

@@ -34,15 +34,20 @@ inline constexpr int kLastWizardNumber = 721;
 // The non-empty values "6" to "599", in number order; gaps close up.
 std::vector<std::string> ReadUserList(RegistryAccess& registry);
 
-// Creates the explorer policy key and the list key, then writes "1" to "3".
-void PrepareList(RegistryAccess& registry);
+// Creates the explorer policy key and the list key, then writes "1" to "3";
+// false when any of it was refused.
+bool PrepareList(RegistryAccess& registry);
 
 // Stores the first kUserCapacity entries at "6" onwards, in order, and
 // deletes the numbers of the user range beyond them, so that the stored
-// range holds exactly these entries. Returns how many were stored.
-std::size_t WriteUserList(RegistryAccess& registry, const std::vector<std::string>& entries);
+// range holds exactly these entries.
+struct Written {
+    std::size_t stored = 0;  // entries within the range
+    bool refused = false;    // the registry refused a write or a deletion
+};
+Written WriteUserList(RegistryAccess& registry, const std::vector<std::string>& entries);
 
-// RestrictRun, REG_DWORD 1 or 0; the key is not created.
-void SetSwitch(RegistryAccess& registry, bool on);
+// RestrictRun, REG_DWORD 1 or 0; the key is not created. False when refused.
+bool SetSwitch(RegistryAccess& registry, bool on);
 
 }  // namespace restrictions::allow_list

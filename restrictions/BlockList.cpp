@@ -35,13 +35,15 @@ bool Write(platform::Files& files, const std::string& path, const std::string& t
     return files.WriteText(path, FileContent(text));
 }
 
-void SetLogonEntry(RegistryAccess& registry, platform::Files& files) {
-    registry.SetValue(Hive::LocalMachine, kRunKey, kLogonEntry,
-                      files.ProgramFolder() + std::string(kCompanion), ValueType::String);
+bool SetLogonEntry(RegistryAccess& registry, platform::Files& files) {
+    return registry.SetValue(Hive::LocalMachine, kRunKey, kLogonEntry,
+                             files.ProgramFolder() + std::string(kCompanion),
+                             ValueType::String) == 0;
 }
 
-void RemoveLogonEntry(RegistryAccess& registry) {
+bool RemoveLogonEntry(RegistryAccess& registry) {
     registry.DeleteValue(Hive::LocalMachine, kRunKey, kLogonEntry);
+    return !registry.ValueExists(Hive::LocalMachine, kRunKey, kLogonEntry);
 }
 
 }  // namespace restrictions::block_list

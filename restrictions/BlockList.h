@@ -36,7 +36,8 @@ bool Write(platform::Files& files, const std::string& path, const std::string& t
 
 // TvalueT = the program's folder + "\DErodu.exe" (REG_SZ); the Run key is
 // Windows' own and is not created.
-void SetLogonEntry(RegistryAccess& registry, platform::Files& files);
-void RemoveLogonEntry(RegistryAccess& registry);
+// Both false when the entry is not as asked afterwards.
+bool SetLogonEntry(RegistryAccess& registry, platform::Files& files);
+bool RemoveLogonEntry(RegistryAccess& registry);
 
 }  // namespace restrictions::block_list

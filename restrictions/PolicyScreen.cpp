@@ -2,6 +2,8 @@
 
 #include <string>
 
+#include "core/StorableText.h"
+
 namespace restrictions {
 namespace {
 
@@ -77,11 +79,14 @@ void PolicyScreen::Load() {
 void PolicyScreen::Aplicar_Click() {
     RegistryAccess& registry = context_.registry;
     for (std::string_view key : kPolicyKeys) registry.CreateKey(Hive::CurrentUser, key);
+    std::string refused;
     for (std::size_t i = 0; i < boxes.size(); ++i) {
         const PolicyEntry& entry = definition_.catalogue[i];
-        registry.SetValue(Hive::CurrentUser, entry.key, entry.valueName,
-                          boxes[i]->checked() ? 1 : 0);
+        if (registry.SetValue(Hive::CurrentUser, entry.key, entry.valueName,
+                              boxes[i]->checked() ? 1 : 0) != 0)
+            refused += (refused.empty() ? "" : ", ") + std::string(entry.valueName);
     }
+    if (!refused.empty()) return core::ShowNotStored(context_.dialogs, "as restrições " + refused);
     context_.dialogs.ShowMessage(std::string(definition_.appliedMessage), "Quarvel",
                                  platform::style::Information);
 }

@@ -3,6 +3,7 @@
 #include "forms/Screens.h"
 #include "restrictions/AllowList.h"
 #include "restrictions/frmWizrd2.h"
+#include "core/StorableText.h"
 
 namespace restrictions {
 namespace {
@@ -47,7 +48,11 @@ void frmRestE::Load() {
 }
 
 void frmRestE::Text1_Enter() {
-    // Taken as typed: nothing checks or strips a file name.
+    // Taken as typed, but only what Windows can store: a name stored with '?'
+    // in it would allow a program that can never run.
+    if (!core::CheckStorable(context_.registry, context_.dialogs, "o nome do executável",
+                             {Text1.text()}))
+        return;
     List1.AddItem(Text1.text());
     Text1.SetText("");
 }
@@ -67,14 +72,15 @@ void frmRestE::Apagar_Click() {
 }
 
 void frmRestE::Desbloquear_Click() {
-    allow_list::SetSwitch(context_.registry, false);
+    if (!allow_list::SetSwitch(context_.registry, false))
+        return core::ShowNotStored(context_.dialogs, "o desbloqueio dos executáveis");
     context_.dialogs.ShowMessage("Os executáveis não estão mais restritos no sistema", "Quarvel",
                                  platform::style::Information);
 }
 
 void frmRestE::Bloquear_Click() {
     RegistryAccess& registry = context_.registry;
-    allow_list::PrepareList(registry);
+    bool prepared = allow_list::PrepareList(registry);
     const std::vector<std::string>& entries = List1.items();
     // An empty list would let only the program itself run, unless the
     // wizard has just stored its programs.
@@ -83,12 +89,13 @@ void frmRestE::Bloquear_Click() {
                                      platform::style::Critical);
         return;
     }
-    std::size_t stored = allow_list::WriteUserList(registry, entries);
-    allow_list::SetSwitch(registry, true);
-    if (stored < entries.size()) {
-        ReportNotStored(stored);
-        return;
-    }
+    // Nothing is switched on over a list that was not stored whole.
+    if (!prepared) return core::ShowNotStored(context_.dialogs, "a lista de executáveis");
+    allow_list::Written written = allow_list::WriteUserList(registry, entries);
+    if (written.refused) return core::ShowNotStored(context_.dialogs, "a lista de executáveis");
+    if (!allow_list::SetSwitch(registry, true))
+        return core::ShowNotStored(context_.dialogs, "a restrição de executáveis");
+    if (written.stored < entries.size()) return ReportNotStored(written.stored);
     context_.dialogs.ShowMessage("As restrições foram aplicadas com sucesso", "Quarvel",
                                  platform::style::Information);
 }

@@ -1,6 +1,7 @@
 #include "restrictions/frmRestF.h"
 
 #include "restrictions/BlockList.h"
+#include "core/StorableText.h"
 
 namespace restrictions {
 namespace {
@@ -42,6 +43,10 @@ void frmRestF::Atuais_Click() {
 
 void frmRestF::Bloquear_Click() {
     std::string path = FilePath();
+    // A name written with '?' in it would never match the window it names.
+    if (!core::CheckStorable(context_.registry, context_.dialogs, "a lista de pastas/janelas",
+                             {Text1.text()}))
+        return;
     if (!block_list::Write(context_.files, path, Text1.text())) {
         context_.dialogs.ShowMessage("Não foi possível gravar a lista de pastas/janelas em " +
                                          path +
@@ -49,7 +54,10 @@ void frmRestF::Bloquear_Click() {
                                      "Erro", platform::style::Critical);
         return;
     }
-    block_list::SetLogonEntry(context_.registry, context_.files);
+    if (!block_list::SetLogonEntry(context_.registry, context_.files))
+        return core::ShowNotStored(
+            context_.dialogs, "a entrada de logon que inicia o bloqueio (TvalueT)",
+            "a lista foi gravada, mas nada será bloqueado no próximo logon.");
     context_.dialogs.ShowMessage("Restrições aplicadas com sucesso", "Quarvel",
                                  platform::style::Information);
 }
@@ -57,7 +65,10 @@ void frmRestF::Bloquear_Click() {
 void frmRestF::Desbloquear_Click() {
     // A missing file or logon entry is no error: the goal is that neither is there.
     context_.files.Delete(FilePath());
-    block_list::RemoveLogonEntry(context_.registry);
+    bool stopped = block_list::RemoveLogonEntry(context_.registry);
+    if (context_.files.Exists(FilePath()) || !stopped)
+        return core::ShowNotStored(context_.dialogs, "o desbloqueio",
+                                   "o Windows recusou a remoção da lista ou da entrada de logon.");
     context_.dialogs.ShowMessage(
         "As alterações foram efetuadas com sucesso, reinicie o seu computador", "Quarvel",
         platform::style::Information);

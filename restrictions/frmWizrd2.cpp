@@ -1,5 +1,8 @@
 #include "restrictions/frmWizrd2.h"
 
+#include <algorithm>
+
+#include "core/StorableText.h"
 #include "forms/Screens.h"
 #include "restrictions/AllowList.h"
 #include "restrictions/WizardCatalogue.h"
@@ -10,8 +13,13 @@ namespace {
 
 using forms::Label;
 
+// The side picture is shown at its own size ("images\\tela fundo.bmp" is 150
+// by 494): its lettering is thin, and any shrinking would eat strokes. The
+// box adds its sunken edge around it.
 constexpr int kPictureWidth = 150;
-constexpr int kBoxesLeft = kPictureWidth + 24;
+constexpr int kPictureHeight = 494;
+constexpr int kPictureEdge = 2;
+constexpr int kBoxesLeft = kPictureWidth + 2 * kPictureEdge + 24;
 constexpr int kColumnWidth = 270;
 constexpr int kBoxPitch = 22;
 constexpr int kRows = 19;
@@ -31,8 +39,9 @@ forms::Rect ButtonAt(int slot) {
 
 frmWizrd2::frmWizrd2(forms::Screens& screens, core::Context& context)
     : Form(screens, "frmWizrd2", "Assistente de Restrições", kBoxesLeft + 2 * kColumnWidth + 4,
-           kButtonsTop + 44),
-      Image1(*this, "Image1", {0, 0, kPictureWidth, kButtonsTop + 44}),
+           std::max(kButtonsTop + 44, kPictureHeight + 2 * kPictureEdge)),
+      Image1(*this, "Image1",
+             {0, 0, kPictureWidth + 2 * kPictureEdge, kPictureHeight + 2 * kPictureEdge}),
       Label3(*this, "Label3", ButtonAt(0), "Aplicar", Label::Look::Button),
       Label2(*this, "Label2", ButtonAt(1), "Atuais", Label::Look::Button),
       Label1(*this, "Label1", ButtonAt(2), "Cancelar", Label::Look::Button),
@@ -66,18 +75,21 @@ void frmWizrd2::Aplicar_Click() {
     RegistryAccess& registry = context_.registry;
     registry.CreateKey(Hive::CurrentUser, kExplorerPolicyKey);
     registry.CreateKey(Hive::CurrentUser, allow_list::kListKey);
+    bool refused = false;
     for (std::size_t i = 0; i < wizard::kCatalogue.size(); ++i) {
         const wizard::CatalogueEntry& entry = wizard::kCatalogue[i];
         for (const wizard::Program& program : wizard::kPrograms) {
             if (program.number < entry.first || program.number > entry.last) continue;
             std::string name = std::to_string(program.number);
             if (boxes[i]->checked())
-                registry.SetValue(Hive::CurrentUser, allow_list::kListKey, name, program.file,
-                                  ValueType::String);
-            else
-                registry.DeleteValue(Hive::CurrentUser, allow_list::kListKey, name);
+                refused |= registry.SetValue(Hive::CurrentUser, allow_list::kListKey, name,
+                                             program.file, ValueType::String) != 0;
+            else if (RegistryStatus status =
+                         registry.DeleteValue(Hive::CurrentUser, allow_list::kListKey, name))
+                refused |= status != platform::status::FileNotFound;
         }
     }
+    if (refused) return core::ShowNotStored(context_.dialogs, "a lista de programas do assistente");
     context_.dialogs.ShowMessage(
         "As alterações foram aplicadas com sucesso, volte a tela anterior e clique em bloquear",
         "Quarvel", platform::style::Information);

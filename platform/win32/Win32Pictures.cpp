@@ -1,5 +1,8 @@
 #include "platform/win32/Win32Pictures.h"
 
+#include <algorithm>
+#include <cstdint>
+
 #include <ocidl.h>
 #include <olectl.h>
 
@@ -37,7 +40,74 @@ bool Win32Pictures::CanShow(const std::string& path) {
     return true;
 }
 
+namespace {
+
+// The picture's size in pixels: a bitmap's own, else its HIMETRIC size at
+// the screen's resolution.
+SIZE PixelSize(IPicture* picture, HDC screen) {
+    short type = 0;
+    OLE_HANDLE handle = 0;
+    BITMAP bitmap = {};
+    if (SUCCEEDED(picture->get_Type(&type)) && type == PICTYPE_BITMAP &&
+        SUCCEEDED(picture->get_Handle(&handle)) &&
+        GetObjectW(reinterpret_cast<HBITMAP>(static_cast<UINT_PTR>(handle)), sizeof bitmap,
+                   &bitmap))
+        return {bitmap.bmWidth, bitmap.bmHeight};
+    OLE_XSIZE_HIMETRIC width = 0;
+    OLE_YSIZE_HIMETRIC height = 0;
+    picture->get_Width(&width);
+    picture->get_Height(&height);
+    return {MulDiv(width, GetDeviceCaps(screen, LOGPIXELSX), 2540),
+            MulDiv(height, GetDeviceCaps(screen, LOGPIXELSY), 2540)};
+}
+
+// A 32-bit top-down DIB section and its pixels.
+HBITMAP MakeDib(HDC screen, int width, int height, std::uint32_t** pixels) {
+    BITMAPINFO info = {};
+    info.bmiHeader.biSize = sizeof info.bmiHeader;
+    info.bmiHeader.biWidth = width;
+    info.bmiHeader.biHeight = -height;
+    info.bmiHeader.biPlanes = 1;
+    info.bmiHeader.biBitCount = 32;
+    info.bmiHeader.biCompression = BI_RGB;
+    void* bits = nullptr;
+    HBITMAP dib = CreateDIBSection(screen, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+    *pixels = static_cast<std::uint32_t*>(bits);
+    return dib;
+}
+
+// Each target pixel is the average of the source area it covers, so that
+// thin strokes of lettering stay whole when the picture is shrunk (the
+// system's own stretching drops whole columns).
+void Resample(const std::uint32_t* from, int fromWidth, int fromHeight, std::uint32_t* to,
+              int width, int height) {
+    for (int y = 0; y < height; ++y) {
+        double top = double(y) * fromHeight / height, bottom = double(y + 1) * fromHeight / height;
+        for (int x = 0; x < width; ++x) {
+            double left = double(x) * fromWidth / width, right = double(x + 1) * fromWidth / width;
+            double sum[3] = {}, area = 0;
+            for (int sy = int(top); sy < fromHeight && sy < bottom; ++sy) {
+                double h = std::min<double>(sy + 1, bottom) - std::max<double>(sy, top);
+                for (int sx = int(left); sx < fromWidth && sx < right; ++sx) {
+                    double weight =
+                        h * (std::min<double>(sx + 1, right) - std::max<double>(sx, left));
+                    std::uint32_t pixel = from[sy * fromWidth + sx];
+                    for (int c = 0; c < 3; ++c) sum[c] += weight * ((pixel >> (8 * c)) & 0xFF);
+                    area += weight;
+                }
+            }
+            std::uint32_t out = 0xFF000000;  // opaque, for controls that honour alpha
+            for (int c = 0; c < 3; ++c)
+                out |= std::uint32_t(area > 0 ? sum[c] / area + 0.5 : 0) << (8 * c);
+            to[y * width + x] = out;
+        }
+    }
+}
+
+}  // namespace
+
 HBITMAP LoadPictureBitmap(const std::string& path, int width, int height) {
+    if (width <= 0 || height <= 0) return nullptr;
     IPicture* picture = LoadPicture(path);
     if (!picture) return nullptr;
     OLE_XSIZE_HIMETRIC pictureWidth = 0;
@@ -45,18 +115,34 @@ HBITMAP LoadPictureBitmap(const std::string& path, int width, int height) {
     picture->get_Width(&pictureWidth);
     picture->get_Height(&pictureHeight);
     HDC screen = GetDC(nullptr);
+    SIZE own = PixelSize(picture, screen);
+    if (own.cx <= 0 || own.cy <= 0) own = {width, height};
+    // Drawn once at its own size over the face colour (icons are not square
+    // blocks), then brought to the box's size by averaging.
+    std::uint32_t* ownPixels = nullptr;
+    HBITMAP ownBitmap = MakeDib(screen, own.cx, own.cy, &ownPixels);
     HDC memory = CreateCompatibleDC(screen);
-    HBITMAP bitmap = CreateCompatibleBitmap(screen, width, height);
-    HGDIOBJ old = SelectObject(memory, bitmap);
-    RECT all = {0, 0, width, height};
+    HGDIOBJ old = SelectObject(memory, ownBitmap);
+    RECT all = {0, 0, own.cx, own.cy};
     FillRect(memory, &all, GetSysColorBrush(COLOR_BTNFACE));
-    picture->Render(memory, 0, 0, width, height, 0, pictureHeight, pictureWidth, -pictureHeight,
+    picture->Render(memory, 0, 0, own.cx, own.cy, 0, pictureHeight, pictureWidth, -pictureHeight,
                     nullptr);
+    GdiFlush();
+    // GDI leaves the alpha byte 0; a control that honours alpha would show
+    // nothing, so every pixel is made opaque.
+    for (long i = 0; ownPixels && i < long(own.cx) * own.cy; ++i) ownPixels[i] |= 0xFF000000;
     SelectObject(memory, old);
     DeleteDC(memory);
-    ReleaseDC(nullptr, screen);
     picture->Release();
-    return bitmap;
+    HBITMAP result = ownBitmap;
+    if (own.cx != width || own.cy != height) {
+        std::uint32_t* pixels = nullptr;
+        result = MakeDib(screen, width, height, &pixels);
+        if (result && ownPixels) Resample(ownPixels, own.cx, own.cy, pixels, width, height);
+        DeleteObject(ownBitmap);
+    }
+    ReleaseDC(nullptr, screen);
+    return result;
 }
 
 }  // namespace platform::win32

