@@ -31,7 +31,7 @@ void frmPWDOPT::Aplicar_Click() {
         context_.dialogs.ShowMessage(text, "Sucesso", platform::style::Information);
     };
     if (current.empty()) {
-        if (Store(typedNew, current)) success("Sua código-trava foi configurado com sucesso");
+        if (Store(typedNew)) success("Sua código-trava foi configurado com sucesso");
         return;
     }
     // Exact comparison, letter case included: the gate compares the same way.
@@ -41,17 +41,17 @@ void frmPWDOPT::Aplicar_Click() {
         return;
     }
     if (typedNew.empty()) {
-        if (Store("", current)) success("O código trava foi retirado do seu sistema");
+        if (Store("")) success("O código trava foi retirado do seu sistema");
         return;
     }
-    if (Store(typedNew, current)) success("O código trava foi alterado com sucesso!");
+    if (Store(typedNew)) success("O código trava foi alterado com sucesso!");
 }
 
 void frmPWDOPT::Cancelar_Click() {
     Unload();
 }
 
-bool frmPWDOPT::Store(const std::string& code, const std::string& previous) {
+bool frmPWDOPT::Store(const std::string& code) {
     RegistryAccess& registry = context_.registry;
     platform::Dialogs& dialogs = context_.dialogs;
     // A code stored with '?' in it could never be typed at the gate again.
@@ -65,9 +65,9 @@ bool frmPWDOPT::Store(const std::string& code, const std::string& previous) {
     std::string why = status != 0
                           ? "o Windows recusou a gravação (erro " + std::to_string(status) + ")"
                           : "o código gravado não é lido de volta como foi digitado";
+    registry.Restore(Hive::LocalMachine, core::kCurrentVersion, core::kLockCode, old);
     bool restored =
-        registry.Restore(Hive::LocalMachine, core::kCurrentVersion, core::kLockCode, old) == 0 &&
-        core::ReadLockCode(registry) == previous;
+        registry.Snapshot(Hive::LocalMachine, core::kCurrentVersion, core::kLockCode) == old;
     core::ShowNotStored(dialogs, "o código-trava",
                         why + (restored ? ". O código anterior continua valendo."
                                         : ", e o código anterior não pôde ser reposto. Defina "

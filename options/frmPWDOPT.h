@@ -23,7 +23,7 @@ class frmPWDOPT : public forms::Form {
 
   private:
     // Writes the code and tells whether it now reads back exactly as given.
-    bool Store(const std::string& code, const std::string& previous);
+    bool Store(const std::string& code);
 
     core::Context& context_;
 };

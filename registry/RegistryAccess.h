@@ -36,6 +36,7 @@ constexpr RegistryStatus kNotStorable = 1113;  // ERROR_NO_UNICODE_TRANSLATION
 struct StoredValue {
     std::uint32_t type = 0;
     std::vector<std::uint8_t> data;
+    bool operator==(const StoredValue&) const = default;
 };
 
 // The texts a REG_DWORD is written from: optional blanks around an optional

@@ -30,6 +30,17 @@ TEST(BlockRule, NamesMatchTitlesWhateverTheLetterCaseAndBlanks) {
     EXPECT_FALSE(TitleMatches("\xff\xfe", "\xff"));  // not UTF-8: no crash
 }
 
+TEST(BlockRule, TheProgramsOwnExecutablesAreKnownByTheirFileNames) {
+    for (auto [executable, own] : {std::pair{"Quarvel.exe", true},
+                                   {"C:\\Program Files\\Quarvel\\RESGATE.EXE", true},
+                                   {"derodu.exe", true},
+                                   {"Quarvel - Resgate", false},
+                                   {"notepad.exe", false},
+                                   {"Quarvel.exe.bak", false},
+                                   {"", false}})
+        EXPECT_EQ(companions::IsOwnProgram(executable), own) << executable;
+}
+
 TEST(BlockRule, TheSignatureAndBlankLinesAreNotNames) {
     auto names = companions::BlockedNames({restrictions::block_list::SignatureLine(), "", "  ",
                                            " Jogos ", "Quarvel by Ostrelvan", "Paint"});
@@ -70,6 +81,9 @@ TEST_F(Rescue, LiftsTheRestrictionsAndKeepsTheLists) {
     EXPECT_EQ(program.registry.GetValue(Hive::CurrentUser, restrictions::allow_list::kListKey, "6"),
               "calc.exe");
     EXPECT_TRUE(companions::LiftRestrictions(program.registry).empty());
+    program.registry.SetValue(Hive::CurrentUser, restrictions::kExplorerPolicyKey, "NoRun", 1);
+    EXPECT_EQ(companions::LiftRestrictions(program.registry),
+              std::vector<std::string>{"1 restrição do Windows foi desligada"});
 }
 
 TEST_F(Rescue, AsksForTheLockCodeFirstAndEndsOnAWrongOne) {

@@ -127,12 +127,19 @@ TEST_F(LockCode, ACodeTheCodePageCannotHoldIsRefusedAndTheOldOneStays) {
     EXPECT_EQ(Code(), "Ação");
 }
 
-TEST_F(LockCode, AWriteTheRegistryRefusesIsNotReportedAsDone) {
-    program.registry.DeleteKey(Hive::LocalMachine, core::kCurrentVersion);  // never created
-    Messages shown = Apply("", "Segredo");
-    ASSERT_EQ(shown.size(), 1u);
-    EXPECT_EQ(shown[0].title, "Erro");
-    EXPECT_EQ(Code(), std::nullopt);
+TEST_F(LockCode, AWriteTheRegistryRefusesNamesWhyAndKeepsTheOldCodeAndItsType) {
+    program.registry.SetValue(Hive::LocalMachine, core::kCurrentVersion, "SYSNOT", "5",
+                              ValueType::Dword);
+    program.registryApi.DenyWrites(true);
+    EXPECT_EQ(Apply("5", "seis"),
+              (Messages{{"Não foi possível gravar o código-trava: o Windows recusou a gravação "
+                         "(erro 5). O código anterior continua valendo.",
+                         "Erro", 16}}));
+    program.registryApi.DenyWrites(false);
+    auto stored = program.registry.Snapshot(Hive::LocalMachine, core::kCurrentVersion, "SYSNOT");
+    ASSERT_TRUE(stored);
+    EXPECT_EQ(stored->type, 4u) << "still a REG_DWORD";
+    EXPECT_EQ(Code(), "5");
 }
 
 TEST_F(LockCode, ACodeOfAnotherTypeIsReadAsTheGateReadsIt) {
