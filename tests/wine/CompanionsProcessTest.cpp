@@ -111,6 +111,25 @@ TEST(DErodu, ClosesListedWindowsFollowsTheListAndEndsWithIt) {
     Close(process);
 }
 
+// A list naming the rescue window: a window of that title from another
+// program goes, Resgate's own stays, so the way back is never shut.
+TEST(DErodu, NeverClosesAWindowOfTheProgramsOwnExecutables) {
+    WriteList("Quarvel - Resgate\r\n");
+    PROCESS_INFORMATION rescue = {}, blocker = {};
+    ASSERT_TRUE(wine_tests::Launch(L"Resgate.exe", rescue));
+    HWND own = wine_tests::FindTopLevel("Quarvel - Resgate", rescue.dwProcessId);
+    ASSERT_NE(own, nullptr);
+    HWND impostor = OpenWindow(L"Quarvel - Resgate");
+    ASSERT_TRUE(wine_tests::Launch(L"DErodu.exe", blocker));
+    EXPECT_TRUE(Within(1500, [&] { return !IsWindow(impostor); })) << "the title is listed";
+    Within(500, [] { return false; });
+    EXPECT_TRUE(IsWindow(own)) << "Resgate.exe's window is spared";
+    DeleteFileW(ListPath().c_str());
+    EXPECT_EQ(WaitForSingleObject(blocker.hProcess, 3000), WAIT_OBJECT_0);
+    Close(blocker);
+    Close(rescue);
+}
+
 TEST(DErodu, WithoutAListThereIsNothingToDo) {
     DeleteFileW(ListPath().c_str());
     PROCESS_INFORMATION process = {};
@@ -135,35 +154,30 @@ TEST(DErodu, ABinaryListClosesNothingItShouldNot) {
     DestroyWindow(notes);
 }
 
+// SystemRoot is not kept in the 9x place under Wine (nor on the NT family):
+// the cache is found in the Windows folder the system reports.
 TEST(Limpaico, DeletesTheIconCacheAndItsOwnRunEntry) {
     platform::win32::SystemAnsiCodec codec;
     platform::win32::Win32Registry api;
     RegistryAccess registry(api, codec);
-    const char* version = "SOFTWARE\\Microsoft\\Windows\\CurrentVersion";
-    std::string windowsFolder = platform::win32::Narrow(BuildFolder()) + "\\windows-folder";
-    CreateDirectoryA(windowsFolder.c_str(), nullptr);
-    std::string cache = windowsFolder + "\\ShellIconCache";
+    const char* run = "Software\\Microsoft\\Windows\\CurrentVersion\\Run";
+    ASSERT_EQ(registry.GetValue(Hive::LocalMachine, "SOFTWARE\\Microsoft\\Windows\\CurrentVersion",
+                                "SystemRoot"),
+              "");
+    char windows[MAX_PATH] = {};
+    GetWindowsDirectoryA(windows, MAX_PATH);
+    std::string cache = std::string(windows) + "\\ShellIconCache";
     std::ofstream(cache, std::ios::binary) << "cache";
     SetFileAttributesA(cache.c_str(), FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_HIDDEN);
-    registry.SetValue(Hive::LocalMachine, version, "SystemRoot", windowsFolder, ValueType::String);
-    registry.SetValue(Hive::LocalMachine, "Software\\Microsoft\\Windows\\CurrentVersion\\Run",
-                      "DelIconCache", "limpaico.exe", ValueType::String);
+    registry.SetValue(Hive::LocalMachine, run, "DelIconCache", "limpaico.exe", ValueType::String);
     PROCESS_INFORMATION process = {};
-    ASSERT_TRUE(wine_tests::Launch(L"limpaico.exe", process));
-    EXPECT_EQ(WaitForSingleObject(process.hProcess, 5000), WAIT_OBJECT_0);
-    Close(process);
-    registry.DeleteValue(Hive::LocalMachine, version, "SystemRoot");
-    EXPECT_EQ(GetFileAttributesA(cache.c_str()), INVALID_FILE_ATTRIBUTES);
-    EXPECT_EQ(
-        registry.GetValue(Hive::LocalMachine, "Software\\Microsoft\\Windows\\CurrentVersion\\Run",
-                          "DelIconCache"),
-        "");
-    RemoveDirectoryA(windowsFolder.c_str());
-
-    // Run again with nothing left to do: no error, no window.
-    ASSERT_TRUE(wine_tests::Launch(L"limpaico.exe", process));
-    EXPECT_EQ(WaitForSingleObject(process.hProcess, 5000), WAIT_OBJECT_0);
-    Close(process);
+    for (int round = 0; round < 2; ++round) {  // the second finds nothing to do: no error
+        ASSERT_TRUE(wine_tests::Launch(L"limpaico.exe", process));
+        EXPECT_EQ(WaitForSingleObject(process.hProcess, 5000), WAIT_OBJECT_0);
+        Close(process);
+        EXPECT_EQ(GetFileAttributesA(cache.c_str()), INVALID_FILE_ATTRIBUTES);
+        EXPECT_FALSE(registry.ValueExists(Hive::LocalMachine, run, "DelIconCache"));
+    }
 }
 
 }  // namespace

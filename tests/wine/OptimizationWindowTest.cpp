@@ -102,15 +102,21 @@ TEST(OptimizationWindows, LigadoOfFasterMenusWritesZeroAndTakesTheHighlight) {
     EXPECT_EQ(BackgroundOf(off), GetSysColor(COLOR_HIGHLIGHT));
 }
 
-TEST(OptimizationWindows, OpenWithIsCreatedAndRemovedWithItsCommand) {
+TEST(OptimizationWindows, OpenWithIsCreatedInTheRealWindowsFolderAndRemoved) {
     RealProgram real;
+    // Wine, like the NT family, keeps no SystemRoot in the 9x place.
+    ASSERT_EQ(real.program.registry.GetValue(
+                  Hive::LocalMachine, "SOFTWARE\\Microsoft\\Windows\\CurrentVersion", "SystemRoot"),
+              "");
+    char windows[MAX_PATH] = {};
+    GetWindowsDirectoryA(windows, MAX_PATH);
     auto& screen = real.program.screens.Open<optimization::frmOtiD>(real.program.context);
     real.Pump();
     real.ClickAndPump(screen.openWith.on);
     RegistryAccess& registry = real.program.registry;
     EXPECT_EQ(registry.GetValue(Hive::ClassesRoot, "*\\Shell\\OpenWith", ""), "QV - Abrir com...");
     std::string command = registry.GetValue(Hive::ClassesRoot, "*\\Shell\\OpenWith\\Command", "");
-    EXPECT_TRUE(command.ends_with("\\rundll32.exe shell32.dll,OpenAs_RunDLL %1")) << command;
+    EXPECT_EQ(command, std::string(windows) + "\\rundll32.exe shell32.dll,OpenAs_RunDLL %1");
     real.ClickAndPump(screen.openWith.off);
     EXPECT_FALSE(KeyExists(HKEY_CLASSES_ROOT, "*\\Shell\\OpenWith"));
     EXPECT_EQ(BackgroundOf(real.Window(screen.openWith.off)), GetSysColor(COLOR_HIGHLIGHT));

@@ -2,8 +2,10 @@
 // real icon files and the real picture loader.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <atomic>
 #include <fstream>
+#include <optional>
 #include <thread>
 
 #include "personalization/frmNovo.h"
@@ -167,6 +169,57 @@ TEST(PictureLoader, ShowsIconsCursorsBitmapsGifsAndJpegs) {
     }
 }
 
+// The pixels of a bitmap, 32 bits each, alpha cleared.
+std::vector<std::uint32_t> Pixels(HBITMAP bitmap) {
+    BITMAP info = {};
+    GetObjectW(bitmap, sizeof info, &info);
+    BITMAPINFO format = {};
+    format.bmiHeader = {
+        sizeof format.bmiHeader, info.bmWidth, -info.bmHeight, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
+    std::vector<std::uint32_t> pixels(std::size_t(info.bmWidth) * info.bmHeight);
+    HDC screen = GetDC(nullptr);
+    GetDIBits(screen, bitmap, 0, info.bmHeight, pixels.data(), &format, DIB_RGB_COLORS);
+    ReleaseDC(nullptr, screen);
+    for (auto& pixel : pixels) pixel &= 0xFFFFFF;
+    return pixels;
+}
+
+// The wizard's side picture is shown pixel for pixel at its own size; shrunk,
+// thin strokes are averaged into grey rather than dropped.
+TEST(PictureLoader, ShowsAPictureAtItsOwnSizeAsItIsAndShrinksItSmoothly) {
+    std::string path = ImagePath("tela fundo.bmp");
+    auto file = static_cast<HBITMAP>(
+        LoadImageW(nullptr, Widen(path).c_str(), IMAGE_BITMAP, 0, 0, LR_LOADFROMFILE));
+    HBITMAP shown = platform::win32::LoadPictureBitmap(path, 150, 494);
+    ASSERT_TRUE(file && shown);
+    EXPECT_TRUE(Pixels(shown) == Pixels(file));
+    DeleteObject(shown);
+    DeleteObject(file);
+
+    // One-pixel black and white columns, 150 of them, shown 146 wide.
+    std::string stripes = TempFolder() + "\\quarvel-listras.bmp";
+    {
+        const int width = 150, height = 2, stride = (width * 3 + 3) / 4 * 4;
+        BITMAPFILEHEADER head = {0x4D42, DWORD(54 + stride * height), 0, 0, 54};
+        BITMAPINFOHEADER info = {40, width, height, 1, 24, BI_RGB, 0, 0, 0, 0, 0};
+        std::string rows;
+        for (int y = 0; y < height; ++y)
+            for (int x = 0; x < stride; ++x) rows += char(x < width * 3 && (x / 3) % 2 ? 0xFF : 0);
+        std::ofstream out(Widen(stripes).c_str(), std::ios::binary);
+        out.write(reinterpret_cast<const char*>(&head), sizeof head);
+        out.write(reinterpret_cast<const char*>(&info), sizeof info);
+        out << rows;
+    }
+    HBITMAP shrunk = platform::win32::LoadPictureBitmap(stripes, 146, 2);
+    ASSERT_NE(shrunk, nullptr);
+    auto pixels = Pixels(shrunk);
+    EXPECT_TRUE(std::any_of(pixels.begin(), pixels.end(), [](std::uint32_t p) {
+        return p != 0 && p != 0xFFFFFF;
+    })) << "no grey: columns were dropped";
+    DeleteObject(shrunk);
+    DeleteFileW(Widen(stripes).c_str());
+}
+
 TEST(PictureLoader, RefusesBrokenFilesWithoutHarm) {
     platform::win32::Win32Pictures pictures;
     std::string folder = TempFolder();
@@ -269,31 +322,108 @@ TEST(FileAttributeRoutine, SetsTheExactWordOnARealFile) {
     EXPECT_EQ(GetFileAttributesW(wide.c_str()), INVALID_FILE_ATTRIBUTES);
 }
 
-TEST(DesktopPersonalizationWindow, AMultiLineLogonMessageIsStoredAsTyped) {
+// Puts a value back as it was (type included, or absent) when the test ends.
+struct KeptValue {
+    KeptValue(RegistryAccess& registry, Hive hive, std::string key, std::string name)
+        : registry(registry),
+          hive(hive),
+          key(std::move(key)),
+          name(std::move(name)),
+          value(registry.Snapshot(hive, this->key, this->name)) {}
+    ~KeptValue() { registry.Restore(hive, key, name, value); }
+    RegistryAccess& registry;
+    Hive hive;
+    std::string key, name;
+    std::optional<StoredValue> value;
+};
+
+constexpr char k9xWinlogon[] = "SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Winlogon";
+constexpr char kNtWinlogon[] = "SOFTWARE\\Microsoft\\Windows NT\\CurrentVersion\\Winlogon";
+
+// Wine, like the NT family, has no Winlogon key in the 9x place: the notice
+// goes where the logon reads it, and text the code page cannot hold is
+// refused with the box left as typed.
+TEST(DesktopPersonalizationWindow, TheNoticeGoesToTheNtKeyAndUnstorableTextIsRefused) {
     RealProgram real;
     RegistryAccess& registry = real.program.registry;
-    const char* winlogon = "SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Winlogon";
-    bool existed = KeyExists(HKEY_LOCAL_MACHINE, winlogon);
-    registry.CreateKey(Hive::LocalMachine, winlogon);
+    ASSERT_FALSE(KeyExists(HKEY_LOCAL_MACHINE, k9xWinlogon));
+    KeptValue caption(registry, Hive::LocalMachine, kNtWinlogon, "LegalNoticeCaption");
+    KeptValue text(registry, Hive::LocalMachine, kNtWinlogon, "LegalNoticeText");
     auto& screen = real.program.screens.Open<personalization::frmPersDesk>(real.program.context);
     real.Pump();
-    wine_tests::Type(real.Window(screen.Text3), "Atenção");
+    HWND title = real.Window(screen.Text3);
+    wine_tests::Type(title, "Aviso ☃ € Ω");
     // A multi-line box reports no change for WM_SETTEXT: type over a selection.
-    HWND text = real.Window(screen.Text4);
-    SendMessageW(text, EM_SETSEL, 0, -1);
-    SendMessageW(text, EM_REPLACESEL, TRUE, reinterpret_cast<LPARAM>(L"Linha um\r\nLinha dois"));
+    HWND body = real.Window(screen.Text4);
+    SendMessageW(body, EM_SETSEL, 0, -1);
+    SendMessageW(body, EM_REPLACESEL, TRUE, reinterpret_cast<LPARAM>(L"Linha um\r\nLinha dois"));
     real.Pump();
     MessageBoxAnswerer answerer;
     real.ClickAndPump(screen.Label7);
-    EXPECT_EQ(registry.GetValue(Hive::LocalMachine, winlogon, "LegalNoticeCaption"), "Atenção");
-    EXPECT_EQ(registry.GetValue(Hive::LocalMachine, winlogon, "LegalNoticeText"),
+    EXPECT_EQ(registry.Snapshot(Hive::LocalMachine, kNtWinlogon, "LegalNoticeCaption"),
+              caption.value)
+        << "nothing written";
+    EXPECT_EQ(WindowTextUtf8(title), "Aviso ☃ € Ω");
+    wine_tests::Type(title, "Atenção €");
+    real.ClickAndPump(screen.Label7);
+    EXPECT_EQ(registry.GetValue(Hive::LocalMachine, kNtWinlogon, "LegalNoticeCaption"),
+              "Atenção €");
+    EXPECT_EQ(registry.GetValue(Hive::LocalMachine, kNtWinlogon, "LegalNoticeText"),
               "Linha um\r\nLinha dois");
+    EXPECT_FALSE(KeyExists(HKEY_LOCAL_MACHINE, k9xWinlogon));
     real.ClickAndPump(screen.Label2);
-    EXPECT_EQ(registry.GetValue(Hive::LocalMachine, winlogon, "LegalNoticeText"), "");
-    auto seen = answerer.Seen();
-    ASSERT_EQ(seen.size(), 2u);
-    EXPECT_EQ(seen[1], (SeenMessage{"A Mensagem foi removida com sucesso", "Aviso"}));
-    if (!existed) registry.DeleteKey(Hive::LocalMachine, winlogon);
+    EXPECT_FALSE(registry.ValueExists(Hive::LocalMachine, kNtWinlogon, "LegalNoticeText"));
+    EXPECT_EQ(answerer.Seen(),
+              (std::vector<SeenMessage>{
+                  {"A mensagem de logon contém caracteres que o Windows não consegue gravar: ☃ "
+                   "Ω. Nada foi gravado: troque esses caracteres e tente de novo.",
+                   "Erro"},
+                  {"A mensagem de logon foi criada com sucesso, efetue logoff para conferir os "
+                   "resultados",
+                   "Quarvel"},
+                  {"A Mensagem foi removida com sucesso", "Aviso"}}));
+}
+
+// A notice of any length another tool left opens the screen at once: the
+// box shows the first 2048 characters (all the logon shows) in one
+// paragraph, the worst case for a word-wrapping box. Prints the figures.
+TEST(DesktopPersonalizationWindow, ANoticeOfAnyLengthOpensWithinASecond) {
+    RealProgram real;
+    RegistryAccess& registry = real.program.registry;
+    KeptValue text(registry, Hive::LocalMachine, kNtWinlogon, "LegalNoticeText");
+    std::string words;
+    while (words.size() < 3000000) words += "palavra ";
+    for (std::size_t length : {2048u, 30000u, 300000u, 3000000u}) {
+        registry.SetValue(Hive::LocalMachine, kNtWinlogon, "LegalNoticeText",
+                          words.substr(0, length), ValueType::String);
+        MessageBoxAnswerer answerer;
+        LARGE_INTEGER frequency, start, end;
+        QueryPerformanceFrequency(&frequency);
+        QueryPerformanceCounter(&start);
+        auto& screen =
+            real.program.screens.Open<personalization::frmPersDesk>(real.program.context);
+        real.Pump();
+        QueryPerformanceCounter(&end);
+        double ms = (end.QuadPart - start.QuadPart) * 1000.0 / frequency.QuadPart;
+        std::printf("frmPersDesk open, notice of %zu characters: %.0f ms\n", length, ms);
+        EXPECT_LT(ms, 1000.0) << length;
+        EXPECT_EQ(GetWindowTextLengthW(real.Window(screen.Text4)), std::min<int>(length, 2048));
+        EXPECT_EQ(answerer.Seen().size(), length > 2048 ? 1u : 0u) << "said once";
+        screen.Unload();
+        real.Pump();
+    }
+}
+
+TEST(DesktopPersonalizationWindow, RolagemCreatesTheMissingAdvancedKey) {
+    const char* advanced = "Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\Advanced";
+    if (KeyExists(HKEY_CURRENT_USER, advanced)) GTEST_SKIP() << "this prefix has the key";
+    RealProgram real;
+    RegistryAccess& registry = real.program.registry;
+    auto& screen = real.program.screens.Open<personalization::frmPersDesk>(real.program.context);
+    real.Pump();
+    real.ClickAndPump(screen.startMenu.on);
+    EXPECT_EQ(registry.GetValue(Hive::CurrentUser, advanced, "StartMenuScrollPrograms"), "YES");
+    registry.DeleteKey(Hive::CurrentUser, advanced);
 }
 
 TEST(BrowserPersonalizationWindow, ASwitchWritesAtOnceAndEnterAppliesTheStartPage) {

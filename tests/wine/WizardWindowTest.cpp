@@ -147,6 +147,10 @@ TEST(WizardWindow, GamesTickedAndAppliedThenBlockWithAnEmptyListSwitchesTheRestr
     ASSERT_NE(wizard, nullptr);
     EXPECT_EQ(real.program.screens.Find<restrictions::frmRestE>(), nullptr);
     EXPECT_NE(FindTopLevel("Assistente de Restrições", 0, 500), nullptr);
+    RECT picture;
+    GetClientRect(real.Window(wizard->Image1), &picture);
+    EXPECT_EQ(picture.right, 150) << "the side picture's own size";
+    EXPECT_EQ(picture.bottom, 494);
     const forms::Control& games = *wizard->Find("Check28");
     EXPECT_EQ(wine_tests::WindowTextUtf8(real.Window(games)), "Jogos do Windows");
     real.ClickAndPump(games);
