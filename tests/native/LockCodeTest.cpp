@@ -6,6 +6,7 @@
 #include "options/frmPWDOPT.h"
 #include "menus/frmpwd.h"
 #include "menus/frnINI.h"
+#include "tests/support/RegistryVerbs.h"
 #include "tests/support/TestProgram.h"
 
 namespace {
@@ -33,12 +34,8 @@ class LockCode : public ::testing::Test {
     }
     // The stored code, or nothing when the value does not exist at all.
     std::optional<std::string> Code() {
-        platform::KeyHandle key = 0;
-        program.registryApi.OpenKey(0x80000002u, std::string(core::kCurrentVersion), 0x3F, key);
-        std::uint32_t type = 0, size = 0;
-        long status = program.registryApi.QueryValue(key, "SYSNOT", &type, nullptr, &size);
-        program.registryApi.CloseKey(key);
-        if (status != 0) return std::nullopt;
+        if (!program.registry.ValueExists(Hive::LocalMachine, core::kCurrentVersion, "SYSNOT"))
+            return std::nullopt;
         return program.registry.GetValue(Hive::LocalMachine, core::kCurrentVersion, "SYSNOT");
     }
     Messages Apply(const std::string& current, const std::string& next) {
@@ -193,38 +190,16 @@ TEST_F(StartUpOptions, AutoEntryButtonsWriteAndSwapTheColours) {
     EXPECT_TRUE(program.dialogs.messages.empty());
 }
 
-TEST_F(StartUpOptions, TheModeChosenDecidesHowTheMainMenuOpensNextTime) {
+TEST_F(StartUpOptions, NormalWritesZeroAndAssistenteRemovesTheMode) {
     frmIniOpt& screen = Open();
     screen.Label2.UserClick();  // "Assistente" with no Tb: nothing to remove, nothing said
-    EXPECT_TRUE(program.dialogs.messages.empty());
     screen.Label3.UserClick();  // "Normal"
     EXPECT_EQ(Get(Hive::CurrentUser, "Tb"), "0");
     EXPECT_EQ(screen.Label2.backColor(), SysColor::None) << "the mode labels are not painted";
-    {
-        testing_support::TestProgram next;
-        next.registry.CreateKey(Hive::CurrentUser, core::kCurrentVersion);
-        next.registry.SetValue(Hive::CurrentUser, core::kCurrentVersion, "Tb",
-                               Get(Hive::CurrentUser, "Tb"), ValueType::String);
-        auto& menu = next.screens.Open<menus::frnINI>(next.context);
-        EXPECT_EQ(menu.windowState(), forms::WindowState::Normal);
-        EXPECT_EQ(next.screens.Count(), 1u);
-    }
     screen.Label2.UserClick();
-    EXPECT_EQ(Get(Hive::CurrentUser, "Tb"), "");
-    auto& menu = program.screens.Open<menus::frnINI>(program.context);
-    EXPECT_EQ(menu.windowState(), forms::WindowState::Minimized);
-}
-
-TEST_F(StartUpOptions, BothMenusOpenTheTwoOptionScreens) {
-    program.registry.SetValue(Hive::CurrentUser, core::kCurrentVersion, "Tb", "0",
-                              ValueType::String);
-    auto& menu = program.screens.Open<menus::frnINI>(program.context);
-    menu.Find("Label26")->UserClick();  // "Inicialização"
-    menu.Find("Label19")->UserClick();  // "Alterar Senha"
-    EXPECT_NE(program.screens.Find<frmIniOpt>(), nullptr);
-    EXPECT_NE(program.screens.Find<frmPWDOPT>(), nullptr);
-    menu.Find("Label19")->UserClick();
-    EXPECT_EQ(program.screens.Count(), 3u) << "an open screen is only brought forward";
+    EXPECT_TRUE(testing_support::IsAbsent(program.registry, Hive::CurrentUser,
+                                          core::kCurrentVersion, "Tb"));
+    EXPECT_TRUE(program.dialogs.messages.empty());
 }
 
 }  // namespace

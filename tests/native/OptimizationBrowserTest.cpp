@@ -93,15 +93,11 @@ TEST_F(BrowserOptimization, TheSplashIsSwitchedForTheChosenVersion) {
     EXPECT_EQ(screen.Label2.backColor(), SysColor::ButtonShadow);
     screen.splash.off.UserClick();
     EXPECT_EQ(Read(Hive::CurrentUser, kMail, "NoSplash"), "1");
-    platform::KeyHandle key = 0;
-    ASSERT_EQ(program.registryApi.OpenKey(0x80000001u, std::string(kMail), 0x3F, key), 0);
-    std::uint32_t type = 0, size = 0;
-    program.registryApi.QueryValue(key, "NoSplash", &type, nullptr, &size);
-    program.registryApi.CloseKey(key);
-    EXPECT_EQ(type, 1u) << "REG_SZ, not a number";
+    EXPECT_EQ(program.registry.Snapshot(Hive::CurrentUser, kMail, "NoSplash")->type, 1u)
+        << "REG_SZ, not a number";
     EXPECT_FALSE(ShowsOn(screen.splash));
     screen.splash.on.UserClick();
-    EXPECT_EQ(Read(Hive::CurrentUser, kMail, "NoSplash"), "");
+    EXPECT_TRUE(testing_support::IsAbsent(program.registry, Hive::CurrentUser, kMail, "NoSplash"));
     EXPECT_TRUE(ShowsOn(screen.splash));
     EXPECT_EQ(program.dialogs.messages,
               (std::vector<ShownMessage>{

@@ -3,7 +3,7 @@
 
 #include "personalization/PersonalizationScreens.h"
 #include "personalization/frmPersDesk.h"
-#include "menus/frnINI.h"
+#include "tests/support/RegistryVerbs.h"
 #include "tests/support/TestProgram.h"
 
 namespace {
@@ -29,14 +29,6 @@ class DesktopPersonalization : public ::testing::Test {
     }
     std::string Read(Hive hive, std::string_view key, std::string_view name) {
         return program.registry.GetValue(hive, key, name);
-    }
-    bool KeyExists(Hive hive, std::string_view key) {
-        platform::KeyHandle handle = 0;
-        if (program.registryApi.OpenKey(static_cast<std::uint32_t>(hive), std::string(key), 0x3F,
-                                        handle) != 0)
-            return false;
-        program.registryApi.CloseKey(handle);
-        return true;
     }
     static bool Scrolls(const frmPersDesk& screen) {
         EXPECT_NE(screen.startMenu.on.backColor(), screen.startMenu.off.backColor());
@@ -70,8 +62,9 @@ TEST_F(DesktopPersonalization, RemovingTheMessageKeepsTheFieldsForAnotherAplicar
     screen.Text4.UserType("Texto");
     screen.Label7.UserClick();
     screen.Label2.UserClick();
-    EXPECT_EQ(Read(Hive::LocalMachine, kWinlogon, "LegalNoticeCaption"), "");
-    EXPECT_EQ(Read(Hive::LocalMachine, kWinlogon, "LegalNoticeText"), "");
+    for (const char* name : {"LegalNoticeCaption", "LegalNoticeText"})
+        EXPECT_TRUE(
+            testing_support::IsAbsent(program.registry, Hive::LocalMachine, kWinlogon, name));
     EXPECT_EQ(program.dialogs.messages.back(),
               (ShownMessage{"A Mensagem foi removida com sucesso", "Aviso", 0}));
     EXPECT_EQ(screen.Text3.text(), "Título");
@@ -107,28 +100,12 @@ TEST_F(DesktopPersonalization, ClearingTheMediaListDeletesItsKeyAndAlwaysReports
                               ValueType::String);
     frmPersDesk& screen = Open();
     screen.Label11.UserClick();
-    EXPECT_FALSE(KeyExists(Hive::CurrentUser, kRecent));
-    EXPECT_TRUE(KeyExists(Hive::CurrentUser, "Software\\Microsoft\\MediaPlayer\\Player"));
+    EXPECT_TRUE(testing_support::KeyIsAbsent(program.registry, Hive::CurrentUser, kRecent));
+    EXPECT_TRUE(
+        program.registry.KeyExists(Hive::CurrentUser, "Software\\Microsoft\\MediaPlayer\\Player"));
     screen.Label11.UserClick();
     const ShownMessage cleared{"A lista foi limpa com sucesso", "Aviso", 64};
     EXPECT_EQ(program.dialogs.messages, (std::vector<ShownMessage>{cleared, cleared}));
-}
-
-TEST_F(DesktopPersonalization, EveryEntryOfTheTwoGroupsOpensItsScreenFromTheMainMenu) {
-    program.registry.CreateKey(Hive::CurrentUser, "SOFTWARE\\Microsoft\\Windows\\CurrentVersion");
-    program.registry.SetValue(Hive::CurrentUser, "SOFTWARE\\Microsoft\\Windows\\CurrentVersion",
-                              "Tb", "0", ValueType::String);
-    menus::frnINI& menu = program.screens.Open<menus::frnINI>(program.context);
-    const std::pair<const char*, const char*> entries[] = {
-        {"Label15", "frmOtiS"}, {"Label14", "frmOtiD"},     {"Label13", "frmOtiIE"},
-        {"Label18", "frmNovo"}, {"Label17", "frmPersDesk"}, {"Label16", "frmPersIE"}};
-    for (auto [control, screen] : entries) {
-        menu.Find(control)->UserClick();
-        EXPECT_EQ(program.renderer.shown.back(), screen) << control;
-    }
-    menu.Find("Label18")->UserClick();
-    EXPECT_EQ(program.renderer.broughtForward.back(), "frmNovo");
-    EXPECT_EQ(program.screens.Count(), 7u);
 }
 
 }  // namespace

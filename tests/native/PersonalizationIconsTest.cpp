@@ -13,7 +13,6 @@
 namespace {
 
 using personalization::frmNovo;
-using personalization::kIconSlots;
 using testing_support::ShownMessage;
 
 constexpr std::string_view kIcons =
@@ -41,14 +40,7 @@ class Icons : public ::testing::Test {
         return program.registry.GetValue(Hive::LocalMachine, kIcons, name);
     }
     bool HasValue(std::string_view name) {
-        platform::KeyHandle key = 0;
-        if (program.registryApi.OpenKey(0x80000002u, std::string(kIcons), 0x3F, key) != 0)
-            return false;
-        std::uint32_t type = 0, size = 0;
-        bool found =
-            program.registryApi.QueryValue(key, std::string(name), &type, nullptr, &size) == 0;
-        program.registryApi.CloseKey(key);
-        return found;
+        return program.registry.ValueExists(Hive::LocalMachine, kIcons, name);
     }
     // Picks an icon for a slot (0-based) as the user would: a click and an answer.
     void Pick(frmNovo& screen, std::size_t slot, std::optional<std::string> answer) {
@@ -71,21 +63,6 @@ class Icons : public ::testing::Test {
 
     testing_support::TestProgram program;
 };
-
-TEST_F(Icons, TheCatalogueCountsSlotsFromOneAndValuesFromZero) {
-    ASSERT_EQ(kIconSlots.size(), 41u);
-    for (std::size_t k = 0; k < kIconSlots.size(); ++k) {
-        EXPECT_EQ(kIconSlots[k].valueName, std::to_string(k));
-        EXPECT_EQ(std::stoi(std::string(kIconSlots[k].number)), static_cast<int>(k) + 1);
-        EXPECT_TRUE(kIconSlots[k].listEntry.starts_with(std::to_string(k + 1)));
-    }
-    EXPECT_EQ(kIconSlots[32].listEntry, "33-  Lixeira Cheia ");
-    EXPECT_EQ(kIconSlots[5].listEntry, "6 - Drive de 5.25\"");
-    frmNovo& screen = Open();
-    EXPECT_EQ(screen.caption(), "Alterar Ícones");
-    EXPECT_EQ(screen.List1.items().size(), 41u);
-    EXPECT_EQ(screen.List1.items().back(), "41 - CD de Áudio");
-}
 
 TEST_F(Icons, LoadShowsWhatThePictureLoaderCanShowAndLeavesTheRest) {
     Store("0", "C:\\Icones\\a.ico");
@@ -182,21 +159,14 @@ TEST_F(Icons, LimparCacheDeletesAProtectedCacheAndRegistersTheCleaner) {
               (std::vector<ShownMessage>{{"reinicie o seu computador", "Limpeza de Cache", 64}}));
 }
 
-TEST_F(Icons, LimparCacheWithoutACacheStillRegistersAndReports) {
-    frmNovo& screen = Open();  // no SystemRoot: the cache is "\ShellIconCache"
-    screen.Label45.UserClick();
-    EXPECT_EQ(program.registry.GetValue(Hive::LocalMachine, kRun, "DelIconCache"),
-              program.files.ProgramFolder() + "\\limpaico.exe");
-    EXPECT_EQ(program.dialogs.messages.size(), 1u);
-}
-
 TEST_F(Icons, DesfazerRemovesEveryValueAndTheCacheButNotTheWells) {
     std::string cache = MakeCache();
-    for (const auto& slot : kIconSlots) Store(slot.valueName, "C:\\Icones\\x.ico");
+    for (int value = 0; value <= 40; ++value) Store(std::to_string(value), "C:\\Icones\\x.ico");
     Store("41", "fica");  // not one of ours
     frmNovo& screen = Open();
     screen.Label46.UserClick();
-    for (const auto& slot : kIconSlots) EXPECT_FALSE(HasValue(slot.valueName)) << slot.valueName;
+    for (int value = 0; value <= 40; ++value)
+        EXPECT_FALSE(HasValue(std::to_string(value))) << value;
     EXPECT_EQ(Stored("41"), "fica");
     EXPECT_FALSE(program.files.Exists(cache));
     EXPECT_EQ(screen.wells[0]->picture(), "C:\\Icones\\x.ico");
@@ -207,16 +177,6 @@ TEST_F(Icons, DesfazerRemovesEveryValueAndTheCacheButNotTheWells) {
                             "Quarvel", 64}));
     screen.Label47.UserClick();
     EXPECT_EQ(screen.wells[0]->picture(), "");
-}
-
-TEST_F(Icons, FailuresOfTheRegistryEndNothing) {
-    frmNovo& screen = Open();
-    program.registryApi.DenyWrites(true);
-    Pick(screen, 0, "C:\\Icones\\a.ico");
-    for (forms::Label* button : {&screen.Label44, &screen.Label45, &screen.Label46})
-        button->UserClick();
-    EXPECT_EQ(program.dialogs.messages.size(), 3u);
-    EXPECT_EQ(program.registryApi.OpenHandles(), 0u);
 }
 
 TEST(FileAttributes, SetsExactlyTheWordOfTheCombination) {

@@ -40,16 +40,9 @@ class AllowList : public ::testing::Test {
     // Which numbers of 1 to 800 hold a value of any type, and what.
     std::map<int, std::string> StoredRange() {
         std::map<int, std::string> stored;
-        for (int number = 1; number <= 800; ++number) {
-            platform::KeyHandle key = 0;
-            if (program.registryApi.OpenKey(0x80000001u, std::string(kListKey), 0x3F, key) != 0)
-                break;
-            std::uint32_t type = 0, size = 0;
-            long status =
-                program.registryApi.QueryValue(key, std::to_string(number), &type, nullptr, &size);
-            program.registryApi.CloseKey(key);
-            if (status == 0) stored[number] = Stored(number);
-        }
+        for (int number = 1; number <= 800; ++number)
+            if (program.registry.ValueExists(Hive::CurrentUser, kListKey, std::to_string(number)))
+                stored[number] = Stored(number);
         return stored;
     }
     std::string Switch() {

@@ -4,7 +4,6 @@
 #include <optional>
 
 #include "restrictions/PolicyScreens.h"
-#include "restrictions/RestrictionsScreens.h"
 #include "tests/support/TestProgram.h"
 
 namespace {
@@ -177,20 +176,6 @@ TEST_F(PolicyScreens, RefusedWritesAreNamedInsteadOfTheSuccess) {
         "Não foi possível gravar as restrições NoFolderOptions, NoDeletePrinter, NoAddPrinter"))
         << program.dialogs.messages[0].text;
     EXPECT_EQ(program.registryApi.OpenHandles(), 0u);
-}
-
-TEST_F(PolicyScreens, TheMainMenuOpensEachScreenOnce) {
-    using core::MenuCommand;
-    forms::Screens& screens = program.screens;
-    for (int round = 0; round < 2; ++round)
-        for (MenuCommand command : {MenuCommand::AllowList, MenuCommand::SystemRestrictions,
-                                    MenuCommand::DesktopRestrictions,
-                                    MenuCommand::ExplorerRestrictions, MenuCommand::FolderBlocking})
-            EXPECT_TRUE(restrictions::OpenScreen(command, screens, program.context));
-    EXPECT_EQ(program.renderer.shown, (std::vector<std::string>{"frmRestE", "frmRestS", "frmRestD",
-                                                                "frmRestEx", "frmRestF"}));
-    EXPECT_EQ(program.renderer.broughtForward.size(), 5u);
-    EXPECT_FALSE(restrictions::OpenScreen(MenuCommand::Icons, screens, program.context));
 }
 
 }  // namespace
