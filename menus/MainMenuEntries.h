@@ -34,7 +34,7 @@ inline constexpr std::array<MenuGroupInfo, 6> kMenuGroups = {{
     {MenuGroup::Options, "Opções do programa"},
 }};
 
-inline constexpr std::array<MenuEntry, 16> kMenuEntries = {{
+inline constexpr std::array<MenuEntry, 17> kMenuEntries = {{
     {"Label9", MenuGroup::Restrictions, "Executáveis",
      "Abre a página de restrições de Executávies do tipo *.exe, *.com, *.bat e *.pif",
      core::MenuCommand::AllowList},
@@ -77,6 +77,9 @@ inline constexpr std::array<MenuEntry, 16> kMenuEntries = {{
     {"Label25", MenuGroup::Import, "Outros locais...",
      "Importa as configurações de outro Quarvel em um local específico",
      core::MenuCommand::ImportFromFile},
+    {"Label27", MenuGroup::Import, "Desfazer importação",
+     "Desfaz a última importação, devolvendo as configurações que havia antes dela",
+     core::MenuCommand::UndoImport},
     {"Label26", MenuGroup::Options, "Inicialização",
      "Escolhe os parâmetros de inicialização do software Quarvel",
      core::MenuCommand::StartUpOptions},

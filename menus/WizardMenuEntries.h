@@ -42,7 +42,7 @@ inline constexpr std::array<WizardGroupInfo, 5> kWizardGroups = {{
     {WizardGroup::Options, "Opções do Quarvel", 1},
 }};
 
-inline constexpr std::array<WizardEntry, 15> kWizardEntries = {{
+inline constexpr std::array<WizardEntry, 16> kWizardEntries = {{
     {"Label2", "Picture10", "bloquear-executaveis.bmp", WizardGroup::Blocking,
      "Bloquear todos os arquivos executáveis, e atribuir permissões para alguns deles.",
      WizardCommand::MenuEntry, core::MenuCommand::AllowList},
@@ -79,6 +79,9 @@ inline constexpr std::array<WizardEntry, 15> kWizardEntries = {{
     {"Label12", "Picture15", "importar-rede.bmp", WizardGroup::Transfer,
      "Importar configurações de outro Quarvel apartir da rede, outros...", WizardCommand::MenuEntry,
      core::MenuCommand::ImportFromFile},
+    {"Label17", "Picture17", "desfazer-importacao.bmp", WizardGroup::Transfer,
+     "Desfazer a última importação, voltando às configurações de antes.", WizardCommand::MenuEntry,
+     core::MenuCommand::UndoImport},
     {"Label13", "Picture14", "exportar.bmp", WizardGroup::Transfer,
      "Exportar configurações atuais do Quarvel para outro computador.", WizardCommand::MenuEntry,
      core::MenuCommand::ExportWizard},

@@ -9,8 +9,7 @@
 #include "options/OptionsScreens.h"
 #include "menus/frmEscR.h"
 #include "menus/frnINI.h"
-#include "transfer/ConfigImport.h"
-#include "transfer/frmWizrd.h"
+#include "transfer/TransferCommands.h"
 
 namespace menus {
 namespace {
@@ -23,12 +22,28 @@ constexpr int kHeadingHeight = 22;
 constexpr int kEntryPitch = 38;
 constexpr int kIconSize = 32;
 constexpr int kGroupGap = 12;
+constexpr int kMargin = 12;  // around the window and between the columns
+
+// The columns' bottom once every group is laid out: the window's height.
+constexpr int Height() {
+    int columnTop[2] = {kTop, kTop};
+    for (const WizardGroupInfo& group : kWizardGroups) {
+        int count = 0;
+        for (const WizardEntry& entry : kWizardEntries) count += entry.group == group.group;
+        int height = kHeadingHeight + count * kEntryPitch + kGroupGap;
+        if (group.column == kAcross)
+            columnTop[0] = columnTop[1] = std::max(columnTop[0], columnTop[1]) + height;
+        else
+            columnTop[group.column] += height;
+    }
+    return std::max(columnTop[0], columnTop[1]);
+}
 
 }  // namespace
 
 frmWizrd3::frmWizrd3(forms::Screens& screens, core::Context& context)
-    : Form(screens, "frmWizrd3", "Quarvel 2.0 - Assistente de Configurações", 2 * kColumnWidth + 24,
-           kTop + 3 * (kHeadingHeight + 3 * kEntryPitch + kGroupGap)),
+    : Form(screens, "frmWizrd3", "Quarvel 2.0 - Assistente de Configurações",
+           3 * kMargin + 2 * kColumnWidth, Height()),
       Label1(*this, "Label1", {12, 10, 2 * kColumnWidth, 22}, "O que você gostaria de fazer?"),
       context_(context) {
     Label1.SetFont({"", 11, true});
@@ -38,8 +53,8 @@ frmWizrd3::frmWizrd3(forms::Screens& screens, core::Context& context)
         // The blocking sentences are long: their group spans both columns.
         bool across = group.column == kAcross;
         int column = across ? 0 : group.column;
-        int x = 12 + column * (kColumnWidth + 12);
-        int width = across ? 2 * kColumnWidth + 12 : kColumnWidth;
+        int x = kMargin + column * (kColumnWidth + kMargin);
+        int width = across ? 2 * kColumnWidth + kMargin : kColumnWidth;
         int y = across ? std::max(columnTop[0], columnTop[1]) : columnTop[column];
         if (y > kTop) {
             lines.push_back(
@@ -106,35 +121,14 @@ void frmWizrd3::ModoNormal_Click() {
     Unload();
 }
 
+// The import, undo and export entries run what the main menu's run.
 void frmWizrd3::RunMenuCommand(core::MenuCommand command) {
     forms::Screens& open = screens();
-    switch (command) {
-        case core::MenuCommand::ImportFromFloppy:
-            return ImportFromFloppy();
-        case core::MenuCommand::ImportFromFile:
-            return ImportFromFile();
-        case core::MenuCommand::ExportWizard:
-            return OpenExport();
-        default:
-            break;
-    }
+    if (transfer::RunCommand(command, open, context_)) return;
     if (restrictions::OpenScreen(command, open, context_)) return;
     if (personalization::OpenScreen(command, open, context_)) return;
     if (optimization::OpenScreen(command, open, context_)) return;
     options::OpenScreen(command, open, context_);
-}
-
-// The same import procedure as the main menu's entries, on the same data.
-void frmWizrd3::ImportFromFloppy() {
-    transfer::ImportConfiguration(context_, transfer::ImportSource::Floppy);
-}
-
-void frmWizrd3::ImportFromFile() {
-    transfer::ImportConfiguration(context_, transfer::ImportSource::ChosenFile);
-}
-
-void frmWizrd3::OpenExport() {
-    screens().Open<transfer::frmWizrd>(context_);
 }
 
 }  // namespace menus

@@ -26,9 +26,6 @@ class frmWizrd3 : public forms::Form {
 
   private:
     void RunMenuCommand(core::MenuCommand command);
-    void ImportFromFloppy();
-    void ImportFromFile();
-    void OpenExport();
 
     core::Context& context_;
 };

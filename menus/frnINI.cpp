@@ -1,9 +1,12 @@
 #include "menus/frnINI.h"
 
+#include <algorithm>
+
 #include "forms/Screens.h"
 #include "optimization/OptimizationScreens.h"
 #include "personalization/PersonalizationScreens.h"
 #include "restrictions/RestrictionsScreens.h"
+#include "core/BaseFolder.h"
 #include "core/Settings.h"
 #include "options/OptionsScreens.h"
 #include "menus/frmWizrd3.h"
@@ -18,7 +21,7 @@ constexpr int kColumnWidth = 184;
 constexpr int kEntryPitch = 30;
 constexpr int kTop = 44;
 
-int ColumnOf(MenuGroup group) {
+constexpr int ColumnOf(MenuGroup group) {
     switch (group) {
         case MenuGroup::Restrictions:
             return 0;
@@ -30,6 +33,22 @@ int ColumnOf(MenuGroup group) {
     }
 }
 
+constexpr int GroupHeight(int entries) {
+    return 22 + entries * kEntryPitch + 6;
+}
+
+// Below the lowest column of groups: the "Sobre..." frame.
+constexpr int AboutTop() {
+    int columnTop[3] = {kTop, kTop, kTop};
+    for (const MenuGroupInfo& group : kMenuGroups) {
+        int count = 0;
+        for (const MenuEntry& entry : kMenuEntries) count += entry.group == group.group;
+        columnTop[ColumnOf(group.group)] += GroupHeight(count) + 8;
+    }
+    return std::max({columnTop[0], columnTop[1], columnTop[2]});
+}
+constexpr int kAboutHeight = 62;
+
 std::string WindowCaption() {
     return "Quarvel " + std::string(core::kVersion) + " - " + std::string(core::kWebAddress);
 }
@@ -37,13 +56,14 @@ std::string WindowCaption() {
 }  // namespace
 
 frnINI::frnINI(forms::Screens& screens, core::Context& context)
-    : Form(screens, "frnINI", WindowCaption(), 600, 380),
+    : Form(screens, "frnINI", WindowCaption(), 600, AboutTop() + kAboutHeight + 12),
       Label1(*this, "Label1", {12, 10, 576, 24},
              "Clique aqui para abrir o assistente de configuração.", Label::Look::Button),
-      fraAbout(*this, "fraAbout", {12, 306, 576, 62}, "Sobre..."),
-      lblCredit(*this, "lblCredit", {24, 324, 552, 18},
+      fraAbout(*this, "fraAbout", {12, AboutTop(), 576, kAboutHeight}, "Sobre..."),
+      lblCredit(*this, "lblCredit", {24, AboutTop() + 18, 552, 18},
                 "Quarvel " + std::string(core::kVersion) + " - desenvolvido pela equipe Quarvel"),
-      lblAddress(*this, "lblAddress", {24, 344, 552, 18}, std::string(core::kWebAddress)),
+      lblAddress(*this, "lblAddress", {24, AboutTop() + 38, 552, 18},
+                 std::string(core::kWebAddress)),
       context_(context) {
     closesOnEscape = false;
     Label1.onClick = [this] { Label1_Click(); };
@@ -64,7 +84,7 @@ frnINI::frnINI(forms::Screens& screens, core::Context& context)
             entries.push_back(std::move(label));
             ++count;
         }
-        int height = 22 + count * kEntryPitch + 6;
+        int height = GroupHeight(count);
         groups.push_back(std::make_unique<forms::Frame>(
             *this, "fra" + std::to_string(groups.size() + 1),
             forms::Rect{x, y, kColumnWidth, height}, std::string(group.caption)));
@@ -75,9 +95,7 @@ frnINI::frnINI(forms::Screens& screens, core::Context& context)
 void frnINI::Load() {
     core::ProgramValues& values = context_.values;
     values.wizardApplied = false;
-    values.baseFolder =
-        context_.registry.GetValue(Hive::LocalMachine, core::kCurrentVersion, core::kSystemRoot);
-    if (values.baseFolder.empty()) values.baseFolder = context_.files.ProgramFolder();
+    values.baseFolder = core::BaseFolder(context_.registry, context_.files);
     // Anything but "0" (a missing value included) is wizard mode.
     if (context_.registry.GetValue(Hive::CurrentUser, core::kCurrentVersion, core::kStartUpMode) !=
         "0")

@@ -1,6 +1,7 @@
 #pragma once
 // Files as the program uses them: ANSI text read line by line or written
-// whole, deletion, attributes and the program's own folder. Paths are UTF-8.
+// whole, deletion, attributes, folders and the program's own folder. Paths
+// are UTF-8.
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -8,18 +9,39 @@
 
 namespace platform {
 
+// A file's text as far as it could be read.
+struct FileText {
+    std::string text;      // converted from ANSI
+    bool complete = true;  // false: a read error cut it short; `text` is what came before
+};
+
+// The local date and time, which names backups and dates log lines.
+struct LocalTime {
+    int year = 0, month = 0, day = 0, hour = 0, minute = 0, second = 0, millisecond = 0;
+};
+
 class Files {
   public:
     virtual ~Files() = default;
     // Every line of the file, converted from ANSI; a line ends at CR, CR LF,
-    // LF or the end of the file. Nothing when the file cannot be read.
+    // LF or the end of the file. Nothing when the file cannot be read whole.
     virtual std::optional<std::vector<std::string>> ReadLines(const std::string& path) = 0;
+    // The whole text; nothing when the file cannot be opened.
+    virtual std::optional<FileText> ReadText(const std::string& path) = 0;
+    // The size in bytes; nothing when there is no such file.
+    virtual std::optional<std::uint64_t> Size(const std::string& path) = 0;
     // Writes the whole text, converted to ANSI, through a temporary file in
     // the same folder that then replaces the target: a failed write leaves
     // the old file as it was. False when the text could not be stored.
     virtual bool WriteText(const std::string& path, const std::string& text) = 0;
+    // Adds the text at the end of the file, creating it when needed.
+    virtual bool AppendText(const std::string& path, const std::string& text) = 0;
     virtual bool Exists(const std::string& path) = 0;
     virtual bool Delete(const std::string& path) = 0;
+    // Creates the folder and those above it; true when it is there.
+    virtual bool CreateFolder(const std::string& path) = 0;
+    // Names of the files (not folders) in the folder, in no order.
+    virtual std::vector<std::string> FileNames(const std::string& folder) = 0;
     // Win32 attribute words; nothing when the file cannot be reached.
     virtual std::optional<std::uint32_t> GetAttributes(const std::string& path) = 0;
     virtual bool SetAttributes(const std::string& path, std::uint32_t attributes) = 0;
@@ -29,6 +51,7 @@ class Files {
     virtual std::string WindowsFolder() = 0;
     // The folder Windows keeps for every user's application data.
     virtual std::string CommonAppDataFolder() = 0;
+    virtual LocalTime Now() = 0;
 };
 
 }  // namespace platform

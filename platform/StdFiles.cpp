@@ -1,5 +1,7 @@
 #include "platform/StdFiles.h"
 
+#include <chrono>
+#include <ctime>
 #include <fstream>
 #include <iterator>
 #include <system_error>
@@ -28,16 +30,79 @@ std::vector<std::string> SplitLines(const std::string& text) {
 }
 
 std::optional<std::vector<std::string>> StdFiles::ReadLines(const std::string& path) {
+    auto read = ReadText(path);
+    if (!read || !read->complete) return std::nullopt;
+    return SplitLines(read->text);
+}
+
+std::optional<FileText> StdFiles::ReadText(const std::string& path) {
     std::error_code error;
     auto file = PathFromUtf8(path);
     if (!std::filesystem::is_regular_file(file, error)) return std::nullopt;
     std::ifstream in(file, std::ios::binary);
     if (!in) return std::nullopt;
-    std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-    if (in.bad()) return std::nullopt;
-    std::vector<std::string> lines = SplitLines(bytes);
-    for (std::string& line : lines) line = codec_.FromAnsi(line);
-    return lines;
+    // In pieces, so that what came before a read error is kept.
+    FileText read;
+    std::string bytes;
+    char piece[1 << 16];
+    while (in.read(piece, sizeof piece) || in.gcount() > 0) {
+        bytes.append(piece, static_cast<std::size_t>(in.gcount()));
+        if (in.eof()) break;
+    }
+    read.complete = !in.bad();
+    read.text = codec_.FromAnsi(bytes);
+    return read;
+}
+
+std::optional<std::uint64_t> StdFiles::Size(const std::string& path) {
+    std::error_code error;
+    auto file = PathFromUtf8(path);
+    if (!std::filesystem::is_regular_file(file, error)) return std::nullopt;
+    auto size = std::filesystem::file_size(file, error);
+    if (error) return std::nullopt;
+    return size;
+}
+
+bool StdFiles::AppendText(const std::string& path, const std::string& text) {
+    std::ofstream out(PathFromUtf8(path), std::ios::binary | std::ios::app);
+    if (!out) return false;
+    std::string bytes = codec_.ToAnsi(text);
+    out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+    out.flush();
+    return static_cast<bool>(out);
+}
+
+bool StdFiles::CreateFolder(const std::string& path) {
+    std::error_code error;
+    auto folder = PathFromUtf8(path);
+    std::filesystem::create_directories(folder, error);
+    return std::filesystem::is_directory(folder, error);
+}
+
+std::vector<std::string> StdFiles::FileNames(const std::string& folder) {
+    std::vector<std::string> names;
+    std::error_code error;
+    for (std::filesystem::directory_iterator entry(PathFromUtf8(folder), error), end;
+         !error && entry != end; entry.increment(error)) {
+        if (!entry->is_regular_file(error)) continue;
+        std::u8string name = entry->path().filename().u8string();
+        names.emplace_back(name.begin(), name.end());
+    }
+    return names;
+}
+
+LocalTime StdFiles::Now() {
+    auto now = std::chrono::system_clock::now();
+    std::time_t seconds = std::chrono::system_clock::to_time_t(now);
+    std::tm local = *std::localtime(&seconds);
+    auto millis = std::chrono::duration_cast<std::chrono::milliseconds>(now.time_since_epoch());
+    return {local.tm_year + 1900,
+            local.tm_mon + 1,
+            local.tm_mday,
+            local.tm_hour,
+            local.tm_min,
+            local.tm_sec,
+            static_cast<int>(millis.count() % 1000)};
 }
 
 bool StdFiles::WriteText(const std::string& path, const std::string& text) {

@@ -21,15 +21,21 @@ class StdFiles : public Files {
         : codec_(codec), programFolder_(std::move(programFolder)) {}
 
     std::optional<std::vector<std::string>> ReadLines(const std::string& path) override;
+    std::optional<FileText> ReadText(const std::string& path) override;
+    std::optional<std::uint64_t> Size(const std::string& path) override;
     bool WriteText(const std::string& path, const std::string& text) override;
+    bool AppendText(const std::string& path, const std::string& text) override;
     bool Exists(const std::string& path) override;
     bool Delete(const std::string& path) override;
+    bool CreateFolder(const std::string& path) override;
+    std::vector<std::string> FileNames(const std::string& folder) override;
     std::optional<std::uint32_t> GetAttributes(const std::string& path) override;
     bool SetAttributes(const std::string& path, std::uint32_t attributes) override;
     std::string ProgramFolder() override { return programFolder_; }
     // Natively both lie in the program's folder, so that a test owns them.
     std::string WindowsFolder() override { return programFolder_ + "\\Windows"; }
-    std::string CommonAppDataFolder() override { return programFolder_ + "\\ProgramData"; }
+    std::string CommonAppDataFolder() override { return programFolder_ + "/ProgramData"; }
+    LocalTime Now() override;
 
   protected:
     // Moves the finished temporary file over the target.

@@ -1,6 +1,10 @@
 #include "transfer/ConfigExport.h"
 
+#include <algorithm>
+
 #include "optimization/OpenWithVerb.h"
+#include "personalization/LogonNotice.h"
+#include "platform/StdFiles.h"
 #include "restrictions/AllowList.h"
 #include "restrictions/BlockList.h"
 #include "transfer/ConfigRecords.h"
@@ -29,25 +33,23 @@ void Policies(RegistryAccess& registry, ConfigText& text) {
     text.Add(key::Policies, flags);
 }
 
-void AllowList(RegistryAccess& registry, ConfigText& text) {
-    // The user's list and the wizard's catalogue; the program's own
-    // executables are written by every import anyway.
-    for (int number = restrictions::allow_list::kFirstUserNumber; number <= 799; ++number) {
-        std::string entry = registry.GetValue(Hive::CurrentUser, restrictions::allow_list::kListKey,
-                                              std::to_string(number));
-        if (!entry.empty()) text.Add(key::AllowList, entry);
-    }
+std::string Notice(RegistryAccess& registry, TextValue (*at)(std::string_view)) {
+    auto place = personalization::LogonNoticeKey(registry);
+    return place ? Read(registry, at(*place)) : std::string();
 }
 
 void BlockList(core::Context& context, ConfigText& text) {
-    auto lines =
-        context.files.ReadLines(restrictions::block_list::FilePath(context.values.baseFolder));
-    if (!lines) {
+    auto read =
+        context.files.ReadText(restrictions::block_list::FilePath(context.values.baseFolder));
+    if (!read) {
         // Tells the importing computer to stop the blocking companion.
         text.Add(key::BlockList, "");
         return;
     }
-    for (const std::string& line : *lines) text.Add(key::BlockList, line);
+    // A read error keeps the lines before it. Empty lines carry nothing,
+    // and a file of nothing but empty lines must not read as "no list".
+    for (const std::string& line : platform::SplitLines(read->text))
+        if (!line.empty()) text.Add(key::BlockList, line);
 }
 
 std::string Read(RegistryAccess& registry, const optimization::DesktopValue& value) {
@@ -75,13 +77,28 @@ void Switches(RegistryAccess& registry, std::string_view recordKey,
 
 }  // namespace
 
+std::vector<ExportedProgram> ExportedPrograms(RegistryAccess& registry) {
+    // The user's list and the wizard's catalogue; the program's own
+    // executables are written by every import anyway.
+    std::vector<ExportedProgram> programs;
+    for (int number = restrictions::allow_list::kFirstUserNumber; number <= kLastExported;
+         ++number) {
+        std::string name = registry.GetValue(Hive::CurrentUser, restrictions::allow_list::kListKey,
+                                             std::to_string(number));
+        if (!name.empty()) programs.push_back({number, std::move(name)});
+    }
+    return programs;
+}
+
 void CollectGroup(ExportGroup group, core::Context& context, ConfigText& text) {
     RegistryAccess& registry = context.registry;
     switch (group) {
         case ExportGroup::Policies:
             return Policies(registry, text);
         case ExportGroup::AllowList:
-            return AllowList(registry, text);
+            for (const ExportedProgram& program : ExportedPrograms(registry))
+                text.Add(key::AllowList, program.name);
+            return;
         case ExportGroup::BlockList:
             return BlockList(context, text);
         case ExportGroup::DesktopTuning:
@@ -92,8 +109,8 @@ void CollectGroup(ExportGroup group, core::Context& context, ConfigText& text) {
         case ExportGroup::DiskCache:
             return text.Add(key::DiskCache, Read(registry, kDiskCacheTemplate));
         case ExportGroup::DesktopLook:
-            text.Add(key::NoticeCaption, Read(registry, kNoticeCaption));
-            text.Add(key::NoticeText, Read(registry, kNoticeText));
+            text.Add(key::NoticeCaption, Notice(registry, NoticeCaptionAt));
+            text.Add(key::NoticeText, Notice(registry, NoticeTextAt));
             return text.Add(
                 key::ScrollPrograms,
                 Read(registry, kScrollPrograms) == personalization::kScrolls ? "1" : "0");
@@ -104,6 +121,14 @@ void CollectGroup(ExportGroup group, core::Context& context, ConfigText& text) {
         case ExportGroup::LockCode:
             return text.Add(key::LockCode, Read(registry, kLockCodeValue));
     }
+}
+
+std::string CollectFile(core::Context& context, const std::vector<ExportGroup>& groups) {
+    ConfigText text;
+    for (const ExportGroupInfo& info : kExportGroups)
+        if (std::find(groups.begin(), groups.end(), info.group) != groups.end())
+            CollectGroup(info.group, context, text);
+    return text.empty() ? std::string() : text.FileContent();
 }
 
 }  // namespace transfer

@@ -1,7 +1,9 @@
 #pragma once
 // Collects the chosen groups of settings into the configuration file's text.
 #include <array>
+#include <string>
 #include <string_view>
+#include <vector>
 
 #include "core/Context.h"
 #include "transfer/ConfigFile.h"
@@ -39,7 +41,20 @@ inline constexpr std::array<ExportGroupInfo, 9> kExportGroups = {{
     {ExportGroup::LockCode, "Check9", "Senha do Quarvel"},
 }};
 
+// The allow-list as the export carries it: the non-empty values "6" to
+// "799" in number order.
+inline constexpr int kLastExported = 799;
+struct ExportedProgram {
+    int number;
+    std::string name;
+};
+std::vector<ExportedProgram> ExportedPrograms(RegistryAccess& registry);
+
 // The records of one group, appended to the text.
 void CollectGroup(ExportGroup group, core::Context& context, ConfigText& text);
+
+// The whole file for the chosen groups, in file order; empty when they hold
+// nothing to write.
+std::string CollectFile(core::Context& context, const std::vector<ExportGroup>& groups);
 
 }  // namespace transfer

@@ -24,6 +24,34 @@ const LineBreak* BreakOf(const std::string& line) {
 
 }  // namespace
 
+std::vector<std::string> SplitConfigLines(const std::string& text) {
+    std::vector<std::string> lines;
+    std::size_t start = 0;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        if (text[i] != '\r') continue;
+        lines.emplace_back(text, start, i - start);
+        if (i + 1 < text.size() && text[i + 1] == '\n') ++i;
+        start = i + 1;
+    }
+    if (start < text.size()) lines.emplace_back(text, start, text.size() - start);
+    return lines;
+}
+
+char32_t FlagAt(std::string_view data, std::size_t position) {
+    std::size_t i = 0;
+    for (std::size_t character = 0; i < data.size(); ++character) {
+        auto lead = static_cast<unsigned char>(data[i]);
+        std::size_t length = lead < 0x80    ? 1
+                             : lead >= 0xF0 ? 4
+                             : lead >= 0xE0 ? 3
+                             : lead >= 0xC0 ? 2
+                                            : 1;
+        if (character == position) return length == 1 ? lead : 0xFFFD;
+        i += length;
+    }
+    return 0;
+}
+
 std::vector<Record> ReadRecords(const std::vector<std::string>& lines) {
     std::vector<Record> records;
     bool continuable = false;  // the line before was a record or its break line
@@ -45,12 +73,13 @@ void ConfigText::Add(std::string_view key, std::string_view data) {
     std::string line(key);
     for (std::size_t i = 0; i < data.size(); ++i) {
         char c = data[i];
-        if (c != '\r' && c != '\n') {
+        // A lone LF ends no line of the file: it stays in the record.
+        if (c != '\r') {
             line += c;
             continue;
         }
-        bool crlf = c == '\r' && i + 1 < data.size() && data[i + 1] == '\n';
-        std::string_view breakText = crlf ? "\r\n" : c == '\r' ? "\r" : "\n";
+        bool crlf = i + 1 < data.size() && data[i + 1] == '\n';
+        std::string_view breakText = crlf ? "\r\n" : "\r";
         if (crlf) ++i;
         AddLine(line);
         auto lineBreak = std::find_if(kLineBreaks.begin(), kLineBreaks.end(),

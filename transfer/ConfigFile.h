@@ -12,6 +12,15 @@ struct Record {
     bool operator==(const Record&) const = default;
 };
 
+// The lines of a configuration file: a line ends at CR LF, at CR or at the
+// end of the text; a lone LF belongs to its line.
+std::vector<std::string> SplitConfigLines(const std::string& text);
+
+// The character at a position of a record's data (0 is the first), as the
+// file holds it: one character of the ANSI code page, whatever its length
+// in UTF-8. '\0' past the end.
+char32_t FlagAt(std::string_view data, std::size_t position);
+
 // The lines of a file as records, in file order. Lines that start with no
 // key are skipped; break lines continue the record just before them.
 std::vector<Record> ReadRecords(const std::vector<std::string>& lines);

@@ -1,8 +1,13 @@
 #include "transfer/ConfigImport.h"
 
+#include <algorithm>
+#include <set>
+
 #include "optimization/OpenWithVerb.h"
+#include "personalization/LogonNotice.h"
 #include "restrictions/AllowList.h"
 #include "restrictions/BlockList.h"
+#include "transfer/Backup.h"
 #include "transfer/ConfigFile.h"
 #include "transfer/ConfigRecords.h"
 #include "transfer/ConfigValues.h"
@@ -10,16 +15,20 @@
 namespace transfer {
 namespace {
 
-constexpr char kTitle[] = "Quarvel²";
+using platform::style::Critical;
+using platform::style::Information;
 
 // What the records of one file build up before it is stored.
 struct Imported {
     std::vector<std::string> allowList;
     std::vector<std::string> blockList;
+    bool blockListRecord = false;  // any "QV03", empty or not
+    bool noticeLost = false;       // a notice with nowhere to go
+    bool partial = false;
 };
 
-char FlagAt(const std::string& data, std::size_t position) {
-    return position < data.size() ? data[position] : '\0';
+bool IsFlag(char32_t c) {
+    return c == U'1' || c == U'0';
 }
 
 void Write(RegistryAccess& registry, const TextValue& value, const std::string& data) {
@@ -33,24 +42,23 @@ void Delete(RegistryAccess& registry, const TextValue& value) {
 void ApplyPolicies(core::Context& context, const std::string& data) {
     auto policies = PoliciesInFileOrder();
     for (std::size_t i = 0; i < policies.size(); ++i) {
-        char flag = FlagAt(data, i);
+        char32_t flag = FlagAt(data, i);
         // Any other character, or none, leaves the policy as it is.
-        if (flag == '1' || flag == '0')
+        if (IsFlag(flag))
             context.registry.SetValue(Hive::CurrentUser, policies[i]->key, policies[i]->valueName,
-                                      flag == '1' ? 1 : 0);
+                                      flag == U'1' ? 1 : 0);
     }
-    char allowListSwitch = FlagAt(data, policies.size());
-    if (allowListSwitch == '1' || allowListSwitch == '0')
-        context.values.importedAllowList = allowListSwitch == '1';
+    char32_t allowListSwitch = FlagAt(data, policies.size());
+    if (IsFlag(allowListSwitch)) context.values.importedAllowList = allowListSwitch == U'1';
 }
 
 void ApplyDesktopTuning(RegistryAccess& registry, const std::string& data) {
     for (auto [position, setting] :
          {std::pair{0, &optimization::kMenuShowDelay}, std::pair{1, &optimization::kMinAnimate}})
         registry.SetValue(setting->hive, setting->key, setting->valueName,
-                          FlagAt(data, position) == '1' ? setting->onData : setting->offData,
+                          FlagAt(data, position) == U'1' ? setting->onData : setting->offData,
                           ValueType::String);
-    optimization::SetOpenWithVerb(registry, FlagAt(data, 2) == '1');
+    optimization::SetOpenWithVerb(registry, FlagAt(data, 2) == U'1');
 }
 
 void ApplySwitches(RegistryAccess& registry,
@@ -59,8 +67,27 @@ void ApplySwitches(RegistryAccess& registry,
     for (std::size_t i = 0; i < switches.size(); ++i)
         registry.SetValue(
             switches[i]->hive, personalization::kBrowserMainKey, switches[i]->valueName,
-            FlagAt(data, i) == '1' ? personalization::kSwitchOn : personalization::kSwitchOff,
+            FlagAt(data, i) == U'1' ? personalization::kSwitchOn : personalization::kSwitchOff,
             ValueType::String);
+}
+
+// The notice goes where this Windows reads it; with no such place it is lost.
+void ApplyNotice(core::Context& context, std::string_view recordKey, const std::string& data,
+                 Imported& imported) {
+    auto place = personalization::LogonNoticeKey(context.registry);
+    if (!place) {
+        imported.noticeLost = true;
+        return;
+    }
+    TextValue caption = NoticeCaptionAt(*place), text = NoticeTextAt(*place);
+    if (recordKey == key::NoticeCaption) {
+        Write(context.registry, caption, data);
+    } else if (data.empty()) {
+        Delete(context.registry, caption);
+        Delete(context.registry, text);
+    } else {
+        Write(context.registry, text, data);
+    }
 }
 
 void Apply(core::Context& context, const Record& record, Imported& imported) {
@@ -71,12 +98,9 @@ void Apply(core::Context& context, const Record& record, Imported& imported) {
     } else if (record.key == key::AllowList) {
         imported.allowList.push_back(data);
     } else if (record.key == key::BlockList) {
-        if (data.empty()) {
-            restrictions::block_list::RemoveLogonEntry(registry);
-        } else {
-            imported.blockList.push_back(data);
-            restrictions::block_list::SetLogonEntry(registry, context.files);
-        }
+        // The logon entry is decided once the whole file is read.
+        imported.blockListRecord = true;
+        if (!data.empty()) imported.blockList.push_back(data);
     } else if (record.key == key::DesktopTuning) {
         ApplyDesktopTuning(registry, data);
     } else if (record.key == key::BrowserTuning) {
@@ -85,19 +109,12 @@ void Apply(core::Context& context, const Record& record, Imported& imported) {
         Write(registry, kSaveDirectory, data);
     } else if (record.key == key::DiskCache) {
         Write(registry, kDiskCacheTemplate, data);
-    } else if (record.key == key::NoticeCaption) {
-        Write(registry, kNoticeCaption, data);
-    } else if (record.key == key::NoticeText) {
-        if (data.empty()) {
-            Delete(registry, kNoticeCaption);
-            Delete(registry, kNoticeText);
-        } else {
-            Write(registry, kNoticeText, data);
-        }
+    } else if (record.key == key::NoticeCaption || record.key == key::NoticeText) {
+        ApplyNotice(context, record.key, data, imported);
     } else if (record.key == key::ScrollPrograms) {
         Write(registry, kScrollPrograms,
-              std::string(FlagAt(data, 0) == '1' ? personalization::kScrolls
-                                                 : personalization::kColumns));
+              std::string(FlagAt(data, 0) == U'1' ? personalization::kScrolls
+                                                  : personalization::kColumns));
     } else if (record.key == key::BrowserLook) {
         ApplySwitches(registry, kBrowserLookFlags, data);
     } else if (record.key == key::StartPage) {
@@ -113,10 +130,21 @@ void Apply(core::Context& context, const Record& record, Imported& imported) {
     }
 }
 
+// Set when any block-list record carried a line; removed only when every one
+// was empty (what an export writes for a computer without a block list), so
+// that an empty line at the end of a list never switches blocking off.
+void DecideLogonEntry(core::Context& context, const Imported& imported) {
+    if (!imported.blockList.empty())
+        restrictions::block_list::SetLogonEntry(context.registry, context.files);
+    else if (imported.blockListRecord)
+        restrictions::block_list::RemoveLogonEntry(context.registry);
+}
+
 // The imported programs at "6" onwards, never past "599" (the wizard's
 // catalogue lies beyond); the user hears of any that did not fit.
-void WriteImportedAllowList(core::Context& context, const std::vector<std::string>& entries) {
+void WriteImportedAllowList(core::Context& context, Imported& imported) {
     namespace allow_list = restrictions::allow_list;
+    const std::vector<std::string>& entries = imported.allowList;
     if (entries.empty()) return;
     allow_list::PrepareList(context.registry);
     std::size_t count = std::min(entries.size(), allow_list::kUserCapacity);
@@ -126,64 +154,130 @@ void WriteImportedAllowList(core::Context& context, const std::vector<std::strin
                                   ValueType::String);
     allow_list::SetSwitch(context.registry, context.values.importedAllowList);
     if (count == entries.size()) return;
+    imported.partial = true;
     std::string dropped;
     for (std::size_t i = count; i < entries.size(); ++i) dropped += "\r\n" + entries[i];
     context.dialogs.ShowMessage("A lista de executáveis permitidos comporta " +
                                     std::to_string(allow_list::kUserCapacity) +
                                     " programas. Estes não foram importados:" + dropped,
-                                kTitle, platform::style::Critical);
+                                std::string(kImportTitle), Critical);
+}
+
+// Undo puts every program back under the number it had, and takes away the
+// numbers of the user's range that the undone import added.
+void RestoreAllowList(core::Context& context, const Imported& imported, const BackupFacts& facts) {
+    namespace allow_list = restrictions::allow_list;
+    allow_list::PrepareList(context.registry);
+    std::set<int> kept(facts.programNumbers.begin(), facts.programNumbers.end());
+    for (int number = allow_list::kFirstUserNumber; number <= allow_list::kLastUserNumber; ++number)
+        if (!kept.contains(number))
+            context.registry.DeleteValue(Hive::CurrentUser, allow_list::kListKey,
+                                         std::to_string(number));
+    std::size_t count = std::min(imported.allowList.size(), facts.programNumbers.size());
+    for (std::size_t i = 0; i < count; ++i)
+        context.registry.SetValue(Hive::CurrentUser, allow_list::kListKey,
+                                  std::to_string(facts.programNumbers[i]), imported.allowList[i],
+                                  ValueType::String);
+    allow_list::SetSwitch(context.registry, context.values.importedAllowList);
 }
 
 // Only a file that carried block-list lines replaces the block list; the
 // registry changes of the import stay when the file cannot be written.
-void WriteImportedBlockList(core::Context& context, const std::vector<std::string>& lines) {
-    if (lines.empty()) return;
+void WriteImportedBlockList(core::Context& context, Imported& imported) {
+    if (imported.blockList.empty()) return;
     std::string text;
-    for (const std::string& line : lines) text += (text.empty() ? "" : "\r\n") + line;
+    for (const std::string& line : imported.blockList) text += (text.empty() ? "" : "\r\n") + line;
     std::string path = restrictions::block_list::FilePath(context.values.baseFolder);
-    if (!restrictions::block_list::Write(context.files, path, text))
-        context.dialogs.ShowMessage(
-            "As configurações foram importadas, mas a lista de pastas/janelas bloqueadas não pôde "
-            "ser gravada em " +
-                path,
-            kTitle, platform::style::Critical);
+    if (restrictions::block_list::Write(context.files, path, text)) return;
+    imported.partial = true;
+    context.dialogs.ShowMessage(
+        "As configurações foram importadas, mas a lista de pastas/janelas bloqueadas não pôde "
+        "ser gravada em " +
+            path,
+        std::string(kImportTitle), Critical);
 }
 
 }  // namespace
 
-void ImportFile(core::Context& context, const std::string& path) {
-    for (std::string_view key : restrictions::kPolicyKeys)
-        context.registry.CreateKey(Hive::CurrentUser, key);
-    if (path.empty()) return;
-    if (auto lines = context.files.ReadLines(path)) ImportLines(context, *lines);
-}
-
-void ImportLines(core::Context& context, const std::vector<std::string>& lines) {
+ImportStatus ImportText(core::Context& context, const std::string& text, bool complete,
+                        const ImportOptions& options) {
+    const std::string title(kImportTitle);
     // Each import stands alone: nothing of an earlier file is applied again.
     context.values.importedAllowList = false;
-    std::vector<Record> records = ReadRecords(lines);
+    std::vector<Record> records = ReadRecords(SplitConfigLines(text));
     if (records.empty()) {
         context.dialogs.ShowMessage(
-            "O arquivo não contém configurações do Quarvel; nada foi importado.", kTitle,
-            platform::style::Critical);
-        return;
+            "O arquivo não contém configurações do Quarvel; nada foi importado.", title, Critical);
+        return ImportStatus::NotAConfiguration;
     }
+    if (options.takeBackup && !SaveBackup(context)) {
+        context.dialogs.ShowMessage(
+            "Não foi possível guardar uma cópia das configurações atuais em " +
+                BackupFolder(context.files) + "; nada foi importado.",
+            title, Critical);
+        return ImportStatus::NoBackup;
+    }
+    for (std::string_view key : restrictions::kPolicyKeys)
+        context.registry.CreateKey(Hive::CurrentUser, key);
     Imported imported;
     for (const Record& record : records) Apply(context, record, imported);
-    WriteImportedAllowList(context, imported.allowList);
-    WriteImportedBlockList(context, imported.blockList);
-    context.dialogs.ShowMessage("Configurações importadas com sucesso", kTitle,
-                                platform::style::Information);
+    DecideLogonEntry(context, imported);
+    if (options.restore)
+        RestoreAllowList(context, imported, *options.restore);
+    else
+        WriteImportedAllowList(context, imported);
+    WriteImportedBlockList(context, imported);
+    if (options.restore) RestoreAbsence(context, *options.restore);
+    if (imported.noticeLost) {
+        imported.partial = true;
+        context.dialogs.ShowMessage(
+            "A mensagem de logon não foi importada: este Windows não tem a chave Winlogon onde "
+            "ela é lida.",
+            title, Critical);
+    }
+    if (!complete) {
+        imported.partial = true;
+        context.dialogs.ShowMessage(
+            "O arquivo não pôde ser lido até o fim; foram importadas as configurações lidas antes "
+            "do erro.",
+            title, Critical);
+    }
+    context.dialogs.ShowMessage(options.restore
+                                    ? "A última importação foi desfeita: as configurações "
+                                      "anteriores foram restauradas."
+                                    : "Configurações importadas com sucesso",
+                                title, Information);
+    return imported.partial ? ImportStatus::Partial : ImportStatus::Done;
 }
 
-void ImportConfiguration(core::Context& context, ImportSource source) {
+ImportStatus ImportFile(core::Context& context, const std::string& path,
+                        const ImportOptions& options) {
+    if (path.empty()) return ImportStatus::NoFile;
+    auto size = context.files.Size(path);
+    if (!size) return ImportStatus::NoFile;
+    if (*size > kLargestConfiguration) {
+        context.dialogs.ShowMessage("O arquivo " + path +
+                                        " tem mais de 16 MB: não é um arquivo de configurações "
+                                        "do Quarvel; nada foi importado.",
+                                    std::string(kImportTitle), Critical);
+        return ImportStatus::NotAConfiguration;
+    }
+    auto read = context.files.ReadText(path);
+    if (!read) return ImportStatus::NoFile;
+    return ImportText(context, read->text, read->complete, options);
+}
+
+ImportStatus ImportConfiguration(core::Context& context, ImportSource source) {
+    // The policy keys are there whatever becomes of the file.
+    for (std::string_view key : restrictions::kPolicyKeys)
+        context.registry.CreateKey(Hive::CurrentUser, key);
     std::string path(kFloppyFile);
     if (source == ImportSource::ChosenFile)
         path = context.dialogs
                    .OpenFile({"Abrir arquivo de configurações do Quarvel",
                               "Configurações do Quarvel|*.qvc", "qvc", "C:\\"})
                    .value_or("");
-    ImportFile(context, path);
+    return ImportFile(context, path);
 }
 
 }  // namespace transfer

@@ -1,27 +1,48 @@
 #pragma once
 // The configuration import: reads a configuration file and writes what it
-// carries into this computer's registry, allow-list and block list.
+// carries into this computer's registry, allow-list and block list. The
+// menus and the command line run this one procedure.
+#include <cstdint>
 #include <string>
-#include <vector>
 
 #include "core/Context.h"
 
 namespace transfer {
 
+struct BackupFacts;
+
 inline constexpr std::string_view kFloppyFile = "A:\\config.qvc";
+inline constexpr std::string_view kImportTitle = "Quarvel²";
+// No configuration comes near this; a bigger file was chosen by mistake.
+inline constexpr std::uint64_t kLargestConfiguration = 16u << 20;
 
 enum class ImportSource { Floppy, ChosenFile };
 
+enum class ImportStatus {
+    Done,
+    Partial,            // something could not be written; the rest was
+    NoFile,             // no file chosen, or it cannot be opened: nothing changed
+    NotAConfiguration,  // too large, or no record in it: nothing changed
+    NoBackup,           // the state before could not be saved: nothing changed
+    NothingToUndo,      // undo: no backup is left
+};
+
+struct ImportOptions {
+    bool takeBackup = true;
+    // Undo: the facts kept beside the backup being imported.
+    const BackupFacts* restore = nullptr;
+};
+
 // The whole command of the menus' import entries: the open dialog first for
-// a chosen file, then the import, then its message.
-void ImportConfiguration(core::Context& context, ImportSource source);
+// a chosen file, then the import, then its messages.
+ImportStatus ImportConfiguration(core::Context& context, ImportSource source);
 
-// The import of one file; an empty path or a file that cannot be read
-// changes nothing but the policy keys.
-void ImportFile(core::Context& context, const std::string& path);
+// The import of one file; every message goes through the context's dialogs.
+ImportStatus ImportFile(core::Context& context, const std::string& path,
+                        const ImportOptions& options = {});
 
-// The records of the file's lines, applied in file order, then the
-// allow-list and the block list they carried, then the message.
-void ImportLines(core::Context& context, const std::vector<std::string>& lines);
+// The import of a file's text, read whole (`complete`) or up to a read error.
+ImportStatus ImportText(core::Context& context, const std::string& text, bool complete,
+                        const ImportOptions& options = {});
 
 }  // namespace transfer

@@ -47,7 +47,7 @@ struct LineBreak {
 inline constexpr std::array<LineBreak, 3> kLineBreaks = {{
     {"QV__", "\r\n"},
     {"QV_r", "\r"},
-    {"QV_n", "\n"},
+    {"QV_n", "\n"},  // read only: files now keep a lone LF inside its line
 }};
 
 // "QV01": the policies of the three screens in catalogue order (positions 1

@@ -55,10 +55,14 @@ inline constexpr TextValue kSaveDirectory = {Hive::CurrentUser, personalization:
                                              personalization::kSaveDirectory};
 inline constexpr TextValue kDiskCacheTemplate = {Hive::LocalMachine, optimization::kFsTemplatesKey,
                                                  ""};
-inline constexpr TextValue kNoticeCaption = {Hive::LocalMachine, personalization::kWinlogonKey,
-                                             personalization::kLegalNoticeCaption};
-inline constexpr TextValue kNoticeText = {Hive::LocalMachine, personalization::kWinlogonKey,
-                                          personalization::kLegalNoticeText};
+// The logon notice lives in whichever Winlogon key this Windows reads
+// (personalization::LogonNoticeKey).
+constexpr TextValue NoticeCaptionAt(std::string_view winlogonKey) {
+    return {Hive::LocalMachine, winlogonKey, personalization::kLegalNoticeCaption};
+}
+constexpr TextValue NoticeTextAt(std::string_view winlogonKey) {
+    return {Hive::LocalMachine, winlogonKey, personalization::kLegalNoticeText};
+}
 inline constexpr TextValue kScrollPrograms = {Hive::CurrentUser,
                                               personalization::kExplorerAdvancedKey,
                                               personalization::kStartMenuScrollPrograms};

@@ -1,5 +1,6 @@
 #include "transfer/TransferCommands.h"
 
+#include "transfer/Backup.h"
 #include "transfer/ConfigImport.h"
 #include "transfer/frmWizrd.h"
 
@@ -15,6 +16,9 @@ bool RunCommand(core::MenuCommand command, forms::Screens& screens, core::Contex
             return true;
         case core::MenuCommand::ImportFromFile:
             ImportConfiguration(context, ImportSource::ChosenFile);
+            return true;
+        case core::MenuCommand::UndoImport:
+            UndoLastImport(context);
             return true;
         default:
             return false;

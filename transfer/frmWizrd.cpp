@@ -41,17 +41,17 @@ void frmWizrd::Nenhuma_Click() {
 }
 
 std::string frmWizrd::Collect() {
-    ConfigText text;
+    std::vector<ExportGroup> ticked;
     for (std::size_t i = 0; i < kExportGroups.size(); ++i)
-        if (groups[i]->checked()) CollectGroup(kExportGroups[i].group, context_, text);
-    if (text.empty()) {
+        if (groups[i]->checked()) ticked.push_back(kExportGroups[i].group);
+    std::string content = CollectFile(context_, ticked);
+    if (content.empty()) {
         context_.dialogs.ShowMessage(
             "É necessário selecionar algum ítem ou as restrições selecionadas não possuem "
             "alterações",
             kTitle, platform::style::Critical);
-        return {};
     }
-    return text.FileContent();
+    return content;
 }
 
 void frmWizrd::Floppy_Click() {

@@ -39,6 +39,13 @@ std::string Win32Files::CommonAppDataFolder() {
     return Narrow(folder);
 }
 
+LocalTime Win32Files::Now() {
+    SYSTEMTIME now;
+    GetLocalTime(&now);
+    return {now.wYear,   now.wMonth,  now.wDay,         now.wHour,
+            now.wMinute, now.wSecond, now.wMilliseconds};
+}
+
 std::optional<std::uint32_t> Win32Files::GetAttributes(const std::string& path) {
     DWORD attributes = GetFileAttributesW(Widen(path).c_str());
     if (attributes == INVALID_FILE_ATTRIBUTES) return std::nullopt;

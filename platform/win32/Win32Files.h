@@ -13,6 +13,7 @@ class Win32Files : public StdFiles {
     bool Delete(const std::string& path) override;
     std::string WindowsFolder() override;
     std::string CommonAppDataFolder() override;
+    LocalTime Now() override;
 
   protected:
     bool Replace(const std::filesystem::path& from, const std::filesystem::path& to) override;

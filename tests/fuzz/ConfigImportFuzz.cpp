@@ -4,7 +4,6 @@
 #include <cstdint>
 #include <string>
 
-#include "platform/StdFiles.h"
 #include "tests/support/TestProgram.h"
 #include "transfer/ConfigImport.h"
 
@@ -12,9 +11,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     static testing_support::TestProgram program;
     program.values.baseFolder = program.Folder();
     std::string bytes(reinterpret_cast<const char*>(data), size);
-    std::vector<std::string> lines = platform::SplitLines(bytes);
-    for (std::string& line : lines) line = program.codec.FromAnsi(line);
-    transfer::ImportLines(program.context, lines);
+    transfer::ImportText(program.context, program.codec.FromAnsi(bytes), true,
+                         {.takeBackup = false});
     program.dialogs.messages.clear();
     return 0;
 }

@@ -1,301 +1,219 @@
-// The configuration file: records, export, import and the round trip.
+// The configuration file: its lines and records, the import's rules, the
+// export, and the trip from one computer to another.
 #include <gtest/gtest.h>
 
 #include <filesystem>
 #include <fstream>
 
-#include "restrictions/AllowList.h"
-#include "restrictions/BlockList.h"
-#include "core/Settings.h"
-#include "tests/support/TestProgram.h"
+#include "tests/support/RegistryVerbs.h"
+#include "tests/support/TransferVerbs.h"
 #include "transfer/ConfigFile.h"
-#include "transfer/ConfigImport.h"
-#include "transfer/ConfigValues.h"
-#include "transfer/frmWizrd.h"
 
 namespace {
 
-using testing_support::ShownMessage;
-using testing_support::TestProgram;
+using namespace testing_support;
 using transfer::Record;
 using Lines = std::vector<std::string>;
 
-constexpr char kExplorer[] = "Software\\Microsoft\\Windows\\CurrentVersion\\Policies\\Explorer";
-constexpr char kRun[] = "Software\\Microsoft\\Windows\\CurrentVersion\\Run";
-const ShownMessage kImported{"Configurações importadas com sucesso", "Quarvel²", 64};
+TEST(ConfigFile, LinesEndAtCrLfOrCrAndALoneLfStaysInItsRecord) {
+    EXPECT_EQ(transfer::SplitConfigLines("a\r\nb\nc\rd\r\n"), (Lines{"a", "b\nc", "d"}));
+    auto records = transfer::ReadRecords(transfer::SplitConfigLines(
+        "QV09abc\r\nqv09x\r\n QV09x\r\nQV0\r\n\r\nQVa7Aviso\nQV09x\r\nQV__two\r\nQV_nthree\r\n"
+        "junk\r\nQV__lost\r\nQV03a\x01\xff"));
+    EXPECT_EQ(records,
+              (std::vector<Record>{
+                  {"QV09", "abc"}, {"QVa7", "Aviso\nQV09x\r\ntwo\nthree"}, {"QV03", "a\x01\xff"}}));
+    transfer::ConfigText text;
+    text.Add("QVa7", "Aviso\r\nQV09segredo\rfim\nQV09");
+    EXPECT_EQ(text.FileContent(), "QVa7Aviso\r\nQV__QV09segredo\r\nQV_rfim\nQV09\r\n");
+}
 
-// A computer as the tests need it: the keys Windows always has.
-struct Computer : TestProgram {
-    Computer() {
-        for (auto [hive, key] : std::vector<std::pair<Hive, std::string>>{
-                 {Hive::LocalMachine, std::string(core::kCurrentVersion)},
-                 {Hive::LocalMachine, kRun},
-                 {Hive::LocalMachine, std::string(personalization::kWinlogonKey)},
-                 {Hive::LocalMachine, std::string(optimization::kFsTemplatesKey)},
-                 {Hive::CurrentUser, std::string(personalization::kBrowserMainKey)},
-                 {Hive::LocalMachine, std::string(personalization::kBrowserMainKey)},
-                 {Hive::CurrentUser, "Control Panel\\Desktop\\WindowMetrics"},
-                 {Hive::CurrentUser, std::string(transfer::kScrollPrograms.key)}})
-            registry.CreateKey(hive, key);
-        values.baseFolder = Folder();
-    }
-    std::string Get(Hive hive, std::string_view key, std::string_view name) {
-        return registry.GetValue(hive, key, name);
-    }
-    std::string Policy(std::string_view name) { return Get(Hive::CurrentUser, kExplorer, name); }
-    // Imports the lines as a file with CR LF line ends.
-    void Import(const Lines& lines) {
-        std::string text;
-        for (const std::string& line : lines) text += line + "\r\n";
-        std::string path = Folder() + "/import.qvc";
-        std::ofstream(path, std::ios::binary) << codec.ToAnsi(text);
-        transfer::ImportFile(context, path);
-    }
-    std::string BlockFile() {
-        std::ifstream in(restrictions::block_list::FilePath(Folder()), std::ios::binary);
-        return std::string((std::istreambuf_iterator<char>(in)), {});
-    }
-    // Exports the ticked groups through the save dialog and returns the file.
-    std::string Export(const std::vector<std::string>& ticked = {}) {
-        auto& screen = screens.Open<transfer::frmWizrd>(context);
-        screen.Nenhuma_Click();
-        if (ticked.empty()) screen.Todas_Click();
-        for (const std::string& name : ticked)
-            static_cast<forms::CheckBox*>(screen.Find(name))->SetChecked(true);
-        std::string path = Folder() + "/export.qvc";
-        std::filesystem::remove(path);
-        dialogs.fileAnswers.push_back(path);
-        screen.OtherPlace_Click();
-        std::ifstream in(path, std::ios::binary);
-        return std::string((std::istreambuf_iterator<char>(in)), {});
-    }
+// One import on a fresh computer, then what it left.
+struct ImportCase {
+    const char* name;
+    Lines lines;
+    std::vector<Expected> expected;
 };
 
-TEST(ConfigRecords, OnlyExactKeysAtTheStartOfALineAreRecords) {
-    auto records = transfer::ReadRecords(
-        {"QV09abc", "qv09lower", " QV09blank", "QV0", "", "QV07", "QVxx", "QV03a\x01\xff"});
-    EXPECT_EQ(records, (std::vector<Record>{{"QV09", "abc"}, {"QV07", ""}, {"QV03", "a\x01\xff"}}));
+TEST(Import, RecordsWriteTheirValues) {
+    const std::string ones42(42, '1');
+    const ImportCase cases[] = {
+        {"only a lock code",
+         {"QV09novo"},
+         {{kLM, kCurrentVersion, "SYSNOT", "novo"},
+          {kCU, kExplorer, "NoFolderOptions", kAbsent},
+          {kCU, kAllowList, "1", kAbsent}}},
+        {"flags other than 0 and 1 leave their value",
+         {"QV011111x1"},
+         {{kCU, kExplorer, "NoFolderOptions", "1"},
+          {kCU, kExplorer, "NoFileMenu", "7"},
+          {kCU, kExplorer, "NoSetFolders", "1"},
+          {kCU, kExplorer, "NoWindowsUpdate", kAbsent}}},
+        {"an accented character is one position",
+         {"QV01é" + ones42},
+         {{kCU, kExplorer, "NoFolderOptions", kAbsent},
+          {kCU, kExplorer, "NoDeletePrinter", "1"},
+          {kCU, kSystem, "NoDispBackgroundPage", "1"},
+          {kCU, kExplorer, "RestrictRun", kAbsent}}},
+        {"a lone LF stays in the notice",
+         {"QVa7Aviso\nQV09x"},
+         {{kLM, kWinlogon, "LegalNoticeText", "Aviso\nQV09x"},
+          {kLM, kCurrentVersion, "SYSNOT", kAbsent}}},
+        {"desktop and browser flags",
+         {"QV04", "QV0510101"},
+         {{kCU, "Control Panel\\Desktop", "MenuShowDelay", "500"},
+          {kCU, "Control panel\\Desktop\\WindowMetrics", "MinAnimate", "0"},
+          {kLM, kBrowserMain, "Enable_Disk_Cache", "yes"},
+          {kLM, kBrowserMain, "Delete_Temp_Files_On_Exit", "no"},
+          {kCU, kBrowserMain, "Show_FullURL", "yes"},
+          {kLM, kBrowserMain, "Use_Async_DNS", "no"},
+          {kCU, kBrowserMain, "FullScreen", "yes"}}},
+        {"empty texts",
+         {"QVa5", "QVa7", "QVa8", "QVb8", "QVb7"},
+         {{kCU, kBrowserMain, "Save Directory", ""},
+          {kLM, kWinlogon, "LegalNoticeCaption", kAbsent},
+          {kCU, kBrowserMain, "Start Page", "about:blank"},
+          {kCU, kBrowserMain, "Window Title", kAbsent},
+          {kCU, kExplorerAdvanced, "StartMenuScrollPrograms", "NO"}}},
+        {"the switch of position 44 and the programs at 6 onwards",
+         {"QV01" + std::string(43, '2') + "1", "QV02a.exe", "QV02b.exe"},
+         {{kCU, kAllowList, "1", "Quarvel.exe"},
+          {kCU, kAllowList, "3", "DErodu.exe"},
+          {kCU, kAllowList, "6", "a.exe"},
+          {kCU, kAllowList, "7", "b.exe"},
+          {kCU, kExplorer, "RestrictRun", "1"}}},
+        {"programs without a switch", {"QV02only.exe"}, {{kCU, kExplorer, "RestrictRun", "0"}}},
+        {"an empty last block-list line keeps the logon entry",
+         {"QV03C:\\Jogos", "QV03"},
+         {{kLM, kRun, "TvalueT", kAnyText}}},
+        {"only empty block-list lines remove it",
+         {"QV03", "QV03"},
+         {{kLM, kRun, "TvalueT", kAbsent}}},
+    };
+    for (const ImportCase& c : cases) {
+        SCOPED_TRACE(c.name);
+        Computer computer;
+        PutNumber(computer.registry, Hive::CurrentUser, kExplorer, "NoFileMenu", 7);
+        PutText(computer.registry, Hive::LocalMachine, kRun, "TvalueT", "antes");
+        EXPECT_EQ(computer.Import(c.lines), transfer::ImportStatus::Done);
+        computer.Expect(c.expected);
+        EXPECT_EQ(computer.dialogs.messages, (std::vector<ShownMessage>{kImported}));
+    }
 }
 
-TEST(ConfigRecords, BreakLinesContinueOnlyTheRecordJustBefore) {
-    auto records =
-        transfer::ReadRecords({"QVa7first", "QV__second", "QV_nthird", "junk", "QV__lost", "QV__"});
-    EXPECT_EQ(records, (std::vector<Record>{{"QVa7", "first\r\nsecond\nthird"}}));
-}
-
-TEST(ConfigRecords, TextsWithLineBreaksSurviveTheFileWhole) {
-    transfer::ConfigText text;
-    text.Add("QVa7", "Aviso\r\nQV09segredo\rfim\n");
-    text.Add("QV09", "");
-    EXPECT_EQ(text.FileContent(), "QVa7Aviso\r\nQV__QV09segredo\r\nQV_rfim\r\nQV_n\r\nQV09\r\n");
-    auto records = transfer::ReadRecords(platform::SplitLines(text.FileContent()));
-    EXPECT_EQ(records,
-              (std::vector<Record>{{"QVa7", "Aviso\r\nQV09segredo\rfim\n"}, {"QV09", ""}}));
-}
-
-TEST(Import, OnlyALockCodeTouchesNothingElse) {
-    Computer computer;
-    computer.Import({"QV09novo"});
-    EXPECT_EQ(computer.Get(Hive::LocalMachine, core::kCurrentVersion, "SYSNOT"), "novo");
-    EXPECT_EQ(computer.Policy("NoFolderOptions"), "");
-    EXPECT_EQ(computer.Get(Hive::CurrentUser, restrictions::allow_list::kListKey, "1"), "");
-    EXPECT_EQ(computer.dialogs.messages, (std::vector<ShownMessage>{kImported}));
-}
-
-TEST(Import, PolicyFlagsApplyOnlyWhereTheyAreZeroOrOne) {
-    Computer computer;
-    computer.registry.CreateKey(Hive::CurrentUser, kExplorer);
-    computer.registry.SetValue(Hive::CurrentUser, kExplorer, "NoFileMenu", 7);
-    computer.Import({"QV011111x1"});
-    EXPECT_EQ(computer.Policy("NoFolderOptions"), "1");
-    EXPECT_EQ(computer.Policy("NoFileMenu"), "7") << "x leaves position 5 alone";
-    EXPECT_EQ(computer.Policy("NoSetFolders"), "1");
-    EXPECT_EQ(computer.Policy("NoWindowsUpdate"), "") << "past the end nothing is written";
-
-    computer.values.importedAllowList = true;
-    computer.Import({"QV01" + std::string(43, '0'), "QV02prog.exe"});
-    EXPECT_EQ(computer.Get(Hive::CurrentUser, kExplorer, "RestrictRun"), "0")
-        << "each import starts with the switch off";
-    EXPECT_EQ(computer.Get(Hive::CurrentUser,
-                           "Software\\Microsoft\\Windows\\CurrentVersion\\Policies\\System",
-                           "NoDispBackgroundPage"),
-              "0");
-}
-
-TEST(Import, AllowListGoesToSixOnwardsWithTheSwitchOfPosition44) {
-    Computer computer;
-    computer.Import({"QV01" + std::string(43, '2') + "1", "QV02a.exe", "QV02b.exe", "QV02c.exe"});
-    auto list = restrictions::allow_list::kListKey;
-    EXPECT_EQ(computer.Get(Hive::CurrentUser, list, "1"), "Quarvel.exe");
-    EXPECT_EQ(computer.Get(Hive::CurrentUser, list, "3"), "DErodu.exe");
-    EXPECT_EQ(computer.Get(Hive::CurrentUser, list, "6"), "a.exe");
-    EXPECT_EQ(computer.Get(Hive::CurrentUser, list, "8"), "c.exe");
-    EXPECT_EQ(computer.Get(Hive::CurrentUser, kExplorer, "RestrictRun"), "1");
-
-    Computer other;
-    other.Import({"QV02only.exe"});
-    EXPECT_EQ(other.Get(Hive::CurrentUser, kExplorer, "RestrictRun"), "0");
-}
-
-TEST(Import, NeverWritesPastTheUserRangeAndSaysWhatWasLeftOut) {
-    Computer computer;
+TEST(Import, WhatCouldNotBeDoneIsSaid) {
+    Computer full;
     Lines lines;
     for (int i = 0; i < 596; ++i) lines.push_back("QV02p" + std::to_string(i) + ".exe");
-    computer.registry.CreateKey(Hive::CurrentUser, restrictions::allow_list::kListKey);
-    computer.registry.SetValue(Hive::CurrentUser, restrictions::allow_list::kListKey, "606",
-                               "wizard.exe", ValueType::String);
-    computer.Import(lines);
-    auto list = restrictions::allow_list::kListKey;
-    EXPECT_EQ(computer.Get(Hive::CurrentUser, list, "599"), "p593.exe");
-    EXPECT_EQ(computer.Get(Hive::CurrentUser, list, "600"), "");
-    EXPECT_EQ(computer.Get(Hive::CurrentUser, list, "606"), "wizard.exe");
-    ASSERT_EQ(computer.dialogs.messages.size(), 2u);
-    EXPECT_NE(computer.dialogs.messages[0].text.find("p594.exe\r\np595.exe"), std::string::npos);
-    EXPECT_EQ(computer.dialogs.messages[1], kImported);
+    PutText(full.registry, Hive::CurrentUser, kAllowList, "606", "wizard.exe");
+    EXPECT_EQ(full.Import(lines), transfer::ImportStatus::Partial);
+    full.Expect({{kCU, kAllowList, "599", "p593.exe"},
+                 {kCU, kAllowList, "600", kAbsent},
+                 {kCU, kAllowList, "606", "wizard.exe"}});
+    ASSERT_EQ(full.dialogs.messages.size(), 2u);
+    EXPECT_NE(full.dialogs.messages[0].text.find("p594.exe\r\np595.exe"), std::string::npos);
+
+    Computer readOnly;
+    readOnly.values.baseFolder = readOnly.Folder() + "/missing/folder";
+    EXPECT_EQ(readOnly.Import({"QV03C:\\Jogos", "QV09x"}), transfer::ImportStatus::Partial);
+    readOnly.Expect({{kLM, kCurrentVersion, "SYSNOT", "x"}});
+    ASSERT_EQ(readOnly.dialogs.messages.size(), 2u);
+    EXPECT_EQ(readOnly.dialogs.messages[0].style, 16);
+
+    Computer garbage;
+    EXPECT_EQ(garbage.Import({}), transfer::ImportStatus::NotAConfiguration);
+    EXPECT_EQ(garbage.Import({std::string("\0\x01x", 3), "qv09x"}),
+              transfer::ImportStatus::NotAConfiguration);
+    std::string huge = garbage.Folder() + "/huge.qvc";
+    std::filesystem::resize_file((std::ofstream(huge) << "QV09x", huge), (16u << 20) + 1);
+    EXPECT_EQ(transfer::ImportFile(garbage.context, huge),
+              transfer::ImportStatus::NotAConfiguration);
+    garbage.Expect({{kLM, kCurrentVersion, "SYSNOT", kAbsent}});
+    ASSERT_EQ(garbage.dialogs.messages.size(), 3u);
+    EXPECT_EQ(garbage.dialogs.messages[0],
+              (ShownMessage{"O arquivo não contém configurações do Quarvel; nada foi importado.",
+                            "Quarvel²", 16}));
+    EXPECT_NE(garbage.dialogs.messages[2].text.find("16 MB"), std::string::npos);
 }
 
-TEST(Import, BlockListLinesReplaceTheFileAndStartTheCompanion) {
+TEST(Import, AReadErrorKeepsTheLinesBeforeIt) {
     Computer computer;
-    computer.Import({"QV03C:\\Jogos", "QV03Paciência"});
-    EXPECT_EQ(computer.BlockFile(), restrictions::block_list::SignatureLine() +
-                                        "\r\nC:\\Jogos\r\n" + computer.codec.ToAnsi("Paciência") +
-                                        "\r\n");
-    EXPECT_EQ(computer.Get(Hive::LocalMachine, kRun, "TvalueT"),
-              computer.Folder() + "\\DErodu.exe");
+    computer.files.cutAfter = 12;  // "QV09novo\r\nQV" of the file below
+    EXPECT_EQ(computer.Import({"QV09novo", "QV07lost"}), transfer::ImportStatus::Partial);
+    computer.Expect({{kLM, kCurrentVersion, "SYSNOT", "novo"},
+                     {kLM, kWinlogon, "LegalNoticeCaption", kAbsent}});
+    EXPECT_EQ(computer.dialogs.messages.back(), kImported);
 
-    computer.Import({"QV03"});
-    EXPECT_EQ(computer.Get(Hive::LocalMachine, kRun, "TvalueT"), "");
-    EXPECT_NE(computer.BlockFile(), "") << "a file without block-list lines leaves the list";
+    // The export carries the block-list lines read before the error.
+    Computer exporter;
+    exporter.WriteBlockList("C:\\Jogos\r\nC:\\Outros\r\n");
+    exporter.files.cutAfter = 52;  // the signature line and "C:\Jogos"
+    EXPECT_EQ(exporter.Export({"Check5"}),
+              "QV03Quarvel by Ostrelvan - www.quarvel.com.br\r\nQV03C:\\Jogos\r\n");
 }
 
-TEST(Import, AFailedBlockListWriteKeepsTheRegistryChangesAndSaysSo) {
+TEST(Import, TheMenusEntriesAskForTheFileAndCreateThePolicyKeys) {
     Computer computer;
-    computer.values.baseFolder = computer.Folder() + "/missing/folder";
-    computer.Import({"QV03C:\\Jogos", "QV09x"});
-    EXPECT_EQ(computer.Get(Hive::LocalMachine, core::kCurrentVersion, "SYSNOT"), "x");
-    ASSERT_EQ(computer.dialogs.messages.size(), 2u);
-    EXPECT_EQ(computer.dialogs.messages[0].style, 16);
-    EXPECT_EQ(computer.dialogs.messages[1], kImported);
-}
-
-TEST(Import, DesktopAndBrowserFlags) {
-    Computer computer;
-    computer.registry.CreateKey(Hive::ClassesRoot, optimization::kOpenWithCommandKey);
-    computer.Import({"QV04", "QV0510101"});
-    EXPECT_EQ(computer.Get(Hive::CurrentUser, "Control Panel\\Desktop", "MenuShowDelay"), "500");
-    EXPECT_EQ(computer.Get(Hive::CurrentUser, optimization::kMinAnimate.key, "MinAnimate"), "0");
-    EXPECT_EQ(computer.Get(Hive::ClassesRoot, optimization::kOpenWithKey, ""), "");
-    EXPECT_NE(computer.registry.CreateKey(Hive::ClassesRoot, "*"), 5);
-    auto main = personalization::kBrowserMainKey;
-    EXPECT_EQ(computer.Get(Hive::LocalMachine, main, "Enable_Disk_Cache"), "yes");
-    EXPECT_EQ(computer.Get(Hive::LocalMachine, main, "Delete_Temp_Files_On_Exit"), "no");
-    EXPECT_EQ(computer.Get(Hive::CurrentUser, main, "Show_FullURL"), "yes");
-    EXPECT_EQ(computer.Get(Hive::LocalMachine, main, "Use_Async_DNS"), "no");
-    EXPECT_EQ(computer.Get(Hive::CurrentUser, main, "FullScreen"), "yes");
-}
-
-TEST(Import, FilesWithoutRecordsChangeNothingAndSaySo) {
-    Computer computer;
-    computer.Import({});
-    computer.Import({std::string("\0\x01garbage", 9), "qv09x"});
-    EXPECT_EQ(computer.dialogs.messages.size(), 2u);
-    EXPECT_EQ(computer.dialogs.messages[0].style, 16);
-    EXPECT_EQ(computer.Get(Hive::LocalMachine, core::kCurrentVersion, "SYSNOT"), "");
-}
-
-TEST(Import, AFileThatCannotBeReadOnlyCreatesThePolicyKeys) {
-    Computer computer;
-    transfer::ImportConfiguration(computer.context, transfer::ImportSource::ChosenFile);
+    EXPECT_EQ(transfer::ImportConfiguration(computer.context, transfer::ImportSource::ChosenFile),
+              transfer::ImportStatus::NoFile);
     EXPECT_TRUE(computer.dialogs.messages.empty());
     ASSERT_EQ(computer.dialogs.fileRequests.size(), 1u);
     EXPECT_EQ(computer.dialogs.fileRequests[0].title, "Abrir arquivo de configurações do Quarvel");
     EXPECT_EQ(computer.dialogs.fileRequests[0].filter, "Configurações do Quarvel|*.qvc");
-    EXPECT_EQ(
-        computer.registry.SetValue(
-            Hive::CurrentUser, "Software\\Microsoft\\Windows\\CurrentVersion\\Policies\\WinOldApp",
-            "probe", "x", ValueType::String),
-        0);
+    EXPECT_TRUE(computer.registry.KeyExists(
+        Hive::CurrentUser, "Software\\Microsoft\\Windows\\CurrentVersion\\Policies\\WinOldApp"));
 }
 
-TEST(Export, NothingToWriteWritesNoFile) {
+TEST(Export, WritesTheTickedGroupsInFileOrder) {
     Computer computer;
     const ShownMessage nothing{
         "É necessário selecionar algum ítem ou as restrições selecionadas não possuem alterações",
         "Quarvel", 16};
-    auto& screen = computer.screens.Open<transfer::frmWizrd>(computer.context);
-    screen.Nenhuma_Click();
-    screen.Floppy_Click();
     EXPECT_EQ(computer.Export({"Check6"}), "") << "an empty allow-list exports nothing";
-    EXPECT_EQ(computer.dialogs.messages, (std::vector<ShownMessage>{nothing, nothing}));
-    EXPECT_TRUE(computer.dialogs.fileRequests.empty());
-}
+    EXPECT_EQ(computer.dialogs.messages, (std::vector<ShownMessage>{nothing}));
+    EXPECT_EQ(computer.Export({"Check5"}), "QV03\r\n") << "no block-list file";
 
-TEST(Export, GroupsComeInFileOrderWithEveryRecord) {
-    Computer computer;
-    computer.registry.CreateKey(Hive::CurrentUser, restrictions::allow_list::kListKey);
     for (auto [name, text] : {std::pair{"6", "a.exe"}, {"799", "last.exe"}, {"800", "no.exe"}})
-        computer.registry.SetValue(Hive::CurrentUser, restrictions::allow_list::kListKey, name,
-                                   text, ValueType::String);
-    computer.registry.CreateKey(Hive::CurrentUser, kExplorer);
-    computer.registry.SetValue(Hive::CurrentUser, kExplorer, "NoDrives", 67108863);
-    computer.registry.SetValue(Hive::CurrentUser, kExplorer, "NoFolderOptions", 1);
+        PutText(computer.registry, Hive::CurrentUser, kAllowList, name, text);
+    PutNumber(computer.registry, Hive::CurrentUser, kExplorer, "NoDrives", 67108863);
+    PutNumber(computer.registry, Hive::CurrentUser, kExplorer, "NoFolderOptions", 1);
+    computer.WriteBlockList("C:\\Jogos\r\n\r\n");
     std::string file = computer.Export();
-    Lines lines = platform::SplitLines(file);
-    std::vector<std::string> keys;
+    Lines lines = transfer::SplitConfigLines(file);
+    Lines keys;
     for (const std::string& line : lines) keys.push_back(line.substr(0, 4));
-    EXPECT_EQ(keys, (Lines{"QV01", "QV02", "QV02", "QV03", "QV04", "QV05", "QVa5", "QV06", "QV07",
-                           "QVa7", "QVb7", "QV08", "QVa8", "QVb8", "QV09"}));
+    EXPECT_EQ(keys, (Lines{"QV01", "QV02", "QV02", "QV03", "QV03", "QV04", "QV05", "QVa5", "QV06",
+                           "QV07", "QVa7", "QVb7", "QV08", "QVa8", "QVb8", "QV09"}))
+        << "no record for the empty line of the block list";
     EXPECT_EQ(lines[0], "QV011000" + std::string(40, '0')) << "a drive mask exports as 0";
     EXPECT_EQ(lines[2], "QV02last.exe");
-    EXPECT_EQ(lines[3], "QV03") << "no block-list file";
-    EXPECT_EQ(file.substr(file.size() - 2), "\r\n");
+    EXPECT_EQ(lines[4], "QV03C:\\Jogos");
     EXPECT_EQ(computer.Export(), file) << "the same settings, the same file";
-}
-
-TEST(Export, CancellingTheSaveDialogWritesNothing) {
-    Computer computer;
-    auto& screen = computer.screens.Open<transfer::frmWizrd>(computer.context);
-    screen.Todas_Click();
-    screen.OtherPlace_Click();  // no answer queued: cancelled
-    EXPECT_TRUE(computer.dialogs.messages.empty());
-    ASSERT_EQ(computer.dialogs.fileRequests.size(), 1u);
-    EXPECT_EQ(computer.dialogs.fileRequests[0].title, "Salvar config do Quarvel");
-    EXPECT_EQ(computer.dialogs.fileRequests[0].defaultExtension, "qvc");
-    EXPECT_EQ(computer.dialogs.fileRequests[0].initialFolder, "C:\\");
 }
 
 TEST(Transfer, EverythingSurvivesTheTripToAnotherComputer) {
     Computer first;
-    auto& registry = first.registry;
-    registry.CreateKey(Hive::CurrentUser, kExplorer);
-    registry.SetValue(Hive::CurrentUser, kExplorer, "NoRun", 1);
-    registry.SetValue(Hive::CurrentUser, kExplorer, "RestrictRun", 1);
-    registry.CreateKey(Hive::CurrentUser, restrictions::allow_list::kListKey);
-    registry.SetValue(Hive::CurrentUser, restrictions::allow_list::kListKey, "6", "calc.exe",
-                      ValueType::String);
-    registry.SetValue(Hive::CurrentUser, restrictions::allow_list::kListKey, "610", "sol.exe",
-                      ValueType::String);
-    registry.SetValue(Hive::LocalMachine, personalization::kWinlogonKey, "LegalNoticeText",
-                      "Uso restrito.\r\nQV09hack", ValueType::String);
-    registry.SetValue(Hive::LocalMachine, core::kCurrentVersion, "SYSNOT", "Segredo",
-                      ValueType::String);
-    registry.SetValue(Hive::CurrentUser, "Control Panel\\Desktop", "MenuShowDelay", "0",
-                      ValueType::String);
-    registry.SetValue(Hive::CurrentUser, personalization::kBrowserMainKey, "Start Page",
-                      "http://escola", ValueType::String);
-    restrictions::block_list::Write(first.files, restrictions::block_list::FilePath(first.Folder()),
-                                    "C:\\Jogos");
+    RegistryAccess& registry = first.registry;
+    PutNumber(registry, Hive::CurrentUser, kExplorer, "NoRun", 1);
+    PutNumber(registry, Hive::CurrentUser, kExplorer, "RestrictRun", 1);
+    PutText(registry, Hive::CurrentUser, kAllowList, "6", "calc.exe");
+    PutText(registry, Hive::CurrentUser, kAllowList, "610", "sol.exe");
+    PutText(registry, Hive::LocalMachine, kWinlogon, "LegalNoticeText",
+            "Uso restrito.\r\nQV09hack\nQV09lf");
+    PutText(registry, Hive::LocalMachine, kCurrentVersion, "SYSNOT", "Segredo");
+    PutText(registry, Hive::CurrentUser, kBrowserMain, "Start Page", "http://escola");
+    // A list ended with Enter: its empty last line must not switch blocking off.
+    first.WriteBlockList("C:\\Jogos\r\n");
     std::string file = first.Export();
 
     Computer second;
-    second.registry.CreateKey(Hive::CurrentUser, "Control Panel\\Desktop");
-    std::filesystem::copy_file(first.Folder() + "/export.qvc", second.Folder() + "/in.qvc");
-    transfer::ImportFile(second.context, second.Folder() + "/in.qvc");
-    EXPECT_EQ(second.Get(Hive::LocalMachine, personalization::kWinlogonKey, "LegalNoticeText"),
-              "Uso restrito.\r\nQV09hack");
-    EXPECT_EQ(second.Get(Hive::LocalMachine, core::kCurrentVersion, "SYSNOT"), "Segredo");
-    EXPECT_EQ(second.Get(Hive::CurrentUser, restrictions::allow_list::kListKey, "7"), "sol.exe");
-    EXPECT_EQ(second.BlockFile(), first.BlockFile());
+    EXPECT_EQ(second.Import(transfer::SplitConfigLines(file)), transfer::ImportStatus::Done);
+    second.Expect({{kLM, kWinlogon, "LegalNoticeText", "Uso restrito.\r\nQV09hack\nQV09lf"},
+                   {kLM, kCurrentVersion, "SYSNOT", "Segredo"},
+                   {kCU, kAllowList, "7", "sol.exe"},
+                   {kCU, kExplorer, "RestrictRun", "1"},
+                   {kLM, kRun, "TvalueT", second.Folder() + "\\DErodu.exe"}});
+    EXPECT_EQ(second.BlockList(), "Quarvel by Ostrelvan - www.quarvel.com.br\r\nC:\\Jogos\r\n");
     EXPECT_EQ(second.Export(), file);
 }
 

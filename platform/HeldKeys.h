@@ -1,0 +1,103 @@
+#pragma once
+// The registry calls with opened keys held for a whole job: a run of values
+// under one key then costs one open and one close instead of one each, while
+// every value written stays the same. Holding is for a job that runs start to
+// end with no one else writing in between (the command line); otherwise each
+// call passes straight through.
+#include <map>
+#include <tuple>
+
+#include "platform/RegistryApi.h"
+
+namespace platform {
+
+class HeldKeys : public RegistryApi {
+  public:
+    explicit HeldKeys(RegistryApi& api) : api_(api) {}
+    ~HeldKeys() override { Release(); }
+    HeldKeys(const HeldKeys&) = delete;
+    HeldKeys& operator=(const HeldKeys&) = delete;
+
+    void Hold(bool on) {
+        holding_ = on;
+        if (!on) Release();
+    }
+    void Release() {
+        for (auto& [path, key] : held_) api_.CloseKey(key);
+        held_.clear();
+    }
+
+    long OpenKey(KeyHandle parent, const std::string& subKey, std::uint32_t rights,
+                 KeyHandle& result) override {
+        return Held(parent, subKey, rights, result, &RegistryApi::OpenKey);
+    }
+    long CreateKey(KeyHandle parent, const std::string& subKey, std::uint32_t rights,
+                   KeyHandle& result) override {
+        return Held(parent, subKey, rights, result, &RegistryApi::CreateKey);
+    }
+    long QueryValue(KeyHandle key, const std::string& name, std::uint32_t* type, std::uint8_t* data,
+                    std::uint32_t* size) override {
+        return api_.QueryValue(key, name, type, data, size);
+    }
+    long SetValue(KeyHandle key, const std::string& name, std::uint32_t type,
+                  const std::uint8_t* data, std::uint32_t size) override {
+        return api_.SetValue(key, name, type, data, size);
+    }
+    long DeleteKey(KeyHandle parent, const std::string& subKey) override {
+        // A held handle of the key, or of one below it, must not outlive it.
+        std::string gone = Lower(subKey);
+        for (auto it = held_.begin(); it != held_.end();) {
+            const std::string& path = std::get<1>(it->first);
+            bool under =
+                std::get<0>(it->first) == parent && (path == gone || path.starts_with(gone + "\\"));
+            if (!under) {
+                ++it;
+                continue;
+            }
+            api_.CloseKey(it->second);
+            it = held_.erase(it);
+        }
+        return api_.DeleteKey(parent, subKey);
+    }
+    long DeleteValue(KeyHandle key, const std::string& name) override {
+        return api_.DeleteValue(key, name);
+    }
+    long CloseKey(KeyHandle key) override {
+        if (holding_)
+            for (const auto& entry : held_)
+                if (entry.second == key) return status::Success;
+        return api_.CloseKey(key);
+    }
+
+  private:
+    using Path = std::tuple<KeyHandle, std::string, std::uint32_t>;
+    static constexpr std::size_t kMostHeld = 64;
+
+    static std::string Lower(const std::string& text) {
+        std::string lower = text;
+        for (char& c : lower)
+            if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
+        return lower;
+    }
+
+    long Held(KeyHandle parent, const std::string& subKey, std::uint32_t rights, KeyHandle& result,
+              long (RegistryApi::*open)(KeyHandle, const std::string&, std::uint32_t, KeyHandle&)) {
+        if (!holding_) return (api_.*open)(parent, subKey, rights, result);
+        Path path{parent, Lower(subKey), rights};
+        if (auto found = held_.find(path); found != held_.end()) {
+            result = found->second;
+            return status::Success;
+        }
+        long status = (api_.*open)(parent, subKey, rights, result);
+        if (status != status::Success) return status;
+        if (held_.size() >= kMostHeld) Release();
+        held_[path] = result;
+        return status;
+    }
+
+    RegistryApi& api_;
+    bool holding_ = false;
+    std::map<Path, KeyHandle> held_;
+};
+
+}  // namespace platform

@@ -1,0 +1,49 @@
+#pragma once
+// Standard output of a program built for windows: the redirection it was
+// started with (a file or a pipe, written in the ANSI code page), else the
+// console of the shell that started it, else nothing.
+#include <windows.h>
+
+#include "platform/Console.h"
+#include "platform/win32/Wide.h"
+#include "platform/win32/Win32Codec.h"
+
+namespace platform::win32 {
+
+class Win32Console : public Console {
+  public:
+    Win32Console() {
+        HANDLE out = GetStdHandle(STD_OUTPUT_HANDLE);
+        DWORD kind = out && out != INVALID_HANDLE_VALUE ? GetFileType(out) : FILE_TYPE_UNKNOWN;
+        if (kind == FILE_TYPE_DISK || kind == FILE_TYPE_PIPE) {
+            out_ = out;
+        } else if (AttachConsole(ATTACH_PARENT_PROCESS)) {
+            console_ = CreateFileW(L"CONOUT$", GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE,
+                                   nullptr, OPEN_EXISTING, 0, nullptr);
+        }
+    }
+    ~Win32Console() override {
+        if (console_ != INVALID_HANDLE_VALUE) CloseHandle(console_);
+    }
+    Win32Console(const Win32Console&) = delete;
+    Win32Console& operator=(const Win32Console&) = delete;
+
+    void Write(const std::string& utf8) override {
+        DWORD written = 0;
+        if (out_) {
+            std::string bytes = codec_.ToAnsi(utf8);
+            WriteFile(out_, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr);
+        } else if (console_ != INVALID_HANDLE_VALUE) {
+            std::wstring text = Widen(utf8);
+            WriteConsoleW(console_, text.data(), static_cast<DWORD>(text.size()), &written,
+                          nullptr);
+        }
+    }
+
+  private:
+    SystemAnsiCodec codec_;
+    HANDLE out_ = nullptr;
+    HANDLE console_ = INVALID_HANDLE_VALUE;
+};
+
+}  // namespace platform::win32

@@ -1,0 +1,139 @@
+#include "transfer/CommandJobs.h"
+
+#include <cstdio>
+
+#include "core/BaseFolder.h"
+#include "core/LockCode.h"
+#include "transfer/Backup.h"
+#include "transfer/CommandLine.h"
+#include "transfer/ConfigExport.h"
+#include "transfer/ConfigImport.h"
+
+namespace transfer {
+namespace {
+
+struct Outcome {
+    int code;
+    std::string facts;
+};
+
+// The messages the screens would have shown, on one line.
+std::string Facts(const platform::RecordedDialogs& dialogs) {
+    std::string facts;
+    for (const auto& message : dialogs.messages) {
+        std::string text;
+        for (std::size_t i = 0; i < message.text.size(); ++i) {
+            if (message.text.compare(i, 2, "\r\n") == 0) {
+                text += text.ends_with(':') ? " " : ", ";
+                ++i;
+            } else {
+                text += message.text[i];
+            }
+        }
+        if (!facts.empty()) facts += ' ';
+        facts += text;
+        if (!text.ends_with('.')) facts += '.';
+    }
+    return facts;
+}
+
+Outcome FromImport(ImportStatus status, const std::string& file,
+                   const platform::RecordedDialogs& dialogs) {
+    switch (status) {
+        case ImportStatus::Done:
+            return {exit_code::Done, Facts(dialogs)};
+        case ImportStatus::Partial:
+        case ImportStatus::NoBackup:
+            return {exit_code::Partial, Facts(dialogs)};
+        case ImportStatus::NoFile:
+            return {exit_code::Unreadable,
+                    "O arquivo " + file + " não pôde ser lido; nada foi importado."};
+        case ImportStatus::NotAConfiguration:
+            return {exit_code::Unreadable, Facts(dialogs)};
+        case ImportStatus::NothingToUndo:
+            return {exit_code::NothingToUndo, Facts(dialogs)};
+    }
+    return {exit_code::Partial, Facts(dialogs)};
+}
+
+Outcome Export(const CommandLine& command, core::Context& context,
+               const platform::RecordedDialogs& dialogs) {
+    std::vector<ExportGroup> groups;
+    for (int number : command.groups) groups.push_back(kExportGroups[number - 1].group);
+    std::string content = CollectFile(context, groups);
+    if (content.empty())
+        return {exit_code::Partial,
+                "Nada foi exportado: os grupos escolhidos não têm configurações a gravar."};
+    if (!context.files.WriteText(command.file, content))
+        return {exit_code::Partial, "Erro ao gravar o arquivo " + command.file + "."};
+    (void)dialogs;
+    return {exit_code::Done, "O Arquivo de configurações foi gerado com sucesso!"};
+}
+
+Outcome Run(const CommandLine& command, core::Context& context,
+            platform::RecordedDialogs& dialogs) {
+    // The lock code stops a passer-by at the gate; the command line is no
+    // way around it.
+    std::string stored = core::ReadLockCode(context.registry);
+    if (!stored.empty() && command.lockCode != stored)
+        return {exit_code::LockCode, "Código-trava ausente ou errado; nada foi feito."};
+    context.values.baseFolder = core::BaseFolder(context.registry, context.files);
+    switch (command.job) {
+        case Job::Import:
+            return FromImport(ImportFile(context, command.file), command.file, dialogs);
+        case Job::Undo:
+            return FromImport(UndoLastImport(context), "", dialogs);
+        case Job::Export:
+            return Export(command, context, dialogs);
+        case Job::Policies:
+        case Job::Usage:
+            break;
+    }
+    return {exit_code::Done, ""};
+}
+
+std::string Operation(const std::vector<std::string>& arguments) {
+    std::string line = "Quarvel.exe";
+    for (const std::string& argument : arguments) {
+        std::string shown = argument;
+        if (shown.size() >= 7 && (shown[0] == '/' || shown[0] == '-') &&
+            (shown.compare(1, 6, "senha:") == 0 || shown.compare(1, 6, "SENHA:") == 0))
+            shown = shown.substr(0, 7) + "***";  // a lock code never goes into a log
+        bool quote = shown.find(' ') != std::string::npos;
+        line += ' ';
+        line += quote ? "\"" + shown + "\"" : shown;
+    }
+    return line;
+}
+
+std::string Stamp(const platform::LocalTime& t) {
+    char stamp[32];
+    std::snprintf(stamp, sizeof stamp, "%04d-%02d-%02d %02d:%02d:%02d", t.year, t.month, t.day,
+                  t.hour, t.minute, t.second);
+    return stamp;
+}
+
+}  // namespace
+
+int RunCommandLine(const std::vector<std::string>& arguments, core::Context& context,
+                   platform::RecordedDialogs& dialogs, platform::Console& console) {
+    ParsedCommandLine parsed = ParseCommandLine(arguments);
+    Outcome outcome;
+    if (!parsed.command) {
+        outcome = {exit_code::WrongCommandLine, "Linha de comando errada: " + parsed.error +
+                                                    "; nada foi feito. Veja Quarvel.exe /?"};
+    } else if (parsed.command->job == Job::Usage) {
+        console.Write(kUsage);
+        return exit_code::Done;
+    } else {
+        outcome = Run(*parsed.command, context, dialogs);
+    }
+    std::string line = outcome.facts + " (código " + std::to_string(outcome.code) + ")";
+    console.Write(line + "\r\n");
+    if (!parsed.log.empty())
+        context.files.AppendText(parsed.log, Stamp(context.files.Now()) + " " +
+                                                 Operation(arguments) + ": " + line + "\r\n");
+    return outcome.code;
+}
+
+}  // namespace transfer

@@ -1,0 +1,28 @@
+#pragma once
+// The jobs of the command line, over the same procedures the menus run: the
+// import, the export's collection, undo and the Group Policy files. Each run
+// gives one report line (to standard output, and to the /log: file with its
+// date and time) and an exit code.
+#include <string>
+#include <vector>
+
+#include "core/Context.h"
+#include "platform/Console.h"
+#include "platform/RecordedDialogs.h"
+
+namespace transfer {
+
+namespace exit_code {
+inline constexpr int Done = 0;
+inline constexpr int WrongCommandLine = 1;
+inline constexpr int Unreadable = 2;  // the file cannot be read or holds no record
+inline constexpr int LockCode = 3;    // missing or wrong
+inline constexpr int Partial = 4;     // something could not be written
+inline constexpr int NothingToUndo = 5;
+}  // namespace exit_code
+
+// `dialogs` is the context's: the messages the procedures leave become the report.
+int RunCommandLine(const std::vector<std::string>& arguments, core::Context& context,
+                   platform::RecordedDialogs& dialogs, platform::Console& console);
+
+}  // namespace transfer

@@ -1,0 +1,108 @@
+#include "transfer/CommandLine.h"
+
+#include <array>
+#include <cstdlib>
+
+namespace transfer {
+namespace {
+
+struct JobSwitch {
+    std::string_view name;
+    Job job;
+    std::size_t paths;  // how many plain arguments it takes
+};
+constexpr std::array<JobSwitch, 4> kJobs = {{
+    {"?", Job::Usage, 0},
+    {"importar", Job::Import, 1},
+    {"exportar", Job::Export, 1},
+    {"desfazer", Job::Undo, 0},
+}};
+
+std::string Lower(std::string_view text) {
+    std::string lower(text);
+    for (char& c : lower)
+        if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
+    return lower;
+}
+
+std::optional<std::set<int>> Groups(const std::string& list) {
+    std::set<int> groups;
+    std::size_t start = 0;
+    while (start <= list.size()) {
+        std::size_t comma = list.find(',', start);
+        std::string item = list.substr(start, comma == std::string::npos ? comma : comma - start);
+        if (item.size() != 1 || item[0] < '1' || item[0] > '9') return std::nullopt;
+        groups.insert(item[0] - '0');
+        if (comma == std::string::npos) break;
+        start = comma + 1;
+    }
+    return groups;
+}
+
+}  // namespace
+
+ParsedCommandLine ParseCommandLine(const std::vector<std::string>& arguments) {
+    ParsedCommandLine parsed;
+    auto wrong = [&](std::string why) {
+        parsed.command.reset();
+        parsed.error = std::move(why);
+        return parsed;
+    };
+    CommandLine command;
+    const JobSwitch* job = nullptr;
+    std::vector<std::string> paths;
+    std::optional<std::string> groups;
+    // The log first, so that even a wrong line is logged.
+    for (const std::string& argument : arguments)
+        if (argument.size() > 5 && (argument[0] == '/' || argument[0] == '-') &&
+            Lower(argument.substr(1, 4)) == "log:")
+            parsed.log = argument.substr(5);
+    for (const std::string& argument : arguments) {
+        if (argument.empty() || (argument[0] != '/' && argument[0] != '-')) {
+            paths.push_back(argument);
+            continue;
+        }
+        std::size_t colon = argument.find(':');
+        std::string name =
+            Lower(argument.substr(1, colon == std::string::npos ? colon : colon - 1));
+        std::optional<std::string> value;
+        if (colon != std::string::npos) value = argument.substr(colon + 1);
+        bool found = false;
+        for (const JobSwitch& candidate : kJobs) {
+            if (candidate.name != name) continue;
+            if (value) return wrong("a opção " + argument + " não leva valor");
+            if (job) return wrong("só uma operação por vez");
+            job = &candidate;
+            found = true;
+        }
+        if (found) continue;
+        if (!value) return wrong("opção desconhecida " + argument);
+        if (name == "senha" && !command.lockCode) {
+            command.lockCode = *value;
+        } else if (name == "log" && command.log.empty() && !value->empty()) {
+            command.log = *value;
+        } else if (name == "grupos" && !groups) {
+            groups = *value;
+        } else {
+            return wrong("opção desconhecida ou repetida " + argument);
+        }
+    }
+    if (!job) return wrong("falta a operação (/importar, /exportar ou /desfazer)");
+    if (paths.size() != job->paths)
+        return wrong(paths.size() < job->paths ? "falta o nome do arquivo"
+                                               : "argumento a mais: " + paths.back());
+    if (job->job == Job::Usage && arguments.size() != 1) return wrong("/? vem sozinho");
+    if (groups) {
+        if (job->job != Job::Export) return wrong("/grupos vale só para /exportar");
+        auto chosen = Groups(*groups);
+        if (!chosen) return wrong("grupos são números de 1 a 9 separados por vírgula");
+        command.groups = *chosen;
+    }
+    command.job = job->job;
+    if (!paths.empty()) command.file = paths[0];
+    if (paths.size() > 1) command.folder = paths[1];
+    parsed.command = command;
+    return parsed;
+}
+
+}  // namespace transfer
