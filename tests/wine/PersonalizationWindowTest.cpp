@@ -340,12 +340,46 @@ struct KeptValue {
 constexpr char k9xWinlogon[] = "SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Winlogon";
 constexpr char kNtWinlogon[] = "SOFTWARE\\Microsoft\\Windows NT\\CurrentVersion\\Winlogon";
 
+// A fresh Wine, like the NT family, has no Winlogon key in the 9x place;
+// other tests may leave one behind, holding a notice only: it is set aside
+// for the test and put back after it.
+class Without9xWinlogon {
+  public:
+    explicit Without9xWinlogon(RegistryAccess& registry) : registry_(registry) {
+        HKEY key = nullptr;
+        if (RegOpenKeyExA(HKEY_LOCAL_MACHINE, k9xWinlogon, 0, KEY_READ, &key) != ERROR_SUCCESS)
+            return;
+        DWORD subkeys = 0, values = 0;
+        RegQueryInfoKeyA(key, nullptr, nullptr, nullptr, &subkeys, nullptr, nullptr, &values,
+                         nullptr, nullptr, nullptr, nullptr);
+        RegCloseKey(key);
+        existed_ = true;
+        for (const char* name : {"LegalNoticeCaption", "LegalNoticeText"})
+            if (auto value = registry.Snapshot(Hive::LocalMachine, k9xWinlogon, name))
+                kept_.emplace_back(name, *value);
+        if (subkeys == 0 && values == kept_.size())
+            registry.DeleteKey(Hive::LocalMachine, k9xWinlogon);
+    }
+    ~Without9xWinlogon() {
+        if (!existed_) return;
+        registry_.CreateKey(Hive::LocalMachine, k9xWinlogon);
+        for (auto& [name, value] : kept_)
+            registry_.Restore(Hive::LocalMachine, k9xWinlogon, name, value);
+    }
+
+  private:
+    RegistryAccess& registry_;
+    bool existed_ = false;
+    std::vector<std::pair<std::string, StoredValue>> kept_;
+};
+
 // Wine, like the NT family, has no Winlogon key in the 9x place: the notice
 // goes where the logon reads it, and text the code page cannot hold is
 // refused with the box left as typed.
 TEST(DesktopPersonalizationWindow, TheNoticeGoesToTheNtKeyAndUnstorableTextIsRefused) {
     RealProgram real;
     RegistryAccess& registry = real.program.registry;
+    Without9xWinlogon nt(registry);
     ASSERT_FALSE(KeyExists(HKEY_LOCAL_MACHINE, k9xWinlogon));
     KeptValue caption(registry, Hive::LocalMachine, kNtWinlogon, "LegalNoticeCaption");
     KeptValue text(registry, Hive::LocalMachine, kNtWinlogon, "LegalNoticeText");
@@ -390,6 +424,7 @@ TEST(DesktopPersonalizationWindow, TheNoticeGoesToTheNtKeyAndUnstorableTextIsRef
 TEST(DesktopPersonalizationWindow, ANoticeOfAnyLengthOpensWithinASecond) {
     RealProgram real;
     RegistryAccess& registry = real.program.registry;
+    Without9xWinlogon nt(registry);
     KeptValue text(registry, Hive::LocalMachine, kNtWinlogon, "LegalNoticeText");
     std::string words;
     while (words.size() < 3000000) words += "palavra ";
