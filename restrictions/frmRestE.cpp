@@ -72,7 +72,11 @@ void frmRestE::Apagar_Click() {
 }
 
 void frmRestE::Desbloquear_Click() {
-    if (!allow_list::SetSwitch(context_.registry, false))
+    // A switch that cannot be written but is not on (no policy key, say)
+    // restricts nothing: that is what was asked.
+    if (!allow_list::SetSwitch(context_.registry, false) &&
+        context_.registry.GetValueTextOrZero(Hive::CurrentUser, kExplorerPolicyKey,
+                                             allow_list::kSwitch) != "0")
         return core::ShowNotStored(context_.dialogs, "o desbloqueio dos executáveis");
     context_.dialogs.ShowMessage("Os executáveis não estão mais restritos no sistema", "Quarvel",
                                  platform::style::Information);

@@ -31,6 +31,8 @@ constexpr std::string_view kVersion = "SOFTWARE\\Microsoft\\Windows\\CurrentVers
 constexpr std::string_view kRun = "Software\\Microsoft\\Windows\\CurrentVersion\\Run";
 constexpr std::string_view kAllowList =
     "Software\\Microsoft\\Windows\\CurrentVersion\\Policies\\Explorer\\RestrictRun";
+constexpr std::string_view kExplorerPolicy =
+    "Software\\Microsoft\\Windows\\CurrentVersion\\Policies\\Explorer";
 constexpr std::string_view kAdvanced =
     "Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\Advanced";
 constexpr char kSnowman[] = "Aviso ☃ € Ω";
@@ -278,6 +280,7 @@ TEST_F(NothingLost, ARefusedWriteNeverEndsInSuccess) {
         {OpenScreen<restrictions::frmWizrd2>, "Check1", {"Label3"}},
         {OpenScreen<personalization::frmNovo>, nullptr, {"Label45"}},
     };
+    PutNumber(program.registry, HKCU, kExplorerPolicy, "RestrictRun", 1);
     for (const Row& row : rows) {
         forms::Form& form = row.open(program);
         if (forms::Control* box = row.box ? form.Find(row.box) : nullptr)
