@@ -70,8 +70,8 @@ inline constexpr std::array<BrowserSwitch, 5> kTuningBrowserSwitches = {{
 }};
 
 // The mail program's key of one identity and version, under HKEY_CURRENT_USER.
-// An empty identity or version is kept as it is: the key then simply does
-// not exist, and nothing is written there.
+// An empty version would leave a trailing backslash, which the registry
+// reads as the mail program's own key: callers choose a version first.
 inline std::string MailProgramKey(std::string_view identity, std::string_view version) {
     std::string key(kIdentitiesKey);
     key += '\\';
