@@ -14,6 +14,7 @@
 #include "restrictions/frmRestF.h"
 #include "restrictions/frmWizrd2.h"
 #include "tests/support/RegistryVerbs.h"
+#include "tests/support/ScreenVerbs.h"
 #include "tests/support/TestProgram.h"
 
 namespace {
@@ -55,20 +56,9 @@ class NothingLost : public ::testing::Test {
         PutText(program.registry, HKCU, "Identities", "Default User ID", "{ID-1}");
         program.values.baseFolder = program.Folder();
     }
-    forms::TextBox& Box(forms::Form& form, const char* name) {
-        return *static_cast<forms::TextBox*>(form.Find(name));
-    }
-    // Runs the commands (a text box's name: Enter in it) and returns what they showed.
+    forms::TextBox& Box(forms::Form& form, const char* name) { return TextBoxOf(form, name); }
     Messages Run(forms::Form& form, std::initializer_list<const char*> commands) {
-        program.dialogs.messages.clear();
-        for (const char* command : commands) {
-            forms::Control* control = form.Find(command);
-            if (control->kind() == forms::ControlKind::TextBox)
-                Box(form, command).UserEnter();
-            else
-                control->UserClick();
-        }
-        return program.dialogs.messages;
+        return RunCommands(program, form, commands);
     }
     TestProgram program;
 };
