@@ -1,7 +1,5 @@
 #include "core/LongValues.h"
 
-#include <algorithm>
-
 #include "core/StorableText.h"
 
 namespace core {
@@ -20,7 +18,7 @@ void LongValues::Fill(forms::TextBox& box, const std::string& stored, const Text
     std::string beginning = stored.substr(0, end);
     if (beginning.ends_with('\r')) beginning.pop_back();  // never half a line break
     box.SetText(beginning);
-    kept_.push_back({&box, beginning});
+    kept_.push_back({&box, beginning, stored});
     notes_.push_back(std::string(limit.what) + ": " + std::to_string(length) +
                      " caracteres (máximo " + std::to_string(limit.characters) + ")");
 }
@@ -37,9 +35,13 @@ void LongValues::Report(platform::Dialogs& dialogs) {
 }
 
 bool LongValues::Kept(const forms::TextBox& box) const {
-    return std::any_of(kept_.begin(), kept_.end(), [&box](const Shown& shown) {
-        return shown.box == &box && box.text() == shown.text;
-    });
+    return &Value(box) != &box.text();
+}
+
+const std::string& LongValues::Value(const forms::TextBox& box) const {
+    for (const Shown& shown : kept_)
+        if (shown.box == &box && box.text() == shown.text) return shown.whole;
+    return box.text();
 }
 
 }  // namespace core

@@ -25,14 +25,17 @@ class LongValues {
     void Fill(forms::TextBox& box, const std::string& stored, const TextLimit& limit);
     // One message naming every text noted since the last report, if any.
     void Report(platform::Dialogs& dialogs);
-    // Whether the box still shows the beginning of a longer stored text: a
-    // command then leaves the stored text as it is.
+    // Whether the box still shows the beginning of a longer stored text.
     bool Kept(const forms::TextBox& box) const;
+    // What a command writes for the box: the whole stored text while the
+    // box still shows its beginning, else what the box holds.
+    const std::string& Value(const forms::TextBox& box) const;
 
   private:
     struct Shown {
         const forms::TextBox* box;
-        std::string text;
+        std::string text;   // the beginning shown
+        std::string whole;  // the stored text
     };
     std::vector<Shown> kept_;
     std::vector<std::string> notes_;

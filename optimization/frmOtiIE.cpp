@@ -75,18 +75,17 @@ void frmOtiIE::Switch_Click(std::size_t index, bool on) {
 
 void frmOtiIE::SaveDirectory_Click() {
     platform::Dialogs& dialogs = context_.dialogs;
-    const std::string& folder = Text1.text();
-    // A box still showing the beginning of a longer stored folder keeps it.
-    if (!longValues_.Kept(Text1)) {
-        std::string_view what = kSaveDirectoryLimit.what;
-        if (!core::CheckLength(dialogs, what, folder, kSaveDirectoryLimit.characters) ||
-            !core::CheckStorable(context_.registry, dialogs, what, {folder}))
-            return;
-        if (context_.registry.SetValue(Hive::CurrentUser, kBrowserMainKey, kSaveDirectory, folder,
-                                       ValueType::String) != 0)
-            return core::ShowNotStored(context_.registry, dialogs, Hive::CurrentUser,
-                                       kBrowserMainKey, what);
-    }
+    // A box still showing the beginning of a longer stored folder writes it whole.
+    const std::string& folder = longValues_.Value(Text1);
+    std::string_view what = kSaveDirectoryLimit.what;
+    if (!longValues_.Kept(Text1) &&
+        (!core::CheckLength(dialogs, what, folder, kSaveDirectoryLimit.characters) ||
+         !core::CheckStorable(context_.registry, dialogs, what, {folder})))
+        return;
+    if (context_.registry.SetValue(Hive::CurrentUser, kBrowserMainKey, kSaveDirectory, folder,
+                                   ValueType::String) != 0)
+        return core::ShowNotStored(context_.registry, dialogs, Hive::CurrentUser, kBrowserMainKey,
+                                   what);
     Label17.SetBackColor(Label17.backColor() == forms::SysColor::Highlight
                              ? forms::SysColor::ButtonShadow
                              : forms::SysColor::Highlight);

@@ -63,27 +63,26 @@ void frmPersDesk::Load() {
 void frmPersDesk::Aplicar_Click() {
     RegistryAccess& registry = context_.registry;
     platform::Dialogs& dialogs = context_.dialogs;
-    // A box still showing the beginning of a longer stored text keeps that text.
+    // A box still showing the beginning of a longer stored text writes that
+    // text whole; only what the user typed is held to the box's limit.
     struct Part {
         const forms::TextBox& box;
         std::string_view name;
         const core::TextLimit& limit;
-        bool writes;
-    } parts[] = {{Text3, kLegalNoticeCaption, kNoticeCaptionLimit, !longValues_.Kept(Text3)},
-                 {Text4, kLegalNoticeText, kNoticeTextLimit, !longValues_.Kept(Text4)}};
+    } parts[] = {{Text3, kLegalNoticeCaption, kNoticeCaptionLimit},
+                 {Text4, kLegalNoticeText, kNoticeTextLimit}};
     for (const Part& part : parts)
-        if (part.writes &&
+        if (!longValues_.Kept(part.box) &&
             !core::CheckLength(dialogs, part.limit.what, part.box.text(), part.limit.characters))
             return;
-    if (!core::CheckStorable(
-            registry, dialogs, kNotice,
-            {parts[0].writes ? Text3.text() : "", parts[1].writes ? Text4.text() : ""}))
+    if (!core::CheckStorable(registry, dialogs, kNotice,
+                             {longValues_.Value(Text3), longValues_.Value(Text4)}))
         return;
     auto key = LogonNoticeKey(registry);
     if (!key) return core::ShowNotStored(dialogs, kNotice, kNoPlace);
     for (const Part& part : parts)
-        if (part.writes && registry.SetValue(Hive::LocalMachine, *key, part.name, part.box.text(),
-                                             ValueType::String) != 0)
+        if (registry.SetValue(Hive::LocalMachine, *key, part.name, longValues_.Value(part.box),
+                              ValueType::String) != 0)
             return core::ShowNotStored(dialogs, kNotice);
     dialogs.ShowMessage(std::string(kCreated), "Quarvel", platform::style::Information);
 }

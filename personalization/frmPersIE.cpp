@@ -103,10 +103,10 @@ std::string frmPersIE::MailTitleKey() {
 bool frmPersIE::StoreText(const forms::TextBox& box, const std::string& text,
                           const std::string& key, std::string_view name,
                           const core::TextLimit& limit) {
-    if (longValues_.Kept(box)) return true;
     platform::Dialogs& dialogs = context_.dialogs;
-    if (!core::CheckLength(dialogs, limit.what, text, limit.characters) ||
-        !core::CheckStorable(context_.registry, dialogs, limit.what, {text}))
+    if (!longValues_.Kept(box) &&
+        (!core::CheckLength(dialogs, limit.what, text, limit.characters) ||
+         !core::CheckStorable(context_.registry, dialogs, limit.what, {text})))
         return false;
     if (context_.registry.SetValue(Hive::CurrentUser, key, name, text, ValueType::String) == 0)
         return true;
@@ -129,10 +129,11 @@ void frmPersIE::Version_Click(Label& button) {
 }
 
 void frmPersIE::MailTitleAplicar_Click() {
-    std::string title = Text11.text();
-    if (!StoreText(Text11, title, MailTitleKey(), kMailWindowTitle, kMailTitleLimit)) return;
+    if (!StoreText(Text11, longValues_.Value(Text11), MailTitleKey(), kMailWindowTitle,
+                   kMailTitleLimit))
+        return;
     context_.dialogs.ShowMessage(
-        "O Título do Outlook Express versão: " + textVer1_ + " foi definido para: " + title,
+        "O Título do Outlook Express versão: " + textVer1_ + " foi definido para: " + Text11.text(),
         "Quarvel", platform::style::Information);
 }
 
@@ -141,14 +142,14 @@ void frmPersIE::MailTitleRemover_Click() {
 }
 
 void frmPersIE::StartPageAplicar_Click() {
-    std::string page = Text29.text();
+    std::string page = longValues_.Value(Text29);
     if (page.empty()) page = kBlankPage;
     if (!StoreText(Text29, page, std::string(kBrowserMainKey), kStartPage, kStartPageLimit)) return;
     context_.dialogs.ShowMessage(std::string(kDone), "Quarvel", platform::style::Information);
 }
 
 void frmPersIE::BrowserTitleAplicar_Click() {
-    if (!StoreText(Text10, Text10.text(), std::string(kBrowserMainKey), kWindowTitle,
+    if (!StoreText(Text10, longValues_.Value(Text10), std::string(kBrowserMainKey), kWindowTitle,
                    kBrowserTitleLimit))
         return;
     context_.dialogs.ShowMessage(std::string(kDone), "Quarvel", platform::style::Information);

@@ -180,6 +180,8 @@ TEST_F(NothingLost, ALongerStoredNoticeShowsItsBeginningOnceAndStaysUntilReplace
     Run(screen, {"Label7"});
     EXPECT_TRUE(HasValue(program.registry, HKLM, k9x, "LegalNoticeText", notice));
     EXPECT_TRUE(HasValue(program.registry, HKLM, k9x, "LegalNoticeCaption", "Título"));
+    Run(screen, {"Label2", "Label7"});  // removed, then written again whole
+    EXPECT_TRUE(HasValue(program.registry, HKLM, k9x, "LegalNoticeText", notice));
     screen.Text4.UserType(std::string(2049, 'y'));
     EXPECT_EQ(Run(screen, {"Label7"}),
               (Messages{{"O conteúdo da mensagem de logon tem 2049 caracteres; o máximo é 2048. "
