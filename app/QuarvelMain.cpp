@@ -1,8 +1,6 @@
 // Quarvel.exe: the program starts at the lock-code gate; with switches it
 // opens no window, does the one job they name and ends with its exit code.
 #include <windows.h>
-// After windows.h.
-#include <shellapi.h>
 
 #include <string>
 #include <vector>
@@ -16,14 +14,46 @@
 
 namespace {
 
+// The arguments after the program's name, split as Windows splits them
+// (blanks apart, quotes around blanks, backslashes before a quote), without
+// loading the shell library that CommandLineToArgvW lives in.
 std::vector<std::string> Arguments() {
+    const wchar_t* at = GetCommandLineW();
+    // The program's name: quoted, or up to the first blank.
+    if (*at == L'"') {
+        for (++at; *at && *at != L'"'; ++at) {
+        }
+        if (*at) ++at;
+    } else {
+        while (*at && *at != L' ' && *at != L'\t') ++at;
+    }
     std::vector<std::string> arguments;
-    int count = 0;
-    LPWSTR* argv = CommandLineToArgvW(GetCommandLineW(), &count);
-    if (!argv) return arguments;
-    for (int i = 1; i < count; ++i) arguments.push_back(platform::win32::Narrow(argv[i]));
-    LocalFree(argv);
-    return arguments;
+    for (;;) {
+        while (*at == L' ' || *at == L'\t') ++at;
+        if (!*at) return arguments;
+        std::wstring argument;
+        bool quoted = false;
+        for (; *at && (quoted || (*at != L' ' && *at != L'\t')); ++at) {
+            std::size_t slashes = 0;
+            while (*at == L'\\') ++slashes, ++at;
+            if (*at != L'"') {
+                argument.append(slashes, L'\\');
+                if (!*at) break;
+                argument += *at;
+                continue;
+            }
+            argument.append(slashes / 2, L'\\');
+            if (slashes % 2) {
+                argument += L'"';
+            } else if (quoted && at[1] == L'"') {
+                argument += L'"';
+                ++at;
+            } else {
+                quoted = !quoted;
+            }
+        }
+        arguments.push_back(platform::win32::Narrow(argument));
+    }
 }
 
 class NoPictures : public platform::PictureLoader {

@@ -1,29 +1,33 @@
-// The configuration transfer under Wine with the real registry: export and
-// import of a file with every group, 594 allow-list entries and 1000
-// block-list lines, beside Wine's `reg import` of a .reg file that sets the
-// same registry values. Prints one line per figure.
+// The configuration import under Wine with the real registry, as a script
+// runs it: the whole process `Quarvel.exe /importar` of a file with the
+// policies, 594 allow-list entries and 1000 block-list lines, beside Wine's
+// `reg import` of a .reg file setting the same registry values, alternating,
+// medians. Then, inside one process, what each part of the import costs.
 #include <windows.h>
 
 #include <algorithm>
 #include <chrono>
 #include <cstdio>
 #include <fstream>
+#include <functional>
 #include <vector>
 
-#include "app/Program.h"
+#include "platform/HeldKeys.h"
+#include "platform/RecordedDialogs.h"
+#include "platform/win32/Wide.h"
+#include "platform/win32/Win32Codec.h"
+#include "platform/win32/Win32Files.h"
+#include "platform/win32/Win32Registry.h"
 #include "restrictions/AllowList.h"
 #include "restrictions/BlockList.h"
-#include "restrictions/PolicyCatalogues.h"
-#include "tests/support/ScriptedDialogs.h"
-#include "transfer/ConfigExport.h"
-#include "transfer/ConfigFile.h"
+#include "transfer/Backup.h"
 #include "transfer/ConfigImport.h"
 #include "transfer/ConfigRecords.h"
 
 namespace {
 
 using Clock = std::chrono::steady_clock;
-constexpr int kRuns = 7;
+constexpr int kRuns = 15;
 
 double Millis(Clock::time_point start) {
     return std::chrono::duration<double, std::milli>(Clock::now() - start).count();
@@ -31,7 +35,7 @@ double Millis(Clock::time_point start) {
 
 double Median(std::vector<double> values) {
     std::sort(values.begin(), values.end());
-    return values[values.size() / 2];
+    return values.empty() ? 0 : values[values.size() / 2];
 }
 
 std::string RegEscape(const std::string& text) {
@@ -43,92 +47,123 @@ std::string RegEscape(const std::string& text) {
     return out;
 }
 
-// The same registry values as the configuration file, as a .reg file.
-std::string RegFile(const std::vector<std::string>& programs, const std::string& companion) {
+std::vector<std::string> Programs() {
+    std::vector<std::string> programs;
+    for (int i = 0; i < 594; ++i) programs.push_back("programa" + std::to_string(i) + ".exe");
+    return programs;
+}
+
+std::string ConfigFile() {
+    std::string file = "QV01" + std::string(44, '1') + "\r\n";
+    for (const std::string& program : Programs()) file += "QV02" + program + "\r\n";
+    for (int i = 0; i < 1000; ++i) file += "QV03C:\\Pasta " + std::to_string(i) + "\r\n";
+    return file;
+}
+
+// The registry values that importing the file writes, as a .reg file.
+std::string RegFile(const std::string& companion) {
     std::string reg = "REGEDIT4\r\n\r\n";
-    std::string explorer =
-        "[HKEY_CURRENT_USER\\" + std::string(restrictions::kExplorerPolicyKey) + "]\r\n";
     for (const auto* policy : transfer::PoliciesInFileOrder())
         reg += "[HKEY_CURRENT_USER\\" + std::string(policy->key) + "]\r\n\"" +
                std::string(policy->valueName) + "\"=dword:00000001\r\n";
-    reg += explorer + "\"RestrictRun\"=dword:00000001\r\n";
+    reg += "[HKEY_CURRENT_USER\\" + std::string(restrictions::kExplorerPolicyKey) + "]\r\n";
+    reg += "\"RestrictRun\"=dword:00000001\r\n";
     reg += "[HKEY_CURRENT_USER\\" + std::string(restrictions::allow_list::kListKey) + "]\r\n";
     reg += "\"1\"=\"Quarvel.exe\"\r\n\"2\"=\"Resgate.exe\"\r\n\"3\"=\"DErodu.exe\"\r\n";
+    std::vector<std::string> programs = Programs();
     for (std::size_t i = 0; i < programs.size(); ++i) {
         reg += '"';
         reg += std::to_string(6 + i);
         reg += "\"=\"" + programs[i] + "\"\r\n";
     }
-    reg +=
-        "[HKEY_LOCAL_MACHINE\\Software\\Microsoft\\Windows\\CurrentVersion\\Run]\r\n"
-        "\"TvalueT\"=\"" +
-        RegEscape(companion) + "\"\r\n";
-    reg += "[HKEY_CURRENT_USER\\Control Panel\\Desktop]\r\n\"MenuShowDelay\"=\"0\"\r\n";
-    reg +=
-        "[HKEY_LOCAL_MACHINE\\SOFTWARE\\Microsoft\\Windows\\CurrentVersion]\r\n\"SYSNOT\"=\"\"\r\n";
+    reg += "[HKEY_LOCAL_MACHINE\\" + std::string(restrictions::block_list::kRunKey) + "]\r\n";
+    reg += "\"TvalueT\"=\"" + RegEscape(companion) + "\"\r\n";
     return reg;
+}
+
+// A whole process, from its start to its end.
+double Process(std::wstring command) {
+    STARTUPINFOW startup = {};
+    startup.cb = sizeof startup;
+    PROCESS_INFORMATION process = {};
+    auto start = Clock::now();
+    if (!CreateProcessW(nullptr, command.data(), nullptr, nullptr, FALSE, CREATE_NO_WINDOW, nullptr,
+                        nullptr, &startup, &process))
+        return 0;
+    WaitForSingleObject(process.hProcess, INFINITE);
+    double took = Millis(start);
+    CloseHandle(process.hProcess);
+    CloseHandle(process.hThread);
+    return took;
+}
+
+double InProcess(const std::function<void()>& work) {
+    auto start = Clock::now();
+    work();
+    return Millis(start);
 }
 
 }  // namespace
 
 int main() {
-    app::Program program(GetModuleHandleW(nullptr));
-    testing_support::ScriptedDialogs quiet;
-    core::Context context{program.registry, quiet, program.files, program.pictures, program.values};
-    program.values.baseFolder = program.files.ProgramFolder();
-    RegistryAccess& registry = program.registry;
+    platform::win32::SystemAnsiCodec codec;
+    platform::win32::Win32Registry api;
+    platform::HeldKeys keys(api);
+    RegistryAccess registry(keys, codec);
+    platform::win32::Win32Files files(codec);
+    platform::RecordedDialogs dialogs;
+    struct : platform::PictureLoader {
+        bool CanShow(const std::string&) override { return false; }
+    } pictures;
+    core::ProgramValues values;
+    values.baseFolder = files.ProgramFolder();
+    core::Context context{registry, dialogs, files, pictures, values};
 
-    std::vector<std::string> programs;
-    for (int i = 0; i < 594; ++i) programs.push_back("programa" + std::to_string(i) + ".exe");
-    restrictions::allow_list::PrepareList(registry);
-    restrictions::allow_list::WriteUserList(registry, programs);
+    const std::string folder = files.ProgramFolder();
+    const std::string qvc = folder + "\\bench.qvc", reg = folder + "\\bench.reg";
+    std::ofstream(qvc, std::ios::binary) << ConfigFile();
+    std::ofstream(reg, std::ios::binary) << RegFile(folder + "\\DErodu.exe");
+    // The bench lies in tests\, beside the built programs' folder.
+    const std::string programs = folder.substr(0, folder.find_last_of('\\'));
+    const std::wstring quarvel = L"\"" + platform::win32::Widen(programs) + L"\\Quarvel.exe\"";
+
+    std::vector<double> imports, regImports, emptyRuns;
+    for (int run = 0; run < kRuns; ++run) {
+        imports.push_back(
+            Process(quarvel + L" /importar \"" + platform::win32::Widen(qvc) + L"\""));
+        regImports.push_back(Process(L"reg.exe import \"" + platform::win32::Widen(reg) + L"\""));
+        emptyRuns.push_back(Process(quarvel + L" /desconhecida"));
+    }
+    double quarvelMs = Median(imports), regMs = Median(regImports);
+    std::printf("whole process, medians of %d, alternating:\n", kRuns);
+    std::printf("  Quarvel.exe /importar (594 programs, 1000 lines)  %.1f ms\n", quarvelMs);
+    std::printf("  reg import of the same registry values           %.1f ms\n", regMs);
+    std::printf("  ratio                                            %.2f\n", quarvelMs / regMs);
+    std::printf("  Quarvel.exe with a wrong switch (start and end)  %.1f ms\n", Median(emptyRuns));
+
+    std::vector<double> backups, wholes, blockLists;
+    std::string text = codec.FromAnsi(ConfigFile());
     std::string blockText;
-    for (int i = 0; i < 1000; ++i) {
-        if (i) blockText += "\r\n";
-        blockText += "C:\\Pasta " + std::to_string(i);
-    }
-    restrictions::block_list::Write(
-        program.files, restrictions::block_list::FilePath(program.values.baseFolder), blockText);
-
-    std::string file = program.files.ProgramFolder() + "\\bench.qvc";
-    std::vector<double> exports, imports, regImports;
+    for (int i = 0; i < 1000; ++i) blockText += "C:\\Pasta " + std::to_string(i) + "\r\n";
+    keys.Hold(true);
     for (int run = 0; run < kRuns; ++run) {
-        auto start = Clock::now();
-        transfer::ConfigText text;
-        for (const auto& group : transfer::kExportGroups)
-            transfer::CollectGroup(group.group, context, text);
-        program.files.WriteText(file, text.FileContent());
-        exports.push_back(Millis(start));
-
-        start = Clock::now();
-        transfer::ImportFile(context, file);
-        imports.push_back(Millis(start));
+        backups.push_back(InProcess([&] { transfer::SaveBackup(context); }));
+        wholes.push_back(InProcess([&] { transfer::ImportText(context, text, true); }));
+        blockLists.push_back(InProcess([&] {
+            restrictions::block_list::Write(files, restrictions::block_list::FilePath(folder),
+                                            blockText);
+        }));
+        keys.Release();
     }
-
-    std::string regPath = program.files.ProgramFolder() + "\\bench.reg";
-    std::ofstream(regPath, std::ios::binary)
-        << RegFile(programs, program.files.ProgramFolder() + "\\DErodu.exe");
-    for (int run = 0; run < kRuns; ++run) {
-        std::wstring command =
-            L"reg.exe import \"" + std::wstring(regPath.begin(), regPath.end()) + L"\"";
-        STARTUPINFOW startup = {};
-        startup.cb = sizeof startup;
-        PROCESS_INFORMATION process = {};
-        auto start = Clock::now();
-        if (!CreateProcessW(nullptr, command.data(), nullptr, nullptr, FALSE, CREATE_NO_WINDOW,
-                            nullptr, nullptr, &startup, &process))
-            break;
-        WaitForSingleObject(process.hProcess, INFINITE);
-        regImports.push_back(Millis(start));
-        CloseHandle(process.hProcess);
-        CloseHandle(process.hThread);
-    }
-    std::printf("export (all groups, 594 programs, 1000 lines)  median %.1f ms\n", Median(exports));
-    std::printf("import of that file                           median %.1f ms\n", Median(imports));
-    if (!regImports.empty())
-        std::printf("reg import of the same values                 median %.1f ms\n",
-                    Median(regImports));
-    DeleteFileA(file.c_str());
-    DeleteFileA(regPath.c_str());
+    double whole = Median(wholes), backup = Median(backups), blockList = Median(blockLists);
+    std::printf("inside one process, medians of %d:\n", kRuns);
+    std::printf("  the whole import                                 %.1f ms\n", whole);
+    std::printf("  of which the backup (a full export and its facts) %.1f ms\n", backup);
+    std::printf("  of which the block-list file                     %.1f ms\n", blockList);
+    std::printf("  of which the registry writes                     %.1f ms\n",
+                whole - backup - blockList);
+    transfer::UndoLastImport(context);
+    DeleteFileA(qvc.c_str());
+    DeleteFileA(reg.c_str());
     return 0;
 }

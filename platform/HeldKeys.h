@@ -1,10 +1,14 @@
 #pragma once
 // The registry calls with opened keys held for a whole job: a run of values
-// under one key then costs one open and one close instead of one each, while
-// every value written stays the same. Holding is for a job that runs start to
+// under one key then costs one open and one close instead of one each, and a
+// value's size and data, asked one after the other, come from one query;
+// every value read or written stays the same. Holding is for a job that runs start to
 // end with no one else writing in between (the command line); otherwise each
 // call passes straight through.
+#include <algorithm>
 #include <map>
+#include <string>
+#include <vector>
 #include <tuple>
 
 #include "platform/RegistryApi.h"
@@ -25,6 +29,7 @@ class HeldKeys : public RegistryApi {
     void Release() {
         for (auto& [path, key] : held_) api_.CloseKey(key);
         held_.clear();
+        last_ = {};
     }
 
     long OpenKey(KeyHandle parent, const std::string& subKey, std::uint32_t rights,
@@ -57,9 +62,11 @@ class HeldKeys : public RegistryApi {
             api_.CloseKey(it->second);
             it = held_.erase(it);
         }
+        last_ = {};
         return api_.DeleteKey(parent, subKey);
     }
     long DeleteValue(KeyHandle key, const std::string& name) override {
+        last_ = {};
         return api_.DeleteValue(key, name);
     }
     long CloseKey(KeyHandle key) override {
@@ -72,6 +79,14 @@ class HeldKeys : public RegistryApi {
   private:
     using Path = std::tuple<KeyHandle, std::string, std::uint32_t>;
     static constexpr std::size_t kMostHeld = 64;
+    static constexpr std::size_t kQueried = 1024;  // longer values are asked again
+
+    struct Queried {
+        KeyHandle key = 0;
+        std::string name;
+        std::uint32_t type = 0;
+        std::vector<std::uint8_t> data;
+    };
 
     static std::string Lower(const std::string& text) {
         std::string lower = text;
@@ -98,6 +113,7 @@ class HeldKeys : public RegistryApi {
     RegistryApi& api_;
     bool holding_ = false;
     std::map<Path, KeyHandle> held_;
+    Queried last_;
 };
 
 }  // namespace platform

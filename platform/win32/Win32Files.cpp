@@ -34,7 +34,20 @@ std::string Win32Files::WindowsFolder() {
 }
 
 std::string Win32Files::CommonAppDataFolder() {
+    // Where the shell writes it down for older programs: read here without
+    // loading the shell library, which would cost a scripted run its speed.
     wchar_t folder[MAX_PATH + 1] = {};
+    HKEY key = nullptr;
+    if (RegOpenKeyExW(HKEY_LOCAL_MACHINE,
+                      L"SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Explorer\\Shell Folders", 0,
+                      KEY_QUERY_VALUE, &key) == ERROR_SUCCESS) {
+        DWORD type = 0, size = sizeof folder - sizeof(wchar_t);
+        LONG status = RegQueryValueExW(key, L"Common AppData", nullptr, &type,
+                                       reinterpret_cast<BYTE*>(folder), &size);
+        RegCloseKey(key);
+        if (status == ERROR_SUCCESS && type == REG_SZ && folder[0]) return Narrow(folder);
+        folder[0] = 0;
+    }
     if (FAILED(SHGetFolderPathW(nullptr, CSIDL_COMMON_APPDATA, nullptr, 0, folder))) return {};
     return Narrow(folder);
 }
