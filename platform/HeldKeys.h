@@ -42,10 +42,31 @@ class HeldKeys : public RegistryApi {
     }
     long QueryValue(KeyHandle key, const std::string& name, std::uint32_t* type, std::uint8_t* data,
                     std::uint32_t* size) override {
-        return api_.QueryValue(key, name, type, data, size);
+        if (!holding_ || !size) return api_.QueryValue(key, name, type, data, size);
+        if (data && last_.key == key && last_.name == name) {
+            // The data of the value whose size was just asked.
+            if (type) *type = last_.type;
+            std::uint32_t room = *size;
+            *size = static_cast<std::uint32_t>(last_.data.size());
+            if (room < last_.data.size()) return status::MoreData;
+            std::copy(last_.data.begin(), last_.data.end(), data);
+            return status::Success;
+        }
+        if (data) return api_.QueryValue(key, name, type, data, size);
+        last_ = {};
+        std::uint8_t buffer[kQueried];
+        std::uint32_t got = sizeof buffer, kind = 0;
+        long result = api_.QueryValue(key, name, &kind, buffer, &got);
+        if (result == status::MoreData) return api_.QueryValue(key, name, type, nullptr, size);
+        if (result != status::Success) return result;
+        last_ = {key, name, kind, std::vector<std::uint8_t>(buffer, buffer + got)};
+        if (type) *type = kind;
+        *size = got;
+        return result;
     }
     long SetValue(KeyHandle key, const std::string& name, std::uint32_t type,
                   const std::uint8_t* data, std::uint32_t size) override {
+        last_ = {};
         return api_.SetValue(key, name, type, data, size);
     }
     long DeleteKey(KeyHandle parent, const std::string& subKey) override {
