@@ -74,6 +74,10 @@ start_wine() {
         # one each time a window closes, unless its windows are unmanaged.
         wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >/dev/null 2>&1 </dev/null || true
     fi
+    # A folder of the build stands for the floppy drive A:, so that the
+    # floppy export and import can be tried for real.
+    mkdir -p "$BUILD/floppy"
+    ln -sfn "$BUILD/floppy" "$WINEPREFIX/dosdevices/a:"
     # Start Wine's own services now, detached from any pipe: started later by
     # a test, they would inherit CTest's output pipe and hold it open.
     wine cmd /c exit >/dev/null 2>&1 </dev/null || true

@@ -1,5 +1,7 @@
 #include "tests/wine/support/WindowDriver.h"
 
+#include <commctrl.h>
+
 #include <algorithm>
 #include <chrono>
 
@@ -44,6 +46,22 @@ void ChooseRow(HWND list, int row) {
     LPARAM at = MAKELPARAM(rect.left + 3, (rect.top + rect.bottom) / 2);
     PostMessageW(list, WM_LBUTTONDOWN, MK_LBUTTON, at);
     PostMessageW(list, WM_LBUTTONUP, 0, at);
+}
+
+std::string ToolTipOf(HWND control) {
+    HWND form = GetParent(control);
+    for (HWND tips = nullptr; (tips = FindWindowExW(nullptr, tips, TOOLTIPS_CLASSW, nullptr));) {
+        if (GetWindow(tips, GW_OWNER) != form) continue;
+        wchar_t text[1024] = {};
+        TTTOOLINFOW tool = {};
+        tool.cbSize = sizeof tool;
+        tool.hwnd = form;
+        tool.uId = reinterpret_cast<UINT_PTR>(control);
+        tool.lpszText = text;
+        SendMessageW(tips, TTM_GETTEXTW, 1024, reinterpret_cast<LPARAM>(&tool));
+        return Narrow(text);
+    }
+    return {};
 }
 
 void PressKey(HWND window, WORD key) {

@@ -26,6 +26,8 @@ std::vector<std::string> ListRows(HWND list);
 int SelectedRow(HWND list);
 // A click with the mouse on a row of a list box.
 void ChooseRow(HWND list, int row);
+// The tool tip a control shows when the mouse rests on it; empty when none.
+std::string ToolTipOf(HWND control);
 // Enter or Esc pressed in a window, through the dialog keyboard handling.
 void PressKey(HWND window, WORD key);
 
