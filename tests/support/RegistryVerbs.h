@@ -52,4 +52,16 @@ inline ::testing::AssertionResult KeyIsAbsent(RegistryAccess& registry, Hive hiv
     return ::testing::AssertionSuccess();
 }
 
+// The type the value is stored with (1 REG_SZ, 4 REG_DWORD); 0 when absent.
+inline std::uint32_t TypeOf(platform::RegistryApi& api, Hive hive, std::string_view key,
+                            std::string_view name) {
+    platform::KeyHandle handle = 0;
+    if (api.OpenKey(static_cast<platform::KeyHandle>(hive), std::string(key), 0x3F, handle) != 0)
+        return 0;
+    std::uint32_t type = 0, size = 0;
+    if (api.QueryValue(handle, std::string(name), &type, nullptr, &size) != 0) type = 0;
+    api.CloseKey(handle);
+    return type;
+}
+
 }  // namespace testing_support
