@@ -7,6 +7,7 @@
 #include <string>
 #include <string_view>
 
+#include "core/LongValues.h"
 #include "platform/Files.h"
 #include "registry/RegistryAccess.h"
 
@@ -19,6 +20,10 @@ inline constexpr std::string_view kSignature = "Quarvel by Ostrelvan";
 inline constexpr std::string_view kRunKey = "Software\\Microsoft\\Windows\\CurrentVersion\\Run";
 inline constexpr std::string_view kLogonEntry = "TvalueT";  // HKEY_LOCAL_MACHINE
 inline constexpr std::string_view kCompanion = "\\DErodu.exe";
+
+// What the screen's box shows of a list: some ten thousand names. A box
+// lays out more only slowly; a longer file is kept whole unless replaced.
+inline constexpr core::TextLimit kBoxLimit = {"a lista de pastas/janelas", 256 * 1024};
 
 std::string SignatureLine();
 std::string FilePath(const std::string& baseFolder);

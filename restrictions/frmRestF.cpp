@@ -38,16 +38,19 @@ void frmRestF::Load() {
 void frmRestF::Atuais_Click() {
     // A missing or unreadable file leaves the box as it is; a readable one
     // replaces it, so that nothing shows (and is then written) twice.
-    if (auto stored = block_list::Read(context_.files, FilePath())) Text1.SetText(*stored);
+    if (auto stored = block_list::Read(context_.files, FilePath()))
+        longValues_.Fill(Text1, *stored, block_list::kBoxLimit);
+    longValues_.Report(context_.dialogs);
 }
 
 void frmRestF::Bloquear_Click() {
     std::string path = FilePath();
     // A name written with '?' in it would never match the window it names.
-    if (!core::CheckStorable(context_.registry, context_.dialogs, "a lista de pastas/janelas",
-                             {Text1.text()}))
+    const std::string& list = longValues_.Value(Text1);
+    if (!core::CheckStorable(context_.registry, context_.dialogs, block_list::kBoxLimit.what,
+                             {list}))
         return;
-    if (!block_list::Write(context_.files, path, Text1.text())) {
+    if (!block_list::Write(context_.files, path, list)) {
         context_.dialogs.ShowMessage("Não foi possível gravar a lista de pastas/janelas em " +
                                          path +
                                          ". A lista anterior foi mantida e nada foi bloqueado.",

@@ -3,6 +3,7 @@
 // started at every logon enforces.
 #include "forms/Form.h"
 #include "core/Context.h"
+#include "core/LongValues.h"
 
 namespace restrictions {
 
@@ -25,6 +26,7 @@ class frmRestF : public forms::Form {
     std::string FilePath() const;
 
     core::Context& context_;
+    core::LongValues longValues_;
 };
 
 }  // namespace restrictions
