@@ -21,9 +21,9 @@ inline constexpr std::string_view kRunKey = "Software\\Microsoft\\Windows\\Curre
 inline constexpr std::string_view kLogonEntry = "TvalueT";  // HKEY_LOCAL_MACHINE
 inline constexpr std::string_view kCompanion = "\\DErodu.exe";
 
-// What the screen's box shows of a list: some ten thousand names. A box
-// lays out more only slowly; a longer file is kept whole unless replaced.
-inline constexpr core::TextLimit kBoxLimit = {"a lista de pastas/janelas", 256 * 1024};
+// What the screen's box shows of a list: some twenty thousand names, laid
+// out in half a second; a longer file is kept whole unless replaced.
+inline constexpr core::TextLimit kBoxLimit = {"a lista de pastas/janelas", 512 * 1024};
 
 std::string SignatureLine();
 std::string FilePath(const std::string& baseFolder);

@@ -215,10 +215,10 @@ TEST_F(NothingLost, EveryTextBoxFilledFromTheRegistryHasItsLimit) {
         form.Unload();
         program.registry.DeleteValue(hive, row.key, row.value);
     }
-    std::string names(300000, 'n');  // a block list of one long line, kept whole
+    std::string names(600000, 'n');  // a block list of one long line, kept whole
     program.files.WriteText(program.values.baseFolder + "\\restt.qvn", names);
     auto& blocking = program.screens.Open<restrictions::frmRestF>(program.context);
-    EXPECT_EQ(blocking.Text1.text(), names.substr(0, 262144));
+    EXPECT_EQ(blocking.Text1.text(), names.substr(0, 524288));
     blocking.Label4.UserClick();
     EXPECT_EQ(program.files.ReadLines(program.values.baseFolder + "\\restt.qvn")->at(1), names);
 }
