@@ -73,7 +73,7 @@ int RunSwitches(const std::vector<std::string>& arguments) {
     core::ProgramValues values;
     core::Context context{registry, dialogs, files, pictures, values};
     platform::win32::Win32Console console;
-    return transfer::RunCommandLine(arguments, context, dialogs, console);
+    return transfer::RunCommandLine(arguments, context, dialogs, console, keys, codec);
 }
 
 }  // namespace

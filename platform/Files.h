@@ -34,6 +34,8 @@ class Files {
     // the same folder that then replaces the target: a failed write leaves
     // the old file as it was. False when the text could not be stored.
     virtual bool WriteText(const std::string& path, const std::string& text) = 0;
+    // The same for bytes written as they are, with no conversion.
+    virtual bool WriteBytes(const std::string& path, const std::string& bytes) = 0;
     // Adds the text at the end of the file, creating it when needed.
     virtual bool AppendText(const std::string& path, const std::string& text) = 0;
     virtual bool Exists(const std::string& path) = 0;

@@ -106,13 +106,16 @@ LocalTime StdFiles::Now() {
 }
 
 bool StdFiles::WriteText(const std::string& path, const std::string& text) {
+    return WriteBytes(path, codec_.ToAnsi(text));
+}
+
+bool StdFiles::WriteBytes(const std::string& path, const std::string& bytes) {
     auto target = PathFromUtf8(path);
     auto temporary = target;
     temporary += ".tmp~";
     {
         std::ofstream out(temporary, std::ios::binary | std::ios::trunc);
         if (!out) return false;
-        std::string bytes = codec_.ToAnsi(text);
         out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
         out.flush();
         if (!out) {

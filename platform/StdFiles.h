@@ -24,6 +24,7 @@ class StdFiles : public Files {
     std::optional<FileText> ReadText(const std::string& path) override;
     std::optional<std::uint64_t> Size(const std::string& path) override;
     bool WriteText(const std::string& path, const std::string& text) override;
+    bool WriteBytes(const std::string& path, const std::string& bytes) override;
     bool AppendText(const std::string& path, const std::string& text) override;
     bool Exists(const std::string& path) override;
     bool Delete(const std::string& path) override;

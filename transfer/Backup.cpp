@@ -10,6 +10,7 @@
 #include "transfer/ConfigFile.h"
 #include "transfer/ConfigRecords.h"
 #include "transfer/ConfigValues.h"
+#include "transfer/FolderPath.h"
 
 namespace transfer {
 namespace {
@@ -153,12 +154,6 @@ std::optional<BackupFacts> ReadFacts(platform::Files& files, const std::string& 
     return facts;
 }
 
-// A name in a folder, with the folder's own separator ("/" natively in tests).
-std::string In(const std::string& folder, std::string_view name) {
-    bool slashes = folder.find('\\') == std::string::npos && folder.find('/') != std::string::npos;
-    return folder + (slashes ? "/" : "\\") + std::string(name);
-}
-
 std::string Stamp(const platform::LocalTime& t, int millisecond) {
     char name[32];
     std::snprintf(name, sizeof name, "%04d%02d%02d-%02d%02d%02d-%03d", t.year, t.month, t.day,
@@ -177,7 +172,7 @@ std::vector<std::string> Backups(platform::Files& files) {
 }
 
 void Remove(platform::Files& files, const std::string& stamp) {
-    std::string base = In(BackupFolder(files), stamp);
+    std::string base = InFolder(BackupFolder(files), stamp);
     files.Delete(base + std::string(kFactsExtension));
     files.Delete(base + std::string(kBackupExtension));
 }
@@ -185,7 +180,7 @@ void Remove(platform::Files& files, const std::string& stamp) {
 }  // namespace
 
 std::string BackupFolder(platform::Files& files) {
-    return In(In(files.CommonAppDataFolder(), "Quarvel"), "Copias");
+    return InFolder(InFolder(files.CommonAppDataFolder(), "Quarvel"), "Copias");
 }
 
 bool SaveBackup(core::Context& context) {
@@ -220,10 +215,10 @@ bool SaveBackup(core::Context& context) {
 
     platform::LocalTime now = files.Now();
     std::string stamp = Stamp(now, now.millisecond);
-    for (int bump = 1; bump < 1000 && files.Exists(In(folder, stamp) + ".qvc"); ++bump)
+    for (int bump = 1; bump < 1000 && files.Exists(InFolder(folder, stamp) + ".qvc"); ++bump)
         stamp = Stamp(now, (now.millisecond + bump) % 1000);
     // The facts go first: a backup file without its facts is never left.
-    std::string base = In(folder, stamp);
+    std::string base = InFolder(folder, stamp);
     if (!files.WriteText(base + std::string(kFactsExtension), FactsText(facts)) ||
         !files.WriteText(base + std::string(kBackupExtension), text.FileContent())) {
         Remove(files, stamp);
@@ -248,14 +243,15 @@ ImportStatus UndoLastImport(core::Context& context) {
     std::vector<std::string> backups = Backups(files);
     std::optional<BackupFacts> facts;
     if (!backups.empty())
-        facts = ReadFacts(files,
-                          In(BackupFolder(files), backups.back()) + std::string(kFactsExtension));
+        facts = ReadFacts(
+            files, InFolder(BackupFolder(files), backups.back()) + std::string(kFactsExtension));
     if (!facts) {
         context.dialogs.ShowMessage("Não há importação para desfazer.", std::string(kImportTitle),
                                     platform::style::Information);
         return ImportStatus::NothingToUndo;
     }
-    std::string path = In(BackupFolder(files), backups.back()) + std::string(kBackupExtension);
+    std::string path =
+        InFolder(BackupFolder(files), backups.back()) + std::string(kBackupExtension);
     ImportStatus status = ImportFile(context, path, {.takeBackup = false, .restore = &*facts});
     // A backup that could not be put back whole stays for another try.
     if (status == ImportStatus::Done) Remove(files, backups.back());

@@ -8,6 +8,7 @@
 #include "transfer/CommandLine.h"
 #include "transfer/ConfigExport.h"
 #include "transfer/ConfigImport.h"
+#include "transfer/PolicyFiles.h"
 
 namespace transfer {
 namespace {
@@ -70,8 +71,13 @@ Outcome Export(const CommandLine& command, core::Context& context,
     return {exit_code::Done, "O Arquivo de configurações foi gerado com sucesso!"};
 }
 
-Outcome Run(const CommandLine& command, core::Context& context,
-            platform::RecordedDialogs& dialogs) {
+struct Seams {
+    platform::RegistryApi& api;
+    const platform::AnsiCodec& codec;
+};
+
+Outcome Run(const CommandLine& command, core::Context& context, platform::RecordedDialogs& dialogs,
+            const Seams& seams) {
     // The lock code stops a passer-by at the gate; the command line is no
     // way around it.
     std::string stored = core::ReadLockCode(context.registry);
@@ -85,7 +91,11 @@ Outcome Run(const CommandLine& command, core::Context& context,
             return FromImport(UndoLastImport(context), "", dialogs);
         case Job::Export:
             return Export(command, context, dialogs);
-        case Job::Policies:
+        case Job::Policies: {
+            PolicyOutcome outcome =
+                WritePolicyFiles(context, seams.api, seams.codec, command.file, command.folder);
+            return {outcome.code, outcome.facts};
+        }
         case Job::Usage:
             break;
     }
@@ -116,7 +126,8 @@ std::string Stamp(const platform::LocalTime& t) {
 }  // namespace
 
 int RunCommandLine(const std::vector<std::string>& arguments, core::Context& context,
-                   platform::RecordedDialogs& dialogs, platform::Console& console) {
+                   platform::RecordedDialogs& dialogs, platform::Console& console,
+                   platform::RegistryApi& api, const platform::AnsiCodec& codec) {
     ParsedCommandLine parsed = ParseCommandLine(arguments);
     Outcome outcome;
     if (!parsed.command) {
@@ -126,7 +137,7 @@ int RunCommandLine(const std::vector<std::string>& arguments, core::Context& con
         console.Write(kUsage);
         return exit_code::Done;
     } else {
-        outcome = Run(*parsed.command, context, dialogs);
+        outcome = Run(*parsed.command, context, dialogs, {api, codec});
     }
     std::string line = outcome.facts + " (código " + std::to_string(outcome.code) + ")";
     console.Write(line + "\r\n");

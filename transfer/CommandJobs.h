@@ -7,7 +7,9 @@
 #include <vector>
 
 #include "core/Context.h"
+#include "platform/AnsiCodec.h"
 #include "platform/Console.h"
+#include "platform/RegistryApi.h"
 #include "platform/RecordedDialogs.h"
 
 namespace transfer {
@@ -21,8 +23,11 @@ inline constexpr int Partial = 4;     // something could not be written
 inline constexpr int NothingToUndo = 5;
 }  // namespace exit_code
 
-// `dialogs` is the context's: the messages the procedures leave become the report.
+// `dialogs` is the context's: the messages the procedures leave become the
+// report. `api` and `codec` are those under the context's registry, which the
+// Group Policy files read through a registry that records the import's writes.
 int RunCommandLine(const std::vector<std::string>& arguments, core::Context& context,
-                   platform::RecordedDialogs& dialogs, platform::Console& console);
+                   platform::RecordedDialogs& dialogs, platform::Console& console,
+                   platform::RegistryApi& api, const platform::AnsiCodec& codec);
 
 }  // namespace transfer

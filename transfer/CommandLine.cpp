@@ -11,11 +11,12 @@ struct JobSwitch {
     Job job;
     std::size_t paths;  // how many plain arguments it takes
 };
-constexpr std::array<JobSwitch, 4> kJobs = {{
+constexpr std::array<JobSwitch, 5> kJobs = {{
     {"?", Job::Usage, 0},
     {"importar", Job::Import, 1},
     {"exportar", Job::Export, 1},
     {"desfazer", Job::Undo, 0},
+    {"politicas", Job::Policies, 2},
 }};
 
 std::string Lower(std::string_view text) {
@@ -87,9 +88,9 @@ ParsedCommandLine ParseCommandLine(const std::vector<std::string>& arguments) {
             return wrong("opção desconhecida ou repetida " + argument);
         }
     }
-    if (!job) return wrong("falta a operação (/importar, /exportar ou /desfazer)");
+    if (!job) return wrong("falta a operação (/importar, /exportar, /desfazer ou /politicas)");
     if (paths.size() != job->paths)
-        return wrong(paths.size() < job->paths ? "falta o nome do arquivo"
+        return wrong(paths.size() < job->paths ? "falta o nome do arquivo ou da pasta"
                                                : "argumento a mais: " + paths.back());
     if (job->job == Job::Usage && arguments.size() != 1) return wrong("/? vem sozinho");
     if (groups) {

@@ -34,6 +34,7 @@ inline constexpr char kUsage[] =
     "  Quarvel.exe /importar ARQUIVO [/senha:CÓDIGO] [/log:ARQUIVO]\r\n"
     "  Quarvel.exe /exportar ARQUIVO [/grupos:1,2,...,9] [/senha:CÓDIGO] [/log:ARQUIVO]\r\n"
     "  Quarvel.exe /desfazer [/senha:CÓDIGO] [/log:ARQUIVO]\r\n"
+    "  Quarvel.exe /politicas ARQUIVO.qvc PASTA [/senha:CÓDIGO] [/log:ARQUIVO]\r\n"
     "  Quarvel.exe /?\r\n"
     "Grupos da exportação: 1 Restrições de sistema, explorer e desktop; 2 Restrições de "
     "executáveis; 3 Restrições de pastas/janelas; 4 Otimização do Desktop; 5 Otimização do "

@@ -226,7 +226,7 @@ ImportStatus ImportText(core::Context& context, const std::string& text, bool co
         RestoreAllowList(context, imported, *options.restore);
     else
         WriteImportedAllowList(context, imported);
-    WriteImportedBlockList(context, imported);
+    if (options.blockListFile) WriteImportedBlockList(context, imported);
     if (options.restore) RestoreAbsence(context, *options.restore);
     if (imported.noticeLost) {
         imported.partial = true;

@@ -29,6 +29,7 @@ enum class ImportStatus {
 
 struct ImportOptions {
     bool takeBackup = true;
+    bool blockListFile = true;  // false: the block list is decided, not written
     // Undo: the facts kept beside the backup being imported.
     const BackupFacts* restore = nullptr;
 };

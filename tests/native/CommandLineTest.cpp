@@ -20,7 +20,7 @@ struct Screen : platform::Console {
 struct Lab : Computer {
     int Run(std::vector<std::string> arguments) {
         screen.shown.clear();
-        return transfer::RunCommandLine(arguments, quiet, recorded, screen);
+        return transfer::RunCommandLine(arguments, quiet, recorded, screen, registryApi, codec);
     }
     // A path that does not start with "/", as no Windows path does.
     std::string Path(const std::string& name) {

@@ -168,6 +168,53 @@ TEST_F(CommandLine, AStoredLockCodeIsNeededAndAWrongOneChangesNothing) {
     EXPECT_EQ(Quarvel("/desfazer /Senha:Segredo").code, 0u);
 }
 
+// The lines of a configuration file that carry the given record keys.
+std::string Records(const std::string& file, std::initializer_list<const char*> keys) {
+    std::string records;
+    for (std::size_t at = 0; at < file.size();) {
+        std::size_t end = file.find("\r\n", at);
+        std::string line = file.substr(at, end - at);
+        for (const char* key : keys)
+            if (line.rfind(key, 0) == 0) records += line + "\r\n";
+        at = end == std::string::npos ? file.size() : end + 2;
+    }
+    return records;
+}
+
+TEST_F(CommandLine, ThePolicyFilesRegFileSetsWhatTheImportWould) {
+    std::string other = Write("\\other.qvc", codec.ToAnsi(kOtherComputer));
+    std::string a = folder + "\\a.qvc", b = folder + "\\b.qvc", gpo = folder + "\\gpo";
+    // Windows has it; a fresh Wine does not, and the import writes into no missing key.
+    registry.CreateKey(Hive::LocalMachine,
+                       "Software\\Microsoft\\Windows\\CurrentVersion\\FS Templates");
+    ASSERT_EQ(Quarvel("/exportar \"" + a + "\"").code, 0u);
+    ProcessRun run = Quarvel("/politicas \"" + other + "\" \"" + gpo + "\"");
+    EXPECT_EQ(run.code, 0u) << run.output;
+    EXPECT_NE(run.output.find("restt.qvn"), std::string::npos) << "the block list is said";
+    for (const char* file : {"\\User\\Registry.pol", "\\Machine\\Registry.pol"})
+        EXPECT_EQ(Bytes(gpo + file).substr(0, 8), std::string("PReg\x01\0\0\0", 8)) << file;
+
+    PROCESS_INFORMATION process = {};
+    STARTUPINFOW startup = {};
+    startup.cb = sizeof startup;
+    std::wstring command = L"reg.exe import \"" + platform::win32::Widen(gpo) + L"\\Quarvel.reg\"";
+    ASSERT_TRUE(CreateProcessW(nullptr, command.data(), nullptr, nullptr, FALSE, CREATE_NO_WINDOW,
+                               nullptr, nullptr, &startup, &process));
+    WaitForSingleObject(process.hProcess, 30000);
+    DWORD code = 1;
+    GetExitCodeProcess(process.hProcess, &code);
+    CloseHandle(process.hProcess);
+    CloseHandle(process.hThread);
+    EXPECT_EQ(code, 0u);
+
+    ASSERT_EQ(Quarvel("/exportar \"" + b + "\" /grupos:1,2,4,5,6").code, 0u);
+    const auto groups = {"QV01", "QV02", "QV04", "QV05", "QVa5", "QV06"};
+    EXPECT_EQ(Records(Bytes(b), groups), Records(codec.ToAnsi(kOtherComputer), groups));
+    EXPECT_EQ(Quarvel("/importar \"" + a + "\"").code, 0u);  // as it was
+    for (const char* file : {"\\User\\Registry.pol", "\\Machine\\Registry.pol", "\\Quarvel.reg"})
+        DeleteFileA((gpo + file).c_str());
+}
+
 TEST_F(CommandLine, TheMainMenusUndoEntryBringsBackTheStateBefore) {
     PutText(registry, Hive::CurrentUser, kCurrentVersion, "Tb", "0");
     RealProgram real;

@@ -1,0 +1,226 @@
+#include "transfer/PolicyFiles.h"
+
+#include <array>
+#include <cstdio>
+
+#include "platform/RecordedDialogs.h"
+#include "restrictions/AllowList.h"
+#include "restrictions/BlockList.h"
+#include "transfer/CommandJobs.h"
+#include "transfer/ConfigImport.h"
+#include "transfer/FolderPath.h"
+
+namespace transfer {
+namespace {
+
+// Keys whose values the policy replaces whole, so that every computer ends
+// with exactly the file's list and not its own list with the file's on top.
+constexpr std::array<std::string_view, 1> kReplacedWhole = {restrictions::allow_list::kListKey};
+
+constexpr std::array<std::pair<Hive, std::string_view>, 3> kHiveNames = {{
+    {Hive::ClassesRoot, "HKEY_CLASSES_ROOT"},
+    {Hive::CurrentUser, "HKEY_CURRENT_USER"},
+    {Hive::LocalMachine, "HKEY_LOCAL_MACHINE"},
+}};
+
+bool SameKey(std::string_view a, std::string_view b) {
+    if (a.size() != b.size()) return false;
+    for (std::size_t i = 0; i < a.size(); ++i) {
+        char x = a[i], y = b[i];
+        if (x >= 'A' && x <= 'Z') x = static_cast<char>(x - 'A' + 'a');
+        if (y >= 'A' && y <= 'Z') y = static_cast<char>(y - 'A' + 'a');
+        if (x != y) return false;
+    }
+    return true;
+}
+
+bool ReplacedWhole(const RegistryWrite& write) {
+    for (std::string_view key : kReplacedWhole)
+        if (SameKey(write.key, key)) return true;
+    return false;
+}
+
+std::string HiveName(Hive hive) {
+    for (auto [known, name] : kHiveNames)
+        if (known == hive) return std::string(name);
+    return {};
+}
+
+// UTF-16LE bytes of a UTF-8 text, with its terminating null.
+std::string Utf16(std::string_view utf8) {
+    std::string bytes;
+    auto unit = [&](std::uint32_t u) {
+        bytes += static_cast<char>(u & 0xFF);
+        bytes += static_cast<char>(u >> 8);
+    };
+    for (char32_t c : platform::DecodeUtf8(utf8)) {
+        if (c >= 0x10000) {
+            unit(0xD800 + ((c - 0x10000) >> 10));
+            unit(0xDC00 + ((c - 0x10000) & 0x3FF));
+        } else {
+            unit(c);
+        }
+    }
+    unit(0);
+    return bytes;
+}
+
+std::string Dword(std::uint32_t number) {
+    std::string bytes;
+    for (int shift = 0; shift < 32; shift += 8) bytes += static_cast<char>(number >> shift);
+    return bytes;
+}
+
+std::string Entry(std::string_view key, std::string_view name, ValueType type,
+                  const std::string& data) {
+    std::string semicolon = Utf16(";").substr(0, 2);
+    std::string entry = Utf16("[").substr(0, 2) + Utf16(key) + semicolon + Utf16(name) + semicolon;
+    entry += Dword(static_cast<std::uint32_t>(type)) + semicolon;
+    entry += Dword(static_cast<std::uint32_t>(data.size())) + semicolon;
+    return entry + data + Utf16("]").substr(0, 2);
+}
+
+// Deletes carry a text of one blank, as Group Policy's own editor writes them.
+std::string Marker() {
+    return Utf16(" ");
+}
+
+std::string RegQuoted(std::string_view text) {
+    std::string quoted = "\"";
+    for (char c : text) {
+        if (c == '\\' || c == '"') quoted += '\\';
+        quoted += c;
+    }
+    return quoted + "\"";
+}
+
+std::string RegData(const RegistryWrite& write, const platform::AnsiCodec& codec) {
+    char number[32];
+    if (write.type == ValueType::Dword) {
+        std::snprintf(number, sizeof number, "dword:%08x", write.number);
+        return number;
+    }
+    if (write.text.find_first_of("\r\n") == std::string::npos) return RegQuoted(write.text);
+    // A line break cannot stand in a quoted text of a REGEDIT4 file.
+    std::string hex = "hex(1):";
+    std::string ansi = codec.ToAnsi(write.text) + '\0';
+    for (std::size_t i = 0; i < ansi.size(); ++i) {
+        std::snprintf(number, sizeof number, "%s%02x", i ? "," : "",
+                      static_cast<unsigned char>(ansi[i]));
+        hex += number;
+    }
+    return hex;
+}
+
+}  // namespace
+
+std::string RegistryPolicyFile(const std::vector<RegistryWrite>& writes, Hive hive) {
+    std::string file = "PReg" + Dword(1);
+    bool replaced = false;
+    for (const RegistryWrite& write : writes) {
+        if (write.hive != hive) continue;
+        switch (write.kind) {
+            case RegistryWrite::Kind::CreateKey:
+                if (ReplacedWhole(write) && !replaced) {
+                    file += Entry(write.key, "**delvals.", ValueType::String, Marker());
+                    replaced = true;
+                }
+                break;
+            case RegistryWrite::Kind::SetValue:
+                file +=
+                    Entry(write.key, write.name, write.type,
+                          write.type == ValueType::Dword ? Dword(write.number) : Utf16(write.text));
+                break;
+            case RegistryWrite::Kind::DeleteValue:
+                file += Entry(write.key, "**del." + write.name, ValueType::String, Marker());
+                break;
+            case RegistryWrite::Kind::DeleteKey: {
+                auto slash = write.key.rfind('\\');
+                if (slash == std::string::npos) break;
+                file += Entry(write.key.substr(0, slash), "**DeleteKeys", ValueType::String,
+                              Utf16(write.key.substr(slash + 1)));
+                break;
+            }
+        }
+    }
+    return file;
+}
+
+std::string RegFile(const std::vector<RegistryWrite>& writes, const platform::AnsiCodec& codec) {
+    std::string reg = "REGEDIT4\r\n";
+    std::string current;
+    bool replaced = false;
+    for (const RegistryWrite& write : writes) {
+        std::string key = HiveName(write.hive) + "\\" + write.key;
+        if (write.kind == RegistryWrite::Kind::DeleteKey) {
+            reg += "\r\n[-" + key + "]\r\n";
+            current.clear();
+            continue;
+        }
+        if (write.kind == RegistryWrite::Kind::CreateKey && ReplacedWhole(write) && !replaced) {
+            reg += "\r\n[-" + key + "]\r\n";
+            current.clear();
+            replaced = true;
+        }
+        if (!SameKey(key, current)) {
+            reg += "\r\n[" + key + "]\r\n";
+            current = key;
+        }
+        std::string name = write.name.empty() ? "@" : RegQuoted(write.name);
+        if (write.kind == RegistryWrite::Kind::SetValue)
+            reg += name + "=" + RegData(write, codec) + "\r\n";
+        else if (write.kind == RegistryWrite::Kind::DeleteValue)
+            reg += name + "=-\r\n";
+    }
+    return reg + "\r\n";
+}
+
+PolicyOutcome WritePolicyFiles(core::Context& context, platform::RegistryApi& api,
+                               const platform::AnsiCodec& codec, const std::string& file,
+                               const std::string& folder) {
+    RecordedWrites recorder(api, codec);
+    RegistryAccess recording(recorder, codec);
+    platform::RecordedDialogs said;
+    core::Context dryRun{recording, said, context.files, context.pictures, context.values};
+    ImportStatus status = ImportFile(dryRun, file, {.takeBackup = false, .blockListFile = false});
+    std::string facts;
+    for (const auto& message : said.messages)
+        if (message.style != platform::style::Information) facts += " " + message.text;
+    if (status == ImportStatus::NoFile)
+        return {exit_code::Unreadable,
+                "O arquivo " + file + " não pôde ser lido; nada foi gravado."};
+    if (status == ImportStatus::NotAConfiguration) return {exit_code::Unreadable, facts.substr(1)};
+
+    const std::string user = InFolder(folder, "User"), machine = InFolder(folder, "Machine");
+    const std::vector<std::pair<std::string, std::string>> files = {
+        {InFolder(user, "Registry.pol"), RegistryPolicyFile(recorder.writes, Hive::CurrentUser)},
+        {InFolder(machine, "Registry.pol"),
+         RegistryPolicyFile(recorder.writes, Hive::LocalMachine)},
+        {InFolder(folder, "Quarvel.reg"), codec.ToAnsi(RegFile(recorder.writes, codec))},
+    };
+    bool written = context.files.CreateFolder(user) && context.files.CreateFolder(machine);
+    std::size_t done = 0;
+    while (written && done < files.size() &&
+           context.files.WriteBytes(files[done].first, files[done].second))
+        ++done;
+    if (done < files.size()) {
+        // All three or none: a half set would apply half a configuration.
+        for (std::size_t i = 0; i < done; ++i) context.files.Delete(files[i].first);
+        return {exit_code::Partial, "Não foi possível gravar os arquivos de política em " + folder +
+                                        "; nenhum arquivo foi gravado."};
+    }
+    std::string report = "Arquivos de política gravados em " + folder +
+                         ": User\\Registry.pol, Machine\\Registry.pol e Quarvel.reg.";
+    bool blockList = false;
+    for (const RegistryWrite& write : recorder.writes)
+        blockList |= write.kind == RegistryWrite::Kind::SetValue &&
+                     write.name == restrictions::block_list::kLogonEntry;
+    if (blockList)
+        report +=
+            " A lista de pastas/janelas (restt.qvn) não cabe num arquivo de registro: copie "
+            "restt.qvn para a pasta do Quarvel em cada computador com a mesma política, ou rode "
+            "Quarvel.exe /importar num script de inicialização.";
+    return {status == ImportStatus::Done ? exit_code::Done : exit_code::Partial, report + facts};
+}
+
+}  // namespace transfer
