@@ -25,6 +25,10 @@ void Type(HWND edit, const std::string& utf8) {
     SendMessageW(edit, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(Widen(utf8).c_str()));
 }
 
+void TypeKeys(HWND edit, const std::string& utf8) {
+    for (wchar_t c : Widen(utf8)) SendMessageW(edit, WM_CHAR, c, 1);
+}
+
 std::vector<std::string> ListRows(HWND list) {
     std::vector<std::string> rows;
     auto count = SendMessageW(list, LB_GETCOUNT, 0, 0);

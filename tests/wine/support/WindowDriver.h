@@ -21,6 +21,8 @@ std::string WindowTextUtf8(HWND window);
 void Click(HWND control);
 // Replaces the text of an edit box as typing would (the box reports the change).
 void Type(HWND edit, const std::string& utf8);
+// Types the text key by key (a multi-line box reports no change for a new text).
+void TypeKeys(HWND edit, const std::string& utf8);
 // The rows a list box window shows, top to bottom, and the selected one (-1: none).
 std::vector<std::string> ListRows(HWND list);
 int SelectedRow(HWND list);
