@@ -1,15 +1,16 @@
 // The allow-list screen and its stored form, over the in-memory registry.
 #include <gtest/gtest.h>
 
-#include "restrictions/AllowList.h"
 #include "restrictions/frmRestE.h"
+#include "tests/support/RegistryVerbs.h"
 #include "tests/support/TestProgram.h"
 
 namespace {
 
 using restrictions::frmRestE;
-using restrictions::kExplorerPolicyKey;
-using restrictions::allow_list::kListKey;
+constexpr char kExplorer[] = "Software\\Microsoft\\Windows\\CurrentVersion\\Policies\\Explorer";
+constexpr char kListKey[] =
+    "Software\\Microsoft\\Windows\\CurrentVersion\\Policies\\Explorer\\RestrictRun";
 using testing_support::ShownMessage;
 using Items = std::vector<std::string>;
 
@@ -23,9 +24,8 @@ const ShownMessage kEmptyList{"É necessário adicionar os ítens à lista", "Er
 class AllowList : public ::testing::Test {
   protected:
     void Store(int number, const std::string& text) {
-        program.registry.CreateKey(Hive::CurrentUser, kListKey);
-        program.registry.SetValue(Hive::CurrentUser, kListKey, std::to_string(number), text,
-                                  ValueType::String);
+        testing_support::PutText(program.registry, Hive::CurrentUser, kListKey,
+                                 std::to_string(number), text);
     }
     void StoreRaw(int number, std::uint32_t type, std::vector<std::uint8_t> data) {
         platform::KeyHandle key = 0;
@@ -37,16 +37,12 @@ class AllowList : public ::testing::Test {
     std::string Stored(int number) {
         return program.registry.GetValue(Hive::CurrentUser, kListKey, std::to_string(number));
     }
-    // Which numbers of 1 to 800 hold a value of any type, and what.
     std::map<int, std::string> StoredRange() {
-        std::map<int, std::string> stored;
-        for (int number = 1; number <= 800; ++number)
-            if (program.registry.ValueExists(Hive::CurrentUser, kListKey, std::to_string(number)))
-                stored[number] = Stored(number);
-        return stored;
+        return testing_support::NumberedValues(program.registry, Hive::CurrentUser, kListKey, 1,
+                                               800);
     }
     std::string Switch() {
-        return program.registry.GetValue(Hive::CurrentUser, kExplorerPolicyKey, "RestrictRun");
+        return program.registry.GetValue(Hive::CurrentUser, kExplorer, "RestrictRun");
     }
     frmRestE& Open() { return program.screens.Open<frmRestE>(program.context); }
     void Add(frmRestE& screen, const std::string& name) {
@@ -132,21 +128,10 @@ TEST_F(AllowList, AtualShowsTheStoredListOnce) {
     EXPECT_EQ(Stored(8), "") << "no doubled list is written";
 }
 
-TEST_F(AllowList, ApagarWithoutASelectionSaysSo) {
-    Store(6, "a.exe");
-    auto& screen = Open();
-    screen.Label3.UserClick();
-    EXPECT_EQ(program.dialogs.messages,
-              (std::vector<ShownMessage>{
-                  {"É necessário selecionar um ítem da lista", "Erro do programa", 16}}));
-    EXPECT_EQ(screen.List1.items(), Items{"a.exe"});
-    EXPECT_TRUE(program.screens.IsOpen(screen));
-}
-
 TEST_F(AllowList, AnEmptyListIsRefusedUnlessTheWizardHasJustApplied) {
     Store(6, "a.exe");
-    program.registry.CreateKey(Hive::CurrentUser, kExplorerPolicyKey);
-    program.registry.SetValue(Hive::CurrentUser, kExplorerPolicyKey, "RestrictRun", 0);
+    program.registry.CreateKey(Hive::CurrentUser, kExplorer);
+    program.registry.SetValue(Hive::CurrentUser, kExplorer, "RestrictRun", 0);
     auto& screen = Open();
     screen.List1.UserSelect(0);
     screen.Label3.UserClick();
@@ -194,7 +179,8 @@ TEST_F(AllowList, NothingIsEverWrittenPastTheUserRange) {
 TEST_F(AllowList, DesbloquearSwitchesOffAndKeepsTheList) {
     auto& screen = Open();
     screen.Label4.UserClick();
-    EXPECT_EQ(Switch(), "") << "the explorer key is not created for it";
+    EXPECT_TRUE(testing_support::KeyIsAbsent(program.registry, Hive::CurrentUser, kExplorer))
+        << "the explorer key is not created for it";
     Add(screen, "a.exe");
     screen.Label5.UserClick();
     screen.Label4.UserClick();

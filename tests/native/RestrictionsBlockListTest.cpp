@@ -7,6 +7,7 @@
 
 #include "restrictions/BlockList.h"
 #include "restrictions/frmRestF.h"
+#include "tests/support/RegistryVerbs.h"
 #include "tests/support/TestProgram.h"
 
 namespace {
@@ -50,6 +51,9 @@ class BlockList : public ::testing::Test {
     }
     std::string LogonEntry() {
         return program.registry.GetValue(Hive::LocalMachine, kRunKey, "TvalueT");
+    }
+    ::testing::AssertionResult NoLogonEntry() {
+        return testing_support::IsAbsent(program.registry, Hive::LocalMachine, kRunKey, "TvalueT");
     }
     frmRestF& Open() { return program.screens.Open<frmRestF>(program.context); }
 
@@ -137,14 +141,14 @@ TEST_F(BlockList, AFileThatCannotBeReadOrWrittenIsReportedAndNothingIsBlocked) {
     EXPECT_EQ(program.dialogs.messages[0].title, "Erro");
     EXPECT_EQ(program.dialogs.messages[0].style, 16);
     EXPECT_NE(program.dialogs.messages[0].text.find(FilePath()), std::string::npos);
-    EXPECT_EQ(LogonEntry(), "");
+    EXPECT_TRUE(NoLogonEntry());
     EXPECT_TRUE(std::filesystem::is_directory(FilePath()));
 
     program.values.baseFolder = program.Folder() + "/missing/WINDOWS";
     screen.Label4.UserClick();
     EXPECT_EQ(program.dialogs.messages.size(), 2u);
     EXPECT_EQ(program.dialogs.messages[1].title, "Erro");
-    EXPECT_EQ(LogonEntry(), "");
+    EXPECT_TRUE(NoLogonEntry());
 }
 
 TEST_F(BlockList, AFailedWriteKeepsTheOldList) {
@@ -157,7 +161,7 @@ TEST_F(BlockList, AFailedWriteKeepsTheOldList) {
     screen.Label4.UserClick();
     EXPECT_EQ(FileBytes(), kSignatureLine + "\r\nantiga\r\n");
     EXPECT_EQ(program.dialogs.messages.at(0).style, 16);
-    EXPECT_EQ(LogonEntry(), "");
+    EXPECT_TRUE(NoLogonEntry());
     EXPECT_FALSE(std::filesystem::exists(FilePath() + ".tmp~"));
 }
 
@@ -167,7 +171,7 @@ TEST_F(BlockList, DesbloquearRemovesFileAndEntryAndKeepsTheText) {
     screen.Label4.UserClick();
     screen.Label5.UserClick();
     EXPECT_FALSE(std::filesystem::exists(FilePath()));
-    EXPECT_EQ(LogonEntry(), "");
+    EXPECT_TRUE(NoLogonEntry());
     EXPECT_EQ(screen.Text1.text(), "Pasta");
     screen.Label5.UserClick();
     EXPECT_EQ(program.dialogs.messages,

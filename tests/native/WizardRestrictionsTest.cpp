@@ -3,21 +3,19 @@
 #include <gtest/gtest.h>
 
 #include <map>
-#include <set>
 
-#include "restrictions/AllowList.h"
-#include "restrictions/WizardCatalogue.h"
 #include "restrictions/frmRestE.h"
 #include "restrictions/frmWizrd2.h"
+#include "tests/support/RegistryVerbs.h"
 #include "tests/support/TestProgram.h"
 
 namespace {
 
 using restrictions::frmRestE;
 using restrictions::frmWizrd2;
-using restrictions::allow_list::kListKey;
-using restrictions::wizard::kCatalogue;
-using restrictions::wizard::kPrograms;
+constexpr char kExplorer[] = "Software\\Microsoft\\Windows\\CurrentVersion\\Policies\\Explorer";
+constexpr char kList[] =
+    "Software\\Microsoft\\Windows\\CurrentVersion\\Policies\\Explorer\\RestrictRun";
 using testing_support::ShownMessage;
 
 const ShownMessage kApplied{
@@ -27,32 +25,18 @@ const ShownMessage kApplied{
 class RestrictionWizard : public ::testing::Test {
   protected:
     void Store(int number, const std::string& text) {
-        program.registry.CreateKey(Hive::CurrentUser, kListKey);
-        program.registry.SetValue(Hive::CurrentUser, kListKey, std::to_string(number), text,
-                                  ValueType::String);
+        testing_support::PutText(program.registry, Hive::CurrentUser, kList, std::to_string(number),
+                                 text);
     }
     void StoreRaw(int number, std::uint32_t type, const std::vector<std::uint8_t>& data) {
         platform::KeyHandle key = 0;
-        program.registryApi.CreateKey(0x80000001u, std::string(kListKey), 0x3F, key);
+        program.registryApi.CreateKey(0x80000001u, std::string(kList), 0x3F, key);
         program.registryApi.SetValue(key, std::to_string(number), type, data.data(),
                                      static_cast<std::uint32_t>(data.size()));
         program.registryApi.CloseKey(key);
     }
-    // Every value of the list key that exists, by number, as the layer reads it.
     std::map<int, std::string> Stored() {
-        std::map<int, std::string> stored;
-        platform::KeyHandle key = 0;
-        if (program.registryApi.OpenKey(0x80000001u, std::string(kListKey), 0x3F, key) != 0)
-            return stored;
-        for (int number = 1; number <= 800; ++number) {
-            std::uint32_t type = 0, size = 0;
-            if (program.registryApi.QueryValue(key, std::to_string(number), &type, nullptr,
-                                               &size) == 0)
-                stored[number] =
-                    program.registry.GetValue(Hive::CurrentUser, kListKey, std::to_string(number));
-        }
-        program.registryApi.CloseKey(key);
-        return stored;
+        return testing_support::NumberedValues(program.registry, Hive::CurrentUser, kList, 1, 800);
     }
     frmWizrd2& Open() { return program.screens.Open<frmWizrd2>(program.context); }
     forms::CheckBox& Box(frmWizrd2& wizard, const char* name) {
@@ -62,27 +46,6 @@ class RestrictionWizard : public ::testing::Test {
     testing_support::TestProgram program;
 };
 
-TEST_F(RestrictionWizard, TheCatalogueFillsTheWizardRangeOnceAndSkips648) {
-    std::set<int> numbers;
-    for (const auto& program : kPrograms) {
-        EXPECT_TRUE(numbers.insert(program.number).second) << program.number;
-        EXPECT_FALSE(program.file.empty());
-    }
-    EXPECT_EQ(numbers.size(), 115u);
-    EXPECT_EQ(*numbers.begin(), 606);
-    EXPECT_EQ(*numbers.rbegin(), 721);
-    EXPECT_EQ(numbers.count(648), 0u);
-    int next = 606;
-    for (const auto& entry : kCatalogue) {
-        if (next == 648) ++next;
-        EXPECT_EQ(entry.first, next) << entry.box << ": boxes share no number and leave no gap";
-        EXPECT_LE(entry.first, entry.indicator) << entry.box;
-        EXPECT_LE(entry.indicator, entry.last) << entry.box;
-        next = entry.last + 1;
-    }
-    EXPECT_EQ(next, 722);
-}
-
 TEST_F(RestrictionWizard, OnlyTheIndicatorDecidesWhetherAnEntryShowsTicked) {
     Store(642, "FREECELL.exe");
     frmWizrd2& wizard = Open();
@@ -91,7 +54,7 @@ TEST_F(RestrictionWizard, OnlyTheIndicatorDecidesWhetherAnEntryShowsTicked) {
     EXPECT_EQ(Box(wizard, "Check28").caption(), "Jogos do Windows");
     wizard.Unload();
 
-    program.registry.DeleteValue(Hive::CurrentUser, kListKey, "642");
+    program.registry.DeleteValue(Hive::CurrentUser, kList, "642");
     for (int number = 637; number <= 647; ++number)
         if (number != 642) Store(number, "x.exe");
     frmWizrd2& again = Open();
@@ -133,9 +96,8 @@ TEST_F(RestrictionWizard, ApplyingOfficeWritesItsOwnNumbersOnlyAndLeavesTheRestA
     EXPECT_EQ(stored[676], "SCHDPL32.EXE");
     EXPECT_EQ(stored[717], "SCHDPL32.EXE");
     EXPECT_EQ(stored.size(), 2u + 53u);
-    EXPECT_EQ(program.registry.GetValue(Hive::CurrentUser, restrictions::kExplorerPolicyKey,
-                                        "RestrictRun"),
-              "")
+    EXPECT_TRUE(
+        testing_support::IsAbsent(program.registry, Hive::CurrentUser, kExplorer, "RestrictRun"))
         << "the wizard never switches the restriction on";
     EXPECT_TRUE(program.screens.IsOpen(wizard)) << "the wizard stays open";
 }
@@ -180,9 +142,8 @@ TEST_F(RestrictionWizard, RoundTripWithTheAllowListThenBlockWithAnEmptyList) {
     back->Label3.UserClick();  // "Apagar": the list is empty now
     program.dialogs.messages.clear();
     back->Label5.UserClick();  // "Bloquear"
-    EXPECT_EQ(program.registry.GetValue(Hive::CurrentUser, restrictions::kExplorerPolicyKey,
-                                        "RestrictRun"),
-              "1");
+    EXPECT_TRUE(testing_support::HasValue(program.registry, Hive::CurrentUser, kExplorer,
+                                          "RestrictRun", "1"));
     const ShownMessage blocked{"As restrições foram aplicadas com sucesso", "Quarvel", 64};
     EXPECT_EQ(program.dialogs.messages, std::vector<ShownMessage>{blocked});
     EXPECT_EQ(Stored()[642], "FREECELL.exe");

@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdint>
+#include <map>
 #include <string>
 #include <string_view>
 
@@ -50,6 +51,16 @@ inline ::testing::AssertionResult KeyIsAbsent(RegistryAccess& registry, Hive hiv
                                               std::string_view key) {
     if (registry.KeyExists(hive, key)) return ::testing::AssertionFailure() << key << " is there";
     return ::testing::AssertionSuccess();
+}
+
+// The values named "from" to "to" that exist, by number, as the layer reads them.
+inline std::map<int, std::string> NumberedValues(RegistryAccess& registry, Hive hive,
+                                                 std::string_view key, int from, int to) {
+    std::map<int, std::string> values;
+    for (int number = from; number <= to; ++number)
+        if (registry.ValueExists(hive, key, std::to_string(number)))
+            values[number] = registry.GetValue(hive, key, std::to_string(number));
+    return values;
 }
 
 // The type the value is stored with (1 REG_SZ, 4 REG_DWORD); 0 when absent.
