@@ -3,7 +3,7 @@
 // through the real windows.
 #include <gtest/gtest.h>
 
-#include <fstream>
+#include <optional>
 
 #include "menus/frmEscR.h"
 #include "menus/frmWizrd3.h"
@@ -48,68 +48,91 @@ class Menus : public ::testing::Test {
     RegistryAccess& registry = program.registry;
 };
 
-const ShownMessage kWrongCode{
-    "Seu código é inválido, para maiores informações, envie um E-mail para suporte@quarvel.com.br",
-    "Erro de Autenticação", 0};
+// One start at the gate: the stored code, what the user types (each string a
+// state of the box), how the user ends, and what then shows.
+struct GateCase {
+    const char* what;
+    std::optional<std::string> code;  // nothing: no SYSNOT at all
+    bool autoEntry;
+    std::vector<std::string> typed;
+    enum { None, Ok, Esc } then;
+    bool menuOpens, quits, wrongCodeMessage;
+};
 
-TEST_F(Menus, WithoutALockCodeTheMainMenuOpensUnasked) {
-    for (const char* stored : {static_cast<const char*>(nullptr), ""}) {
-        TestProgram fresh;
-        if (stored) PutText(fresh.registry, Hive::LocalMachine, kCurrentVersion, "SYSNOT", stored);
-        fresh.screens.Open<menus::frmpwd>(fresh.context);
-        EXPECT_EQ(fresh.renderer.shown, (std::vector<std::string>{"frmWizrd3", "frnINI"}))
-            << "the menu comes up under the wizard menu, never the gate";
+TEST_F(Menus, TheGateLetsInTheExactCodeAndNothingElse) {
+    const GateCase cases[] = {
+        {"no code", std::nullopt, false, {}, GateCase::None, true, false, false},
+        {"an empty code", "", false, {}, GateCase::None, true, false, false},
+        {"the code, then OK", "Segredo", false, {"Segredo"}, GateCase::Ok, true, false, false},
+        {"letter case counts", "Segredo", false, {"segredo"}, GateCase::Ok, false, true, true},
+        {"Esc is Cancelar", "abc", false, {"abc"}, GateCase::Esc, false, true, false},
+        {"without auto-entry the gate waits",
+         "abc",
+         false,
+         {"abc"},
+         GateCase::None,
+         false,
+         false,
+         false},
+        {"auto-entry on the last character",
+         "abc",
+         true,
+         {"ab", "abc"},
+         GateCase::None,
+         true,
+         false,
+         false},
+        {"auto-entry waits for the whole code",
+         "abc",
+         true,
+         {"ab"},
+         GateCase::None,
+         false,
+         false,
+         false},
+    };
+    for (const GateCase& c : cases) {
+        SCOPED_TRACE(c.what);
+        TestProgram started;
+        if (c.code)
+            PutText(started.registry, Hive::LocalMachine, kCurrentVersion, "SYSNOT", *c.code);
+        if (c.autoEntry)
+            PutText(started.registry, Hive::LocalMachine, kCurrentVersion, "SYSNOT2", "1");
+        started.screens.Open<menus::frmpwd>(started.context);
+        if (auto* gate = started.screens.Find<menus::frmpwd>()) {
+            EXPECT_EQ(gate->caption(), "Digite o seu código-trava ");
+            for (const std::string& text : c.typed) gate->Text1.UserType(text);
+            if (c.then == GateCase::Ok) gate->Label1.UserClick();
+            if (c.then == GateCase::Esc) gate->UserCancel();
+        }
+        EXPECT_EQ(started.screens.Find<frnINI>() != nullptr, c.menuOpens);
+        EXPECT_EQ(started.renderer.quit, c.quits);
+        std::vector<ShownMessage> wrongCode{
+            {"Seu código é inválido, para maiores informações, envie um E-mail para "
+             "suporte@quarvel.com.br",
+             "Erro de Autenticação", 0}};
+        EXPECT_EQ(started.dialogs.messages,
+                  c.wrongCodeMessage ? wrongCode : std::vector<ShownMessage>{});
     }
 }
 
-TEST_F(Menus, TheGateLetsInTheExactCodeAsStoredNow) {
+TEST_F(Menus, TheGateComparesWithTheCodeStoredNowAndReadsADwordAsItsNumber) {
     StartWithCode("old");
-    ASSERT_NE(Gate(), nullptr);
-    EXPECT_EQ(Gate()->caption(), "Digite o seu código-trava ");
-    PutText(registry, Hive::LocalMachine, kCurrentVersion, "SYSNOT", "Segredo");
+    PutText(registry, Hive::LocalMachine, kCurrentVersion, "SYSNOT", "new");
     Gate()->Text1.UserType("old");
     EXPECT_EQ(Gate()->Label1.backColor(), forms::SysColor::None);
-    Gate()->Text1.UserType("Segredo");
+    Gate()->Text1.UserType("new");
     EXPECT_EQ(Gate()->Label1.backColor(), forms::SysColor::Highlight);
-    EXPECT_FALSE(MenuIsOpen()) << "without auto-entry the gate waits for OK";
     Gate()->UserAccept();  // Enter is OK
     EXPECT_TRUE(MenuIsOpen());
-    EXPECT_EQ(Gate(), nullptr);
-    EXPECT_TRUE(program.dialogs.messages.empty());
-}
 
-TEST_F(Menus, AWrongCodeOrCancelEndsTheProgram) {
-    StartWithCode("Segredo");
-    Gate()->Text1.UserType("segredo");  // letter case counts
-    Gate()->Label1.UserClick();
-    EXPECT_EQ(program.dialogs.messages, (std::vector<ShownMessage>{kWrongCode}));
-    EXPECT_TRUE(program.renderer.quit);
-
-    TestProgram cancelled;
-    PutText(cancelled.registry, Hive::LocalMachine, kCurrentVersion, "SYSNOT", "abc");
-    cancelled.screens.Open<menus::frmpwd>(cancelled.context);
-    cancelled.screens.Find<menus::frmpwd>()->UserCancel();  // Esc is Cancelar
-    EXPECT_TRUE(cancelled.renderer.quit);
-    EXPECT_TRUE(cancelled.dialogs.messages.empty());
-    EXPECT_EQ(cancelled.screens.Find<frnINI>(), nullptr);
-}
-
-TEST_F(Menus, AutoEntryEntersOnTheLastCharacter) {
-    PutText(registry, Hive::LocalMachine, kCurrentVersion, "SYSNOT2", "1");
-    StartWithCode("abc");
-    Gate()->Text1.UserType("ab");
-    EXPECT_FALSE(MenuIsOpen());
-    Gate()->Text1.UserType("abc");
-    EXPECT_TRUE(MenuIsOpen());
-}
-
-TEST_F(Menus, ADwordLockCodeReadsAsItsNumber) {
-    registry.SetValue(Hive::LocalMachine, kCurrentVersion, "SYSNOT", 5);
-    program.screens.Open<menus::frmpwd>(program.context);
-    ASSERT_NE(Gate(), nullptr);
-    Gate()->Text1.UserType("5");
-    Gate()->UserAccept();
-    EXPECT_TRUE(MenuIsOpen());
+    TestProgram number;
+    number.registry.CreateKey(Hive::LocalMachine, kCurrentVersion);
+    number.registry.SetValue(Hive::LocalMachine, kCurrentVersion, "SYSNOT", 5);
+    number.screens.Open<menus::frmpwd>(number.context);
+    number.screens.Find<menus::frmpwd>()->Text1.UserType("5");
+    number.screens.Find<menus::frmpwd>()->UserAccept();
+    EXPECT_NE(number.screens.Find<frnINI>(), nullptr);
 }
 
 TEST_F(Menus, AnyModeButZeroStartsInTheWizardMenu) {
