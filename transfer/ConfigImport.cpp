@@ -24,6 +24,7 @@ struct Imported {
     std::vector<std::string> blockList;
     bool blockListRecord = false;  // any "QV03", empty or not
     bool noticeLost = false;       // a notice with nowhere to go
+    bool openWithLost = false;     // the open-with verb could not be set or removed
     bool partial = false;
 };
 
@@ -52,13 +53,15 @@ void ApplyPolicies(core::Context& context, const std::string& data) {
     if (IsFlag(allowListSwitch)) context.values.importedAllowList = allowListSwitch == U'1';
 }
 
-void ApplyDesktopTuning(RegistryAccess& registry, const std::string& data) {
+void ApplyDesktopTuning(core::Context& context, const std::string& data, Imported& imported) {
     for (auto [position, setting] :
          {std::pair{0, &optimization::kMenuShowDelay}, std::pair{1, &optimization::kMinAnimate}})
-        registry.SetValue(setting->hive, setting->key, setting->valueName,
-                          FlagAt(data, position) == U'1' ? setting->onData : setting->offData,
-                          ValueType::String);
-    optimization::SetOpenWithVerb(registry, FlagAt(data, 2) == U'1');
+        context.registry.SetValue(
+            setting->hive, setting->key, setting->valueName,
+            FlagAt(data, position) == U'1' ? setting->onData : setting->offData, ValueType::String);
+    // The command names the Windows folder the system reports when SystemRoot is empty.
+    if (!optimization::SetOpenWithVerb(context.registry, context.files, FlagAt(data, 2) == U'1'))
+        imported.openWithLost = true;
 }
 
 void ApplySwitches(RegistryAccess& registry,
@@ -102,7 +105,7 @@ void Apply(core::Context& context, const Record& record, Imported& imported) {
         imported.blockListRecord = true;
         if (!data.empty()) imported.blockList.push_back(data);
     } else if (record.key == key::DesktopTuning) {
-        ApplyDesktopTuning(registry, data);
+        ApplyDesktopTuning(context, data, imported);
     } else if (record.key == key::BrowserTuning) {
         ApplySwitches(registry, kBrowserTuningFlags, data);
     } else if (record.key == key::SaveDirectory) {
@@ -233,6 +236,12 @@ ImportStatus ImportText(core::Context& context, const std::string& text, bool co
         context.dialogs.ShowMessage(
             "A mensagem de logon não foi importada: este Windows não tem a chave Winlogon onde "
             "ela é lida.",
+            title, Critical);
+    }
+    if (imported.openWithLost) {
+        imported.partial = true;
+        context.dialogs.ShowMessage(
+            "A opção \"QV - Abrir com...\" do menu de contexto dos arquivos não pôde ser gravada.",
             title, Critical);
     }
     if (!complete) {

@@ -2,6 +2,7 @@
 // The real process under Wine is in tests/wine/CommandLineTest.cpp.
 #include <gtest/gtest.h>
 
+#include "platform/HeldKeys.h"
 #include "platform/RecordedDialogs.h"
 #include "tests/support/TransferVerbs.h"
 #include "transfer/Backup.h"
@@ -17,10 +18,13 @@ struct Screen : platform::Console {
     std::string shown;
 };
 
+// The command line as Quarvel.exe wires it: opened keys held for the run.
 struct Lab : Computer {
+    Lab() { keys.Hold(true); }
     int Run(std::vector<std::string> arguments) {
         screen.shown.clear();
-        return transfer::RunCommandLine(arguments, quiet, recorded, screen, registryApi, codec);
+        recorded.messages.clear();  // each run is a process of its own
+        return transfer::RunCommandLine(arguments, quiet, recorded, screen, keys, codec);
     }
     // A path that does not start with "/", as no Windows path does.
     std::string Path(const std::string& name) {
@@ -30,8 +34,10 @@ struct Lab : Computer {
         std::ofstream(folder / name, std::ios::binary) << codec.ToAnsi(text);
         return Path(name);
     }
+    platform::HeldKeys keys{registryApi};
+    RegistryAccess held{keys, codec};
     platform::RecordedDialogs recorded;
-    core::Context quiet{registry, recorded, files, pictures, values};
+    core::Context quiet{held, recorded, files, pictures, values};
     Screen screen;
 };
 
@@ -67,7 +73,6 @@ TEST(CommandLine, EachRunEndsWithItsExitCode) {
         SCOPED_TRACE(c.arguments[0] + (c.arguments.size() > 1 ? " " + c.arguments[1] : ""));
         EXPECT_EQ(lab.Run(c.arguments), c.code);
         EXPECT_TRUE(lab.screen.shown.starts_with(c.report)) << lab.screen.shown;
-        lab.recorded.messages.clear();
     }
     EXPECT_EQ(lab.codec.FromAnsi(Computer::Bytes(out)), "QV07Laboratório\r\nQVa7\r\nQVb70\r\n");
     lab.Expect({{kLM, kWinlogon, "LegalNoticeCaption", kAbsent}});  // undone
@@ -98,6 +103,16 @@ TEST(CommandLine, AStoredLockCodeMustBeGivenExactly) {
               std::string::npos);
     EXPECT_EQ(written.find("Segredo"), std::string::npos);
     EXPECT_NE(lines[6].find("(código 0)"), std::string::npos);
+}
+
+TEST(CommandLine, AKeyDeletedAndMadeAgainIsWrittenAgain) {
+    Lab lab;
+    lab.registry.CreateKey(Hive::ClassesRoot, "*");
+    const std::string on = lab.File("on.qvc", "QV04001\r\n"),
+                      off = lab.File("off.qvc", "QV04000\r\n");
+    for (const std::string& file : {on, off, on}) EXPECT_EQ(lab.Run({"/importar", file}), 0);
+    EXPECT_TRUE(
+        HasValue(lab.registry, Hive::ClassesRoot, "*\\Shell\\OpenWith", "", "QV - Abrir com..."));
 }
 
 }  // namespace
