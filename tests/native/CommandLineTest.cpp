@@ -28,7 +28,8 @@ struct Lab : Computer {
     }
     // A path that does not start with "/", as no Windows path does.
     std::string Path(const std::string& name) {
-        return std::filesystem::relative(folder / name).string();
+        std::string path = (folder / name).string();
+        return path.starts_with("/") ? std::filesystem::relative(folder / name).string() : path;
     }
     std::string File(const std::string& name, const std::string& text) {
         std::ofstream(folder / name, std::ios::binary) << codec.ToAnsi(text);

@@ -69,7 +69,10 @@ struct Admin : Computer {
     int Run(const std::vector<std::string>& arguments) {
         return transfer::RunCommandLine(arguments, quiet, recorded, screen, registryApi, codec);
     }
-    std::string Path(const std::string& name) { return fs::relative(folder / name).string(); }
+    std::string Path(const std::string& name) {
+        std::string path = (folder / name).string();
+        return path.starts_with("/") ? std::filesystem::relative(folder / name).string() : path;
+    }
     struct : platform::Console {
         void Write(const std::string& text) override { shown += text; }
         std::string shown;
