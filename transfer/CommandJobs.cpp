@@ -57,8 +57,7 @@ Outcome FromImport(ImportStatus status, const std::string& file,
     return {exit_code::Partial, Facts(dialogs)};
 }
 
-Outcome Export(const CommandLine& command, core::Context& context,
-               const platform::RecordedDialogs& dialogs) {
+Outcome Export(const CommandLine& command, core::Context& context) {
     std::vector<ExportGroup> groups;
     for (int number : command.groups) groups.push_back(kExportGroups[number - 1].group);
     std::string content = CollectFile(context, groups);
@@ -67,7 +66,6 @@ Outcome Export(const CommandLine& command, core::Context& context,
                 "Nada foi exportado: os grupos escolhidos não têm configurações a gravar."};
     if (!context.files.WriteText(command.file, content))
         return {exit_code::Partial, "Erro ao gravar o arquivo " + command.file + "."};
-    (void)dialogs;
     return {exit_code::Done, "O Arquivo de configurações foi gerado com sucesso!"};
 }
 
@@ -90,7 +88,7 @@ Outcome Run(const CommandLine& command, core::Context& context, platform::Record
         case Job::Undo:
             return FromImport(UndoLastImport(context), "", dialogs);
         case Job::Export:
-            return Export(command, context, dialogs);
+            return Export(command, context);
         case Job::Policies: {
             PolicyOutcome outcome =
                 WritePolicyFiles(context, seams.api, seams.codec, command.file, command.folder);
