@@ -3,6 +3,7 @@
 #include <array>
 #include <cstdio>
 
+#include "core/Settings.h"
 #include "platform/RecordedDialogs.h"
 #include "restrictions/AllowList.h"
 #include "restrictions/BlockList.h"
@@ -211,10 +212,17 @@ PolicyOutcome WritePolicyFiles(core::Context& context, platform::RegistryApi& ap
     }
     std::string report = "Arquivos de política gravados em " + folder +
                          ": User\\Registry.pol, Machine\\Registry.pol e Quarvel.reg.";
-    bool blockList = false;
-    for (const RegistryWrite& write : recorder.writes)
-        blockList |= write.kind == RegistryWrite::Kind::SetValue &&
-                     write.name == restrictions::block_list::kLogonEntry;
+    bool blockList = false, lockCode = false;
+    for (const RegistryWrite& write : recorder.writes) {
+        bool set = write.kind == RegistryWrite::Kind::SetValue;
+        blockList |= set && write.name == restrictions::block_list::kLogonEntry;
+        lockCode |= set && write.name == core::kLockCode && !write.text.empty();
+    }
+    // A domain's policy files lie where every user of the domain can read them.
+    if (lockCode)
+        report +=
+            " O código-trava vai em Machine\\Registry.pol, que todo usuário do domínio pode ler: "
+            "exporte sem o grupo 9 se ele não deve ser visto.";
     if (blockList)
         report +=
             " A lista de pastas/janelas (restt.qvn) não cabe num arquivo de registro: copie "

@@ -98,6 +98,7 @@ TEST(PolicyFiles, HoldWhatTheImportWritesOnAnEmptyComputer) {
     ASSERT_EQ(admin.Run({"/politicas", admin.Path("every.qvc"), admin.Path("gpo")}), 0)
         << admin.screen.shown;
     EXPECT_NE(admin.screen.shown.find("restt.qvn"), std::string::npos) << "the block list";
+    EXPECT_NE(admin.screen.shown.find("todo usuário do domínio pode ler"), std::string::npos);
     for (auto [hive, file] : {std::pair{kCU, "User"}, {kLM, "Machine"}}) {
         SCOPED_TRACE(file);
         auto entries =
