@@ -1,0 +1,137 @@
+#pragma once
+// A screen as its user and Windows know it: its caption, the words and tool
+// tips of its controls, and for each command what it says and what it leaves
+// in the registry. Written once per screen (ScreenTables.h) and walked by
+// WalkScreen, natively through the handlers and under Wine through the real
+// windows and the real registry.
+#include <gtest/gtest.h>
+
+#include <ostream>
+#include <span>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "registry/RegistryAccess.h"
+#include "tests/support/RegistryVerbs.h"
+#include "tests/support/ScriptedDialogs.h"
+
+namespace testing_support {
+
+// A value as it must be: its REG_SZ text, absent (no data), or with no name
+// the whole key absent.
+struct Stored {
+    Hive hive;
+    const char* key;
+    const char* name;
+    const char* data = nullptr;
+};
+struct Key {
+    Hive hive;
+    const char* path;
+};
+struct Typed {
+    const char* box;
+    const char* text;
+};
+// A member of a group that shows as chosen (highlighted, or checked), and
+// one that does not.
+struct Chosen {
+    const char* lit = nullptr;
+    const char* dim = nullptr;
+};
+struct Step {
+    std::vector<Typed> typed{};  // typed in first, and still there afterwards
+    const char* command = "";    // a control clicked; a text box: Enter in it
+    std::vector<ShownMessage> said{};
+    std::vector<Stored> after{};
+    Chosen chosen{};
+    Typed shows{};          // a box that then shows this text
+    bool keyboard = false;  // under Wine: Space on the focused label
+};
+struct ScreenTable {
+    const char* caption;
+    std::vector<std::string_view> words{};  // "Control=caption" (a box: its text on opening)
+    std::vector<std::string_view> tips{};   // "Control=tool tip"
+    std::vector<Key> keys{};                // Windows' own keys the screen expects
+    std::vector<Stored> given{};            // what another tool left before it opens
+    std::vector<Chosen> opens{};            // the choices shown on opening
+    std::vector<Step> steps{};
+    const char* list = nullptr;  // a list box and its rows
+    std::span<const char* const> rows{};
+};
+
+inline void PrintTo(const ShownMessage& message, std::ostream* out) {
+    *out << "{\"" << message.text << "\", \"" << message.title << "\", " << message.style << "}";
+}
+
+inline ::testing::AssertionResult Holds(RegistryAccess& registry, platform::RegistryApi& api,
+                                        const Stored& value) {
+    if (!value.name) return KeyIsAbsent(registry, value.hive, value.key);
+    if (!value.data) return IsAbsent(registry, value.hive, value.key, value.name);
+    auto result = HasValue(registry, value.hive, value.key, value.name, value.data);
+    if (result && TypeOf(api, value.hive, value.key, value.name) != 1)
+        return ::testing::AssertionFailure() << value.key << "\\" << value.name << " not REG_SZ";
+    return result;
+}
+
+// Puts the table's registry in place, opens the screen, compares its words
+// and runs the steps in turn; Esc closes it at the end. The driver works the
+// controls, and keeps the registry as it was when it is the real one.
+template <class Driver>
+void WalkScreen(Driver& driver, const ScreenTable& table) {
+    SCOPED_TRACE(table.caption);
+    RegistryAccess& registry = driver.registry();
+    for (const Step& step : table.steps)
+        for (const Stored& value : step.after) driver.Keep(value);
+    for (const Key& key : table.keys) driver.MakeKey(key.hive, key.path);
+    for (const Stored& value : table.given) {
+        driver.Keep(value);
+        if (!value.data) {
+            registry.DeleteValue(value.hive, value.key, value.name);
+            continue;
+        }
+        driver.MakeKey(value.hive, value.key);
+        PutText(registry, value.hive, value.key, value.name, value.data);
+    }
+    driver.Open();
+    EXPECT_EQ(driver.Caption(), table.caption);
+    for (bool tip : {false, true})
+        for (std::string_view words : tip ? table.tips : table.words) {
+            std::string control(words.substr(0, words.find('=')));
+            EXPECT_EQ(tip ? driver.Tip(control) : driver.Text(control),
+                      words.substr(control.size() + 1));
+        }
+    if (table.list) {
+        EXPECT_EQ(driver.Rows(table.list),
+                  std::vector<std::string>(table.rows.begin(), table.rows.end()));
+    }
+    auto expectChosen = [&](const Chosen& chosen) {
+        if (chosen.lit) {
+            EXPECT_TRUE(driver.Lit(chosen.lit)) << chosen.lit << " is not chosen";
+        }
+        if (chosen.dim) {
+            EXPECT_FALSE(driver.Lit(chosen.dim)) << chosen.dim << " is chosen";
+        }
+    };
+    for (const Chosen& chosen : table.opens) expectChosen(chosen);
+    for (const Step& step : table.steps) {
+        SCOPED_TRACE(std::string(step.command) + (step.typed.empty() ? "" : step.typed[0].text));
+        for (const Typed& typed : step.typed) driver.Type(typed.box, typed.text);
+        std::vector<ShownMessage> said = driver.Run(step.command, step.keyboard);
+        std::vector<ShownMessage> expected = step.said;
+        if (!Driver::kSeesStyle)
+            for (ShownMessage& message : expected) message.style = -1;
+        EXPECT_EQ(said, expected);
+        for (const Stored& value : step.after) EXPECT_TRUE(Holds(registry, driver.api(), value));
+        for (const Typed& typed : step.typed) EXPECT_EQ(driver.Text(typed.box), typed.text);
+        if (step.shows.box) {
+            EXPECT_EQ(driver.Text(step.shows.box), step.shows.text);
+        }
+        expectChosen(step.chosen);
+    }
+    driver.Escape();
+    EXPECT_TRUE(driver.Closed()) << "Esc closes the screen";
+}
+
+}  // namespace testing_support

@@ -1,0 +1,432 @@
+#pragma once
+// The personalisation, optimisation and start-up screens, one table each:
+// words, tool tips, messages (text, title, style), keys, value names and
+// data as the user and Windows know them. Walked by WalkScreen.
+#include <string>
+
+#include "tests/support/ScreenTable.h"
+
+namespace testing_support::screens {
+
+constexpr Hive HKLM = Hive::LocalMachine;
+constexpr Hive HKCU = Hive::CurrentUser;
+constexpr Hive HKCR = Hive::ClassesRoot;
+
+constexpr char kCurrentVersion[] = "SOFTWARE\\Microsoft\\Windows\\CurrentVersion";
+// Where the NT family and Wine read the logon notice (no 9x Winlogon key there).
+constexpr char kNtWinlogon[] = "SOFTWARE\\Microsoft\\Windows NT\\CurrentVersion\\Winlogon";
+constexpr char kAdvanced[] = "Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\Advanced";
+constexpr char kRecentFiles[] = "Software\\Microsoft\\MediaPlayer\\Player\\RecentFileList";
+constexpr char kIeMain[] = "Software\\Microsoft\\Internet Explorer\\Main";
+constexpr char kMailParent[] = "Identities\\{ID-1}\\Software\\Microsoft\\Outlook Express";
+constexpr char kMail4[] = "Identities\\{ID-1}\\Software\\Microsoft\\Outlook Express\\4.0";
+constexpr char kMail5[] = "Identities\\{ID-1}\\Software\\Microsoft\\Outlook Express\\5.0";
+constexpr char kMail6[] = "Identities\\{ID-1}\\Software\\Microsoft\\Outlook Express\\6.0";
+constexpr char kControlDesktop[] = "Control Panel\\Desktop";
+constexpr char kMetrics[] = "Control panel\\Desktop\\WindowMetrics";
+constexpr char kOpenWith[] = "*\\Shell\\OpenWith";
+constexpr char kOpenWithCommand[] = "*\\Shell\\OpenWith\\Command";
+constexpr char kTemplates[] = "Software\\Microsoft\\Windows\\CurrentVersion\\FS Templates";
+constexpr char kShellIcons[] =
+    "Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\Shell Icons";
+constexpr char kRun[] = "Software\\Microsoft\\Windows\\CurrentVersion\\Run";
+
+inline ShownMessage Unstorable(const std::string& subject, const std::string& characters) {
+    return {subject + " contém caracteres que o Windows não consegue gravar: " + characters +
+                ". Nada foi gravado: troque esses caracteres e tente de novo.",
+            "Erro", 16};
+}
+inline const ShownMessage kEfetuadas{"As alterações foram efetuadas com sucesso", "Quarvel", 64};
+inline const ShownMessage kAplicadas{"As alterações foram aplicadas com sucesso", "Quarvel", 64};
+inline const ShownMessage kTextRemoved{"O texto foi removido com sucesso", "Aviso", 0};
+inline const ShownMessage kXpHint{
+    "Se o seu sistema operacional for o Windows XP, selecione a versão 5.0", "Quarvel", 64};
+
+inline const ShownMessage kNoticeCreated{
+    "A mensagem de logon foi criada com sucesso, efetue logoff para conferir os resultados",
+    "Quarvel", 64};
+inline const ShownMessage kNoticeRemoved{"A Mensagem foi removida com sucesso", "Aviso", 0};
+inline const ShownMessage kListCleared{"A lista foi limpa com sucesso", "Aviso", 64};
+
+inline const ScreenTable kPersDesk{
+    .caption = "Desktop",
+    .words = {"Label3=Criando uma mensagem de Logon:", "Label4=Título:", "Text3=",
+              "Label5=Conteúdo:", "Text4=", "Label7=Aplicar", "Label2=Remover Mensagem",
+              "Label16=Menu Iniciar, Rolagem ou Múltiplas Conlunas?", "Label8=Rolagem",
+              "Label9=Colunas",
+              "Label10=Limpar a lista de documentos recentes do Windows Media Player 7",
+              "Label11=OK"},
+    .tips = {"Text3=Coloque aqui o título da sua mensagem de Logon",
+             "Text4=Coloque aqui o conteúdo da sua mensagem de Logon"},
+    // Explorer\Advanced may be missing: "Rolagem" creates it.
+    .keys = {{HKLM, kNtWinlogon}},
+    .given = {{HKLM, kNtWinlogon, "LegalNoticeCaption", nullptr},
+              {HKLM, kNtWinlogon, "LegalNoticeText", nullptr},
+              {HKCU, kAdvanced, "StartMenuScrollPrograms", "yes"},
+              {HKCU, kRecentFiles, "File0", "C:\\musica.mp3"}},
+    .opens = {{"Label9", "Label8"}},
+    .steps = {
+        {.typed = {{"Text3", "Aviso ☃ € Ω"}, {"Text4", "Linha um\r\nLinha dois"}},
+         .command = "Label7",
+         .said = {Unstorable("A mensagem de logon", "☃ Ω")},
+         .after = {{HKLM, kNtWinlogon, "LegalNoticeCaption", nullptr}}},
+        {.typed = {{"Text3", "Atenção €"}},
+         .command = "Label7",
+         .said = {kNoticeCreated},
+         .after = {{HKLM, kNtWinlogon, "LegalNoticeCaption", "Atenção €"},
+                   {HKLM, kNtWinlogon, "LegalNoticeText", "Linha um\r\nLinha dois"}}},
+        {.command = "Label2",
+         .said = {kNoticeRemoved},
+         .after = {{HKLM, kNtWinlogon, "LegalNoticeCaption", nullptr},
+                   {HKLM, kNtWinlogon, "LegalNoticeText", nullptr}},
+         .shows = {"Text3", "Atenção €"}},
+        {.command = "Label2", .said = {kNoticeRemoved}},
+        {.command = "Text3",
+         .said = {kNoticeCreated},
+         .after = {{HKLM, kNtWinlogon, "LegalNoticeText", "Linha um\r\nLinha dois"}}},
+        {.command = "Label8",
+         .after = {{HKCU, kAdvanced, "StartMenuScrollPrograms", "YES"}},
+         .chosen = {"Label8", "Label9"}},
+        {.command = "Label9",
+         .after = {{HKCU, kAdvanced, "StartMenuScrollPrograms", "NO"}},
+         .chosen = {"Label9", "Label8"},
+         .keyboard = true},
+        {.command = "Label11", .said = {kListCleared}, .after = {{HKCU, kRecentFiles, nullptr}}},
+        {.command = "Label11", .said = {kListCleared}},
+    }};
+
+inline const ScreenTable kPersIE{
+    .caption = "Internet Explorer",
+    .words = {"HeadingLabel8=Salvar histórico da seção ao sair:",
+              "HeadingLabel10=Depuração de Scripts:",
+              "HeadingLabel12=Perguntar sobre a gravação de senha:",
+              "HeadingLabel14=Sugestões:",
+              "HeadingLabel16=Mensagens sobre Erros",
+              "Label8=Ligado",
+              "Label9=Desligado",
+              "Label16=Ligado",
+              "Label17=Desligado",
+              "Label5=Adicionar um texto na barra de título do Outlook Express",
+              "Text11=",
+              "Label22=Aplicar",
+              "Label1=Remover",
+              "Label6=Selecione a versão do programa:",
+              "Label2=4.0",
+              "Label3=5.0",
+              "Label4=6.0",
+              "Label7=Definir nova Página Inicial:",
+              "Text29=http://antiga/",
+              "Label18=Aplicar",
+              "Label19=Adicionar um texto na barra de Título do Internet Explorer:",
+              "Text10=Antigo",
+              "Label23=Aplicar",
+              "Label21=Remover"},
+    .keys = {{HKCU, kIeMain}, {HKCU, kMail4}, {HKCU, kMail6}},
+    .given = {{HKCU, "Identities", "Default User ID", "{ID-1}"},
+              {HKCU, kIeMain, "Save_Session_History_On_Exit", "yes"},
+              {HKCU, kIeMain, "Disable Script Debugger", "YES"},
+              {HKCU, kIeMain, "FormSuggest PW Ask", nullptr},
+              {HKCU, kIeMain, "Use FormSuggest", "no"},
+              {HKCU, kIeMain, "Error Dlg Displayed On Every Error", "Yes"},
+              {HKCU, kIeMain, "Window Title", "Antigo"},
+              {HKCU, kIeMain, "Start Page", "http://antiga/"},
+              {HKCU, kMail4, "WindowTitle", nullptr},
+              {HKCU, kMail6, "WindowTitle", "Seis"}},
+    .opens = {{"Label8", "Label9"},
+              {"Label11", "Label10"},
+              {"Label13", "Label12"},
+              {"Label15", "Label14"},
+              {"Label17", "Label16"},
+              {nullptr, "Label2"},
+              {nullptr, "Label3"},
+              {nullptr, "Label4"}},
+    .steps = {
+        {.command = "Label9",
+         .after = {{HKCU, kIeMain, "Save_Session_History_On_Exit", "no"}},
+         .chosen = {"Label9", "Label8"}},
+        {.command = "Label10",
+         .after = {{HKCU, kIeMain, "Disable Script Debugger", "yes"}},
+         .chosen = {"Label10", "Label11"}},
+        {.command = "Label12", .after = {{HKCU, kIeMain, "FormSuggest PW Ask", "yes"}}},
+        {.command = "Label14",
+         .after = {{HKCU, kIeMain, "Use FormSuggest", "yes"}},
+         .chosen = {"Label14", "Label15"},
+         .keyboard = true},
+        {.command = "Label16",
+         .after = {{HKCU, kIeMain, "Error Dlg Displayed On Every Error", "yes"}}},
+        {.typed = {{"Text11", "Correio"}},
+         .command = "Label22",
+         .said = {{"O Título do Outlook Express versão: 4.0 foi definido para: Correio", "Quarvel",
+                   64}},
+         .after = {{HKCU, kMail4, "WindowTitle", "Correio"}}},
+        {.command = "Label4",
+         .said = {kXpHint},
+         .chosen = {"Label4", "Label2"},
+         .shows = {"Text11", "Seis"}},
+        {.command = "Label1",
+         .said = {kTextRemoved},
+         .after = {{HKCU, kMail6, "WindowTitle", nullptr}},
+         .shows = {"Text11", "Seis"}},
+        {.command = "Label22",
+         .said = {{"O Título do Outlook Express versão: 6.0 foi definido para: Seis", "Quarvel",
+                   64}},
+         .after = {{HKCU, kMail6, "WindowTitle", "Seis"}}},
+        // No key for 5.0 under this identity: nothing is read, nor stored.
+        {.command = "Label3", .chosen = {"Label3", "Label4"}, .shows = {"Text11", ""}},
+        {.typed = {{"Text11", "Cinco"}},
+         .command = "Label22",
+         .said = {{"Não foi possível gravar o título do Outlook Express: a chave "
+                   "Identities\\{ID-1}\\Software\\Microsoft\\Outlook Express\\5.0 não existe "
+                   "neste Windows.",
+                   "Erro", 16}},
+         .after = {{HKCU, kMail5, nullptr}}},
+        {.typed = {{"Text29", ""}},
+         .command = "Label18",
+         .said = {kEfetuadas},
+         .after = {{HKCU, kIeMain, "Start Page", "about:blank"}}},
+        {.typed = {{"Text29", "http://escola.example/"}},
+         .command = "Text29",
+         .said = {kEfetuadas},
+         .after = {{HKCU, kIeMain, "Start Page", "http://escola.example/"}}},
+        {.typed = {{"Text10", "Título ☃"}},
+         .command = "Label23",
+         .said = {Unstorable("O título do Internet Explorer", "☃")},
+         .after = {{HKCU, kIeMain, "Window Title", "Antigo"}}},
+        {.typed = {{"Text10", "Navegador da Escola"}},
+         .command = "Text10",
+         .said = {kEfetuadas},
+         .after = {{HKCU, kIeMain, "Window Title", "Navegador da Escola"}}},
+        {.command = "Label21",
+         .said = {kTextRemoved},
+         .after = {{HKCU, kIeMain, "Window Title", nullptr}},
+         .shows = {"Text10", "Navegador da Escola"}},
+    }};
+
+// The list "Relação dos números:", slot by slot.
+// clang-format off
+inline const char* const kIconList[] = {
+    "1 - Arquivos Desconhecidos", "2 - Arquivos MSN", "3 - Aplicações Genéricas",
+    "4 - Pasta fechada", "5 - Pasta aberta", "6 - Drive de 5.25\"", "7 - Drive de 3.25\"",
+    "8 - Drive Removível", "9 - Disco Rígido", "10 - Drive de Rede", "11 - Drive de Rede Offline",
+    "12 - Drive de CD-Rom", "13 - RAM drive", "14 - Rede", "15 - HUB da Rede",
+    "16 - Meu Computador", "17 - Impressoras", "18 - Ambiente de Rede", "19 - Grupo de Trabalho",
+    "20 - Programas (Iniciar)", "21 - Documentos (Iniciar)", "22 - Sentenças (Iniciar)",
+    "23 - Localizar (Iniciar)", "24 - Ajuda (Iniciar)", "25 - Executar (Iniciar)",
+    "26 - Suspender (Iniciar)", "27 - Estado de Espera (Iniciar)", "28 - Desligar (Iniciar)",
+    "29 - Compartilhado", "30 - Seta de atalho", "31 - Desconhecidos", "32 - Lixeira Vazia",
+    "33-  Lixeira Cheia ", "34 - Rede Dial Up", "35 - Desktop", "36 - Painel de Controle",
+    "37 - Programas (Iniciar)", "38 - Pasta de Impressoras", "39 - Pasta de Fontes",
+    "40 - Ícone da Barra de Tarefas", "41 - CD de Áudio"};
+// clang-format on
+
+inline const ScreenTable kNovo{
+    .caption = "Alterar Ícones",
+    .words = {"Label43=Relação dos números:", "Label44=Aplicar", "Label45=Limpar Cache",
+              "Label46=Desfazer", "Label47=Ler Atuais", "Number1=01", "Number9=09", "Number41=41"},
+    .keys = {{HKLM, kShellIcons}},
+    .given = {{HKLM, kShellIcons, "0", "C:\\Icones\\um.ico"},
+              {HKLM, kShellIcons, "1", nullptr},
+              {HKLM, kShellIcons, "40", "C:\\Icones\\cd.ico"},
+              {HKLM, kShellIcons, "41", "fica"}},
+    .steps = {{.command = "Label44",
+               .said = {{"As alterações foram aplicadas com sucesso, clique em limpar o cache para "
+                         "melhores resultados",
+                         "Sucesso", 64}},
+               // Nothing picked: nothing stored over what is there, no placeholder.
+               .after = {{HKLM, kShellIcons, "0", "C:\\Icones\\um.ico"},
+                         {HKLM, kShellIcons, "1", nullptr}}},
+              {.command = "Label46",
+               .said = {{"As alterações foram removidas, clique em limpar o cache para melhores "
+                         "resultados",
+                         "Quarvel", 64}},
+               .after = {{HKLM, kShellIcons, "0", nullptr},
+                         {HKLM, kShellIcons, "40", nullptr},
+                         {HKLM, kShellIcons, "41", "fica"}}}},
+    .list = "List1",
+    .rows = kIconList};
+
+inline const ScreenTable kOtiD{
+    .caption = "Desktop",
+    .words = {"Label1=Acelerar menus:", "Label7=Ligado", "Label8=Desligado",
+              "Label6=Animações do Windows ao Maximizar/Minimizar:", "Label2=Ligado",
+              "Label3=Desligado", "Label9=Habilitando \"Abrir Com...\" para todos os arquivos:",
+              "Label4=Ligado", "Label5=Desligado"},
+    .keys = {{HKCU, kMetrics}},
+    .given = {{HKCU, kControlDesktop, "MenuShowDelay", "400"},
+              {HKCU, kMetrics, "MinAnimate", "1"},
+              {HKLM, kCurrentVersion, "SystemRoot", "C:\\WINDOWS"},
+              // Another program's verb of the same name.
+              {HKCR, kOpenWith, "", "Abrir com o Editor"},
+              {HKCR, kOpenWithCommand, "", "editor.exe %1"}},
+    .opens = {{"Label8", "Label7"}, {"Label2", "Label3"}, {"Label5", "Label4"}},
+    .steps = {
+        {.command = "Label7",
+         .after = {{HKCU, kControlDesktop, "MenuShowDelay", "0"}},
+         .chosen = {"Label7", "Label8"}},
+        {.command = "Label8",
+         .after = {{HKCU, kControlDesktop, "MenuShowDelay", "500"}},
+         .chosen = {"Label8", "Label7"},
+         .keyboard = true},
+        {.command = "Label3",
+         .after = {{HKCU, kMetrics, "MinAnimate", "0"}},
+         .chosen = {"Label3", "Label2"}},
+        {.command = "Label2", .after = {{HKCU, kMetrics, "MinAnimate", "1"}}},
+        {.command = "Label4",
+         .after = {{HKCR, kOpenWith, "", "QV - Abrir com..."},
+                   {HKCR, kOpenWithCommand, "",
+                    "C:\\WINDOWS\\rundll32.exe shell32.dll,OpenAs_RunDLL %1"}},
+         .chosen = {"Label4", "Label5"}},
+        {.command = "Label4", .after = {{HKCR, kOpenWith, "", "QV - Abrir com..."}}},
+        {.command = "Label5",
+         .after = {{HKCR, kOpenWith, nullptr}},
+         .chosen = {"Label5", "Label4"}},
+    }};
+
+inline const ScreenTable kOtiIE{
+    .caption = "Internet Explorer",
+    .words = {"HeadingLabelT=Habilitar o Cache de Disco:",
+              "HeadingLabel10=Deletar arquivos temporários ao sair:",
+              "HeadingLabel8=Usar DNS Assíncrono:", "HeadingLabel14=Mostrar URL completa:",
+              "HeadingLabel12=Iniciando em Tela Cheia:", "LabelT=Ligado", "Label7=Desligado",
+              "Label14=Ligado", "Label16=Desligado", "Label15=Diretório de Salvamento:",
+              "Text1=C:\\Baixados", "Label17=Aplicar", "Label1=Tela de abertura do Outlook Express",
+              "Label18=Escolha a versão do programa:", "Label2=4.0", "Label3=5.0", "Label4=6.0",
+              "Label5=Ligado", "Label6=Desligado"},
+    .keys = {{HKCU, kIeMain}, {HKLM, kIeMain}, {HKCU, kMail5}},
+    .given = {{HKCU, "Identities", "Default User ID", "{ID-1}"},
+              // The same names in the other hive are neither read nor written.
+              {HKCU, kIeMain, "Enable_Disk_Cache", "yes"},
+              {HKLM, kIeMain, "Enable_Disk_Cache", "no"},
+              {HKLM, kIeMain, "Delete_Temp_Files_On_Exit", "yes"},
+              {HKLM, kIeMain, "Use_Async_DNS", nullptr},
+              {HKLM, kIeMain, "Show_FullURL", "yes"},
+              {HKCU, kIeMain, "Show_FullURL", nullptr},
+              {HKCU, kIeMain, "FullScreen", "YES"},
+              {HKCU, kIeMain, "Save Directory", "C:\\Baixados"},
+              {HKCU, kMail5, "NoSplash", "1"}},
+    .opens = {{"Label7", "LabelT"},
+              {"Label10", "Label11"},
+              {"Label9", "Label8"},
+              {"Label16", "Label14"},
+              {"Label13", "Label12"},
+              {nullptr, "Label5"},  // the stored splash is not shown
+              {nullptr, "Label6"},
+              {nullptr, "Label3"}},
+    .steps = {
+        {.command = "LabelT",
+         .after = {{HKLM, kIeMain, "Enable_Disk_Cache", "yes"}},
+         .chosen = {"LabelT", "Label7"}},
+        {.command = "Label7",
+         .after = {{HKLM, kIeMain, "Enable_Disk_Cache", "no"},
+                   {HKCU, kIeMain, "Enable_Disk_Cache", "yes"}}},
+        {.command = "Label11", .after = {{HKLM, kIeMain, "Delete_Temp_Files_On_Exit", "no"}}},
+        {.command = "Label8", .after = {{HKLM, kIeMain, "Use_Async_DNS", "yes"}}},
+        {.command = "Label14",
+         .after = {{HKCU, kIeMain, "Show_FullURL", "yes"}, {HKLM, kIeMain, "Show_FullURL", "yes"}},
+         .chosen = {"Label14", "Label16"}},
+        {.command = "Label16",
+         .after = {{HKCU, kIeMain, "Show_FullURL", "no"}, {HKLM, kIeMain, "Show_FullURL", "yes"}},
+         .keyboard = true},
+        {.command = "Label12", .after = {{HKCU, kIeMain, "FullScreen", "yes"}}},
+        {.typed = {{"Text1", "Z:\\não existe"}},
+         .command = "Label17",
+         .said = {kAplicadas},
+         .after = {{HKCU, kIeMain, "Save Directory", "Z:\\não existe"}},
+         .chosen = {"Label17"}},
+        {.command = "Text1", .said = {kAplicadas}, .chosen = {nullptr, "Label17"}},
+        {.typed = {{"Text1", "C:\\pasta☃"}},
+         .command = "Label17",
+         .said = {Unstorable("O diretório de salvamento", "☃")},
+         .after = {{HKCU, kIeMain, "Save Directory", "Z:\\não existe"}}},
+        {.command = "Label6",
+         .said = {{"Escolha primeiro a versão do programa: 4.0, 5.0 ou 6.0.", "Quarvel", 64}},
+         .after = {{HKCU, kMailParent, "NoSplash", nullptr}},
+         .chosen = {nullptr, "Label6"}},
+        {.command = "Label4", .said = {kXpHint}, .chosen = {"Label4", "Label2"}},
+        {.command = "Label3", .chosen = {"Label3", "Label4"}},
+        {.command = "Label6",
+         .said = {{"A tela de abertura da versão: 5.0 foi desligada", "Quarvel", 64}},
+         .after = {{HKCU, kMail5, "NoSplash", "1"}},
+         .chosen = {"Label6", "Label5"}},
+        {.command = "Label5",
+         .said = {{"A tela de abertura da versão: 5.0 foi ligada", "Quarvel", 64}},
+         .after = {{HKCU, kMail5, "NoSplash", nullptr}},
+         .chosen = {"Label5", "Label6"}},
+    }};
+
+inline const ScreenTable kOtiS{
+    .caption = "Sistema",
+    .words = {"Label1=Mudar o cache do disco rígido:",
+              "Option1=Servidor de Rede ( Melhor Performance)",
+              "Option2=Sistema Móvel ( Arquivos pequenos com rápido acesso)",
+              "Option3=Usuário Doméstico ( Padrão do Windows)", "Label6=Aplicar"},
+    .keys = {{HKLM, kTemplates}},
+    .given = {{HKLM, kTemplates, "", "Mobile"}},
+    .opens = {{"Option2", "Option1"}, {nullptr, "Option3"}},
+    .steps = {
+        {.command = "Label6", .said = {kAplicadas}, .after = {{HKLM, kTemplates, "", "Mobile"}}},
+        {.command = "Option1", .chosen = {"Option1", "Option2"}},
+        {.command = "Label6", .said = {kAplicadas}, .after = {{HKLM, kTemplates, "", "Server"}}},
+        {.command = "Option3", .chosen = {"Option3", "Option1"}},
+        {.command = "Label6", .said = {kAplicadas}, .after = {{HKLM, kTemplates, "", "Desktop"}}},
+    }};
+
+inline const ShownMessage kCodeSet{"Sua código-trava foi configurado com sucesso", "Sucesso", 64};
+inline const ShownMessage kCodeWrong{"O código digitado está errado", "Erro", 64};
+
+inline const ScreenTable kPwdOpt{
+    .caption = "Controle de Senhas",
+    .words = {"Label1=Senha atual:", "Text1=", "Label2=Nova senha:", "Text2=", "Label3=Aplicar",
+              "Label4=Cancelar"},
+    .keys = {{HKLM, kCurrentVersion}},
+    .given = {{HKLM, kCurrentVersion, "SYSNOT", nullptr}},
+    .steps = {
+        {.typed = {{"Text1", "qualquer"}, {"Text2", "Segredo"}},
+         .command = "Label3",
+         .said = {kCodeSet},
+         .after = {{HKLM, kCurrentVersion, "SYSNOT", "Segredo"}}},
+        {.typed = {{"Text1", "segredo"}, {"Text2", ""}},
+         .command = "Label3",
+         .said = {kCodeWrong},
+         .after = {{HKLM, kCurrentVersion, "SYSNOT", "Segredo"}}},
+        {.typed = {{"Text1", "Segredo"}, {"Text2", "日本"}},
+         .command = "Label3",
+         .said = {Unstorable("O código-trava", "日 本")},
+         .after = {{HKLM, kCurrentVersion, "SYSNOT", "Segredo"}}},
+        {.typed = {{"Text2", "Ação"}},
+         .command = "Label3",
+         .said = {{"O código trava foi alterado com sucesso!", "Sucesso", 64}},
+         .after = {{HKLM, kCurrentVersion, "SYSNOT", "Ação"}}},
+        {.typed = {{"Text1", "Ação"}, {"Text2", ""}},
+         .command = "Label3",
+         .said = {{"O código trava foi retirado do seu sistema", "Sucesso", 64}},
+         .after = {{HKLM, kCurrentVersion, "SYSNOT", ""}}},
+        {.typed = {{"Text1", ""}},
+         .command = "Label3",
+         .said = {kCodeSet},
+         .after = {{HKLM, kCurrentVersion, "SYSNOT", ""}}},
+    }};
+
+inline const ScreenTable kIniOpt{
+    .caption = "Opções de Inicialização",
+    .words = {"Label1=Entrar no modo Assistente ou normal?", "Label2=Assistente", "Label3=Normal",
+              "Label4=Entrada automática ao digitar o Código trava correto:", "Label5=Habilitar",
+              "Label6=Desabilitar"},
+    .keys = {{HKLM, kCurrentVersion}, {HKCU, kCurrentVersion}},
+    .given = {{HKLM, kCurrentVersion, "SYSNOT2", nullptr}, {HKCU, kCurrentVersion, "Tb", nullptr}},
+    .opens = {{"Label6", "Label5"}, {nullptr, "Label2"}, {nullptr, "Label3"}},
+    .steps = {
+        {.command = "Label2", .after = {{HKCU, kCurrentVersion, "Tb", nullptr}}},
+        {.command = "Label3",
+         .after = {{HKCU, kCurrentVersion, "Tb", "0"}},
+         .chosen = {nullptr, "Label3"}},
+        {.command = "Label2", .after = {{HKCU, kCurrentVersion, "Tb", nullptr}}},
+        {.command = "Label5",
+         .after = {{HKLM, kCurrentVersion, "SYSNOT2", "1"}},
+         .chosen = {"Label5", "Label6"}},
+        {.command = "Label6",
+         .after = {{HKLM, kCurrentVersion, "SYSNOT2", "0"}},
+         .chosen = {"Label6", "Label5"}},
+    }};
+
+}  // namespace testing_support::screens
