@@ -24,7 +24,7 @@ struct HandlerDriver {
     platform::RegistryApi& api() { return program.registryApi; }
     void Keep(const Stored&) {}
     void MakeKey(Hive hive, const char* path) { program.registry.CreateKey(hive, path); }
-    void Open() { form = &program.screens.Open<Screen>(program.context); }
+    void Open() { form = &OpenScreen<Screen>(program); }
     std::string Caption() { return form->caption(); }
     forms::Control& At(const std::string& name) { return *form->Find(name); }
     std::string Text(const std::string& name) { return At(name).caption(); }
@@ -32,12 +32,7 @@ struct HandlerDriver {
     std::vector<std::string> Rows(const char* name) {
         return static_cast<forms::ListBox&>(At(name)).items();
     }
-    bool Lit(const char* name) {
-        forms::Control& control = At(name);
-        if (control.kind() == forms::ControlKind::OptionButton)
-            return static_cast<forms::OptionButton&>(control).checked();
-        return control.backColor() == forms::SysColor::Highlight;
-    }
+    bool Lit(const char* name) { return ShowsChosen(At(name)); }
     void Type(const char* box, const char* text) { TextBoxOf(*form, box).UserType(text); }
     std::vector<ShownMessage> Run(const char* command, bool) {
         return RunCommands(program, *form, {command});

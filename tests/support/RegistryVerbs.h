@@ -75,4 +75,16 @@ inline std::uint32_t TypeOf(platform::RegistryApi& api, Hive hive, std::string_v
     return type;
 }
 
+// Stores raw bytes of any type (3 is REG_BINARY), as another tool might.
+inline void PutBytes(platform::RegistryApi& api, Hive hive, std::string_view key,
+                     std::string_view name, std::uint32_t type, std::string_view bytes) {
+    platform::KeyHandle handle = 0;
+    ASSERT_EQ(api.OpenKey(static_cast<platform::KeyHandle>(hive), std::string(key), 0x3F, handle),
+              0);
+    api.SetValue(handle, std::string(name), type,
+                 reinterpret_cast<const std::uint8_t*>(bytes.data()),
+                 static_cast<std::uint32_t>(bytes.size()));
+    api.CloseKey(handle);
+}
+
 }  // namespace testing_support

@@ -1,6 +1,7 @@
 #pragma once
-// Driving a screen by its controls' names, as a user would: type into a
-// box, run commands (a click, or Enter in a box) and see what they said.
+// Driving a screen by its controls' names, as a user would: open it, type
+// into a box, run commands (a click, or Enter in a box), see what they said
+// and which member of a group shows as chosen.
 #include <initializer_list>
 #include <vector>
 
@@ -8,6 +9,13 @@
 #include "tests/support/TestProgram.h"
 
 namespace testing_support {
+
+using Opener = forms::Form& (*)(TestProgram&);
+template <class Screen>
+forms::Form& OpenScreen(TestProgram& program) {
+    program.screens.Close<Screen>();
+    return program.screens.Open<Screen>(program.context);
+}
 
 inline forms::TextBox& TextBoxOf(forms::Form& form, const char* name) {
     return *static_cast<forms::TextBox*>(form.Find(name));
@@ -26,6 +34,13 @@ inline std::vector<ShownMessage> RunCommands(TestProgram& program, forms::Form& 
             control->UserClick();
     }
     return program.dialogs.messages;
+}
+
+// An option button that is checked, or a label in the highlight colour.
+inline bool ShowsChosen(const forms::Control& control) {
+    if (control.kind() == forms::ControlKind::OptionButton)
+        return static_cast<const forms::OptionButton&>(control).checked();
+    return control.backColor() == forms::SysColor::Highlight;
 }
 
 }  // namespace testing_support

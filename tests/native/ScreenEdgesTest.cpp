@@ -1,0 +1,354 @@
+// What the screens' tables do not walk: values another tool left, writes
+// Windows refuses, values longer than their box, text Windows cannot store.
+#include <gtest/gtest.h>
+
+#include <fstream>
+
+#include "core/modFileAttributes.h"
+#include "menus/frmpwd.h"
+#include "menus/frnINI.h"
+#include "optimization/frmOtiD.h"
+#include "optimization/frmOtiIE.h"
+#include "optimization/frmOtiS.h"
+#include "options/frmIniOpt.h"
+#include "options/frmPWDOPT.h"
+#include "personalization/frmNovo.h"
+#include "personalization/frmPersDesk.h"
+#include "personalization/frmPersIE.h"
+#include "restrictions/frmRestE.h"
+#include "restrictions/frmRestF.h"
+#include "restrictions/frmWizrd2.h"
+#include "tests/support/ScreenTables.h"
+#include "tests/support/ScreenVerbs.h"
+
+namespace {
+
+using namespace testing_support;
+using namespace testing_support::screens;
+using Messages = std::vector<ShownMessage>;
+
+constexpr char k9xWinlogon[] = "SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Winlogon";
+constexpr char kAllowList[] =
+    "Software\\Microsoft\\Windows\\CurrentVersion\\Policies\\Explorer\\RestrictRun";
+
+const Opener PersDesk = OpenScreen<personalization::frmPersDesk>,
+             PersIE = OpenScreen<personalization::frmPersIE>,
+             Novo = OpenScreen<personalization::frmNovo>, OtiD = OpenScreen<optimization::frmOtiD>,
+             OtiIE = OpenScreen<optimization::frmOtiIE>, OtiS = OpenScreen<optimization::frmOtiS>,
+             IniOpt = OpenScreen<options::frmIniOpt>, PwdOpt = OpenScreen<options::frmPWDOPT>,
+             RestE = OpenScreen<restrictions::frmRestE>, RestF = OpenScreen<restrictions::frmRestF>,
+             Wizrd2 = OpenScreen<restrictions::frmWizrd2>;
+
+class ScreenEdges : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        for (Key key : {Key{HKLM, k9xWinlogon},
+                        {HKCU, kIeMain},
+                        {HKLM, kIeMain},
+                        {HKCU, kMail4},
+                        {HKLM, kCurrentVersion},
+                        {HKCU, kCurrentVersion},
+                        {HKCU, kMetrics}})
+            program.registry.CreateKey(key.hive, key.path);
+        PutText(program.registry, HKCU, "Identities", "Default User ID", "{ID-1}");
+        program.values.baseFolder = program.Folder();
+    }
+    Messages Run(forms::Form& form, std::initializer_list<const char*> commands) {
+        return RunCommands(program, form, commands);
+    }
+    // Types the text into the box of a fresh screen and runs the commands.
+    Messages TypeAndRun(Opener open, const char* box, const std::string& text,
+                        std::initializer_list<const char*> commands) {
+        forms::Form& form = open(program);
+        TextBoxOf(form, box).UserType(text);
+        return Run(form, commands);
+    }
+    TestProgram program;
+};
+
+TEST_F(ScreenEdges, ChoicesShowOnlyForTheExactStoredText) {
+    struct Row {
+        Opener open;
+        const char* on;
+        Stored stored;
+        bool shown, number = false;
+    } rows[] = {
+        {OtiD, "Label7", {HKCU, kControlDesktop, "MenuShowDelay", "00"}, false},
+        {OtiD, "Label7", {HKCU, kControlDesktop, "MenuShowDelay", ""}, false},
+        {OtiD, "Label2", {HKCU, kMetrics, "MinAnimate", " 1"}, true},
+        {OtiD, "Label2", {HKCU, kMetrics, "MinAnimate", "1"}, true, true},
+        {OtiD, "Label2", {HKCU, kMetrics, "MinAnimate", "2"}, false},
+        {OtiD, "Label2", {HKCU, kMetrics, "MinAnimate", "sim"}, false},
+        {OtiD, "Label2", {HKCU, kMetrics, "MinAnimate", "99999999999"}, false},
+        {OtiD, "Label2", {HKCU, kMetrics, "MinAnimate", ""}, false},
+        {PersIE, "Label14", {HKCU, kIeMain, "Use FormSuggest", "1"}, false, true},
+        {OtiIE, "Label8", {HKLM, kIeMain, "Use_Async_DNS", "YES"}, false},
+        {PersDesk, "Label8", {HKCU, kAdvanced, "StartMenuScrollPrograms", "YES "}, false},
+        {OtiS, "Option1", {HKLM, kTemplates, "", "server"}, false},
+        {OtiS, "Option2", {HKLM, kTemplates, "", "Mobile "}, false},
+        {IniOpt, "Label5", {HKLM, kCurrentVersion, "SYSNOT2", "01"}, false},
+    };
+    for (const Row& row : rows) {
+        program.registry.CreateKey(row.stored.hive, row.stored.key);
+        program.registry.SetValue(row.stored.hive, row.stored.key, row.stored.name, row.stored.data,
+                                  row.number ? ValueType::Dword : ValueType::String);
+        EXPECT_EQ(ShowsChosen(*row.open(program).Find(row.on)), row.shown)
+            << row.stored.name << " '" << row.stored.data << "'";
+    }
+    PutNumber(program.registry, HKCU, kIeMain, "Window Title", 7);
+    EXPECT_EQ(TextBoxOf(PersIE(program), "Text10").text(), "7");
+}
+
+TEST_F(ScreenEdges, TextWindowsCannotStoreIsRefusedOnEveryOtherBox) {
+    struct Row {
+        Opener open;
+        const char *box, *command, *subject;
+        Stored untouched;
+    } rows[] = {
+        {PersDesk,
+         "Text4",
+         "Label7",
+         "A mensagem de logon",
+         {HKLM, k9xWinlogon, "LegalNoticeText"}},
+        {PersIE, "Text29", "Label18", "A página inicial", {HKCU, kIeMain, "Start Page"}},
+        {PersIE, "Text11", "Label22", "O título do Outlook Express", {HKCU, kMail4, "WindowTitle"}},
+        {RestE, "Text1", "Text1", "O nome do executável", {HKCU, kAllowList, "6"}},
+        {RestF, "Text1", "Label4", "A lista de pastas/janelas", {HKLM, kRun, "TvalueT"}},
+    };
+    for (const Row& row : rows) {
+        EXPECT_EQ(TypeAndRun(row.open, row.box, "jogo☃.exe", {row.command}).at(0),
+                  Unstorable(row.subject, "☃"));
+        EXPECT_TRUE(Holds(program.registry, program.registryApi, row.untouched));
+    }
+    EXPECT_FALSE(program.files.Exists(program.values.baseFolder + "\\restt.qvn"));
+
+    // An icon path is asked again, as typed.
+    program.dialogs.promptAnswers = {"C:\\pasta☃.ico", "C:\\pasta.ico"};
+    auto& icons = static_cast<personalization::frmNovo&>(Novo(program));
+    program.dialogs.messages.clear();
+    icons.wells[3]->UserClick();
+    EXPECT_EQ(program.dialogs.prompts.size(), 2u);
+    EXPECT_EQ(program.dialogs.messages.at(0).text.substr(0, 80),
+              Unstorable("O caminho do ícone", "☃").text.substr(0, 80));
+    EXPECT_EQ(icons.pendingPath(3), "C:\\pasta.ico");
+}
+
+TEST_F(ScreenEdges, ALongerStoredNoticeShowsItsBeginningOnceAndStaysUntilReplaced) {
+    std::string notice = "Início\r\n" + std::string(300000, 'x');
+    PutText(program.registry, HKLM, k9xWinlogon, "LegalNoticeText", notice);
+    forms::Form& screen = PersDesk(program);
+    EXPECT_EQ(TextBoxOf(screen, "Text4").text(), "Início\r\n" + std::string(2040, 'x'));
+    EXPECT_EQ(program.dialogs.messages,
+              (Messages{{"Textos guardados maiores do que esta tela mostra:\r\n- o conteúdo da "
+                         "mensagem de logon: 300008 caracteres (máximo 2048)\r\nSó o começo "
+                         "aparece aqui; o que está guardado fica como está até você escrever "
+                         "outro texto no lugar.",
+                         "Aviso", 48}}));
+    TextBoxOf(screen, "Text3").UserType("Título");
+    Run(screen, {"Label7", "Label2", "Label7"});  // removed, then written again whole
+    EXPECT_TRUE(HasValue(program.registry, HKLM, k9xWinlogon, "LegalNoticeText", notice));
+    EXPECT_TRUE(HasValue(program.registry, HKLM, k9xWinlogon, "LegalNoticeCaption", "Título"));
+    TextBoxOf(screen, "Text4").UserType(std::string(2049, 'y'));
+    EXPECT_EQ(Run(screen, {"Label7"}),
+              (Messages{{"O conteúdo da mensagem de logon tem 2049 caracteres; o máximo é 2048. "
+                         "Nada foi gravado.",
+                         "Erro", 16}}));
+    EXPECT_TRUE(HasValue(program.registry, HKLM, k9xWinlogon, "LegalNoticeText", notice));
+}
+
+TEST_F(ScreenEdges, EveryBoxFilledFromTheRegistryHasItsLimit) {
+    struct Row {
+        Opener open;
+        const char* box;
+        Stored value;
+        std::size_t limit;
+    } rows[] = {
+        {PersDesk, "Text3", {HKLM, k9xWinlogon, "LegalNoticeCaption"}, 255},
+        {PersIE, "Text10", {HKCU, kIeMain, "Window Title"}, 255},
+        {PersIE, "Text29", {HKCU, kIeMain, "Start Page"}, 2083},
+        {OtiIE, "Text1", {HKCU, kIeMain, "Save Directory"}, 260},
+    };
+    for (const Row& row : rows) {
+        std::string stored(row.limit + 1, 'z');
+        PutText(program.registry, row.value.hive, row.value.key, row.value.name, stored);
+        program.dialogs.messages.clear();
+        forms::Form& form = row.open(program);
+        EXPECT_EQ(TextBoxOf(form, row.box).text().size(), row.limit) << row.value.name;
+        EXPECT_EQ(program.dialogs.messages.size(), 1u) << row.value.name;
+        program.registry.DeleteValue(row.value.hive, row.value.key, row.value.name);
+    }
+    std::string names(600000, 'n');  // a block list of one long line, kept whole
+    program.files.WriteText(program.values.baseFolder + "\\restt.qvn", names);
+    forms::Form& blocking = RestF(program);
+    EXPECT_EQ(TextBoxOf(blocking, "Text1").text(), names.substr(0, 524288));
+    Run(blocking, {"Label4"});
+    EXPECT_EQ(program.files.ReadLines(program.values.baseFolder + "\\restt.qvn")->at(1), names);
+}
+
+TEST_F(ScreenEdges, TheNoticeGoesToThe9xKeyWhereThereIsOneAndSaysWhenThereIsNone) {
+    program.registry.CreateKey(HKLM, kNtWinlogon);
+    forms::Form& screen = PersDesk(program);
+    TextBoxOf(screen, "Text3").UserType("Aviso");
+    EXPECT_EQ(Run(screen, {"Label7"}).at(0), kNoticeCreated);
+    EXPECT_TRUE(HasValue(program.registry, HKLM, k9xWinlogon, "LegalNoticeCaption", "Aviso"));
+    EXPECT_TRUE(IsAbsent(program.registry, HKLM, kNtWinlogon, "LegalNoticeCaption"));
+    program.registry.DeleteKey(HKLM, k9xWinlogon);
+    program.registry.DeleteKey(HKLM, kNtWinlogon);
+    EXPECT_EQ(Run(screen, {"Label7"}),
+              (Messages{{"Não foi possível gravar a mensagem de logon: este Windows não tem a "
+                         "chave Winlogon onde a mensagem é lida.",
+                         "Erro", 16}}));
+    EXPECT_TRUE(KeyIsAbsent(program.registry, HKLM, kNtWinlogon));
+    EXPECT_TRUE(KeyIsAbsent(program.registry, HKLM, k9xWinlogon));
+    // The NT family has no FS Templates key either: nothing stored, and said so.
+    EXPECT_EQ(Run(OtiS(program), {"Label6"}),
+              (Messages{{"Não foi possível gravar o cache do disco rígido: a chave "
+                         "Software\\Microsoft\\Windows\\CurrentVersion\\FS Templates não existe "
+                         "neste Windows.",
+                         "Erro", 16}}));
+}
+
+TEST_F(ScreenEdges, ARefusedWriteNeverEndsInSuccessNorMovesAChoice) {
+    struct Row {
+        Opener open;
+        const char* box;  // typed into (or ticked) first, when given
+        std::initializer_list<const char*> commands;
+    } rows[] = {
+        {PersDesk, "Text3", {"Label7"}},
+        {PersDesk, nullptr, {"Label8"}},
+        {PersIE, "Text10", {"Label23"}},
+        {PersIE, nullptr, {"Label18"}},
+        {PersIE, nullptr, {"Label8"}},
+        {Novo, nullptr, {"Label45"}},
+        {OtiD, nullptr, {"Label7"}},
+        {OtiD, nullptr, {"Label2"}},
+        {OtiD, nullptr, {"Label4"}},
+        {OtiIE, nullptr, {"Label17"}},
+        {OtiIE, nullptr, {"Label3", "Label6"}},
+        {OtiS, nullptr, {"Label6"}},
+        {IniOpt, nullptr, {"Label5"}},
+        {PwdOpt, "Text2", {"Label3"}},
+        {RestE, "Text1", {"Text1", "Label5"}},
+        {RestE, nullptr, {"Label4"}},
+        {RestF, "Text1", {"Label4"}},
+        {Wizrd2, "Check1", {"Label3"}},
+    };
+    program.registry.CreateKey(HKLM, kTemplates);
+    PutNumber(program.registry, HKCU,
+              "Software\\Microsoft\\Windows\\CurrentVersion\\Policies\\Explorer", "RestrictRun", 1);
+    for (const Row& row : rows) {
+        forms::Form& form = row.open(program);
+        const char* last = *(row.commands.end() - 1);
+        if (forms::Control* box = row.box ? form.Find(row.box) : nullptr)
+            box->kind() == forms::ControlKind::CheckBox
+                ? box->UserClick()
+                : TextBoxOf(form, row.box).UserType("texto");
+        bool chosen = ShowsChosen(*form.Find(last));
+        program.registryApi.DenyWrites(true);
+        Messages shown = Run(form, row.commands);
+        program.registryApi.DenyWrites(false);
+        ASSERT_FALSE(shown.empty()) << form.name() << " " << last;
+        EXPECT_EQ(shown.back().title, "Erro") << form.name() << " " << last;
+        EXPECT_EQ(shown.back().style, 16) << form.name() << " " << last;
+        EXPECT_TRUE(shown.back().text.starts_with("Não foi possível gravar")) << shown.back().text;
+        EXPECT_EQ(ShowsChosen(*form.Find(last)), chosen) << form.name() << " " << last;
+    }
+    EXPECT_EQ(program.registryApi.OpenHandles(), 0u);
+}
+
+TEST_F(ScreenEdges, StrangeMailIdentitiesDoNoHarm) {
+    forms::Form& screen = PersIE(program);
+    for (std::string identity :
+         {std::string(), std::string("a\\b"), std::string("\\\\"), std::string(100000, 'x')}) {
+        PutText(program.registry, HKCU, "Identities", "Default User ID", identity);
+        TextBoxOf(screen, "Text11").UserType("T");
+        EXPECT_EQ(Run(screen, {"Label3", "Label22", "Label1"}).back(), kTextRemoved) << identity;
+    }
+    EXPECT_EQ(program.registryApi.OpenHandles(), 0u);
+}
+
+TEST_F(ScreenEdges, IconsPickedWithoutPreviewOrCancelledAreStoredAsPicked) {
+    program.registry.CreateKey(HKLM, kRun);
+    PutText(program.registry, HKLM, kCurrentVersion, "SystemRoot", program.Folder());
+    auto& screen = static_cast<personalization::frmNovo&>(Novo(program));
+    program.dialogs.promptAnswers = {"C:\\Icones\\cd.ico", std::nullopt,
+                                     "%SystemRoot%\\system32\\shell32.dll,4"};
+    for (const char* pick : {"Number41", "Picture5", "Picture3"}) screen.Find(pick)->UserClick();
+    ASSERT_EQ(program.dialogs.messages.size(), 1u) << "a path without preview is told";
+    EXPECT_EQ(screen.wells[2]->picture(), "");
+    EXPECT_EQ(screen.wells[40]->picture(), "C:\\Icones\\cd.ico");
+    Run(screen, {"Label44"});  // the missing key is created
+    EXPECT_TRUE(HasValue(program.registry, HKLM, kShellIcons, "40", "C:\\Icones\\cd.ico"));
+    EXPECT_TRUE(HasValue(program.registry, HKLM, kShellIcons, "4", ""));
+    EXPECT_TRUE(HasValue(program.registry, HKLM, kShellIcons, "2",
+                         "%SystemRoot%\\system32\\shell32.dll,4"));
+    // "Desfazer" deletes the cache too, and leaves the wells to "Ler Atuais".
+    std::string cache = program.Folder() + "\\ShellIconCache";
+    std::ofstream(platform::PathFromUtf8(cache)) << "x";
+    program.files.SetAttributes(cache, 1 | 2 | 4);
+    ASSERT_TRUE(program.files.Exists(cache));
+    Run(screen, {"Label46"});
+    EXPECT_FALSE(program.files.Exists(cache));
+    EXPECT_TRUE(IsAbsent(program.registry, HKLM, kRun, "DelIconCache"));
+    EXPECT_EQ(screen.wells[40]->picture(), "C:\\Icones\\cd.ico");
+    Run(screen, {"Label47"});
+    EXPECT_EQ(screen.wells[40]->picture(), "");
+}
+
+TEST_F(ScreenEdges, FileAttributesAreSetAsExactlyTheWordOfTheCombination) {
+    std::string path = program.Folder() + "/arquivo.txt";
+    std::ofstream(path) << "x";
+    using core::modFileAttributes::SetAttributes;
+    for (auto [readOnly, hidden, archive, word] : {std::tuple{false, false, false, 128u},
+                                                   {true, true, true, 35u},
+                                                   {false, false, true, 32u}}) {
+        program.files.SetAttributes(path, 1 | 2 | 4);
+        SetAttributes(program.files, path, readOnly, hidden, archive);
+        EXPECT_EQ(program.files.GetAttributes(path), word) << "no system bit left; 128 is normal";
+    }
+    SetAttributes(program.files, program.Folder() + "/nada.txt", true, false, false);
+    EXPECT_FALSE(program.files.Exists(program.Folder() + "/nada.txt"));
+}
+
+// The lock code: what another tool may have stored, and writes Windows refuses.
+TEST_F(ScreenEdges, TheLockCodeIsReadAsTheGateReadsItAndARefusedWriteKeepsTheOldOne) {
+    auto apply = [&](const std::string& current, const std::string& next) {
+        forms::Form& screen = PwdOpt(program);
+        TextBoxOf(screen, "Text1").UserType(current);
+        TextBoxOf(screen, "Text2").UserType(next);
+        EXPECT_TRUE(TextBoxOf(screen, "Text1").style().password);
+        EXPECT_TRUE(TextBoxOf(screen, "Text2").style().password);
+        return Run(screen, {"Label3"});
+    };
+    PutNumber(program.registry, HKLM, kCurrentVersion, "SYSNOT", 5);
+    EXPECT_EQ(apply("x", ""), Messages{kCodeWrong});
+    program.registryApi.DenyWrites(true);
+    EXPECT_EQ(apply("5", "seis"),
+              (Messages{{"Não foi possível gravar o código-trava: o Windows recusou a gravação "
+                         "(erro 5). O código anterior continua valendo.",
+                         "Erro", 16}}));
+    program.registryApi.DenyWrites(false);
+    EXPECT_EQ(TypeOf(program.registryApi, HKLM, kCurrentVersion, "SYSNOT"), 4u) << "still a number";
+    EXPECT_TRUE(HasValue(program.registry, HKLM, kCurrentVersion, "SYSNOT", "5"));
+    EXPECT_EQ(apply("5", "seis").at(0).text, "O código trava foi alterado com sucesso!");
+
+    // Binary data counts as no code, at the gate and here.
+    PutBytes(program.registryApi, HKLM, kCurrentVersion, "SYSNOT", 3, std::string("\xff\0\x07", 3));
+    std::string longCode(100000, 'x');
+    EXPECT_EQ(apply("", longCode), Messages{kCodeSet});
+    EXPECT_TRUE(HasValue(program.registry, HKLM, kCurrentVersion, "SYSNOT", longCode));
+
+    // The long code opens the gate; "Cancelar" closes the screen writing nothing.
+    PutText(program.registry, HKCU, kCurrentVersion, "Tb", "0");
+    auto& gate = program.screens.Open<menus::frmpwd>(program.context);
+    gate.Text1.UserType(longCode);
+    gate.UserAccept();
+    EXPECT_NE(program.screens.Find<menus::frnINI>(), nullptr);
+    forms::Form& screen = PwdOpt(program);
+    TextBoxOf(screen, "Text2").UserType("outro");
+    EXPECT_TRUE(Run(screen, {"Label4"}).empty());
+    EXPECT_EQ(program.screens.Find<options::frmPWDOPT>(), nullptr);
+    EXPECT_TRUE(HasValue(program.registry, HKLM, kCurrentVersion, "SYSNOT", longCode));
+}
+
+}  // namespace
