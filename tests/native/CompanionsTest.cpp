@@ -1,33 +1,44 @@
-// The companions' portable parts: which windows are blocked, and what the
-// emergency program lifts.
+// The companions' portable parts: which windows DErodu closes, and what the
+// emergency program lifts, after the lock code when one is stored.
 #include <gtest/gtest.h>
 
 #include "companions/BlockRule.h"
-#include "companions/Rescue.h"
 #include "companions/frmResgate.h"
-#include "restrictions/AllowList.h"
-#include "restrictions/BlockList.h"
-#include "restrictions/PolicyCatalogues.h"
-#include "core/Settings.h"
-#include "tests/support/TestProgram.h"
+#include "tests/support/PolicyTable.h"
+#include "tests/support/ScreenTables.h"
+#include "tests/support/ScreenVerbs.h"
 
 namespace {
 
-using companions::TitleMatches;
+using namespace testing_support;
+using screens::HKCU;
+using screens::HKLM;
+using screens::kCurrentVersion;
+using screens::kRun;
 
-TEST(BlockRule, NamesMatchTitlesWhateverTheLetterCaseAndBlanks) {
-    EXPECT_TRUE(TitleMatches("Paciência", "paciência"));
-    EXPECT_TRUE(TitleMatches("  PACIÊNCIA ", "Paciência\t"));
-    EXPECT_TRUE(TitleMatches("Jogos", "C:\\Arquivos\\Jogos\\"));
-    EXPECT_TRUE(TitleMatches("C:\\Arquivos\\Jogos", "c:\\arquivos\\jogos"));
-    EXPECT_FALSE(TitleMatches("Paciência Spider", "Paciência"));
-    EXPECT_FALSE(TitleMatches("Jogos", "Jogo"));
-    EXPECT_FALSE(TitleMatches("", ""));
-    EXPECT_FALSE(TitleMatches("Bloco de notas", "   "));
-    EXPECT_FALSE(TitleMatches("x", "\\"));
-    std::string longName(600, 'a');
-    EXPECT_TRUE(TitleMatches(std::string(600, 'A'), longName));
-    EXPECT_FALSE(TitleMatches("\xff\xfe", "\xff"));  // not UTF-8: no crash
+TEST(BlockRule, ANameMatchesATitleWhateverTheLetterCaseAndBlanks) {
+    struct {
+        std::string title, name;
+        bool matches;
+    } rows[] = {
+        {"Paciência", "paciência", true},
+        {"  PACIÊNCIA ", "Paciência\t", true},
+        {"Jogos", "C:\\Arquivos\\Jogos\\", true},
+        {"C:\\Arquivos\\Jogos", "c:\\arquivos\\jogos", true},
+        {std::string(600, 'A'), std::string(600, 'a'), true},
+        {"Paciência Spider", "Paciência", false},
+        {"Jogos", "Jogo", false},
+        {"", "", false},
+        {"Bloco de notas", "   ", false},
+        {"x", "\\", false},
+        {"\xff\xfe", "\xff", false},  // not UTF-8
+    };
+    for (const auto& row : rows)
+        EXPECT_EQ(companions::TitleMatches(row.title, row.name), row.matches) << row.title;
+    EXPECT_EQ(companions::BlockedNames({"Quarvel by Ostrelvan - x", "", "  ", " Jogos ",
+                                        "Quarvel by Ostrelvan", "Paint"}),
+              (std::vector<std::string>{"Jogos", "Paint"}))
+        << "the signature line and blank lines are no names";
 }
 
 TEST(BlockRule, TheProgramsOwnExecutablesAreKnownByTheirFileNames) {
@@ -41,81 +52,63 @@ TEST(BlockRule, TheProgramsOwnExecutablesAreKnownByTheirFileNames) {
         EXPECT_EQ(companions::IsOwnProgram(executable), own) << executable;
 }
 
-TEST(BlockRule, TheSignatureAndBlankLinesAreNotNames) {
-    auto names = companions::BlockedNames({restrictions::block_list::SignatureLine(), "", "  ",
-                                           " Jogos ", "Quarvel by Ostrelvan", "Paint"});
-    EXPECT_EQ(names, (std::vector<std::string>{"Jogos", "Paint"}));
-}
-
 class Rescue : public ::testing::Test {
   protected:
     void SetUp() override {
-        for (auto key : restrictions::kPolicyKeys)
-            program.registry.CreateKey(Hive::CurrentUser, key);
-        program.registry.CreateKey(Hive::LocalMachine, core::kCurrentVersion);
-        program.registry.CreateKey(Hive::LocalMachine, restrictions::block_list::kRunKey);
-        restrictions::allow_list::PrepareList(program.registry);
-        restrictions::allow_list::WriteUserList(program.registry, {"calc.exe"});
-        restrictions::allow_list::SetSwitch(program.registry, true);
-        program.registry.SetValue(Hive::CurrentUser, restrictions::kExplorerPolicyKey, "NoRun", 1);
-        program.registry.SetValue(Hive::CurrentUser, restrictions::kExplorerPolicyKey,
-                                  "NoSaveSettings", 1);
-        restrictions::block_list::SetLogonEntry(program.registry, program.files);
+        for (const char* key : {kExplorer, kSystem, kNetwork}) registry.CreateKey(HKCU, key);
+        PutNumber(registry, HKCU, kExplorer, "RestrictRun", 1);
+        PutNumber(registry, HKCU, kExplorer, "NoRun", 1);
+        PutNumber(registry, HKCU, kExplorer, "NoSaveSettings", 1);  // on two screens: one
+        PutText(registry, HKCU, std::string(kExplorer) + "\\RestrictRun", "6", "calc.exe");
+        PutText(registry, HKLM, kRun, "TvalueT", "C:\\Quarvel\\DErodu.exe");
+        registry.CreateKey(HKLM, kCurrentVersion);
     }
-    std::string Policy(std::string_view name) {
-        return program.registry.GetValue(Hive::CurrentUser, restrictions::kExplorerPolicyKey, name);
+    std::vector<ShownMessage> Lift(const char* code = nullptr) {
+        forms::Form& screen = OpenScreen<companions::frmResgate>(program);
+        EXPECT_EQ(screen.Find("Text1")->visible(), code != nullptr);
+        if (code) TextBoxOf(screen, "Text1").UserType(code);
+        program.renderer.quit = false;
+        auto said = RunCommands(program, screen, {"Label1"});
+        EXPECT_TRUE(program.renderer.quit) << "it ends after one try";
+        return said;
     }
-    testing_support::TestProgram program;
+    static ShownMessage Report(const std::string& lines) {
+        return {lines.empty() ? "Nenhuma restrição do Quarvel estava em vigor neste computador."
+                              : "Restrições desfeitas:" + lines +
+                                    "\r\nAs alterações valem a partir do próximo logon.",
+                "Quarvel - Resgate", 64};
+    }
+    TestProgram program;
+    RegistryAccess& registry = program.registry;
 };
 
-TEST_F(Rescue, LiftsTheRestrictionsAndKeepsTheLists) {
-    auto undone = companions::LiftRestrictions(program.registry);
-    EXPECT_EQ(undone.size(), 3u);
-    EXPECT_EQ(undone[1], "2 restrições do Windows foram desligadas");
-    EXPECT_EQ(Policy("RestrictRun"), "0");
-    EXPECT_EQ(Policy("NoRun"), "0");
-    EXPECT_EQ(Policy("NoFolderOptions"), "0");
+TEST_F(Rescue, LiftsTheRestrictionsKeepsTheListsAndSaysWhat) {
     EXPECT_EQ(
-        program.registry.GetValue(Hive::LocalMachine, restrictions::block_list::kRunKey, "TvalueT"),
-        "");
-    EXPECT_EQ(program.registry.GetValue(Hive::CurrentUser, restrictions::allow_list::kListKey, "6"),
-              "calc.exe");
-    EXPECT_TRUE(companions::LiftRestrictions(program.registry).empty());
-    program.registry.SetValue(Hive::CurrentUser, restrictions::kExplorerPolicyKey, "NoRun", 1);
-    EXPECT_EQ(companions::LiftRestrictions(program.registry),
-              std::vector<std::string>{"1 restrição do Windows foi desligada"});
+        Lift(),
+        (std::vector{Report("\r\n- a restrição de executáveis foi desligada\r\n- 2 restrições do "
+                            "Windows foram desligadas\r\n- o bloqueio de pastas/janelas não será "
+                            "mais iniciado com o Windows")}));
+    for (const char* name : {"RestrictRun", "NoRun", "NoFolderOptions"})
+        EXPECT_TRUE(HasValue(registry, HKCU, kExplorer, name, "0")) << name;
+    EXPECT_TRUE(KeyIsAbsent(registry, HKCU, kWinOldApp)) << "no key is created";
+    EXPECT_TRUE(IsAbsent(registry, HKLM, kRun, "TvalueT"));
+    EXPECT_TRUE(
+        HasValue(registry, HKCU, std::string(kExplorer) + "\\RestrictRun", "6", "calc.exe"));
+    EXPECT_EQ(Lift(), std::vector{Report("")});
+    PutNumber(registry, HKCU, kSystem, "NoDispCPL", 1);
+    EXPECT_EQ(Lift(), std::vector{Report("\r\n- 1 restrição do Windows foi desligada")});
 }
 
-TEST_F(Rescue, AsksForTheLockCodeFirstAndEndsOnAWrongOne) {
-    program.registry.SetValue(Hive::LocalMachine, core::kCurrentVersion, "SYSNOT", "Segredo",
-                              ValueType::String);
-    auto& screen = program.screens.Open<companions::frmResgate>(program.context);
-    EXPECT_TRUE(screen.Text1.visible());
-    screen.Text1.UserType("segredo");
-    screen.Label1.UserClick();
-    EXPECT_TRUE(program.renderer.quit);
-    ASSERT_EQ(program.dialogs.messages.size(), 1u);
-    EXPECT_EQ(program.dialogs.messages[0].title, "Erro de Autenticação");
-    EXPECT_EQ(Policy("NoRun"), "1") << "nothing is lifted on a wrong code";
-}
-
-TEST_F(Rescue, TheRightCodeOrNoCodeLiftsAndSaysWhat) {
-    auto& screen = program.screens.Open<companions::frmResgate>(program.context);
-    EXPECT_FALSE(screen.Text1.visible());
-    screen.UserAccept();
-    EXPECT_EQ(Policy("NoRun"), "0");
-    ASSERT_EQ(program.dialogs.messages.size(), 1u);
-    EXPECT_TRUE(program.dialogs.messages[0].text.starts_with("Restrições desfeitas:"));
-    EXPECT_TRUE(program.renderer.quit);
-}
-
-TEST_F(Rescue, ALockCodeOfAnotherTypeIsStillAsked) {
-    program.registry.SetValue(Hive::LocalMachine, core::kCurrentVersion, "SYSNOT", "42",
-                              ValueType::Dword);
-    auto& screen = program.screens.Open<companions::frmResgate>(program.context);
-    screen.Text1.UserType("42");
-    screen.Label1.UserClick();
-    EXPECT_EQ(Policy("NoRun"), "0");
+TEST_F(Rescue, AsksForTheLockCodeOfAnyTypeAndEndsOnAWrongOne) {
+    PutText(registry, HKLM, kCurrentVersion, "SYSNOT", "Segredo");
+    EXPECT_EQ(Lift("segredo"),
+              (std::vector<ShownMessage>{{"Seu código é inválido, para maiores informações, "
+                                          "envie um E-mail para suporte@quarvel.com.br",
+                                          "Erro de Autenticação", 0}}));
+    EXPECT_TRUE(HasValue(registry, HKCU, kExplorer, "NoRun", "1")) << "nothing is lifted";
+    PutNumber(registry, HKLM, kCurrentVersion, "SYSNOT", 42);
+    EXPECT_EQ(Lift("42").at(0).title, "Quarvel - Resgate");
+    EXPECT_TRUE(HasValue(registry, HKCU, kExplorer, "NoRun", "0"));
 }
 
 }  // namespace
