@@ -42,14 +42,14 @@ const Opener PersDesk = OpenScreen<personalization::frmPersDesk>,
 class ScreenEdges : public ::testing::Test {
   protected:
     void SetUp() override {
-        for (Key key : {Key{HKLM, k9xWinlogon},
-                        {HKCU, kIeMain},
-                        {HKLM, kIeMain},
-                        {HKCU, kMail4},
-                        {HKLM, kCurrentVersion},
-                        {HKCU, kCurrentVersion},
-                        {HKCU, kMetrics}})
-            program.registry.CreateKey(key.hive, key.path);
+        for (Stored key : {Stored{HKLM, k9xWinlogon},
+                           {HKCU, kIeMain},
+                           {HKLM, kIeMain},
+                           {HKCU, kMail4},
+                           {HKLM, kCurrentVersion},
+                           {HKCU, kCurrentVersion},
+                           {HKCU, kMetrics}})
+            program.registry.CreateKey(key.hive, key.key);
         PutText(program.registry, HKCU, "Identities", "Default User ID", "{ID-1}");
         program.values.baseFolder = program.Folder();
     }

@@ -32,7 +32,7 @@ struct HandlerDriver {
     std::vector<std::string> Rows(const char* name) {
         return static_cast<forms::ListBox&>(At(name)).items();
     }
-    bool Lit(const char* name) { return ShowsChosen(At(name)); }
+    bool Lit(const std::string& name) { return ShowsChosen(At(name)); }
     void Type(const char* box, const char* text) { TextBoxOf(*form, box).UserType(text); }
     std::vector<ShownMessage> Run(const char* command, bool) {
         return RunCommands(program, *form, {command});

@@ -6,10 +6,12 @@
 // windows and the real registry.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <ostream>
 #include <span>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 #include "registry/RegistryAccess.h"
@@ -19,16 +21,12 @@
 namespace testing_support {
 
 // A value as it must be: its REG_SZ text, absent (no data), or with no name
-// the whole key absent.
+// the whole key absent. As a key of the table: one Windows has.
 struct Stored {
     Hive hive;
     const char* key;
-    const char* name;
+    const char* name = nullptr;
     const char* data = nullptr;
-};
-struct Key {
-    Hive hive;
-    const char* path;
 };
 struct Typed {
     const char* box;
@@ -49,13 +47,34 @@ struct Step {
     Typed shows{};          // a box that then shows this text
     bool keyboard = false;  // under Wine: Space on the focused label
 };
+// The common steps, one line each.
+inline Step Choose(const char* lit, const char* dim, std::vector<Stored> after = {}) {
+    return {.command = lit, .after = std::move(after), .chosen = {lit, dim}};
+}
+inline Step Keyed(Step step) {
+    step.keyboard = true;
+    return step;
+}
+inline Step Click(const char* command, std::vector<ShownMessage> said,
+                  std::vector<Stored> after = {}) {
+    return {.command = command, .said = std::move(said), .after = std::move(after)};
+}
+inline Step Type(std::vector<Typed> typed, const char* command, std::vector<ShownMessage> said,
+                 std::vector<Stored> after = {}) {
+    return {.typed = std::move(typed),
+            .command = command,
+            .said = std::move(said),
+            .after = std::move(after)};
+}
+
 struct ScreenTable {
     const char* caption;
-    std::vector<std::string_view> words{};  // "Control=caption" (a box: its text on opening)
-    std::vector<std::string_view> tips{};   // "Control=tool tip"
-    std::vector<Key> keys{};                // Windows' own keys the screen expects
-    std::vector<Stored> given{};            // what another tool left before it opens
-    std::vector<Chosen> opens{};            // the choices shown on opening
+    // "Control=caption|..." (a box: its text on opening); a leading * marks a
+    // control shown as chosen on opening, a leading ~ one shown as not chosen.
+    const char* words = "";
+    const char* tips = "";        // "Control=tool tip|..."
+    std::vector<Stored> keys{};   // Windows' own keys the screen expects
+    std::vector<Stored> given{};  // what another tool left before it opens
     std::vector<Step> steps{};
     const char* list = nullptr;  // a list box and its rows
     std::span<const char* const> rows{};
@@ -84,37 +103,33 @@ void WalkScreen(Driver& driver, const ScreenTable& table) {
     RegistryAccess& registry = driver.registry();
     for (const Step& step : table.steps)
         for (const Stored& value : step.after) driver.Keep(value);
-    for (const Key& key : table.keys) driver.MakeKey(key.hive, key.path);
+    for (const Stored& key : table.keys) driver.MakeKey(key.hive, key.key);
     for (const Stored& value : table.given) {
         driver.Keep(value);
-        if (!value.data) {
-            registry.DeleteValue(value.hive, value.key, value.name);
-            continue;
-        }
         driver.MakeKey(value.hive, value.key);
-        PutText(registry, value.hive, value.key, value.name, value.data);
+        if (value.data)
+            PutText(registry, value.hive, value.key, value.name, value.data);
+        else
+            registry.DeleteValue(value.hive, value.key, value.name);
     }
     driver.Open();
     EXPECT_EQ(driver.Caption(), table.caption);
-    for (bool tip : {false, true})
-        for (std::string_view words : tip ? table.tips : table.words) {
-            std::string control(words.substr(0, words.find('=')));
-            EXPECT_EQ(tip ? driver.Tip(control) : driver.Text(control),
-                      words.substr(control.size() + 1));
+    for (bool tip : {false, true}) {
+        std::string_view all = tip ? table.tips : table.words;
+        for (std::size_t at = 0, end = 0; at < all.size(); at = end + 1) {
+            end = std::min(all.find('|', at), all.size());
+            std::string_view words = all.substr(at, end - at);
+            char mark = words[0] == '*' || words[0] == '~' ? words[0] : 0;
+            std::string control(words.substr(mark ? 1 : 0, words.find('=') - (mark ? 1 : 0)));
+            std::string_view text = words.substr(words.find('=') + 1);
+            EXPECT_EQ(tip ? driver.Tip(control) : driver.Text(control), text) << control;
+            EXPECT_TRUE(!mark || driver.Lit(control) == (mark == '*')) << control << " on opening";
         }
+    }
     if (table.list) {
         EXPECT_EQ(driver.Rows(table.list),
                   std::vector<std::string>(table.rows.begin(), table.rows.end()));
     }
-    auto expectChosen = [&](const Chosen& chosen) {
-        if (chosen.lit) {
-            EXPECT_TRUE(driver.Lit(chosen.lit)) << chosen.lit << " is not chosen";
-        }
-        if (chosen.dim) {
-            EXPECT_FALSE(driver.Lit(chosen.dim)) << chosen.dim << " is chosen";
-        }
-    };
-    for (const Chosen& chosen : table.opens) expectChosen(chosen);
     for (const Step& step : table.steps) {
         SCOPED_TRACE(std::string(step.command) + (step.typed.empty() ? "" : step.typed[0].text));
         for (const Typed& typed : step.typed) driver.Type(typed.box, typed.text);
@@ -125,10 +140,11 @@ void WalkScreen(Driver& driver, const ScreenTable& table) {
         EXPECT_EQ(said, expected);
         for (const Stored& value : step.after) EXPECT_TRUE(Holds(registry, driver.api(), value));
         for (const Typed& typed : step.typed) EXPECT_EQ(driver.Text(typed.box), typed.text);
-        if (step.shows.box) {
-            EXPECT_EQ(driver.Text(step.shows.box), step.shows.text);
-        }
-        expectChosen(step.chosen);
+        EXPECT_TRUE(!step.shows.box || driver.Text(step.shows.box) == step.shows.text)
+            << step.shows.box << " does not show " << step.shows.text;
+        for (auto [name, lit] : {std::pair{step.chosen.lit, true}, {step.chosen.dim, false}})
+            EXPECT_TRUE(!name || driver.Lit(name) == lit)
+                << name << (lit ? " not" : "") << " chosen";
     }
     driver.Escape();
     EXPECT_TRUE(driver.Closed()) << "Esc closes the screen";

@@ -81,7 +81,7 @@ struct WindowDriver {
     std::string Text(const std::string& name) { return WindowTextUtf8(At(name)); }
     std::string Tip(const std::string& name) { return ToolTipOf(At(name)); }
     std::vector<std::string> Rows(const std::string& name) { return ListRows(At(name)); }
-    bool Lit(const char* name) {
+    bool Lit(const std::string& name) {
         HWND control = At(name);
         wchar_t kind[16] = {};
         GetClassNameW(control, kind, 16);
