@@ -10,6 +10,7 @@
 #include "platform/HeldKeys.h"
 #include "platform/RecordedDialogs.h"
 #include "platform/win32/Win32Console.h"
+#include "platform/win32/Win32ReadAhead.h"
 #include "transfer/CommandJobs.h"
 
 namespace {
@@ -73,7 +74,11 @@ int RunSwitches(const std::vector<std::string>& arguments) {
     core::ProgramValues values;
     core::Context context{registry, dialogs, files, pictures, values};
     platform::win32::Win32Console console;
-    return transfer::RunCommandLine(arguments, context, dialogs, console, keys, codec);
+    platform::win32::ReadAhead ahead(keys, api);
+    auto readAhead = [&](Hive hive, std::string_view key, const std::vector<std::string>& names) {
+        ahead.Read(static_cast<platform::KeyHandle>(hive), codec.ToAnsi(key), names);
+    };
+    return transfer::RunCommandLine(arguments, context, dialogs, console, keys, codec, readAhead);
 }
 
 }  // namespace

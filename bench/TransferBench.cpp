@@ -17,10 +17,12 @@
 #include "platform/win32/Wide.h"
 #include "platform/win32/Win32Codec.h"
 #include "platform/win32/Win32Files.h"
+#include "platform/win32/Win32ReadAhead.h"
 #include "platform/win32/Win32Registry.h"
 #include "restrictions/AllowList.h"
 #include "restrictions/BlockList.h"
 #include "transfer/Backup.h"
+#include "transfer/ConfigExport.h"
 #include "transfer/ConfigImport.h"
 #include "transfer/ConfigRecords.h"
 
@@ -148,8 +150,15 @@ int main() {
     std::string blockText;
     for (int i = 0; i < 1000; ++i) blockText += "C:\\Pasta " + std::to_string(i) + "\r\n";
     keys.Hold(true);
+    platform::win32::ReadAhead ahead(keys, api);
     for (int run = 0; run < kRuns; ++run) {
-        backups.push_back(InProcess([&] { transfer::SaveBackup(context); }));
+        // As Quarvel.exe takes it: the allow-list read ahead from two threads.
+        backups.push_back(InProcess([&] {
+            ahead.Read(static_cast<platform::KeyHandle>(Hive::CurrentUser),
+                       std::string(restrictions::allow_list::kListKey),
+                       transfer::ExportedProgramNames());
+            transfer::SaveBackup(context);
+        }));
         writes.push_back(InProcess([&] {
             transfer::ImportText(context, text, true,
                                  {.takeBackup = false, .blockListFile = false});

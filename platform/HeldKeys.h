@@ -1,15 +1,16 @@
 #pragma once
 // The registry calls with opened keys held for a whole job: a run of values
 // under one key then costs one open and one close instead of one each, and a
-// value's size and data, asked one after the other, come from one query;
-// every value read or written stays the same. Holding is for a job that runs start to
-// end with no one else writing in between (the command line); otherwise each
-// call passes straight through.
+// value read once is answered from memory until a write touches it (the
+// layer asks a value's size, then its data). Every value read or written
+// stays the same. Holding is for a job that runs start to end with no one
+// else writing in between (the command line); otherwise each call passes
+// straight through.
 #include <algorithm>
 #include <map>
 #include <string>
-#include <vector>
 #include <tuple>
+#include <vector>
 
 #include "platform/RegistryApi.h"
 
@@ -29,7 +30,20 @@ class HeldKeys : public RegistryApi {
     void Release() {
         for (auto& [path, key] : held_) api_.CloseKey(key);
         held_.clear();
-        last_ = {};
+        pathOf_.clear();
+        known_.clear();
+    }
+
+    // What a value held: its status, type and data, as a query answered it.
+    struct Read {
+        long status = status::FileNotFound;
+        std::uint32_t type = 0;
+        std::vector<std::uint8_t> data;
+    };
+    // A value read elsewhere (ahead of the job, say) through a held key.
+    void Keep(KeyHandle key, const std::string& name, Read read) {
+        auto path = pathOf_.find(key);
+        if (path != pathOf_.end()) known_[{path->second, Lower(name)}] = std::move(read);
     }
 
     long OpenKey(KeyHandle parent, const std::string& subKey, std::uint32_t rights,
@@ -42,31 +56,35 @@ class HeldKeys : public RegistryApi {
     }
     long QueryValue(KeyHandle key, const std::string& name, std::uint32_t* type, std::uint8_t* data,
                     std::uint32_t* size) override {
-        if (!holding_ || !size) return api_.QueryValue(key, name, type, data, size);
-        if (data && last_.key == key && last_.name == name) {
-            // The data of the value whose size was just asked.
-            if (type) *type = last_.type;
-            std::uint32_t room = *size;
-            *size = static_cast<std::uint32_t>(last_.data.size());
-            if (room < last_.data.size()) return status::MoreData;
-            std::copy(last_.data.begin(), last_.data.end(), data);
-            return status::Success;
+        auto path = pathOf_.find(key);
+        if (!holding_ || !size || path == pathOf_.end())
+            return api_.QueryValue(key, name, type, data, size);
+        auto found = known_.find({path->second, Lower(name)});
+        if (found == known_.end()) {
+            Read read;
+            std::uint8_t buffer[kQueried];
+            std::uint32_t got = sizeof buffer;
+            read.status = api_.QueryValue(key, name, &read.type, buffer, &got);
+            // Longer values are asked each time.
+            if (read.status == status::MoreData)
+                return api_.QueryValue(key, name, type, data, size);
+            if (read.status == status::Success) read.data.assign(buffer, buffer + got);
+            found =
+                known_.emplace(std::make_pair(path->second, Lower(name)), std::move(read)).first;
         }
-        if (data) return api_.QueryValue(key, name, type, data, size);
-        last_ = {};
-        std::uint8_t buffer[kQueried];
-        std::uint32_t got = sizeof buffer, kind = 0;
-        long result = api_.QueryValue(key, name, &kind, buffer, &got);
-        if (result == status::MoreData) return api_.QueryValue(key, name, type, nullptr, size);
-        if (result != status::Success) return result;
-        last_ = {key, name, kind, std::vector<std::uint8_t>(buffer, buffer + got)};
-        if (type) *type = kind;
-        *size = got;
-        return result;
+        const Read& read = found->second;
+        if (read.status != status::Success) return read.status;
+        if (type) *type = read.type;
+        std::uint32_t room = *size;
+        *size = static_cast<std::uint32_t>(read.data.size());
+        if (!data) return status::Success;
+        if (room < read.data.size()) return status::MoreData;
+        std::copy(read.data.begin(), read.data.end(), data);
+        return status::Success;
     }
     long SetValue(KeyHandle key, const std::string& name, std::uint32_t type,
                   const std::uint8_t* data, std::uint32_t size) override {
-        last_ = {};
+        Forget(key, name);
         return api_.SetValue(key, name, type, data, size);
     }
     long DeleteKey(KeyHandle parent, const std::string& subKey) override {
@@ -81,39 +99,40 @@ class HeldKeys : public RegistryApi {
                 continue;
             }
             api_.CloseKey(it->second);
+            pathOf_.erase(it->second);
             it = held_.erase(it);
         }
-        last_ = {};
+        known_.clear();
         return api_.DeleteKey(parent, subKey);
     }
     long DeleteValue(KeyHandle key, const std::string& name) override {
-        last_ = {};
+        Forget(key, name);
         return api_.DeleteValue(key, name);
     }
     long CloseKey(KeyHandle key) override {
-        if (holding_)
-            for (const auto& entry : held_)
-                if (entry.second == key) return status::Success;
+        if (holding_ && pathOf_.contains(key)) return status::Success;
         return api_.CloseKey(key);
     }
 
   private:
     using Path = std::tuple<KeyHandle, std::string, std::uint32_t>;
+    using KeyPath = std::pair<KeyHandle, std::string>;  // hive and lower-case path
     static constexpr std::size_t kMostHeld = 64;
-    static constexpr std::size_t kQueried = 1024;  // longer values are asked again
-
-    struct Queried {
-        KeyHandle key = 0;
-        std::string name;
-        std::uint32_t type = 0;
-        std::vector<std::uint8_t> data;
-    };
+    static constexpr std::size_t kQueried = 1024;
 
     static std::string Lower(const std::string& text) {
         std::string lower = text;
         for (char& c : lower)
             if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
         return lower;
+    }
+
+    void Forget(KeyHandle key, const std::string& name) {
+        auto path = pathOf_.find(key);
+        if (path != pathOf_.end())
+            known_.erase({path->second, Lower(name)});
+        else
+            known_.clear();
     }
 
     long Held(KeyHandle parent, const std::string& subKey, std::uint32_t rights, KeyHandle& result,
@@ -128,13 +147,15 @@ class HeldKeys : public RegistryApi {
         if (status != status::Success) return status;
         if (held_.size() >= kMostHeld) Release();
         held_[path] = result;
+        pathOf_[result] = {parent, std::get<1>(path)};
         return status;
     }
 
     RegistryApi& api_;
     bool holding_ = false;
     std::map<Path, KeyHandle> held_;
-    Queried last_;
+    std::map<KeyHandle, KeyPath> pathOf_;
+    std::map<std::pair<KeyPath, std::string>, Read> known_;
 };
 
 }  // namespace platform

@@ -4,6 +4,7 @@
 
 #include "core/BaseFolder.h"
 #include "core/LockCode.h"
+#include "restrictions/AllowList.h"
 #include "transfer/Backup.h"
 #include "transfer/CommandLine.h"
 #include "transfer/ConfigExport.h"
@@ -72,6 +73,7 @@ Outcome Export(const CommandLine& command, core::Context& context) {
 struct Seams {
     platform::RegistryApi& api;
     const platform::AnsiCodec& codec;
+    const ReadAhead& readAhead;
 };
 
 Outcome Run(const CommandLine& command, core::Context& context, platform::RecordedDialogs& dialogs,
@@ -83,8 +85,16 @@ Outcome Run(const CommandLine& command, core::Context& context, platform::Record
         return {exit_code::LockCode, "Código-trava ausente ou errado; nada foi feito."};
     context.values.baseFolder = core::BaseFolder(context.registry, context.files);
     switch (command.job) {
-        case Job::Import:
-            return FromImport(ImportFile(context, command.file), command.file, dialogs);
+        case Job::Import: {
+            ImportOptions options;
+            // The backup reads the whole allow-list: at once, where that is possible.
+            if (seams.readAhead)
+                options.beforeBackup = [&] {
+                    seams.readAhead(Hive::CurrentUser, restrictions::allow_list::kListKey,
+                                    ExportedProgramNames());
+                };
+            return FromImport(ImportFile(context, command.file, options), command.file, dialogs);
+        }
         case Job::Undo:
             return FromImport(UndoLastImport(context), "", dialogs);
         case Job::Export:
@@ -125,7 +135,8 @@ std::string Stamp(const platform::LocalTime& t) {
 
 int RunCommandLine(const std::vector<std::string>& arguments, core::Context& context,
                    platform::RecordedDialogs& dialogs, platform::Console& console,
-                   platform::RegistryApi& api, const platform::AnsiCodec& codec) {
+                   platform::RegistryApi& api, const platform::AnsiCodec& codec,
+                   const ReadAhead& readAhead) {
     ParsedCommandLine parsed = ParseCommandLine(arguments);
     Outcome outcome;
     if (!parsed.command) {
@@ -135,7 +146,7 @@ int RunCommandLine(const std::vector<std::string>& arguments, core::Context& con
         console.Write(kUsage);
         return exit_code::Done;
     } else {
-        outcome = Run(*parsed.command, context, dialogs, {api, codec});
+        outcome = Run(*parsed.command, context, dialogs, {api, codec, readAhead});
     }
     std::string line = outcome.facts + " (código " + std::to_string(outcome.code) + ")";
     console.Write(line + "\r\n");

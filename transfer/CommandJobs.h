@@ -3,7 +3,9 @@
 // import, the export's collection, undo and the Group Policy files. Each run
 // gives one report line (to standard output, and to the /log: file with its
 // date and time) and an exit code.
+#include <functional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "core/Context.h"
@@ -26,8 +28,13 @@ inline constexpr int NothingToUndo = 5;
 // `dialogs` is the context's: the messages the procedures leave become the
 // report. `api` and `codec` are those under the context's registry, which the
 // Group Policy files read through a registry that records the import's writes.
+// `readAhead`, when given, reads many values of one key at once before the
+// import's backup reads them one by one.
+using ReadAhead =
+    std::function<void(Hive hive, std::string_view key, const std::vector<std::string>& names)>;
 int RunCommandLine(const std::vector<std::string>& arguments, core::Context& context,
                    platform::RecordedDialogs& dialogs, platform::Console& console,
-                   platform::RegistryApi& api, const platform::AnsiCodec& codec);
+                   platform::RegistryApi& api, const platform::AnsiCodec& codec,
+                   const ReadAhead& readAhead = {});
 
 }  // namespace transfer

@@ -77,15 +77,21 @@ void Switches(RegistryAccess& registry, std::string_view recordKey,
 
 }  // namespace
 
+std::vector<std::string> ExportedProgramNames() {
+    std::vector<std::string> names;
+    for (int number = restrictions::allow_list::kFirstUserNumber; number <= kLastExported; ++number)
+        names.push_back(std::to_string(number));
+    return names;
+}
+
 std::vector<ExportedProgram> ExportedPrograms(RegistryAccess& registry) {
     // The user's list and the wizard's catalogue; the program's own
     // executables are written by every import anyway.
     std::vector<ExportedProgram> programs;
-    for (int number = restrictions::allow_list::kFirstUserNumber; number <= kLastExported;
-         ++number) {
-        std::string name = registry.GetValue(Hive::CurrentUser, restrictions::allow_list::kListKey,
-                                             std::to_string(number));
-        if (!name.empty()) programs.push_back({number, std::move(name)});
+    for (const std::string& name : ExportedProgramNames()) {
+        std::string program =
+            registry.GetValue(Hive::CurrentUser, restrictions::allow_list::kListKey, name);
+        if (!program.empty()) programs.push_back({std::stoi(name), std::move(program)});
     }
     return programs;
 }

@@ -49,6 +49,8 @@ struct ExportedProgram {
     std::string name;
 };
 std::vector<ExportedProgram> ExportedPrograms(RegistryAccess& registry);
+// The names it reads, in its order.
+std::vector<std::string> ExportedProgramNames();
 
 // The records of one group, appended to the text.
 void CollectGroup(ExportGroup group, core::Context& context, ConfigText& text);

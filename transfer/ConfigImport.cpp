@@ -213,6 +213,7 @@ ImportStatus ImportText(core::Context& context, const std::string& text, bool co
             "O arquivo não contém configurações do Quarvel; nada foi importado.", title, Critical);
         return ImportStatus::NotAConfiguration;
     }
+    if (options.takeBackup && options.beforeBackup) options.beforeBackup();
     if (options.takeBackup && !SaveBackup(context)) {
         context.dialogs.ShowMessage(
             "Não foi possível guardar uma cópia das configurações atuais em " +

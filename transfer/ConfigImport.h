@@ -3,6 +3,7 @@
 // carries into this computer's registry, allow-list and block list. The
 // menus and the command line run this one procedure.
 #include <cstdint>
+#include <functional>
 #include <string>
 
 #include "core/Context.h"
@@ -29,6 +30,8 @@ enum class ImportStatus {
 
 struct ImportOptions {
     bool takeBackup = true;
+    // Run just before the backup is taken (the command line reads ahead there).
+    std::function<void()> beforeBackup = nullptr;
     bool blockListFile = true;  // false: the block list is decided, not written
     // Undo: the facts kept beside the backup being imported.
     const BackupFacts* restore = nullptr;
