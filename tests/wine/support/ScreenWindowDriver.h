@@ -4,8 +4,10 @@
 // registry put back as it was when the driver goes.
 #include <gtest/gtest.h>
 
+#include <atomic>
+#include <deque>
+#include <thread>
 #include <optional>
-#include <tuple>
 
 #include "platform/win32/Wide.h"
 #include "tests/support/ScreenTable.h"
@@ -16,60 +18,46 @@ namespace wine_tests {
 using testing_support::ShownMessage;
 using testing_support::Stored;
 
-// The background a label is painted with, as its screen answers Windows.
+// The colour a label is painted with, as its screen answers Windows: the
+// brush and the text background must agree.
 inline COLORREF BackgroundOf(HWND label) {
     HDC dc = GetDC(label);
-    auto brush = reinterpret_cast<HBRUSH>(SendMessageW(GetParent(label), WM_CTLCOLORSTATIC,
-                                                       reinterpret_cast<WPARAM>(dc),
-                                                       reinterpret_cast<LPARAM>(label)));
+    LOGBRUSH brush = {};
+    GetObjectW(reinterpret_cast<HBRUSH>(SendMessageW(GetParent(label), WM_CTLCOLORSTATIC,
+                                                     reinterpret_cast<WPARAM>(dc),
+                                                     reinterpret_cast<LPARAM>(label))),
+               sizeof brush, &brush);
     COLORREF colour = GetBkColor(dc);
     ReleaseDC(label, dc);
-    LOGBRUSH painted = {};
-    GetObjectW(brush, sizeof painted, &painted);
-    EXPECT_EQ(painted.lbColor, colour) << "the brush and the text background agree";
-    return colour;
+    return brush.lbColor == colour ? colour : CLR_INVALID;
 }
 
-// Puts back every value it was told of, and removes the keys made for the
-// test, deepest first.
-class KeptRegistry {
-  public:
-    explicit KeptRegistry(RegistryAccess& registry) : registry_(registry) {}
-    ~KeptRegistry() {
-        for (auto it = values_.rbegin(); it != values_.rend(); ++it)
-            registry_.Restore(std::get<0>(*it), std::get<1>(*it), std::get<2>(*it),
-                              std::get<3>(*it));
-        for (auto it = keys_.rbegin(); it != keys_.rend(); ++it)
-            registry_.DeleteKey(it->first, it->second);
+// Drives the screen's real window; when it goes, every value it was told to
+// keep is put back and the keys made for the test are removed, deepest first.
+template <class Screen>
+struct WindowDriver {
+    ~WindowDriver() {
+        for (auto it = kept.rbegin(); it != kept.rend(); ++it)
+            registry().Restore(it->first.hive, it->first.key, it->first.name, it->second);
+        for (auto it = made.rbegin(); it != made.rend(); ++it)
+            registry().DeleteKey(it->hive, it->key);
     }
+    RegistryAccess& registry() { return real.program.registry; }
+    platform::RegistryApi& api() { return real.program.registryApi; }
     void Keep(const Stored& value) {
         NoteMissing(value.hive, value.key);
         if (value.name)
-            values_.emplace_back(value.hive, value.key, value.name,
-                                 registry_.Snapshot(value.hive, value.key, value.name));
+            kept.emplace_back(value, registry().Snapshot(value.hive, value.key, value.name));
     }
     void NoteMissing(Hive hive, const std::string& path) {
         for (std::size_t end = 0; end != std::string::npos;) {
             end = path.find('\\', end + 1);
-            std::string key = path.substr(0, end);
-            if (!registry_.KeyExists(hive, key)) keys_.emplace_back(hive, key);
+            if (!registry().KeyExists(hive, path.substr(0, end)))
+                made.push_back({hive, keyNames.emplace_back(path.substr(0, end)).c_str()});
         }
     }
-
-  private:
-    RegistryAccess& registry_;
-    std::vector<std::tuple<Hive, std::string, std::string, std::optional<StoredValue>>> values_;
-    std::vector<std::pair<Hive, std::string>> keys_;
-};
-
-template <class Screen>
-struct WindowDriver {
-    static constexpr bool kSeesStyle = false;
-    RegistryAccess& registry() { return real.program.registry; }
-    platform::RegistryApi& api() { return real.program.registryApi; }
-    void Keep(const Stored& value) { kept.Keep(value); }
     void MakeKey(Hive hive, const char* path) {
-        kept.NoteMissing(hive, path);
+        NoteMissing(hive, path);
         registry().CreateKey(hive, path);
     }
     void Open() {
@@ -96,8 +84,35 @@ struct WindowDriver {
                      reinterpret_cast<LPARAM>(platform::win32::Widen(text).c_str()));
         real.Pump();
     }
+    // Runs the command as the user would, answering each message box it shows
+    // with OK, and returns what they said: text, title and the style their icon
+    // shows (16 stop, 48 exclamation, 64 information, 0 none).
     std::vector<ShownMessage> Run(const char* command, bool keyboard) {
-        MessageBoxAnswerer answerer;
+        std::vector<ShownMessage> said;
+        std::atomic<bool> done{false};
+        std::thread user([&, ui = GetCurrentThreadId()] {
+            for (HWND box = nullptr; !done; box = nullptr, Sleep(10)) {
+                EnumThreadWindows(
+                    ui,
+                    [](HWND window, LPARAM found) {
+                        wchar_t kind[8] = {};
+                        GetClassNameW(window, kind, 8);
+                        bool box = lstrcmpW(kind, L"#32770") == 0 && IsWindowVisible(window);
+                        if (box) *reinterpret_cast<HWND*>(found) = window;
+                        return BOOL(!box);
+                    },
+                    reinterpret_cast<LPARAM>(&box));
+                if (!box) continue;
+                auto icon =
+                    reinterpret_cast<HICON>(SendDlgItemMessageW(box, 1088, STM_GETICON, 0, 0));
+                int style = 0;
+                for (auto [id, shown] : {std::pair{32513, 16}, {32515, 48}, {32516, 64}})
+                    if (icon && icon == LoadIconW(nullptr, MAKEINTRESOURCEW(id))) style = shown;
+                said.push_back({MessageText(box), WindowTextUtf8(box), style});
+                PostMessageW(box, WM_COMMAND, IDOK, 0);
+                while (IsWindow(box) && IsWindowVisible(box)) Sleep(10);
+            }
+        });
         HWND control = At(command);
         bool box = form->Find(command)->kind() == forms::ControlKind::TextBox;
         if (box || keyboard) {
@@ -107,8 +122,8 @@ struct WindowDriver {
             Click(control);
         }
         real.Pump();
-        std::vector<ShownMessage> said;
-        for (const SeenMessage& seen : answerer.Seen()) said.push_back({seen.text, seen.title, -1});
+        done = true;
+        user.join();
         return said;
     }
     void Escape() {
@@ -119,8 +134,10 @@ struct WindowDriver {
     bool Closed() { return real.program.screens.Find<Screen>() == nullptr; }
 
     RealProgram real;
-    KeptRegistry kept{real.program.registry};
     forms::Form* form = nullptr;
+    std::vector<std::pair<Stored, std::optional<StoredValue>>> kept;
+    std::deque<std::string> keyNames;  // the paths of the keys made, kept in place
+    std::vector<Stored> made;
 };
 
 // Another test may leave a 9x Winlogon key holding a notice: set aside for
