@@ -219,7 +219,9 @@ TEST_F(CommandLine, TheMainMenusUndoEntryBringsBackTheStateBefore) {
     PutText(registry, Hive::CurrentUser, kCurrentVersion, "Tb", "0");
     RealProgram real;
     core::Context& context = real.program.context;
-    context.values.baseFolder = folder;
+    // The menu's load sets the base folder that the import and undo then share.
+    auto& menu = real.program.screens.Open<menus::frnINI>(context);
+    real.Pump();
     std::vector<transfer::ExportGroup> all;
     for (const auto& group : transfer::kExportGroups) all.push_back(group.group);
     std::string before = transfer::CollectFile(context, all);
@@ -228,8 +230,6 @@ TEST_F(CommandLine, TheMainMenusUndoEntryBringsBackTheStateBefore) {
         MessageBoxAnswerer answers;
         EXPECT_EQ(transfer::ImportFile(context, other), transfer::ImportStatus::Done);
     }
-    auto& menu = real.program.screens.Open<menus::frnINI>(context);
-    real.Pump();
     forms::Control* entry = menu.Find("Label27");
     ASSERT_NE(entry, nullptr);
     EXPECT_EQ(WindowTextUtf8(real.Window(*entry)), "Desfazer importação");
