@@ -191,6 +191,13 @@ TEST_F(ScreenEdges, TheNoticeGoesToThe9xKeyWhereThereIsOneAndSaysWhenThereIsNone
                          "Erro", 16}}));
 }
 
+TEST_F(ScreenEdges, TheOpenWithVerbRunsFromTheWindowsFolderSystemRootNames) {
+    PutText(program.registry, HKLM, kCurrentVersion, "SystemRoot", "C:\\WINDOWS");
+    Run(OtiD(program), {"Label4"});
+    EXPECT_TRUE(HasValue(program.registry, HKCR, kOpenWithCommand, "",
+                         "C:\\WINDOWS\\rundll32.exe shell32.dll,OpenAs_RunDLL %1"));
+}
+
 TEST_F(ScreenEdges, ARefusedWriteNeverEndsInSuccessNorMovesAChoice) {
     struct Row {
         Opener open;

@@ -2,8 +2,7 @@
 // A screen as its user and Windows know it: its caption, the words and tool
 // tips of its controls, and for each command what it says and what it leaves
 // in the registry. Written once per screen (ScreenTables.h) and walked by
-// WalkScreen, natively through the handlers and under Wine through the real
-// windows and the real registry.
+// WalkScreen through the real window and the real registry.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -24,19 +23,14 @@ namespace testing_support {
 // the whole key absent. As a key of the table: one Windows has.
 struct Stored {
     Hive hive;
-    const char* key;
-    const char* name = nullptr;
-    const char* data = nullptr;
+    const char *key, *name = nullptr, *data = nullptr;
 };
 struct Typed {
-    const char* box;
-    const char* text;
+    const char *box, *text;
 };
-// A member of a group that shows as chosen (highlighted, or checked), and
-// one that does not.
+// A member of a group shown as chosen (highlighted, or checked), and one not.
 struct Chosen {
-    const char* lit = nullptr;
-    const char* dim = nullptr;
+    const char *lit = nullptr, *dim = nullptr;
 };
 struct Step {
     std::vector<Typed> typed{};  // typed in first, and still there afterwards
@@ -45,26 +39,25 @@ struct Step {
     std::vector<Stored> after{};
     Chosen chosen{};
     Typed shows{};          // a box that then shows this text
-    bool keyboard = false;  // under Wine: Space on the focused label
+    bool keyboard = false;  // Space on the focused label
 };
 // The common steps, one line each.
-inline Step Choose(const char* lit, const char* dim, std::vector<Stored> after = {}) {
-    return {.command = lit, .after = std::move(after), .chosen = {lit, dim}};
-}
-inline Step Keyed(Step step) {
-    step.keyboard = true;
-    return step;
-}
 inline Step Click(const char* command, std::vector<ShownMessage> said,
                   std::vector<Stored> after = {}) {
     return {.command = command, .said = std::move(said), .after = std::move(after)};
 }
 inline Step Type(std::vector<Typed> typed, const char* command, std::vector<ShownMessage> said,
                  std::vector<Stored> after = {}) {
-    return {.typed = std::move(typed),
-            .command = command,
-            .said = std::move(said),
-            .after = std::move(after)};
+    Step step = Click(command, std::move(said), std::move(after));
+    step.typed = std::move(typed);
+    return step;
+}
+inline Step Choose(const char* lit, const char* dim, std::vector<Stored> after = {},
+                   bool keyboard = false) {
+    Step step = Click(lit, {}, std::move(after));
+    step.chosen = {lit, dim};
+    step.keyboard = keyboard;
+    return step;
 }
 
 struct ScreenTable {
@@ -96,7 +89,7 @@ inline ::testing::AssertionResult Holds(RegistryAccess& registry, platform::Regi
 
 // Puts the table's registry in place, opens the screen, compares its words
 // and runs the steps in turn; Esc closes it at the end. The driver works the
-// controls, and keeps the registry as it was when it is the real one.
+// controls, and puts the registry back as it was when it goes.
 template <class Driver>
 void WalkScreen(Driver& driver, const ScreenTable& table) {
     SCOPED_TRACE(table.caption);

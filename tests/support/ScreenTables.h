@@ -80,7 +80,7 @@ inline const ScreenTable kPersDesk{
         Click("Text3", {kNoticeCreated},
               {{HKLM, kNtWinlogon, "LegalNoticeText", "Linha um\r\nLinha dois"}}),
         Choose("Label8", "Label9", {{HKCU, kAdvanced, "StartMenuScrollPrograms", "YES"}}),
-        Keyed(Choose("Label9", "Label8", {{HKCU, kAdvanced, "StartMenuScrollPrograms", "NO"}})),
+        Choose("Label9", "Label8", {{HKCU, kAdvanced, "StartMenuScrollPrograms", "NO"}}, true),
         Click("Label11", {kListCleared}, {{HKCU, kRecentFiles, nullptr}}),
         Click("Label11", {kListCleared}),
     }};
@@ -114,7 +114,7 @@ inline const ScreenTable kPersIE{
         Choose("Label9", "Label8", {{HKCU, kIeMain, "Save_Session_History_On_Exit", "no"}}),
         Choose("Label10", "Label11", {{HKCU, kIeMain, "Disable Script Debugger", "yes"}}),
         Choose("Label12", "Label13", {{HKCU, kIeMain, "FormSuggest PW Ask", "yes"}}),
-        Keyed(Choose("Label14", "Label15", {{HKCU, kIeMain, "Use FormSuggest", "yes"}})),
+        Choose("Label14", "Label15", {{HKCU, kIeMain, "Use FormSuggest", "yes"}}, true),
         Choose("Label16", "Label17",
                {{HKCU, kIeMain, "Error Dlg Displayed On Every Error", "yes"}}),
         Type(
@@ -213,19 +213,20 @@ inline const ScreenTable kOtiD{
     .keys = {{HKCU, kMetrics}},
     .given = {{HKCU, kControlDesktop, "MenuShowDelay", "400"},
               {HKCU, kMetrics, "MinAnimate", "1"},
-              {HKLM, kCurrentVersion, "SystemRoot", "C:\\WINDOWS"},
+              // Wine keeps no SystemRoot here: the folder the system reports.
+              {HKLM, kCurrentVersion, "SystemRoot", nullptr},
               // Another program's verb of the same name.
               {HKCR, kOpenWith, "", "Abrir com o Editor"},
               {HKCR, kOpenWithCommand, "", "editor.exe %1"}},
     .steps = {
         Choose("Label7", "Label8", {{HKCU, kControlDesktop, "MenuShowDelay", "0"}}),
-        Keyed(Choose("Label8", "Label7", {{HKCU, kControlDesktop, "MenuShowDelay", "500"}})),
+        Choose("Label8", "Label7", {{HKCU, kControlDesktop, "MenuShowDelay", "500"}}, true),
         Choose("Label3", "Label2", {{HKCU, kMetrics, "MinAnimate", "0"}}),
         Choose("Label2", "Label3", {{HKCU, kMetrics, "MinAnimate", "1"}}),
         Choose("Label4", "Label5",
                {{HKCR, kOpenWith, "", "QV - Abrir com..."},
                 {HKCR, kOpenWithCommand, "",
-                 "C:\\WINDOWS\\rundll32.exe shell32.dll,OpenAs_RunDLL %1"}}),
+                 "C:\\windows\\rundll32.exe shell32.dll,OpenAs_RunDLL %1"}}),
         Choose("Label4", "Label5", {{HKCR, kOpenWith, "", "QV - Abrir com..."}}),
         Choose("Label5", "Label4", {{HKCR, kOpenWith, nullptr}}),
     }};
@@ -262,9 +263,9 @@ inline const ScreenTable kOtiIE{
         Choose("Label8", "Label9", {{HKLM, kIeMain, "Use_Async_DNS", "yes"}}),
         Choose("Label14", "Label16",
                {{HKCU, kIeMain, "Show_FullURL", "yes"}, {HKLM, kIeMain, "Show_FullURL", "yes"}}),
-        Keyed(Choose(
-            "Label16", "Label14",
-            {{HKCU, kIeMain, "Show_FullURL", "no"}, {HKLM, kIeMain, "Show_FullURL", "yes"}})),
+        Choose("Label16", "Label14",
+               {{HKCU, kIeMain, "Show_FullURL", "no"}, {HKLM, kIeMain, "Show_FullURL", "yes"}},
+               true),
         Choose("Label12", "Label13", {{HKCU, kIeMain, "FullScreen", "yes"}}),
         {.typed = {{"Text1", "Z:\\não existe"}},
          .command = "Label17",

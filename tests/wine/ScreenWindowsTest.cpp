@@ -42,19 +42,4 @@ TEST(ScreenWindows, EveryScreenDoesWhatItsTableSays) {
     Walk<options::frmIniOpt>(kIniOpt);
 }
 
-// Wine, like the NT family, keeps no SystemRoot in the 9x place: the verb
-// runs rundll32 from the Windows folder the system reports.
-TEST(ScreenWindows, OpenWithIsCreatedInTheRealWindowsFolder) {
-    WindowDriver<optimization::frmOtiD> driver;
-    ASSERT_TRUE(IsAbsent(driver.registry(), HKLM, kCurrentVersion, "SystemRoot"));
-    char windows[MAX_PATH] = {};
-    GetWindowsDirectoryA(windows, MAX_PATH);
-    driver.Keep({HKCR, kOpenWith, ""});
-    driver.Keep({HKCR, kOpenWithCommand, ""});
-    driver.Open();
-    driver.Run("Label4", false);
-    EXPECT_TRUE(HasValue(driver.registry(), HKCR, kOpenWithCommand, "",
-                         std::string(windows) + "\\rundll32.exe shell32.dll,OpenAs_RunDLL %1"));
-}
-
 }  // namespace
