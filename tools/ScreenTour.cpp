@@ -74,7 +74,8 @@ int wmain(int argc, wchar_t** argv) {
     Shoot(real, menu, folder);
     for (const menus::MenuEntry& entry : menus::kMenuEntries) {
         if (entry.command == core::MenuCommand::ImportFromFloppy ||
-            entry.command == core::MenuCommand::ImportFromFile)
+            entry.command == core::MenuCommand::ImportFromFile ||
+            entry.command == core::MenuCommand::UndoImport)
             continue;
         std::size_t before = screens.Count();
         menu.Entry_Click(entry.command);

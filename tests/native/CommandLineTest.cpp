@@ -62,7 +62,7 @@ TEST(CommandLine, EachRunEndsWithItsExitCode) {
         {{"/importar", good, "/desfazer"}, 1, "Linha de comando errada"},
         {{"/importar", good, "/grupos:1"}, 1, "Linha de comando errada"},
         {{"/exportar", out, "/grupos:1,0"}, 1, "Linha de comando errada"},
-        {{"/?", "/log:x"}, 1, "Linha de comando errada"},
+        {{"/?", "/log:" + lab.Path("x.log")}, 1, "Linha de comando errada"},
         {{"/IMPORTAR", missing}, 2, "O arquivo "},
         {{"-importar", junk}, 2, "O arquivo não contém configurações do Quarvel"},
         {{"/Importar", good}, 0, "Configurações importadas com sucesso. (código 0)"},
