@@ -116,18 +116,6 @@ TEST_F(AllowList, EnterAddsTheTextAsTypedAndEmptiesTheBox) {
     EXPECT_EQ(Open().List1.items(), (Items{" Calc.EXE ", "ação.exe"}));
 }
 
-TEST_F(AllowList, AtualShowsTheStoredListOnce) {
-    Store(6, "a.exe");
-    Store(7, "b.exe");
-    auto& screen = Open();
-    Add(screen, "pending.exe");
-    screen.Label1.UserClick();
-    screen.Label1.UserClick();
-    EXPECT_EQ(screen.List1.items(), (Items{"a.exe", "b.exe"}));
-    screen.Label5.UserClick();
-    EXPECT_EQ(Stored(8), "") << "no doubled list is written";
-}
-
 TEST_F(AllowList, AnEmptyListIsRefusedUnlessTheWizardHasJustApplied) {
     Store(6, "a.exe");
     program.registry.CreateKey(Hive::CurrentUser, kExplorer);

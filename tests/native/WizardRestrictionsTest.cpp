@@ -122,44 +122,25 @@ TEST_F(RestrictionWizard, AtuaisShowsTheStoredStateAgain) {
     EXPECT_TRUE(Box(wizard, "Check2").checked());
 }
 
-TEST_F(RestrictionWizard, RoundTripWithTheAllowListThenBlockWithAnEmptyList) {
-    Store(6, "meu.exe");
-    frmRestE& allowList = program.screens.Open<frmRestE>(program.context);
-    allowList.Text1.UserType("nao-gravado.exe");
-    allowList.Text1.UserEnter();
-    allowList.Label9.UserClick();  // "Assistente"
-    EXPECT_EQ(program.screens.Find<frmRestE>(), nullptr) << "unloaded while the wizard is open";
-    frmWizrd2* wizard = program.screens.Find<frmWizrd2>();
-    ASSERT_NE(wizard, nullptr);
-    Box(*wizard, "Check28").UserClick();
-    wizard->Label3.UserClick();
-    wizard->UserCancel();  // Esc is "Cancelar"
-    frmRestE* back = program.screens.Find<frmRestE>();
-    ASSERT_NE(back, nullptr);
-    EXPECT_EQ(back->List1.items(), std::vector<std::string>{"meu.exe"})
-        << "freshly loaded: the unsaved entry is gone, the wizard's are not shown";
-    back->List1.UserSelect(0);
-    back->Label3.UserClick();  // "Apagar": the list is empty now
-    program.dialogs.messages.clear();
-    back->Label5.UserClick();  // "Bloquear"
-    EXPECT_TRUE(testing_support::HasValue(program.registry, Hive::CurrentUser, kExplorer,
-                                          "RestrictRun", "1"));
-    const ShownMessage blocked{"As restrições foram aplicadas com sucesso", "Quarvel", 64};
-    EXPECT_EQ(program.dialogs.messages, std::vector<ShownMessage>{blocked});
-    EXPECT_EQ(Stored()[642], "FREECELL.exe");
-}
-
-TEST_F(RestrictionWizard, TheCloseBoxAlsoBringsBackTheAllowList) {
-    frmWizrd2& wizard = Open();
-    wizard.Unload();
-    EXPECT_NE(program.screens.Find<frmRestE>(), nullptr);
-    EXPECT_FALSE(program.renderer.quit);
-    EXPECT_EQ(program.screens.Find<frmRestE>()->List1.items().size(), 0u);
-}
-
-TEST_F(RestrictionWizard, TheBackgroundPictureComesFromTheProgramsImagesFolder) {
-    frmWizrd2& wizard = Open();
-    EXPECT_EQ(wizard.Image1.picture(), program.Folder() + "\\images\\tela fundo.bmp");
+TEST_F(RestrictionWizard, TheAllowListComesBackFreshlyLoadedWhicheverWayTheWizardCloses) {
+    for (bool closeBox : {false, true}) {
+        Store(6, "meu.exe");
+        frmRestE& allowList = program.screens.Open<frmRestE>(program.context);
+        allowList.Text1.UserType("nao-gravado.exe");
+        allowList.Text1.UserEnter();
+        allowList.Label9.UserClick();  // "Assistente"
+        EXPECT_EQ(program.screens.Find<frmRestE>(), nullptr) << "unloaded while the wizard is open";
+        frmWizrd2* wizard = program.screens.Find<frmWizrd2>();
+        ASSERT_NE(wizard, nullptr);
+        EXPECT_EQ(wizard->Image1.picture(), program.Folder() + "\\images\\tela fundo.bmp");
+        closeBox ? wizard->Unload() : wizard->UserCancel();  // Esc is "Cancelar"
+        frmRestE* back = program.screens.Find<frmRestE>();
+        ASSERT_NE(back, nullptr);
+        EXPECT_EQ(back->List1.items(), std::vector<std::string>{"meu.exe"});
+        EXPECT_FALSE(program.renderer.quit);
+        back->Unload();  // the last screen: the program would end here
+        program.renderer.quit = false;
+    }
 }
 
 }  // namespace
