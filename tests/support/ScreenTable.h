@@ -20,7 +20,7 @@
 namespace testing_support {
 
 // A value as it must be: its REG_SZ text, absent (no data), or with no name
-// the whole key absent. As a key of the table: one Windows has.
+// the whole key absent.
 struct Stored {
     Hive hive;
     const char *key, *name = nullptr, *data = nullptr;
@@ -66,8 +66,7 @@ struct ScreenTable {
     // control shown as chosen on opening, a leading ~ one shown as not chosen.
     const char* words = "";
     const char* tips = "";        // "Control=tool tip|..."
-    std::vector<Stored> keys{};   // Windows' own keys the screen expects
-    std::vector<Stored> given{};  // what another tool left before it opens
+    std::vector<Stored> given{};  // what another tool left (its key made) before it opens
     std::vector<Step> steps{};
     const char* list = nullptr;  // a list box and its rows
     std::span<const char* const> rows{};
@@ -96,7 +95,6 @@ void WalkScreen(Driver& driver, const ScreenTable& table) {
     RegistryAccess& registry = driver.registry();
     for (const Step& step : table.steps)
         for (const Stored& value : step.after) driver.Keep(value);
-    for (const Stored& key : table.keys) driver.MakeKey(key.hive, key.key);
     for (const Stored& value : table.given) {
         driver.Keep(value);
         driver.MakeKey(value.hive, value.key);

@@ -58,8 +58,6 @@ inline const ScreenTable kPersDesk{
     .tips =
         "Text3=Coloque aqui o título da sua mensagem de Logon|"
         "Text4=Coloque aqui o conteúdo da sua mensagem de Logon",
-    // Explorer\Advanced may be missing: "Rolagem" creates it.
-    .keys = {{HKLM, kNtWinlogon}},
     .given = {{HKLM, kNtWinlogon, "LegalNoticeCaption", nullptr},
               {HKLM, kNtWinlogon, "LegalNoticeText", nullptr},
               {HKCU, kAdvanced, "StartMenuScrollPrograms", "yes"},
@@ -99,7 +97,6 @@ inline const ScreenTable kPersIE{
         "Text29=http://antiga/|Label18=Aplicar|"
         "Label19=Adicionar um texto na barra de Título do Internet Explorer:|Text10=Antigo|"
         "Label23=Aplicar|Label21=Remover",
-    .keys = {{HKCU, kIeMain}, {HKCU, kMail4}, {HKCU, kMail6}},
     .given = {{HKCU, "Identities", "Default User ID", "{ID-1}"},
               {HKCU, kIeMain, "Save_Session_History_On_Exit", "yes"},
               {HKCU, kIeMain, "Disable Script Debugger", "YES"},
@@ -177,7 +174,6 @@ inline const ScreenTable kNovo{
     .words =
         "Label43=Relação dos números:|Label44=Aplicar|Label45=Limpar Cache|Label46=Desfazer|"
         "Label47=Ler Atuais|Number1=01|Number9=09|Number41=41",
-    .keys = {{HKLM, kShellIcons}},
     .given = {{HKLM, kShellIcons, "0", "C:\\Icones\\um.ico"},
               {HKLM, kShellIcons, "1", nullptr},
               {HKLM, kShellIcons, "40", "C:\\Icones\\cd.ico"},
@@ -210,7 +206,6 @@ inline const ScreenTable kOtiD{
         "Label6=Animações do Windows ao Maximizar/Minimizar:|*Label2=Ligado|~Label3=Desligado|"
         "Label9=Habilitando \"Abrir Com...\" para todos os arquivos:|~Label4=Ligado|"
         "*Label5=Desligado",
-    .keys = {{HKCU, kMetrics}},
     .given = {{HKCU, kControlDesktop, "MenuShowDelay", "400"},
               {HKCU, kMetrics, "MinAnimate", "1"},
               // Wine keeps no SystemRoot here: the folder the system reports.
@@ -242,7 +237,6 @@ inline const ScreenTable kOtiIE{
         "Label15=Diretório de Salvamento:|Text1=C:\\Baixados|Label17=Aplicar|"
         "Label1=Tela de abertura do Outlook Express|Label18=Escolha a versão do programa:|"
         "~Label2=4.0|~Label3=5.0|~Label4=6.0|~Label5=Ligado|~Label6=Desligado",
-    .keys = {{HKCU, kIeMain}, {HKLM, kIeMain}, {HKCU, kMail5}},
     .given = {{HKCU, "Identities", "Default User ID", "{ID-1}"},
               // The same names in the other hive are neither read nor written.
               {HKCU, kIeMain, "Enable_Disk_Cache", "yes"},
@@ -297,7 +291,6 @@ inline const ScreenTable kOtiS{
         "Label1=Mudar o cache do disco rígido:|~Option1=Servidor de Rede ( Melhor Performance)|"
         "*Option2=Sistema Móvel ( Arquivos pequenos com rápido acesso)|"
         "~Option3=Usuário Doméstico ( Padrão do Windows)|Label6=Aplicar",
-    .keys = {{HKLM, kTemplates}},
     .given = {{HKLM, kTemplates, "", "Mobile"}},
     .steps = {
         Click("Label6", {kAplicadas}, {{HKLM, kTemplates, "", "Mobile"}}),
@@ -313,7 +306,6 @@ inline const ShownMessage kCodeWrong{"O código digitado está errado", "Erro", 
 inline const ScreenTable kPwdOpt{
     .caption = "Controle de Senhas",
     .words = "Label1=Senha atual:|Text1=|Label2=Nova senha:|Text2=|Label3=Aplicar|Label4=Cancelar",
-    .keys = {{HKLM, kCurrentVersion}},
     .given = {{HKLM, kCurrentVersion, "SYSNOT", nullptr}},
     .steps = {
         Type({{"Text1", "qualquer"}, {"Text2", "Segredo"}}, "Label3", {kCodeSet},
@@ -338,7 +330,6 @@ inline const ScreenTable kIniOpt{
         "Label1=Entrar no modo Assistente ou normal?|~Label2=Assistente|~Label3=Normal|"
         "Label4=Entrada automática ao digitar o Código trava correto:|~Label5=Habilitar|"
         "*Label6=Desabilitar",
-    .keys = {{HKLM, kCurrentVersion}, {HKCU, kCurrentVersion}},
     .given = {{HKLM, kCurrentVersion, "SYSNOT2", nullptr}, {HKCU, kCurrentVersion, "Tb", nullptr}},
     .steps = {
         Click("Label2", {}, {{HKCU, kCurrentVersion, "Tb", nullptr}}),

@@ -5,9 +5,8 @@
 #include <gtest/gtest.h>
 
 #include <atomic>
-#include <deque>
-#include <thread>
 #include <optional>
+#include <thread>
 
 #include "platform/win32/Wide.h"
 #include "tests/support/ScreenTable.h"
@@ -37,10 +36,11 @@ inline COLORREF BackgroundOf(HWND label) {
 template <class Screen>
 struct WindowDriver {
     ~WindowDriver() {
+        for (const auto& [hive, key] : setAside) registry().CreateKey(hive, key);
         for (auto it = kept.rbegin(); it != kept.rend(); ++it)
             registry().Restore(it->first.hive, it->first.key, it->first.name, it->second);
         for (auto it = made.rbegin(); it != made.rend(); ++it)
-            registry().DeleteKey(it->hive, it->key);
+            registry().DeleteKey(it->first, it->second);
     }
     RegistryAccess& registry() { return real.program.registry; }
     platform::RegistryApi& api() { return real.program.registryApi; }
@@ -53,8 +53,17 @@ struct WindowDriver {
         for (std::size_t end = 0; end != std::string::npos;) {
             end = path.find('\\', end + 1);
             if (!registry().KeyExists(hive, path.substr(0, end)))
-                made.push_back({hive, keyNames.emplace_back(path.substr(0, end)).c_str()});
+                made.emplace_back(hive, path.substr(0, end));
         }
+    }
+    // Another test may leave a 9x Winlogon key holding a notice: set aside,
+    // so that the notice goes where Wine, like the NT family, reads it.
+    void Without9xWinlogon() {
+        if (!registry().KeyExists(Hive::LocalMachine, k9xWinlogon)) return;
+        for (const char* name : {"LegalNoticeCaption", "LegalNoticeText"})
+            Keep({Hive::LocalMachine, k9xWinlogon, name});
+        registry().DeleteKey(Hive::LocalMachine, k9xWinlogon);
+        setAside.emplace_back(Hive::LocalMachine, k9xWinlogon);
     }
     void MakeKey(Hive hive, const char* path) {
         NoteMissing(hive, path);
@@ -69,13 +78,9 @@ struct WindowDriver {
     std::string Text(const std::string& name) { return WindowTextUtf8(At(name)); }
     std::string Tip(const std::string& name) { return ToolTipOf(At(name)); }
     std::vector<std::string> Rows(const std::string& name) { return ListRows(At(name)); }
-    bool Lit(const std::string& name) {
-        HWND control = At(name);
-        wchar_t kind[16] = {};
-        GetClassNameW(control, kind, 16);
-        if (lstrcmpiW(kind, L"Button") == 0)
-            return SendMessageW(control, BM_GETCHECK, 0, 0) == BST_CHECKED;
-        return BackgroundOf(control) == GetSysColor(COLOR_HIGHLIGHT);
+    bool Lit(const std::string& name) {  // a checked option, or a label in the highlight
+        return SendMessageW(At(name), BM_GETCHECK, 0, 0) == BST_CHECKED ||
+               BackgroundOf(At(name)) == GetSysColor(COLOR_HIGHLIGHT);
     }
     void Type(const char* box, const char* text) {
         // Typed over a selection, so that every kind of box reports the change.
@@ -136,29 +141,8 @@ struct WindowDriver {
     RealProgram real;
     forms::Form* form = nullptr;
     std::vector<std::pair<Stored, std::optional<StoredValue>>> kept;
-    std::deque<std::string> keyNames;  // the paths of the keys made, kept in place
-    std::vector<Stored> made;
-};
-
-// Another test may leave a 9x Winlogon key holding a notice: set aside for
-// the test, so that the notice goes where Wine, like the NT family, reads it.
-struct Without9xWinlogon {
-    static constexpr char k9x[] = "SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Winlogon";
-    explicit Without9xWinlogon(RegistryAccess& registry) : registry(registry) {
-        if (!registry.KeyExists(Hive::LocalMachine, k9x)) return;
-        for (const char* name : {"LegalNoticeCaption", "LegalNoticeText"})
-            kept.emplace_back(name, registry.Snapshot(Hive::LocalMachine, k9x, name));
-        registry.DeleteKey(Hive::LocalMachine, k9x);
-        existed = true;
-    }
-    ~Without9xWinlogon() {
-        if (!existed) return;
-        registry.CreateKey(Hive::LocalMachine, k9x);
-        for (auto& [name, value] : kept) registry.Restore(Hive::LocalMachine, k9x, name, value);
-    }
-    RegistryAccess& registry;
-    bool existed = false;
-    std::vector<std::pair<const char*, std::optional<StoredValue>>> kept;
+    std::vector<std::pair<Hive, std::string>> made, setAside;
+    static constexpr char k9xWinlogon[] = "SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Winlogon";
 };
 
 }  // namespace wine_tests
