@@ -1,11 +1,10 @@
 #pragma once
 // A screen as its user and Windows know it: its caption, the words and tool
 // tips of its controls, and for each command what it says and what it leaves
-// in the registry. Written once per screen (ScreenTables.h) and walked by
-// WalkScreen through the real window and the real registry.
+// in the registry. Written once per screen (ScreenTables.h) and walked
+// through the real window and the real registry (ScreenWindow::Walk).
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <ostream>
 #include <span>
 #include <string>
@@ -84,57 +83,6 @@ inline ::testing::AssertionResult Holds(RegistryAccess& registry, platform::Regi
     if (result && TypeOf(api, value.hive, value.key, value.name) != 1)
         return ::testing::AssertionFailure() << value.key << "\\" << value.name << " not REG_SZ";
     return result;
-}
-
-// Puts the table's registry in place, opens the screen, compares its words
-// and runs the steps in turn; Esc closes it at the end. The driver works the
-// controls, and puts the registry back as it was when it goes.
-template <class Driver>
-void WalkScreen(Driver& driver, const ScreenTable& table) {
-    SCOPED_TRACE(table.caption);
-    RegistryAccess& registry = driver.registry();
-    for (const Step& step : table.steps)
-        for (const Stored& value : step.after) driver.Keep(value);
-    for (const Stored& value : table.given) {
-        driver.Keep(value);
-        driver.MakeKey(value.hive, value.key);
-        if (value.data)
-            PutText(registry, value.hive, value.key, value.name, value.data);
-        else
-            registry.DeleteValue(value.hive, value.key, value.name);
-    }
-    driver.Open();
-    EXPECT_EQ(driver.Caption(), table.caption);
-    for (bool tip : {false, true}) {
-        std::string_view all = tip ? table.tips : table.words;
-        for (std::size_t at = 0, end = 0; at < all.size(); at = end + 1) {
-            end = std::min(all.find('|', at), all.size());
-            std::string_view words = all.substr(at, end - at);
-            char mark = words[0] == '*' || words[0] == '~' ? words[0] : 0;
-            std::string control(words.substr(mark ? 1 : 0, words.find('=') - (mark ? 1 : 0)));
-            std::string_view text = words.substr(words.find('=') + 1);
-            EXPECT_EQ(tip ? driver.Tip(control) : driver.Text(control), text) << control;
-            EXPECT_TRUE(!mark || driver.Lit(control) == (mark == '*')) << control << " on opening";
-        }
-    }
-    if (table.list) {
-        EXPECT_EQ(driver.Rows(table.list),
-                  std::vector<std::string>(table.rows.begin(), table.rows.end()));
-    }
-    for (const Step& step : table.steps) {
-        SCOPED_TRACE(std::string(step.command) + (step.typed.empty() ? "" : step.typed[0].text));
-        for (const Typed& typed : step.typed) driver.Type(typed.box, typed.text);
-        EXPECT_EQ(driver.Run(step.command, step.keyboard), step.said);
-        for (const Stored& value : step.after) EXPECT_TRUE(Holds(registry, driver.api(), value));
-        for (const Typed& typed : step.typed) EXPECT_EQ(driver.Text(typed.box), typed.text);
-        EXPECT_TRUE(!step.shows.box || driver.Text(step.shows.box) == step.shows.text)
-            << step.shows.box << " does not show " << step.shows.text;
-        for (auto [name, lit] : {std::pair{step.chosen.lit, true}, {step.chosen.dim, false}})
-            EXPECT_TRUE(!name || driver.Lit(name) == lit)
-                << name << (lit ? " not" : "") << " chosen";
-    }
-    driver.Escape();
-    EXPECT_TRUE(driver.Closed()) << "Esc closes the screen";
 }
 
 }  // namespace testing_support

@@ -31,8 +31,8 @@ using testing_support::KeyIsAbsent;
 using testing_support::PutText;
 using testing_support::ScreenTable;
 using wine_tests::MessageBoxAnswerer;
+using wine_tests::ScreenWindow;
 using wine_tests::SeenMessage;
-using wine_tests::WindowDriver;
 
 // The project's own picture files: images\ beside the build folder.
 std::string ImagePath(const char* name) {
@@ -79,16 +79,15 @@ bool ShowsAnImage(HWND well) {
 
 template <class Screen>
 void Walk(const ScreenTable& table) {
-    WindowDriver<Screen> driver;
-    WalkScreen(driver, table);
+    ScreenWindow<Screen>().Walk(table);
 }
 
 TEST(ScreenWindows, EveryScreenDoesWhatItsTableSays) {
     {
-        WindowDriver<personalization::frmPersDesk> driver;
+        ScreenWindow<personalization::frmPersDesk> driver;
         driver.Without9xWinlogon();
-        WalkScreen(driver, kPersDesk);
-        EXPECT_TRUE(KeyIsAbsent(driver.registry(), HKLM, driver.k9xWinlogon)) << "no 9x notice";
+        driver.Walk(kPersDesk);
+        EXPECT_TRUE(KeyIsAbsent(driver.registry, HKLM, driver.k9xWinlogon)) << "no 9x notice";
     }
     Walk<personalization::frmPersIE>(kPersIE);
     Walk<personalization::frmNovo>(kNovo);
@@ -100,11 +99,11 @@ TEST(ScreenWindows, EveryScreenDoesWhatItsTableSays) {
 }
 
 TEST(IconWindows, APickedIconShowsInItsWellAndIsWrittenToItsValue) {
-    WindowDriver<personalization::frmNovo> driver;
+    ScreenWindow<personalization::frmNovo> driver;
     driver.Keep({HKLM, kShellIcons, "3"});
     driver.Keep({HKLM, kShellIcons, "4"});
     driver.MakeKey(HKLM, kShellIcons);
-    PutText(driver.registry(), HKLM, kShellIcons, "3", ImagePath("disco.bmp"));
+    PutText(driver.registry, HKLM, kShellIcons, "3", ImagePath("disco.bmp"));
     driver.Open();
     auto& screen = static_cast<personalization::frmNovo&>(*driver.form);
     HWND four = driver.real.Window(*screen.wells[3]), five = driver.real.Window(*screen.wells[4]);
@@ -126,12 +125,12 @@ TEST(IconWindows, APickedIconShowsInItsWellAndIsWrittenToItsValue) {
     user.join();
     EXPECT_EQ(question, "Digite a localização do ícone, exemplo: C:\\Icones\\nada.ico");
     EXPECT_TRUE(ShowsAnImage(five)) << "the picked icon shows";
-    EXPECT_EQ(driver.Run("Label44", false).size(), 1u);
-    EXPECT_TRUE(HasValue(driver.registry(), HKLM, kShellIcons, "4", ImagePath("pasta.ico")));
+    EXPECT_EQ(driver.Run("Label44").size(), 1u);
+    EXPECT_TRUE(HasValue(driver.registry, HKLM, kShellIcons, "4", ImagePath("pasta.ico")));
     // An icon resource has no preview: "Ler Atuais" keeps the well's picture,
     // and a fresh screen shows none.
-    PutText(driver.registry(), HKLM, kShellIcons, "3", "C:\\windows\\system32\\shell32.dll,4");
-    driver.Run("Label47", false);
+    PutText(driver.registry, HKLM, kShellIcons, "3", "C:\\windows\\system32\\shell32.dll,4");
+    driver.Run("Label47");
     EXPECT_TRUE(ShowsAnImage(four));
     driver.form->Unload();
     driver.Open();
@@ -139,21 +138,20 @@ TEST(IconWindows, APickedIconShowsInItsWellAndIsWrittenToItsValue) {
 }
 
 TEST(IconWindows, LimparCacheDeletesAReadOnlyHiddenSystemCache) {
-    WindowDriver<personalization::frmNovo> driver;
+    ScreenWindow<personalization::frmNovo> driver;
     driver.Keep({HKLM, kCurrentVersion, "SystemRoot"});
     driver.Keep({HKLM, kRun, "DelIconCache"});
-    PutText(driver.registry(), HKLM, kCurrentVersion, "SystemRoot", TempFolder());
+    PutText(driver.registry, HKLM, kCurrentVersion, "SystemRoot", TempFolder());
     std::wstring cache = Widen(TempFolder() + "\\ShellIconCache");
     WriteFile(Narrow(cache), "cache");
     SetFileAttributesW(cache.c_str(),
                        FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM);
     ASSERT_FALSE(DeleteFileW(cache.c_str())) << "a read-only file refuses to go";
     driver.Open();
-    EXPECT_EQ(driver.Run("Label45", false),
-              (std::vector<testing_support::ShownMessage>{
-                  {"reinicie o seu computador", "Limpeza de Cache", 64}}));
+    EXPECT_EQ(driver.Run("Label45"), (std::vector<testing_support::ShownMessage>{
+                                         {"reinicie o seu computador", "Limpeza de Cache", 64}}));
     EXPECT_EQ(GetFileAttributesW(cache.c_str()), INVALID_FILE_ATTRIBUTES);
-    EXPECT_TRUE(HasValue(driver.registry(), HKLM, kRun, "DelIconCache",
+    EXPECT_TRUE(HasValue(driver.registry, HKLM, kRun, "DelIconCache",
                          driver.real.program.files.ProgramFolder() + "\\limpaico.exe"));
 }
 
@@ -217,13 +215,13 @@ TEST(PictureLoader, ShowsAPictureAtItsOwnSizeAsItIsAndShrinksItSmoothly) {
 // box shows the first 2048 characters (all the logon shows) in one
 // paragraph, the worst case for a word-wrapping box. Prints the figures.
 TEST(DesktopPersonalizationWindow, ANoticeOfAnyLengthOpensWithinASecond) {
-    WindowDriver<personalization::frmPersDesk> driver;
+    ScreenWindow<personalization::frmPersDesk> driver;
     driver.Without9xWinlogon();
     driver.Keep({HKLM, kNtWinlogon, "LegalNoticeText"});
     std::string words;
     while (words.size() < 3000000) words += "palavra ";
     for (std::size_t length : {2048u, 30000u, 300000u, 3000000u}) {
-        PutText(driver.registry(), HKLM, kNtWinlogon, "LegalNoticeText", words.substr(0, length));
+        PutText(driver.registry, HKLM, kNtWinlogon, "LegalNoticeText", words.substr(0, length));
         MessageBoxAnswerer answerer;
         auto start = std::chrono::steady_clock::now();
         driver.Open();

@@ -1,9 +1,10 @@
 #pragma once
-// A screen's real window driven for WalkScreen: clicks, typing, Enter, Space
-// and Esc, the words, tool tips and colours Windows shows, and the real
-// registry put back as it was when the driver goes.
+// A screen's real window driven as a user would (clicks, typing, Enter,
+// Space, Esc), read as Windows shows it, and walked through its table. The
+// real registry is put back as it was when the driver goes.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <atomic>
 #include <optional>
 #include <thread>
@@ -14,8 +15,7 @@
 
 namespace wine_tests {
 
-using testing_support::ShownMessage;
-using testing_support::Stored;
+using namespace testing_support;
 
 // The colour a label is painted with, as its screen answers Windows: the
 // brush and the text background must agree.
@@ -31,53 +31,46 @@ inline COLORREF BackgroundOf(HWND label) {
     return brush.lbColor == colour ? colour : CLR_INVALID;
 }
 
-// Drives the screen's real window; when it goes, every value it was told to
-// keep is put back and the keys made for the test are removed, deepest first.
 template <class Screen>
-struct WindowDriver {
-    ~WindowDriver() {
-        for (const auto& [hive, key] : setAside) registry().CreateKey(hive, key);
+struct ScreenWindow {
+    ~ScreenWindow() {
+        for (const auto& [hive, key] : setAside) registry.CreateKey(hive, key);
         for (auto it = kept.rbegin(); it != kept.rend(); ++it)
-            registry().Restore(it->first.hive, it->first.key, it->first.name, it->second);
+            registry.Restore(it->first.hive, it->first.key, it->first.name, it->second);
         for (auto it = made.rbegin(); it != made.rend(); ++it)
-            registry().DeleteKey(it->first, it->second);
+            registry.DeleteKey(it->first, it->second);
     }
-    RegistryAccess& registry() { return real.program.registry; }
-    platform::RegistryApi& api() { return real.program.registryApi; }
+    // The value is put back as it is now when the driver goes, and so are
+    // the keys on its path.
     void Keep(const Stored& value) {
-        NoteMissing(value.hive, value.key);
+        MakeKey(value.hive, value.key, false);
         if (value.name)
-            kept.emplace_back(value, registry().Snapshot(value.hive, value.key, value.name));
+            kept.emplace_back(value, registry.Snapshot(value.hive, value.key, value.name));
     }
-    void NoteMissing(Hive hive, const std::string& path) {
+    void MakeKey(Hive hive, const std::string& path, bool make = true) {
         for (std::size_t end = 0; end != std::string::npos;) {
             end = path.find('\\', end + 1);
-            if (!registry().KeyExists(hive, path.substr(0, end)))
+            if (!registry.KeyExists(hive, path.substr(0, end)))
                 made.emplace_back(hive, path.substr(0, end));
         }
+        if (make) registry.CreateKey(hive, path);
     }
     // Another test may leave a 9x Winlogon key holding a notice: set aside,
     // so that the notice goes where Wine, like the NT family, reads it.
     void Without9xWinlogon() {
-        if (!registry().KeyExists(Hive::LocalMachine, k9xWinlogon)) return;
+        if (!registry.KeyExists(Hive::LocalMachine, k9xWinlogon)) return;
         for (const char* name : {"LegalNoticeCaption", "LegalNoticeText"})
             Keep({Hive::LocalMachine, k9xWinlogon, name});
-        registry().DeleteKey(Hive::LocalMachine, k9xWinlogon);
+        registry.DeleteKey(Hive::LocalMachine, k9xWinlogon);
         setAside.emplace_back(Hive::LocalMachine, k9xWinlogon);
     }
-    void MakeKey(Hive hive, const char* path) {
-        NoteMissing(hive, path);
-        registry().CreateKey(hive, path);
-    }
+
     void Open() {
         form = &real.program.screens.Open<Screen>(real.program.context);
         real.Pump();
     }
-    std::string Caption() { return WindowTextUtf8(real.Window(*form)); }
     HWND At(const std::string& name) { return real.Window(*form->Find(name)); }
     std::string Text(const std::string& name) { return WindowTextUtf8(At(name)); }
-    std::string Tip(const std::string& name) { return ToolTipOf(At(name)); }
-    std::vector<std::string> Rows(const std::string& name) { return ListRows(At(name)); }
     bool Lit(const std::string& name) {  // a checked option, or a label in the highlight
         return SendMessageW(At(name), BM_GETCHECK, 0, 0) == BST_CHECKED ||
                BackgroundOf(At(name)) == GetSysColor(COLOR_HIGHLIGHT);
@@ -92,7 +85,7 @@ struct WindowDriver {
     // Runs the command as the user would, answering each message box it shows
     // with OK, and returns what they said: text, title and the style their icon
     // shows (16 stop, 48 exclamation, 64 information, 0 none).
-    std::vector<ShownMessage> Run(const char* command, bool keyboard) {
+    std::vector<ShownMessage> Run(const char* command, bool keyboard = false) {
         std::vector<ShownMessage> said;
         std::atomic<bool> done{false};
         std::thread user([&, ui = GetCurrentThreadId()] {
@@ -131,14 +124,60 @@ struct WindowDriver {
         user.join();
         return said;
     }
-    void Escape() {
+
+    // Puts the table's registry in place, opens the screen, compares its
+    // words and runs the steps in turn; Esc closes it at the end.
+    void Walk(const ScreenTable& table) {
+        SCOPED_TRACE(table.caption);
+        for (const Step& step : table.steps)
+            for (const Stored& value : step.after) Keep(value);
+        for (const Stored& value : table.given) {
+            Keep(value);
+            MakeKey(value.hive, value.key);
+            if (value.data)
+                PutText(registry, value.hive, value.key, value.name, value.data);
+            else
+                registry.DeleteValue(value.hive, value.key, value.name);
+        }
+        Open();
+        EXPECT_EQ(WindowTextUtf8(real.Window(*form)), table.caption);
+        for (bool tip : {false, true}) {
+            std::string_view all = tip ? table.tips : table.words;
+            for (std::size_t at = 0, end = 0; at < all.size(); at = end + 1) {
+                end = std::min(all.find('|', at), all.size());
+                std::string_view words = all.substr(at, end - at);
+                char mark = words[0] == '*' || words[0] == '~' ? words[0] : 0;
+                std::string name(words.substr(mark ? 1 : 0, words.find('=') - (mark ? 1 : 0)));
+                EXPECT_EQ(tip ? ToolTipOf(At(name)) : Text(name),
+                          words.substr(words.find('=') + 1));
+                EXPECT_TRUE(!mark || Lit(name) == (mark == '*')) << name << " on opening";
+            }
+        }
+        if (table.list) {
+            EXPECT_EQ(ListRows(At(table.list)),
+                      std::vector<std::string>(table.rows.begin(), table.rows.end()));
+        }
+        for (const Step& step : table.steps) {
+            SCOPED_TRACE(std::string(step.command) +
+                         (step.typed.empty() ? "" : step.typed[0].text));
+            for (const Typed& typed : step.typed) Type(typed.box, typed.text);
+            EXPECT_EQ(Run(step.command, step.keyboard), step.said);
+            for (const Stored& value : step.after)
+                EXPECT_TRUE(Holds(registry, real.program.registryApi, value));
+            for (const Typed& typed : step.typed) EXPECT_EQ(Text(typed.box), typed.text);
+            EXPECT_TRUE(!step.shows.box || Text(step.shows.box) == step.shows.text)
+                << step.shows.box << " does not show " << step.shows.text;
+            for (auto [name, lit] : {std::pair{step.chosen.lit, true}, {step.chosen.dim, false}})
+                EXPECT_TRUE(!name || Lit(name) == lit) << name << (lit ? " not" : "") << " chosen";
+        }
         SetFocus(GetNextDlgTabItem(real.Window(*form), nullptr, FALSE));
         PressKey(GetFocus(), VK_ESCAPE);
         real.Pump();
+        EXPECT_EQ(real.program.screens.Find<Screen>(), nullptr) << "Esc closes the screen";
     }
-    bool Closed() { return real.program.screens.Find<Screen>() == nullptr; }
 
     RealProgram real;
+    RegistryAccess& registry = real.program.registry;
     forms::Form* form = nullptr;
     std::vector<std::pair<Stored, std::optional<StoredValue>>> kept;
     std::vector<std::pair<Hive, std::string>> made, setAside;
