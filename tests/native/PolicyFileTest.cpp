@@ -4,11 +4,10 @@
 
 #include <filesystem>
 #include <map>
+#include <set>
 
-#include "platform/RecordedDialogs.h"
 #include "tests/support/PolicyFileReader.h"
 #include "tests/support/TransferVerbs.h"
-#include "transfer/CommandJobs.h"
 
 namespace {
 
@@ -26,59 +25,44 @@ constexpr char kEveryGroup[] =
 // set or deleted, with the key it was opened under.
 class WriteSpy : public platform::RegistryApi {
   public:
+    using Handle = platform::KeyHandle;
     explicit WriteSpy(platform::RegistryApi& real) : real_(real) {}
-    long OpenKey(platform::KeyHandle parent, const std::string& key, std::uint32_t rights,
-                 platform::KeyHandle& result) override {
-        long status = real_.OpenKey(parent, key, rights, result);
-        if (status == 0) keys_[result] = {parent, key};
-        return status;
+    long OpenKey(Handle parent, const std::string& key, std::uint32_t rights,
+                 Handle& result) override {
+        return Opened(parent, key, result, real_.OpenKey(parent, key, rights, result));
     }
-    long CreateKey(platform::KeyHandle parent, const std::string& key, std::uint32_t rights,
-                   platform::KeyHandle& result) override {
-        long status = real_.CreateKey(parent, key, rights, result);
-        if (status == 0) keys_[result] = {parent, key};
-        return status;
+    long CreateKey(Handle parent, const std::string& key, std::uint32_t rights,
+                   Handle& result) override {
+        return Opened(parent, key, result, real_.CreateKey(parent, key, rights, result));
     }
-    long QueryValue(platform::KeyHandle key, const std::string& name, std::uint32_t* type,
-                    std::uint8_t* data, std::uint32_t* size) override {
+    long QueryValue(Handle key, const std::string& name, std::uint32_t* type, std::uint8_t* data,
+                    std::uint32_t* size) override {
         return real_.QueryValue(key, name, type, data, size);
     }
-    long SetValue(platform::KeyHandle key, const std::string& name, std::uint32_t type,
-                  const std::uint8_t* data, std::uint32_t size) override {
+    long SetValue(Handle key, const std::string& name, std::uint32_t type, const std::uint8_t* data,
+                  std::uint32_t size) override {
         seen[keys_[key].first].push_back(
             {keys_[key].second, name, type, std::string(data, data + size)});
         return real_.SetValue(key, name, type, data, size);
     }
-    long DeleteKey(platform::KeyHandle parent, const std::string& key) override {
+    long DeleteKey(Handle parent, const std::string& key) override {
         return real_.DeleteKey(parent, key);
     }
-    long DeleteValue(platform::KeyHandle key, const std::string& name) override {
+    long DeleteValue(Handle key, const std::string& name) override {
         seen[keys_[key].first].push_back({keys_[key].second, "**del." + name, 1, ""});
         return real_.DeleteValue(key, name);
     }
-    long CloseKey(platform::KeyHandle key) override { return real_.CloseKey(key); }
+    long CloseKey(Handle key) override { return real_.CloseKey(key); }
 
-    std::map<platform::KeyHandle, std::vector<PolicyEntry>> seen;  // by hive, raw ANSI
+    std::map<Handle, std::vector<PolicyEntry>> seen;  // by hive, raw ANSI
 
   private:
+    long Opened(Handle parent, const std::string& key, Handle result, long status) {
+        if (status == 0) keys_[result] = {parent, key};
+        return status;
+    }
     platform::RegistryApi& real_;
-    std::map<platform::KeyHandle, std::pair<platform::KeyHandle, std::string>> keys_;
-};
-
-struct Admin : Computer {
-    int Run(const std::vector<std::string>& arguments) {
-        return transfer::RunCommandLine(arguments, quiet, recorded, screen, registryApi, codec);
-    }
-    std::string Path(const std::string& name) {
-        std::string path = (folder / name).string();
-        return path.starts_with("/") ? std::filesystem::relative(folder / name).string() : path;
-    }
-    struct : platform::Console {
-        void Write(const std::string& text) override { shown += text; }
-        std::string shown;
-    } screen;
-    platform::RecordedDialogs recorded;
-    core::Context quiet{registry, recorded, files, pictures, values};
+    std::map<Handle, std::pair<Handle, std::string>> keys_;
 };
 
 TEST(PolicyFiles, HoldWhatTheImportWritesOnAnEmptyComputer) {
@@ -93,18 +77,17 @@ TEST(PolicyFiles, HoldWhatTheImportWritesOnAnEmptyComputer) {
     ASSERT_EQ(transfer::ImportFile(context, path, {.takeBackup = false}),
               transfer::ImportStatus::Done);
 
-    Admin admin;
-    std::ofstream(admin.folder / "every.qvc", std::ios::binary) << admin.codec.ToAnsi(kEveryGroup);
-    ASSERT_EQ(admin.Run({"/politicas", admin.Path("every.qvc"), admin.Path("gpo")}), 0)
-        << admin.screen.shown;
-    EXPECT_NE(admin.screen.shown.find("restt.qvn"), std::string::npos) << "the block list";
-    EXPECT_NE(admin.screen.shown.find("todo usuário do domínio pode ler"), std::string::npos);
+    Lab admin;
+    const std::string gpo = admin.File("gpo");
+    ASSERT_EQ(admin.Run({"/politicas", admin.File("every.qvc", kEveryGroup), gpo}), 0)
+        << admin.shown;
+    EXPECT_NE(admin.shown.find("restt.qvn"), std::string::npos) << "the block list";
+    EXPECT_NE(admin.shown.find("todo usuário do domínio pode ler"), std::string::npos);
     for (auto [hive, file] : {std::pair{kCU, "User"}, {kLM, "Machine"}}) {
         SCOPED_TRACE(file);
-        auto entries =
-            ReadPolicyFile(Computer::Bytes(admin.Path("gpo") + "/" + file + "/Registry.pol"));
+        auto entries = ReadPolicyFile(FileBytes(gpo + "/" + file + "/Registry.pol"));
         ASSERT_TRUE(entries.has_value());
-        std::vector<PolicyEntry> expected;
+        std::vector<PolicyEntry> expected, got;
         for (PolicyEntry entry : spy.seen[static_cast<platform::KeyHandle>(hive)]) {
             entry.key = imported.codec.FromAnsi(entry.key);
             if (entry.type == 1 && !entry.value.starts_with("**del."))
@@ -113,7 +96,6 @@ TEST(PolicyFiles, HoldWhatTheImportWritesOnAnEmptyComputer) {
             if (entry.value == "TvalueT") entry.data = admin.Folder() + "\\DErodu.exe";
             expected.push_back(entry);
         }
-        std::vector<PolicyEntry> got;
         int replaced = 0;
         for (PolicyEntry entry : *entries) {
             if (entry.type == 1) {
@@ -134,7 +116,7 @@ TEST(PolicyFiles, HoldWhatTheImportWritesOnAnEmptyComputer) {
         EXPECT_EQ(got, expected);
         EXPECT_EQ(replaced, hive == kCU ? 1 : 0);
     }
-    std::string reg = admin.codec.FromAnsi(Computer::Bytes(admin.Path("gpo") + "/Quarvel.reg"));
+    std::string reg = admin.codec.FromAnsi(FileBytes(gpo + "/Quarvel.reg"));
     for (const char* line : {"REGEDIT4\r\n", "[-HKEY_CURRENT_USER\\" /* the list, replaced */,
                              "\"6\"=\"jogo.exe\"\r\n",
                              "[HKEY_CLASSES_ROOT\\*\\Shell\\OpenWith]\r\n@=\"QV - Abrir com...\"",
@@ -144,16 +126,16 @@ TEST(PolicyFiles, HoldWhatTheImportWritesOnAnEmptyComputer) {
 }
 
 TEST(PolicyFiles, BadInputWritesNothing) {
-    Admin admin;
-    std::ofstream(admin.folder / "junk.qvc") << "nada\r\n";
-    std::ofstream(admin.folder / "good.qvc") << "QV09x\r\n";
-    EXPECT_EQ(admin.Run({"/politicas", admin.Path("junk.qvc"), admin.Path("gpo")}), 2);
+    Lab admin;
+    const std::string junk = admin.File("junk.qvc", "nada\r\n");
+    EXPECT_EQ(admin.Run({"/politicas", junk, admin.File("gpo")}), 2);
     EXPECT_FALSE(fs::exists(admin.folder / "gpo"));
-    std::ofstream(admin.folder / "taken") << "a file where the folder should be";
-    EXPECT_EQ(admin.Run({"/politicas", admin.Path("good.qvc"), admin.Path("taken")}), 4);
-    EXPECT_EQ(admin.Run({"/politicas", admin.Path("good.qvc")}), 1);
+    const std::string good = admin.File("good.qvc", "QV09x\r\n");
+    EXPECT_EQ(admin.Run({"/politicas", good, admin.File("taken", "a file, not a folder")}), 4);
+    std::set<std::string> names;  // nothing half-written, no temporary left
     for (const auto& entry : fs::recursive_directory_iterator(admin.folder))
-        EXPECT_EQ(entry.path().string().find("Registry.pol"), std::string::npos) << entry.path();
+        names.insert(entry.path().filename().string());
+    EXPECT_EQ(names, (std::set<std::string>{"good.qvc", "junk.qvc", "taken"}));
 }
 
 }  // namespace

@@ -2,15 +2,19 @@
 // A computer for the configuration transfer tests: the in-memory registry
 // with the keys Windows always has, real files in a fresh folder (whose reads
 // can be cut short, as a failing disk does), and the verbs import, export,
-// expect.
+// expect; and Quarvel.exe's command line run on it.
 #include <gtest/gtest.h>
 
 #include <fstream>
 #include <string>
 #include <vector>
 
+#include "platform/Console.h"
+#include "platform/HeldKeys.h"
+#include "platform/RecordedDialogs.h"
 #include "tests/support/RegistryVerbs.h"
 #include "tests/support/TestProgram.h"
+#include "transfer/CommandJobs.h"
 #include "transfer/ConfigImport.h"
 #include "transfer/frmWizrd.h"
 
@@ -37,6 +41,11 @@ struct Expected {
     Hive hive;
     std::string key, name, text;
 };
+
+inline std::string FileBytes(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    return std::string((std::istreambuf_iterator<char>(in)), {});
+}
 
 // Files whose reads stop after `cutAfter` characters, as at a read error.
 class CuttingFiles : public platform::StdFiles {
@@ -71,14 +80,20 @@ struct Computer {
     }
     std::string Folder() const { return folder.string(); }
     std::string BlockListPath() const { return Folder() + "\\restt.qvn"; }
+    // A file of this computer's folder, by a path that does not start with
+    // "/", as no Windows path does; written with the text when one is given.
+    std::string File(const std::string& name, const char* text = nullptr) {
+        if (text) std::ofstream(folder / name, std::ios::binary) << codec.ToAnsi(text);
+        std::string path = (folder / name).string();
+        return path.starts_with("/") ? std::filesystem::relative(folder / name).string() : path;
+    }
 
     // Imports the lines as a file with CR LF line ends.
     transfer::ImportStatus Import(const std::vector<std::string>& lines) {
         std::string text;
         for (const std::string& line : lines) text += line + "\r\n";
-        std::string path = Folder() + "/import.qvc";
-        std::ofstream(path, std::ios::binary) << codec.ToAnsi(text);
-        return transfer::ImportFile(context, path);
+        File("import.qvc", text.c_str());
+        return transfer::ImportFile(context, Folder() + "/import.qvc");
     }
     // Exports the ticked groups (all when none is named) through the save
     // dialog; the file's bytes, or "" when none was written.
@@ -92,9 +107,9 @@ struct Computer {
         std::filesystem::remove(path);
         dialogs.fileAnswers.push_back(path);
         screen.OtherPlace_Click();
-        return Bytes(path);
+        return FileBytes(path);
     }
-    std::string BlockList() const { return Bytes(BlockListPath()); }
+    std::string BlockList() const { return FileBytes(BlockListPath()); }
     // The block list as the folder-blocking screen stores it.
     void WriteBlockList(const std::string& text) {
         std::ofstream(BlockListPath(), std::ios::binary)
@@ -111,10 +126,6 @@ struct Computer {
                 EXPECT_TRUE(HasValue(registry, e.hive, e.key, e.name, e.text));
         }
     }
-    static std::string Bytes(const std::string& path) {
-        std::ifstream in(path, std::ios::binary);
-        return std::string((std::istreambuf_iterator<char>(in)), {});
-    }
 
     std::filesystem::path folder = FreshFolder();
     platform::Cp1252Codec codec;
@@ -127,6 +138,23 @@ struct Computer {
     core::Context context{registry, dialogs, files, pictures, values};
     forms::HeadlessRenderer renderer;
     forms::Screens screens{renderer};
+};
+
+// The command line as Quarvel.exe wires it: opened keys held for the run,
+// no message box, the report written to `shown`.
+struct Lab : Computer, platform::Console {
+    Lab() { keys.Hold(true); }
+    void Write(const std::string& text) override { shown += text; }
+    int Run(const std::vector<std::string>& arguments) {
+        shown.clear();
+        recorded.messages.clear();  // each run is a process of its own
+        return transfer::RunCommandLine(arguments, quiet, recorded, *this, keys, codec);
+    }
+    platform::HeldKeys keys{registryApi};
+    RegistryAccess held{keys, codec};
+    platform::RecordedDialogs recorded;
+    core::Context quiet{held, recorded, files, pictures, values};
+    std::string shown;
 };
 
 }  // namespace testing_support
