@@ -164,7 +164,7 @@ TEST_F(ScreenEdges, EveryBoxFilledFromTheRegistryHasItsLimit) {
     EXPECT_EQ(program.files.ReadLines(program.values.baseFolder + "\\restt.qvn")->at(1), names);
 }
 
-TEST_F(ScreenEdges, KeysThatMayBeMissingAreFoundMadeOrNamed) {
+TEST_F(ScreenEdges, KeysAndFoldersThatMayBeMissingAreFoundMadeOrNamed) {
     program.registry.CreateKey(HKLM, kNtWinlogon);
     forms::Form& screen = PersDesk(program);
     TextBoxOf(screen, "Text3").UserType("Aviso");
@@ -179,7 +179,7 @@ TEST_F(ScreenEdges, KeysThatMayBeMissingAreFoundMadeOrNamed) {
                          "Erro", 16}}));
     EXPECT_TRUE(KeyIsAbsent(program.registry, HKLM, kNtWinlogon));
     EXPECT_TRUE(KeyIsAbsent(program.registry, HKLM, k9x));
-    // A fresh profile has no Explorer\\Advanced: "Rolagem" creates it.
+    // A fresh profile has no Explorer\Advanced: "Rolagem" creates it.
     EXPECT_TRUE(Run(PersDesk(program), {"Label8"}).empty());
     EXPECT_TRUE(HasValue(program.registry, HKCU, kAdvanced, "StartMenuScrollPrograms", "YES"));
     // The NT family has no FS Templates key either: nothing stored, and said so.
@@ -188,9 +188,7 @@ TEST_F(ScreenEdges, KeysThatMayBeMissingAreFoundMadeOrNamed) {
                          "Software\\Microsoft\\Windows\\CurrentVersion\\FS Templates não existe "
                          "neste Windows.",
                          "Erro", 16}}));
-}
-
-TEST_F(ScreenEdges, TheOpenWithVerbRunsFromTheWindowsFolderSystemRootNames) {
+    // Where SystemRoot names the Windows folder, the open-with verb runs from it.
     PutText(program.registry, HKLM, kCurrentVersion, "SystemRoot", "C:\\WINDOWS");
     Run(OtiD(program), {"Label4"});
     EXPECT_TRUE(HasValue(program.registry, HKCR, kOpenWithCommand, "",
@@ -260,14 +258,19 @@ TEST_F(ScreenEdges, IconsPickedWithoutPreviewOrCancelledAreStoredAsPicked) {
     EXPECT_TRUE(HasValue(program.registry, HKLM, kShellIcons, "4", ""));
     EXPECT_TRUE(HasValue(program.registry, HKLM, kShellIcons, "2",
                          "%SystemRoot%\\system32\\shell32.dll,4"));
-    // "Desfazer" deletes the cache too, and leaves the wells to "Ler Atuais".
+    // Both "Limpar Cache" and "Desfazer" delete a protected cache; only the
+    // first has limpaico run at the next start.
     std::string cache = program.Folder() + "\\ShellIconCache";
-    std::ofstream(platform::PathFromUtf8(cache)) << "x";
-    program.files.SetAttributes(cache, 1 | 2 | 4);
-    ASSERT_TRUE(program.files.Exists(cache));
-    Run(screen, {"Label46"});
-    EXPECT_FALSE(program.files.Exists(cache));
-    EXPECT_TRUE(IsAbsent(program.registry, HKLM, kRun, "DelIconCache"));
+    for (const char* command : {"Label46", "Label45"}) {
+        std::ofstream(platform::PathFromUtf8(cache)) << "x";
+        program.files.SetAttributes(cache, 1 | 2 | 4);
+        EXPECT_EQ(Run(screen, {command}).size(), 1u);
+        EXPECT_FALSE(program.files.Exists(cache)) << command;
+        EXPECT_EQ(program.registry.ValueExists(HKLM, kRun, "DelIconCache"),
+                  std::string(command) == "Label45");
+    }
+    EXPECT_TRUE(HasValue(program.registry, HKLM, kRun, "DelIconCache",
+                         program.files.ProgramFolder() + "\\limpaico.exe"));
     EXPECT_EQ(screen.wells[40]->picture(), "C:\\Icones\\cd.ico");
     Run(screen, {"Label47"});
     EXPECT_EQ(screen.wells[40]->picture(), "");

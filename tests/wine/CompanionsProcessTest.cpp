@@ -131,8 +131,8 @@ TEST(DErodu, NeverClosesAWindowOfTheProgramsOwnExecutables) {
     Ends(rescue, 0);
 }
 
-// SystemRoot is not kept in the 9x place under Wine (nor on the NT family):
-// the cache is found in the Windows folder the system reports.
+// The icon cache, read-only, hidden and system, in the Windows folder the
+// system reports (Wine, like the NT family, keeps no SystemRoot in the 9x place).
 TEST(Limpaico, DeletesTheIconCacheAndItsOwnRunEntry) {
     wine_tests::RealProgram real;
     RegistryAccess& registry = real.program.registry;
@@ -141,7 +141,8 @@ TEST(Limpaico, DeletesTheIconCacheAndItsOwnRunEntry) {
     GetWindowsDirectoryA(windows, MAX_PATH);
     std::string cache = std::string(windows) + "\\ShellIconCache";
     std::ofstream(cache, std::ios::binary) << "cache";
-    SetFileAttributesA(cache.c_str(), FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_HIDDEN);
+    SetFileAttributesA(cache.c_str(),
+                       FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM);
     testing_support::PutText(registry, HKLM, kRun, "DelIconCache", "limpaico.exe");
     for (int round = 0; round < 2; ++round) {  // the second finds nothing to do: no error
         PROCESS_INFORMATION process = {};

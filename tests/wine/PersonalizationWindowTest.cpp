@@ -137,24 +137,6 @@ TEST(IconWindows, APickedIconShowsInItsWellAndIsWrittenToItsValue) {
     EXPECT_FALSE(ShowsAnImage(driver.At("Picture4")));
 }
 
-TEST(IconWindows, LimparCacheDeletesAReadOnlyHiddenSystemCache) {
-    ScreenWindow<personalization::frmNovo> driver;
-    driver.Keep({HKLM, kCurrentVersion, "SystemRoot"});
-    driver.Keep({HKLM, kRun, "DelIconCache"});
-    PutText(driver.registry, HKLM, kCurrentVersion, "SystemRoot", TempFolder());
-    std::wstring cache = Widen(TempFolder() + "\\ShellIconCache");
-    WriteFile(Narrow(cache), "cache");
-    SetFileAttributesW(cache.c_str(),
-                       FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM);
-    ASSERT_FALSE(DeleteFileW(cache.c_str())) << "a read-only file refuses to go";
-    driver.Open();
-    EXPECT_EQ(driver.Run("Label45"), (std::vector<testing_support::ShownMessage>{
-                                         {"reinicie o seu computador", "Limpeza de Cache", 64}}));
-    EXPECT_EQ(GetFileAttributesW(cache.c_str()), INVALID_FILE_ATTRIBUTES);
-    EXPECT_TRUE(HasValue(driver.registry, HKLM, kRun, "DelIconCache",
-                         driver.real.program.files.ProgramFolder() + "\\limpaico.exe"));
-}
-
 TEST(PictureLoader, ShowsIconsCursorsBitmapsGifsAndJpegsAndRefusesTheRest) {
     platform::win32::Win32Pictures pictures;
     for (const char* name : {"pasta.ico", "seta.cur", "disco.bmp", "rede.gif", "lixeira.jpg"}) {
