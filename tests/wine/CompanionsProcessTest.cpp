@@ -27,16 +27,10 @@ void WriteList(const std::string& names) {
         "Quarvel by Ostrelvan - www.quarvel.com.br\r\n" + names);
 }
 
+// A window of another program's kind, shown with the title.
 HWND OpenWindow(const wchar_t* title) {
-    WNDCLASSW windowClass = {};
-    windowClass.lpfnWndProc = DefWindowProcW;
-    windowClass.hInstance = GetModuleHandleW(nullptr);
-    windowClass.lpszClassName = L"QuarvelTestWindow";
-    RegisterClassW(&windowClass);  // once; later calls fail harmlessly
-    HWND window = CreateWindowW(L"QuarvelTestWindow", title, WS_OVERLAPPEDWINDOW, 10, 10, 200, 100,
-                                nullptr, nullptr, GetModuleHandleW(nullptr), nullptr);
-    ShowWindow(window, SW_SHOWNOACTIVATE);
-    return window;
+    return CreateWindowW(L"STATIC", title, WS_OVERLAPPEDWINDOW | WS_VISIBLE, 10, 10, 200, 100,
+                         nullptr, nullptr, GetModuleHandleW(nullptr), nullptr);
 }
 
 // Pumps this thread's messages until the condition holds or the time is up.
