@@ -3,10 +3,8 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <map>
 #include <set>
 
-#include "tests/support/PolicyFileReader.h"
 #include "tests/support/TransferVerbs.h"
 
 namespace {
@@ -21,60 +19,12 @@ constexpr char kEveryGroup[] =
     "QV07Laboratório\r\nQVa7Uso restrito.\r\nQVb71\r\nQV0801010\r\nQVa8http://escola\r\n"
     "QVb8\r\nQV09x\r\n";
 
-// The registry calls the import makes, seen from outside it: every value
-// set or deleted, with the key it was opened under.
-class WriteSpy : public platform::RegistryApi {
-  public:
-    using Handle = platform::KeyHandle;
-    explicit WriteSpy(platform::RegistryApi& real) : real_(real) {}
-    long OpenKey(Handle parent, const std::string& key, std::uint32_t rights,
-                 Handle& result) override {
-        return Opened(parent, key, result, real_.OpenKey(parent, key, rights, result));
-    }
-    long CreateKey(Handle parent, const std::string& key, std::uint32_t rights,
-                   Handle& result) override {
-        return Opened(parent, key, result, real_.CreateKey(parent, key, rights, result));
-    }
-    long QueryValue(Handle key, const std::string& name, std::uint32_t* type, std::uint8_t* data,
-                    std::uint32_t* size) override {
-        return real_.QueryValue(key, name, type, data, size);
-    }
-    long SetValue(Handle key, const std::string& name, std::uint32_t type, const std::uint8_t* data,
-                  std::uint32_t size) override {
-        seen[keys_[key].first].push_back(
-            {keys_[key].second, name, type, std::string(data, data + size)});
-        return real_.SetValue(key, name, type, data, size);
-    }
-    long DeleteKey(Handle parent, const std::string& key) override {
-        return real_.DeleteKey(parent, key);
-    }
-    long DeleteValue(Handle key, const std::string& name) override {
-        seen[keys_[key].first].push_back({keys_[key].second, "**del." + name, 1, ""});
-        return real_.DeleteValue(key, name);
-    }
-    long CloseKey(Handle key) override { return real_.CloseKey(key); }
-
-    std::map<Handle, std::vector<PolicyEntry>> seen;  // by hive, raw ANSI
-
-  private:
-    long Opened(Handle parent, const std::string& key, Handle result, long status) {
-        if (status == 0) keys_[result] = {parent, key};
-        return status;
-    }
-    platform::RegistryApi& real_;
-    std::map<Handle, std::pair<Handle, std::string>> keys_;
-};
-
 TEST(PolicyFiles, HoldWhatTheImportWritesOnAnEmptyComputer) {
     // What the import writes, seen on an empty computer.
     Computer imported;
-    WriteSpy spy(imported.registryApi);
-    RegistryAccess spied(spy, imported.codec);
-    core::Context context{spied, imported.dialogs, imported.files, imported.pictures,
-                          imported.values};
-    std::string path = imported.Folder() + "/every.qvc";
-    std::ofstream(path, std::ios::binary) << imported.codec.ToAnsi(kEveryGroup);
-    ASSERT_EQ(transfer::ImportFile(context, path, {.takeBackup = false}),
+    imported.File("every.qvc", kEveryGroup);
+    ASSERT_EQ(transfer::ImportFile(imported.context, imported.Folder() + "/every.qvc",
+                                   {.takeBackup = false}),
               transfer::ImportStatus::Done);
 
     Lab admin;
@@ -88,7 +38,8 @@ TEST(PolicyFiles, HoldWhatTheImportWritesOnAnEmptyComputer) {
         auto entries = ReadPolicyFile(FileBytes(gpo + "/" + file + "/Registry.pol"));
         ASSERT_TRUE(entries.has_value());
         std::vector<PolicyEntry> expected, got;
-        for (PolicyEntry entry : spy.seen[static_cast<platform::KeyHandle>(hive)]) {
+        for (PolicyEntry entry :
+             imported.registryApi.writes[static_cast<platform::KeyHandle>(hive)]) {
             entry.key = imported.codec.FromAnsi(entry.key);
             if (entry.type == 1 && !entry.value.starts_with("**del."))
                 entry.data = imported.codec.FromAnsi(entry.data.substr(0, entry.data.size() - 1));

@@ -12,28 +12,10 @@ namespace {
 
 using namespace testing_support;
 using transfer::ImportStatus;
-namespace fs = std::filesystem;
 
-const ShownMessage kNothingToUndo{"Não há importação para desfazer.", "Quarvel²", 64};
-const char* const kGroups[] = {"Check1", "Check6",  "Check5",  "Check4", "Check3",
-                               "Check2", "Check11", "Check10", "Check9"};
-
-// A state S with values present and absent: no lock code, no start page, and
-// a block list whose logon entry Resgate removed.
-void SetUpState(Computer& computer) {
-    RegistryAccess& r = computer.registry;
-    PutNumber(r, kCU, kExplorer, "NoRun", 1);
-    PutNumber(r, kCU, kExplorer, "RestrictRun", 1);
-    PutText(r, kCU, kAllowList, "6", "calc.exe");
-    PutText(r, kCU, kAllowList, "9", "gap.exe");
-    PutText(r, kCU, kAllowList, "610", "sol.exe");
-    PutText(r, kLM, kWinlogon, "LegalNoticeCaption", "Aviso");
-    PutText(r, kCU, "Control Panel\\Desktop", "MenuShowDelay", "0");
-    computer.WriteBlockList("C:\\Jogos\r\n");
-}
-
-// Another computer's configuration, every group different from S.
-std::string OtherFile(const std::vector<std::string>& groups = {}) {
+// Another computer's configuration of the ticked groups, each different from
+// the state the tests start with.
+std::string OtherFile(const std::vector<std::string>& groups) {
     Computer other;
     RegistryAccess& r = other.registry;
     PutNumber(r, kCU, kExplorer, "NoFind", 1);
@@ -49,19 +31,25 @@ std::string OtherFile(const std::vector<std::string>& groups = {}) {
     return other.Export(groups);
 }
 
-ImportStatus ImportText(Computer& computer, const std::string& file) {
-    return computer.Import(transfer::SplitConfigLines(file));
-}
-
 TEST(Undo, BringsBackExactlyTheStateBeforeTheImportOfAnyGroup) {
-    std::vector<std::vector<std::string>> imports = {{}};  // every group at once
-    for (const char* group : kGroups) imports.push_back({group});
-    for (const auto& groups : imports) {
-        SCOPED_TRACE(groups.empty() ? "all" : groups[0]);
+    for (const char* group : {"", "Check1", "Check6", "Check5", "Check4", "Check3", "Check2",
+                              "Check11", "Check10", "Check9"}) {
+        SCOPED_TRACE(*group ? group : "every group at once");
+        // A state with values present and absent: no lock code, no start
+        // page, and a block list whose logon entry Resgate removed.
         Computer computer;
-        SetUpState(computer);
+        RegistryAccess& r = computer.registry;
+        PutNumber(r, kCU, kExplorer, "NoRun", 1);
+        PutNumber(r, kCU, kExplorer, "RestrictRun", 1);
+        for (auto [name, text] : {std::pair{"6", "calc.exe"}, {"9", "gap.exe"}, {"610", "sol.exe"}})
+            PutText(r, kCU, kAllowList, name, text);
+        PutText(r, kLM, kWinlogon, "LegalNoticeCaption", "Aviso");
+        PutText(r, kCU, "Control Panel\\Desktop", "MenuShowDelay", "0");
+        computer.WriteBlockList("C:\\Jogos\r\n");
         std::string before = computer.Export();
-        ASSERT_NE(ImportText(computer, OtherFile(groups)), ImportStatus::NoBackup);
+        std::string other =
+            OtherFile(*group ? std::vector<std::string>{group} : std::vector<std::string>{});
+        ASSERT_NE(computer.Import(transfer::SplitConfigLines(other)), ImportStatus::NoBackup);
         computer.dialogs.messages.clear();
         EXPECT_EQ(transfer::UndoLastImport(computer.context), ImportStatus::Done);
         EXPECT_EQ(computer.Export(), before);
@@ -82,20 +70,20 @@ TEST(Undo, WalksBackThroughEarlierImportsAndThenSaysThereIsNothing) {
     ASSERT_EQ(computer.Import({"QV09um", "QV03C:\\Um"}), ImportStatus::Done);
     std::string first = computer.Export();
     ASSERT_EQ(computer.Import({"QV09dois"}), ImportStatus::Done);
-    EXPECT_EQ(transfer::UndoLastImport(computer.context), ImportStatus::Done);
-    EXPECT_EQ(computer.Export(), first);
-    EXPECT_EQ(transfer::UndoLastImport(computer.context), ImportStatus::Done);
-    EXPECT_EQ(computer.Export(), empty);
-    EXPECT_FALSE(fs::exists(computer.BlockListPath())) << "there was no block list before";
+    for (const std::string& state : {first, empty}) {
+        EXPECT_EQ(transfer::UndoLastImport(computer.context), ImportStatus::Done);
+        EXPECT_EQ(computer.Export(), state);
+    }
+    EXPECT_FALSE(std::filesystem::exists(computer.BlockListPath())) << "there was none before";
     computer.dialogs.messages.clear();
     EXPECT_EQ(transfer::UndoLastImport(computer.context), ImportStatus::NothingToUndo);
-    EXPECT_EQ(computer.dialogs.messages, (std::vector<ShownMessage>{kNothingToUndo}));
+    EXPECT_EQ(computer.dialogs.messages,
+              (std::vector<ShownMessage>{{"Não há importação para desfazer.", "Quarvel²", 64}}));
 }
 
 TEST(Undo, AnImportWhoseBackupCannotBeWrittenChangesNothing) {
     Computer computer;
-    // A file where the backup folder should be.
-    std::ofstream(computer.files.CommonAppDataFolder()) << "x";
+    std::ofstream(computer.files.CommonAppDataFolder()) << "x";  // where the backups go
     EXPECT_EQ(computer.Import({"QV09novo"}), ImportStatus::NoBackup);
     computer.Expect({{kLM, kCurrentVersion, "SYSNOT", kAbsent}});
     ASSERT_EQ(computer.dialogs.messages.size(), 1u);
@@ -107,9 +95,9 @@ TEST(Undo, KeepsTheNewestTwentyBackups) {
     Computer computer;
     for (int i = 0; i < 23; ++i)
         ASSERT_EQ(computer.Import({"QV09c" + std::to_string(i)}), ImportStatus::Done);
-    auto folder = transfer::BackupFolder(computer.files);
     int backups = 0;
-    for (const auto& name : computer.files.FileNames(folder)) backups += name.ends_with(".qvc");
+    for (const auto& name : computer.files.FileNames(transfer::BackupFolder(computer.files)))
+        backups += name.ends_with(".qvc");
     EXPECT_EQ(backups, 20);
     EXPECT_EQ(transfer::UndoLastImport(computer.context), ImportStatus::Done);
     computer.Expect({{kLM, kCurrentVersion, "SYSNOT", "c21"}});

@@ -25,50 +25,42 @@ struct PolicyEntry {
     }
 };
 
-// A REG_SZ's data as UTF-8 text, without its terminating null.
+// UTF-16LE text as UTF-8, up to its terminating null.
 inline std::string PolicyText(const std::string& utf16) {
-    std::u32string text;
-    for (std::size_t i = 0; i + 1 < utf16.size(); i += 2) {
-        char32_t unit =
-            static_cast<unsigned char>(utf16[i]) | (static_cast<unsigned char>(utf16[i + 1]) << 8);
-        if (unit == 0) break;
-        text += unit;  // the files here hold no characters beyond the first plane
-    }
+    std::u32string text;  // the files here hold no characters beyond the first plane
+    for (std::size_t i = 0; i + 1 < utf16.size() && (utf16[i] || utf16[i + 1]); i += 2)
+        text += static_cast<unsigned char>(utf16[i]) | static_cast<unsigned char>(utf16[i + 1])
+                                                           << 8;
     return platform::EncodeUtf8(text);
 }
 
 inline std::optional<std::vector<PolicyEntry>> ReadPolicyFile(const std::string& bytes) {
-    std::size_t at = 0;
-    auto dword = [&](std::uint32_t& out) {
-        if (at + 4 > bytes.size()) return false;
-        out = 0;
-        for (int i = 3; i >= 0; --i) out = (out << 8) | static_cast<unsigned char>(bytes[at + i]);
-        at += 4;
-        return true;
+    std::size_t at = 8;
+    auto dword = [&](std::size_t from) {
+        std::uint32_t out = 0;
+        for (int i = 3; i >= 0; --i) out = out << 8 | static_cast<unsigned char>(bytes[from + i]);
+        return out;
     };
     auto character = [&](char expected) {
-        if (at + 2 > bytes.size() || bytes[at] != expected || bytes[at + 1] != 0) return false;
-        at += 2;
-        return true;
+        bool there = at + 2 <= bytes.size() && bytes[at] == expected && bytes[at + 1] == 0;
+        return there ? (at += 2, true) : false;
+    };
+    auto number = [&](std::uint32_t& out) {
+        return at + 4 <= bytes.size() ? (out = dword(at), at += 4, true) : false;
     };
     auto string = [&](std::string& out) {
         std::size_t start = at;
         while (at + 2 <= bytes.size() && (bytes[at] || bytes[at + 1])) at += 2;
-        if (at + 2 > bytes.size()) return false;
-        out = PolicyText(bytes.substr(start, at - start) + std::string(2, '\0'));
-        at += 2;
-        return true;
+        out = PolicyText(bytes.substr(start, at - start));
+        return character('\0');
     };
-    std::uint32_t version = 0;
-    if (bytes.substr(0, 4) != "PReg") return std::nullopt;
-    at = 4;
-    if (!dword(version) || version != 1) return std::nullopt;
+    if (bytes.size() < 8 || bytes.substr(0, 4) != "PReg" || dword(4) != 1) return std::nullopt;
     std::vector<PolicyEntry> entries;
     while (at < bytes.size()) {
         PolicyEntry entry;
         std::uint32_t size = 0;
         if (!character('[') || !string(entry.key) || !character(';') || !string(entry.value) ||
-            !character(';') || !dword(entry.type) || !character(';') || !dword(size) ||
+            !character(';') || !number(entry.type) || !character(';') || !number(size) ||
             !character(';') || at + size > bytes.size())
             return std::nullopt;
         entry.data = bytes.substr(at, size);

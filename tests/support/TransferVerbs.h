@@ -6,12 +6,14 @@
 #include <gtest/gtest.h>
 
 #include <fstream>
+#include <map>
 #include <string>
 #include <vector>
 
 #include "platform/Console.h"
 #include "platform/HeldKeys.h"
 #include "platform/RecordedDialogs.h"
+#include "tests/support/PolicyFileReader.h"
 #include "tests/support/RegistryVerbs.h"
 #include "tests/support/TestProgram.h"
 #include "transfer/CommandJobs.h"
@@ -46,6 +48,40 @@ inline std::string FileBytes(const std::string& path) {
     std::ifstream in(path, std::ios::binary);
     return std::string((std::istreambuf_iterator<char>(in)), {});
 }
+
+// The in-memory registry, keeping every value set or deleted, by the hive of
+// its key, as seen from outside the program (raw ANSI); a deletion's name
+// starts with "**del.", as in a policy file.
+class WatchedRegistry : public platform::MemoryRegistry {
+  public:
+    using Handle = platform::KeyHandle;
+    long OpenKey(Handle parent, const std::string& key, std::uint32_t rights,
+                 Handle& result) override {
+        return Opened(parent, key, result, MemoryRegistry::OpenKey(parent, key, rights, result));
+    }
+    long CreateKey(Handle parent, const std::string& key, std::uint32_t rights,
+                   Handle& result) override {
+        return Opened(parent, key, result, MemoryRegistry::CreateKey(parent, key, rights, result));
+    }
+    long SetValue(Handle key, const std::string& name, std::uint32_t type, const std::uint8_t* data,
+                  std::uint32_t size) override {
+        writes[keys_[key].first].push_back(
+            {keys_[key].second, name, type, std::string(data, data + size)});
+        return MemoryRegistry::SetValue(key, name, type, data, size);
+    }
+    long DeleteValue(Handle key, const std::string& name) override {
+        writes[keys_[key].first].push_back({keys_[key].second, "**del." + name, 1, ""});
+        return MemoryRegistry::DeleteValue(key, name);
+    }
+    std::map<Handle, std::vector<PolicyEntry>> writes;
+
+  private:
+    long Opened(Handle parent, const std::string& key, Handle result, long status) {
+        if (status == 0) keys_[result] = {parent, key};
+        return status;
+    }
+    std::map<Handle, std::pair<Handle, std::string>> keys_;
+};
 
 // Files whose reads stop after `cutAfter` characters, as at a read error.
 class CuttingFiles : public platform::StdFiles {
@@ -129,7 +165,7 @@ struct Computer {
 
     std::filesystem::path folder = FreshFolder();
     platform::Cp1252Codec codec;
-    platform::MemoryRegistry registryApi;
+    WatchedRegistry registryApi;
     RegistryAccess registry{registryApi, codec};
     ScriptedDialogs dialogs;
     CuttingFiles files{codec, folder.string()};
