@@ -41,13 +41,6 @@ std::string ImagePath(const char* name) {
     return Narrow(path) + "\\images\\" + name;
 }
 
-std::string TempFolder() {
-    wchar_t buffer[MAX_PATH] = {};
-    GetTempPathW(MAX_PATH, buffer);
-    std::string folder = Narrow(buffer);
-    return folder.substr(0, folder.find_last_not_of('\\') + 1);
-}
-
 void WriteFile(const std::string& path, const std::string& bytes) {
     std::ofstream(Widen(path).c_str(), std::ios::binary) << bytes;
 }
@@ -156,7 +149,7 @@ TEST(PictureLoader, ShowsIconsCursorsBitmapsGifsAndJpegsAndRefusesTheRest) {
         {"enorme.bmp", ""},  // 200 MB, far bigger than any icon: refused before it is read
     };
     for (auto& [name, content] : broken) {
-        std::string path = TempFolder() + "\\quarvel-" + name;
+        std::string path = Narrow(wine_tests::BuildFolder()) + "\\quarvel-" + name;
         WriteFile(path, content);
         if (std::string(name) == "enorme.bmp")
             std::filesystem::resize_file(std::filesystem::path(Widen(path)), 200ll << 20);
@@ -164,7 +157,7 @@ TEST(PictureLoader, ShowsIconsCursorsBitmapsGifsAndJpegsAndRefusesTheRest) {
         EXPECT_EQ(platform::win32::LoadPictureBitmap(path, 49, 41), nullptr) << name;
         DeleteFileW(Widen(path).c_str());
     }
-    for (std::string path : {std::string(100000, 'a') + ".ico", TempFolder(),
+    for (std::string path : {std::string(100000, 'a') + ".ico", Narrow(wine_tests::BuildFolder()),
                              std::string("C:\\windows\\system32\\shell32.dll,4"), std::string()})
         EXPECT_FALSE(pictures.CanShow(path)) << path.substr(0, 40);
 }
