@@ -1,6 +1,11 @@
-// Quarvel.exe's switches: what each run does, its exit code and its report.
-// The real process under Wine is in tests/wine/CommandLineTest.cpp.
+// Quarvel.exe's switches: what each run does, its exit code and its report;
+// the Group Policy files, read back by a reader written from Microsoft's
+// description, hold exactly what the import writes. The real process under
+// Wine is in tests/wine/CommandLineTest.cpp.
 #include <gtest/gtest.h>
+
+#include <filesystem>
+#include <set>
 
 #include "tests/support/TransferVerbs.h"
 #include "transfer/Backup.h"
@@ -9,6 +14,7 @@
 namespace {
 
 using namespace testing_support;
+namespace fs = std::filesystem;
 
 TEST(CommandLine, EachRunEndsWithItsExitCode) {
     Lab lab;
@@ -78,6 +84,83 @@ TEST(CommandLine, AKeyDeletedAndMadeAgainIsWrittenAgain) {
     for (const std::string& file : {on, off, on}) EXPECT_EQ(lab.Run({"/importar", file}), 0);
     EXPECT_TRUE(
         HasValue(lab.registry, Hive::ClassesRoot, "*\\Shell\\OpenWith", "", "QV - Abrir com..."));
+}
+
+// Every group; the window title empty, so that a value is deleted.
+constexpr char kEveryGroup[] =
+    "QV0110000000000000000000000000000000000000000001\r\nQV02jogo.exe\r\nQV02editor.exe\r\n"
+    "QV03C:\\Jogos\r\nQV04011\r\nQV0510101\r\nQVa5C:\\Baixados\r\nQV06Desktop\r\n"
+    "QV07Laboratório\r\nQVa7Uso restrito.\r\nQVb71\r\nQV0801010\r\nQVa8http://escola\r\n"
+    "QVb8\r\nQV09x\r\n";
+
+TEST(PolicyFiles, HoldWhatTheImportWritesOnAnEmptyComputer) {
+    // What the import writes, seen on an empty computer.
+    Computer imported;
+    imported.File("every.qvc", kEveryGroup);
+    ASSERT_EQ(transfer::ImportFile(imported.context, imported.Folder() + "/every.qvc",
+                                   {.takeBackup = false}),
+              transfer::ImportStatus::Done);
+
+    Lab admin;
+    const std::string gpo = admin.File("gpo");
+    ASSERT_EQ(admin.Run({"/politicas", admin.File("every.qvc", kEveryGroup), gpo}), 0)
+        << admin.shown;
+    EXPECT_NE(admin.shown.find("restt.qvn"), std::string::npos) << "the block list";
+    EXPECT_NE(admin.shown.find("todo usuário do domínio pode ler"), std::string::npos);
+    for (auto [hive, file] : {std::pair{kCU, "User"}, {kLM, "Machine"}}) {
+        SCOPED_TRACE(file);
+        auto entries = ReadPolicyFile(FileBytes(gpo + "/" + file + "/Registry.pol"));
+        ASSERT_TRUE(entries.has_value());
+        std::vector<PolicyEntry> expected, got;
+        for (PolicyEntry entry :
+             imported.registryApi.writes[static_cast<platform::KeyHandle>(hive)]) {
+            entry.key = imported.codec.FromAnsi(entry.key);
+            if (entry.type == 1 && !entry.value.starts_with("**del."))
+                entry.data = imported.codec.FromAnsi(entry.data.substr(0, entry.data.size() - 1));
+            // The logon entry names the program's folder of the computer that writes it.
+            if (entry.value == "TvalueT") entry.data = admin.Folder() + "\\DErodu.exe";
+            expected.push_back(entry);
+        }
+        int replaced = 0;
+        for (PolicyEntry entry : *entries) {
+            if (entry.type == 1) {
+                EXPECT_TRUE(entry.data.ends_with(std::string(2, '\0'))) << entry;
+            }
+            if (entry.value.starts_with("**del.")) entry.data.clear();
+            if (entry.type == 1 && !entry.value.starts_with("**"))
+                entry.data = PolicyText(entry.data);
+            if (entry.value == "**delvals.") {
+                // The list replaces every computer's own, just before its first program.
+                EXPECT_EQ(entry.key, kAllowList);
+                ++replaced;
+                EXPECT_EQ((*entries)[got.size() + replaced].value, "1") << "before the list";
+                continue;
+            }
+            got.push_back(entry);
+        }
+        EXPECT_EQ(got, expected);
+        EXPECT_EQ(replaced, hive == kCU ? 1 : 0);
+    }
+    std::string reg = admin.codec.FromAnsi(FileBytes(gpo + "/Quarvel.reg"));
+    for (const char* line : {"REGEDIT4\r\n", "[-HKEY_CURRENT_USER\\" /* the list, replaced */,
+                             "\"6\"=\"jogo.exe\"\r\n",
+                             "[HKEY_CLASSES_ROOT\\*\\Shell\\OpenWith]\r\n@=\"QV - Abrir com...\"",
+                             "\"Window Title\"=-\r\n", "\"NoFolderOptions\"=dword:00000001\r\n",
+                             "\"LegalNoticeCaption\"=\"Laboratório\"\r\n"})
+        EXPECT_NE(reg.find(line), std::string::npos) << line;
+}
+
+TEST(PolicyFiles, BadInputWritesNothing) {
+    Lab admin;
+    const std::string junk = admin.File("junk.qvc", "nada\r\n");
+    EXPECT_EQ(admin.Run({"/politicas", junk, admin.File("gpo")}), 2);
+    EXPECT_FALSE(fs::exists(admin.folder / "gpo"));
+    const std::string good = admin.File("good.qvc", "QV09x\r\n");
+    EXPECT_EQ(admin.Run({"/politicas", good, admin.File("taken", "a file, not a folder")}), 4);
+    std::set<std::string> names;  // nothing half-written, no temporary left
+    for (const auto& entry : fs::recursive_directory_iterator(admin.folder))
+        names.insert(entry.path().filename().string());
+    EXPECT_EQ(names, (std::set<std::string>{"good.qvc", "junk.qvc", "taken"}));
 }
 
 }  // namespace

@@ -1,17 +1,18 @@
 // The configuration file: its lines and records, the import's rules, the
-// export, and the trip from one computer to another.
+// export, the trip from one computer to another, and undo walking back
+// through earlier imports to exactly the state that was there.
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <fstream>
 
-#include "tests/support/RegistryVerbs.h"
 #include "tests/support/TransferVerbs.h"
+#include "transfer/Backup.h"
 #include "transfer/ConfigFile.h"
 
 namespace {
 
 using namespace testing_support;
+using transfer::ImportStatus;
 using transfer::Record;
 using Lines = std::vector<std::string>;
 
@@ -93,9 +94,9 @@ TEST(Import, RecordsWriteTheirValues) {
     for (const ImportCase& c : cases) {
         SCOPED_TRACE(c.name);
         Computer computer;
-        PutNumber(computer.registry, Hive::CurrentUser, kExplorer, "NoFileMenu", 7);
-        PutText(computer.registry, Hive::LocalMachine, kRun, "TvalueT", "antes");
-        EXPECT_EQ(computer.Import(c.lines), transfer::ImportStatus::Done);
+        PutNumber(computer.registry, kCU, kExplorer, "NoFileMenu", 7);
+        PutText(computer.registry, kLM, kRun, "TvalueT", "antes");
+        EXPECT_EQ(computer.Import(c.lines), ImportStatus::Done);
         computer.Expect(c.expected);
         EXPECT_EQ(computer.dialogs.messages, (std::vector<ShownMessage>{kImported}));
     }
@@ -105,8 +106,8 @@ TEST(Import, WhatCouldNotBeDoneIsSaid) {
     Computer full;
     Lines lines;
     for (int i = 0; i < 596; ++i) lines.push_back("QV02p" + std::to_string(i) + ".exe");
-    PutText(full.registry, Hive::CurrentUser, kAllowList, "606", "wizard.exe");
-    EXPECT_EQ(full.Import(lines), transfer::ImportStatus::Partial);
+    PutText(full.registry, kCU, kAllowList, "606", "wizard.exe");
+    EXPECT_EQ(full.Import(lines), ImportStatus::Partial);
     full.Expect({{kCU, kAllowList, "599", "p593.exe"},
                  {kCU, kAllowList, "600", kAbsent},
                  {kCU, kAllowList, "606", "wizard.exe"}});
@@ -115,19 +116,18 @@ TEST(Import, WhatCouldNotBeDoneIsSaid) {
 
     Computer readOnly;
     readOnly.values.baseFolder = readOnly.Folder() + "/missing/folder";
-    EXPECT_EQ(readOnly.Import({"QV03C:\\Jogos", "QV09x"}), transfer::ImportStatus::Partial);
+    EXPECT_EQ(readOnly.Import({"QV03C:\\Jogos", "QV09x"}), ImportStatus::Partial);
     readOnly.Expect({{kLM, kCurrentVersion, "SYSNOT", "x"}});
     ASSERT_EQ(readOnly.dialogs.messages.size(), 2u);
     EXPECT_EQ(readOnly.dialogs.messages[0].style, 16);
 
     Computer garbage;
-    EXPECT_EQ(garbage.Import({}), transfer::ImportStatus::NotAConfiguration);
+    EXPECT_EQ(garbage.Import({}), ImportStatus::NotAConfiguration);
     EXPECT_EQ(garbage.Import({std::string("\0\x01x", 3), "qv09x"}),
-              transfer::ImportStatus::NotAConfiguration);
+              ImportStatus::NotAConfiguration);
     std::string huge = garbage.Folder() + "/huge.qvc";
     std::filesystem::resize_file((std::ofstream(huge) << "QV09x", huge), (16u << 20) + 1);
-    EXPECT_EQ(transfer::ImportFile(garbage.context, huge),
-              transfer::ImportStatus::NotAConfiguration);
+    EXPECT_EQ(transfer::ImportFile(garbage.context, huge), ImportStatus::NotAConfiguration);
     garbage.Expect({{kLM, kCurrentVersion, "SYSNOT", kAbsent}});
     ASSERT_EQ(garbage.dialogs.messages.size(), 3u);
     EXPECT_EQ(garbage.dialogs.messages[0],
@@ -139,7 +139,7 @@ TEST(Import, WhatCouldNotBeDoneIsSaid) {
 TEST(Import, AReadErrorKeepsTheLinesBeforeIt) {
     Computer computer;
     computer.files.cutAfter = 12;  // "QV09novo\r\nQV" of the file below
-    EXPECT_EQ(computer.Import({"QV09novo", "QV07lost"}), transfer::ImportStatus::Partial);
+    EXPECT_EQ(computer.Import({"QV09novo", "QV07lost"}), ImportStatus::Partial);
     computer.Expect({{kLM, kCurrentVersion, "SYSNOT", "novo"},
                      {kLM, kWinlogon, "LegalNoticeCaption", kAbsent}});
     EXPECT_EQ(computer.dialogs.messages.back(), kImported);
@@ -155,13 +155,13 @@ TEST(Import, AReadErrorKeepsTheLinesBeforeIt) {
 TEST(Import, TheMenusEntriesAskForTheFileAndCreateThePolicyKeys) {
     Computer computer;
     EXPECT_EQ(transfer::ImportConfiguration(computer.context, transfer::ImportSource::ChosenFile),
-              transfer::ImportStatus::NoFile);
+              ImportStatus::NoFile);
     EXPECT_TRUE(computer.dialogs.messages.empty());
     ASSERT_EQ(computer.dialogs.fileRequests.size(), 1u);
     EXPECT_EQ(computer.dialogs.fileRequests[0].title, "Abrir arquivo de configurações do Quarvel");
     EXPECT_EQ(computer.dialogs.fileRequests[0].filter, "Configurações do Quarvel|*.qvc");
     EXPECT_TRUE(computer.registry.KeyExists(
-        Hive::CurrentUser, "Software\\Microsoft\\Windows\\CurrentVersion\\Policies\\WinOldApp"));
+        kCU, "Software\\Microsoft\\Windows\\CurrentVersion\\Policies\\WinOldApp"));
 }
 
 TEST(Export, WritesTheTickedGroupsInFileOrder) {
@@ -174,9 +174,9 @@ TEST(Export, WritesTheTickedGroupsInFileOrder) {
     EXPECT_EQ(computer.Export({"Check5"}), "QV03\r\n") << "no block-list file";
 
     for (auto [name, text] : {std::pair{"6", "a.exe"}, {"799", "last.exe"}, {"800", "no.exe"}})
-        PutText(computer.registry, Hive::CurrentUser, kAllowList, name, text);
-    PutNumber(computer.registry, Hive::CurrentUser, kExplorer, "NoDrives", 67108863);
-    PutNumber(computer.registry, Hive::CurrentUser, kExplorer, "NoFolderOptions", 1);
+        PutText(computer.registry, kCU, kAllowList, name, text);
+    PutNumber(computer.registry, kCU, kExplorer, "NoDrives", 67108863);
+    PutNumber(computer.registry, kCU, kExplorer, "NoFolderOptions", 1);
     computer.WriteBlockList("C:\\Jogos\r\n\r\n");
     std::string file = computer.Export();
     Lines lines = transfer::SplitConfigLines(file);
@@ -188,26 +188,24 @@ TEST(Export, WritesTheTickedGroupsInFileOrder) {
     EXPECT_EQ(lines[0], "QV011000" + std::string(40, '0')) << "a drive mask exports as 0";
     EXPECT_EQ(lines[2], "QV02last.exe");
     EXPECT_EQ(lines[4], "QV03C:\\Jogos");
-    EXPECT_EQ(computer.Export(), file) << "the same settings, the same file";
 }
 
 TEST(Transfer, EverythingSurvivesTheTripToAnotherComputer) {
     Computer first;
     RegistryAccess& registry = first.registry;
-    PutNumber(registry, Hive::CurrentUser, kExplorer, "NoRun", 1);
-    PutNumber(registry, Hive::CurrentUser, kExplorer, "RestrictRun", 1);
-    PutText(registry, Hive::CurrentUser, kAllowList, "6", "calc.exe");
-    PutText(registry, Hive::CurrentUser, kAllowList, "610", "sol.exe");
-    PutText(registry, Hive::LocalMachine, kWinlogon, "LegalNoticeText",
-            "Uso restrito.\r\nQV09hack\nQV09lf");
-    PutText(registry, Hive::LocalMachine, kCurrentVersion, "SYSNOT", "Segredo");
-    PutText(registry, Hive::CurrentUser, kBrowserMain, "Start Page", "http://escola");
+    PutNumber(registry, kCU, kExplorer, "NoRun", 1);
+    PutNumber(registry, kCU, kExplorer, "RestrictRun", 1);
+    PutText(registry, kCU, kAllowList, "6", "calc.exe");
+    PutText(registry, kCU, kAllowList, "610", "sol.exe");
+    PutText(registry, kLM, kWinlogon, "LegalNoticeText", "Uso restrito.\r\nQV09hack\nQV09lf");
+    PutText(registry, kLM, kCurrentVersion, "SYSNOT", "Segredo");
+    PutText(registry, kCU, kBrowserMain, "Start Page", "http://escola");
     // A list ended with Enter: its empty last line must not switch blocking off.
     first.WriteBlockList("C:\\Jogos\r\n");
     std::string file = first.Export();
 
     Computer second;
-    EXPECT_EQ(second.Import(transfer::SplitConfigLines(file)), transfer::ImportStatus::Done);
+    EXPECT_EQ(second.Import(transfer::SplitConfigLines(file)), ImportStatus::Done);
     second.Expect({{kLM, kWinlogon, "LegalNoticeText", "Uso restrito.\r\nQV09hack\nQV09lf"},
                    {kLM, kCurrentVersion, "SYSNOT", "Segredo"},
                    {kCU, kAllowList, "7", "sol.exe"},
@@ -215,6 +213,96 @@ TEST(Transfer, EverythingSurvivesTheTripToAnotherComputer) {
                    {kLM, kRun, "TvalueT", second.Folder() + "\\DErodu.exe"}});
     EXPECT_EQ(second.BlockList(), "Quarvel by Ostrelvan - www.quarvel.com.br\r\nC:\\Jogos\r\n");
     EXPECT_EQ(second.Export(), file);
+}
+
+// Another computer's configuration of the ticked groups, each different from
+// the state the tests start with.
+std::string OtherFile(const std::vector<std::string>& groups) {
+    Computer other;
+    RegistryAccess& r = other.registry;
+    PutNumber(r, kCU, kExplorer, "NoFind", 1);
+    for (int i = 6; i < 20; ++i) PutText(r, kCU, kAllowList, std::to_string(i), "p.exe");
+    PutText(r, kLM, kWinlogon, "LegalNoticeText", "Outro");
+    PutText(r, kLM, kCurrentVersion, "SYSNOT", "x");
+    PutText(r, kCU, kBrowserMain, "Start Page", "http://outro");
+    PutText(r, kCU, kBrowserMain, "Window Title", "Outro");
+    PutText(r, kCU, kExplorerAdvanced, "StartMenuScrollPrograms", "YES");
+    for (const char* name : {"Enable_Disk_Cache", "Save Directory"})
+        PutText(r, kLM, kBrowserMain, name, "yes");
+    other.WriteBlockList("C:\\Outros\r\n");
+    return other.Export(groups);
+}
+
+TEST(Undo, BringsBackExactlyTheStateBeforeTheImportOfAnyGroup) {
+    for (const char* group : {"", "Check1", "Check6", "Check5", "Check4", "Check3", "Check2",
+                              "Check11", "Check10", "Check9"}) {
+        SCOPED_TRACE(*group ? group : "every group at once");
+        // A state with values present and absent: no lock code, no start
+        // page, and a block list whose logon entry Resgate removed.
+        Computer computer;
+        RegistryAccess& r = computer.registry;
+        PutNumber(r, kCU, kExplorer, "NoRun", 1);
+        PutNumber(r, kCU, kExplorer, "RestrictRun", 1);
+        for (auto [name, text] : {std::pair{"6", "calc.exe"}, {"9", "gap.exe"}, {"610", "sol.exe"}})
+            PutText(r, kCU, kAllowList, name, text);
+        PutText(r, kLM, kWinlogon, "LegalNoticeCaption", "Aviso");
+        PutText(r, kCU, "Control Panel\\Desktop", "MenuShowDelay", "0");
+        computer.WriteBlockList("C:\\Jogos\r\n");
+        std::string before = computer.Export();
+        std::string other =
+            OtherFile(*group ? std::vector<std::string>{group} : std::vector<std::string>{});
+        ASSERT_NE(computer.Import(transfer::SplitConfigLines(other)), ImportStatus::NoBackup);
+        computer.dialogs.messages.clear();
+        EXPECT_EQ(transfer::UndoLastImport(computer.context), ImportStatus::Done);
+        EXPECT_EQ(computer.Export(), before);
+        computer.Expect({{kLM, kCurrentVersion, "SYSNOT", kAbsent},
+                         {kCU, kBrowserMain, "Start Page", kAbsent},
+                         {kLM, kRun, "TvalueT", kAbsent},
+                         {kCU, kAllowList, "9", "gap.exe"},
+                         {kCU, kAllowList, "7", kAbsent}});
+        EXPECT_EQ(computer.BlockList(),
+                  "Quarvel by Ostrelvan - www.quarvel.com.br\r\nC:\\Jogos\r\n");
+        EXPECT_EQ(computer.dialogs.messages.front().title, "Quarvel²");
+    }
+}
+
+TEST(Undo, WalksBackThroughEarlierImportsAndThenSaysThereIsNothing) {
+    Computer computer;
+    std::string empty = computer.Export();
+    ASSERT_EQ(computer.Import({"QV09um", "QV03C:\\Um"}), ImportStatus::Done);
+    std::string first = computer.Export();
+    ASSERT_EQ(computer.Import({"QV09dois"}), ImportStatus::Done);
+    for (const std::string& state : {first, empty}) {
+        EXPECT_EQ(transfer::UndoLastImport(computer.context), ImportStatus::Done);
+        EXPECT_EQ(computer.Export(), state);
+    }
+    EXPECT_FALSE(std::filesystem::exists(computer.BlockListPath())) << "there was none before";
+    computer.dialogs.messages.clear();
+    EXPECT_EQ(transfer::UndoLastImport(computer.context), ImportStatus::NothingToUndo);
+    EXPECT_EQ(computer.dialogs.messages,
+              (std::vector<ShownMessage>{{"Não há importação para desfazer.", "Quarvel²", 64}}));
+}
+
+TEST(Undo, AnImportWhoseBackupCannotBeWrittenChangesNothing) {
+    Computer computer;
+    std::ofstream(computer.files.CommonAppDataFolder()) << "x";  // where the backups go
+    EXPECT_EQ(computer.Import({"QV09novo"}), ImportStatus::NoBackup);
+    computer.Expect({{kLM, kCurrentVersion, "SYSNOT", kAbsent}});
+    ASSERT_EQ(computer.dialogs.messages.size(), 1u);
+    EXPECT_EQ(computer.dialogs.messages[0].style, 16);
+    EXPECT_EQ(computer.dialogs.messages[0].title, "Quarvel²");
+}
+
+TEST(Undo, KeepsTheNewestTwentyBackups) {
+    Computer computer;
+    for (int i = 0; i < 23; ++i)
+        ASSERT_EQ(computer.Import({"QV09c" + std::to_string(i)}), ImportStatus::Done);
+    int backups = 0;
+    for (const auto& name : computer.files.FileNames(transfer::BackupFolder(computer.files)))
+        backups += name.ends_with(".qvc");
+    EXPECT_EQ(backups, 20);
+    EXPECT_EQ(transfer::UndoLastImport(computer.context), ImportStatus::Done);
+    computer.Expect({{kLM, kCurrentVersion, "SYSNOT", "c21"}});
 }
 
 }  // namespace
