@@ -51,8 +51,8 @@ inline Step Type(std::vector<Typed> typed, const char* command, std::vector<Show
     return step;
 }
 inline Step Choose(const char* lit, const char* dim, std::vector<Stored> after = {},
-                   bool keyboard = false) {
-    Step step = Click(lit, {}, std::move(after));
+                   bool keyboard = false, std::vector<ShownMessage> said = {}) {
+    Step step = Click(lit, std::move(said), std::move(after));
     step.chosen = {lit, dim};
     step.keyboard = keyboard;
     return step;

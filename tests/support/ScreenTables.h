@@ -119,7 +119,7 @@ inline const ScreenTable kPersIE{
             {{"O Título do Outlook Express versão: 4.0 foi definido para: Correio", "Quarvel", 64}},
             {{HKCU, kMail4, "WindowTitle", "Correio"}}),
         // 6.0 reads its title into the field; "Remover" keeps it there.
-        {.command = "Label4", .said = {kXpHint}, .chosen = {"Label4", "Label2"}},
+        Choose("Label4", "Label2", {}, false, {kXpHint}),
         Click("Label1", {kTextRemoved}, {{HKCU, kMail6, "WindowTitle", nullptr}}),
         Click("Label22",
               {{"O Título do Outlook Express versão: 6.0 foi definido para: Seis", "Quarvel", 64}},
@@ -266,16 +266,12 @@ inline const ScreenTable kOtiIE{
          .said = {{"Escolha primeiro a versão do programa: 4.0, 5.0 ou 6.0.", "Quarvel", 64}},
          .after = {{HKCU, kMailParent, "NoSplash", nullptr}},
          .chosen = {nullptr, "Label6"}},
-        {.command = "Label4", .said = {kXpHint}, .chosen = {"Label4", "Label2"}},
+        Choose("Label4", "Label2", {}, false, {kXpHint}),
         Choose("Label3", "Label4"),
-        {.command = "Label6",
-         .said = {{"A tela de abertura da versão: 5.0 foi desligada", "Quarvel", 64}},
-         .after = {{HKCU, kMail5, "NoSplash", "1"}},
-         .chosen = {"Label6", "Label5"}},
-        {.command = "Label5",
-         .said = {{"A tela de abertura da versão: 5.0 foi ligada", "Quarvel", 64}},
-         .after = {{HKCU, kMail5, "NoSplash", nullptr}},
-         .chosen = {"Label5", "Label6"}},
+        Choose("Label6", "Label5", {{HKCU, kMail5, "NoSplash", "1"}}, false,
+               {{"A tela de abertura da versão: 5.0 foi desligada", "Quarvel", 64}}),
+        Choose("Label5", "Label6", {{HKCU, kMail5, "NoSplash", nullptr}}, false,
+               {{"A tela de abertura da versão: 5.0 foi ligada", "Quarvel", 64}}),
     }};
 
 inline const ScreenTable kOtiS{

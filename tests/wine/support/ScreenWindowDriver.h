@@ -89,18 +89,10 @@ struct ScreenWindow {
         std::vector<ShownMessage> said;
         std::atomic<bool> done{false};
         std::thread user([&, ui = GetCurrentThreadId()] {
-            for (HWND box = nullptr; !done; box = nullptr, Sleep(10)) {
-                EnumThreadWindows(
-                    ui,
-                    [](HWND window, LPARAM found) {
-                        wchar_t kind[8] = {};
-                        GetClassNameW(window, kind, 8);
-                        bool box = lstrcmpW(kind, L"#32770") == 0 && IsWindowVisible(window);
-                        if (box) *reinterpret_cast<HWND*>(found) = window;
-                        return BOOL(!box);
-                    },
-                    reinterpret_cast<LPARAM>(&box));
-                if (!box) continue;
+            for (; !done; Sleep(10)) {
+                HWND box = FindWindowW(L"#32770", nullptr);  // a dialog of this thread
+                DWORD thread = box ? GetWindowThreadProcessId(box, nullptr) : 0;
+                if (thread != ui || !IsWindowVisible(box)) continue;
                 auto icon =
                     reinterpret_cast<HICON>(SendDlgItemMessageW(box, 1088, STM_GETICON, 0, 0));
                 int style = 0;
