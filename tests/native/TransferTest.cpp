@@ -164,51 +164,46 @@ TEST(Import, TheMenusEntriesAskForTheFileAndCreateThePolicyKeys) {
         kCU, "Software\\Microsoft\\Windows\\CurrentVersion\\Policies\\WinOldApp"));
 }
 
-TEST(Export, WritesTheTickedGroupsInFileOrder) {
+TEST(Export, AnEmptyGroupIsSaid) {
     Computer computer;
-    const ShownMessage nothing{
-        "É necessário selecionar algum ítem ou as restrições selecionadas não possuem alterações",
-        "Quarvel", 16};
     EXPECT_EQ(computer.Export({"Check6"}), "") << "an empty allow-list exports nothing";
-    EXPECT_EQ(computer.dialogs.messages, (std::vector<ShownMessage>{nothing}));
+    EXPECT_EQ(computer.dialogs.messages,
+              (std::vector<ShownMessage>{{"É necessário selecionar algum ítem ou as restrições "
+                                          "selecionadas não possuem alterações",
+                                          "Quarvel", 16}}));
     EXPECT_EQ(computer.Export({"Check5"}), "QV03\r\n") << "no block-list file";
-
-    for (auto [name, text] : {std::pair{"6", "a.exe"}, {"799", "last.exe"}, {"800", "no.exe"}})
-        PutText(computer.registry, kCU, kAllowList, name, text);
-    PutNumber(computer.registry, kCU, kExplorer, "NoDrives", 67108863);
-    PutNumber(computer.registry, kCU, kExplorer, "NoFolderOptions", 1);
-    computer.WriteBlockList("C:\\Jogos\r\n\r\n");
-    std::string file = computer.Export();
-    Lines lines = transfer::SplitConfigLines(file);
-    Lines keys;
-    for (const std::string& line : lines) keys.push_back(line.substr(0, 4));
-    EXPECT_EQ(keys, (Lines{"QV01", "QV02", "QV02", "QV03", "QV03", "QV04", "QV05", "QVa5", "QV06",
-                           "QV07", "QVa7", "QVb7", "QV08", "QVa8", "QVb8", "QV09"}))
-        << "no record for the empty line of the block list";
-    EXPECT_EQ(lines[0], "QV011000" + std::string(40, '0')) << "a drive mask exports as 0";
-    EXPECT_EQ(lines[2], "QV02last.exe");
-    EXPECT_EQ(lines[4], "QV03C:\\Jogos");
 }
 
-TEST(Transfer, EverythingSurvivesTheTripToAnotherComputer) {
+TEST(Transfer, EverythingSurvivesTheTripToAnotherComputerInFileOrder) {
     Computer first;
     RegistryAccess& registry = first.registry;
-    PutNumber(registry, kCU, kExplorer, "NoRun", 1);
+    for (auto [name, text] :
+         {std::pair{"6", "calc.exe"}, {"610", "sol.exe"}, {"799", "last.exe"}, {"800", "no.exe"}})
+        PutText(registry, kCU, kAllowList, name, text);
+    PutNumber(registry, kCU, kExplorer, "NoDrives", 67108863);
+    PutNumber(registry, kCU, kExplorer, "NoFolderOptions", 1);
     PutNumber(registry, kCU, kExplorer, "RestrictRun", 1);
-    PutText(registry, kCU, kAllowList, "6", "calc.exe");
-    PutText(registry, kCU, kAllowList, "610", "sol.exe");
     PutText(registry, kLM, kWinlogon, "LegalNoticeText", "Uso restrito.\r\nQV09hack\nQV09lf");
     PutText(registry, kLM, kCurrentVersion, "SYSNOT", "Segredo");
     PutText(registry, kCU, kBrowserMain, "Start Page", "http://escola");
     // A list ended with Enter: its empty last line must not switch blocking off.
-    first.WriteBlockList("C:\\Jogos\r\n");
+    first.WriteBlockList("C:\\Jogos\r\n\r\n");
     std::string file = first.Export();
+    Lines lines = transfer::SplitConfigLines(file), keys;
+    for (const std::string& line : lines) keys.push_back(line.substr(0, 4));
+    EXPECT_EQ(keys, (Lines{"QV01", "QV02", "QV02", "QV02", "QV03", "QV03", "QV04", "QV05", "QVa5",
+                           "QV06", "QV07", "QVa7", "QV__", "QVb7", "QV08", "QVa8", "QVb8", "QV09"}))
+        << "no record for the empty line of the block list";
+    EXPECT_EQ(lines[0], "QV011000" + std::string(39, '0') + "1") << "a drive mask exports as 0";
+    EXPECT_EQ(lines[3], "QV02last.exe");
+    EXPECT_EQ(lines[5], "QV03C:\\Jogos");
 
     Computer second;
     EXPECT_EQ(second.Import(transfer::SplitConfigLines(file)), ImportStatus::Done);
     second.Expect({{kLM, kWinlogon, "LegalNoticeText", "Uso restrito.\r\nQV09hack\nQV09lf"},
                    {kLM, kCurrentVersion, "SYSNOT", "Segredo"},
                    {kCU, kAllowList, "7", "sol.exe"},
+                   {kCU, kAllowList, "9", kAbsent},
                    {kCU, kExplorer, "RestrictRun", "1"},
                    {kLM, kRun, "TvalueT", second.Folder() + "\\DErodu.exe"}});
     EXPECT_EQ(second.BlockList(), "Quarvel by Ostrelvan - www.quarvel.com.br\r\nC:\\Jogos\r\n");
