@@ -97,16 +97,12 @@ class CuttingFiles : public platform::StdFiles {
 
 struct Computer {
     Computer() {
-        for (auto [hive, key] : std::vector<std::pair<Hive, std::string>>{
-                 {kLM, kCurrentVersion},
-                 {kLM, kRun},
-                 {kLM, kWinlogon},
-                 {kLM, "Software\\Microsoft\\Windows\\CurrentVersion\\FS Templates"},
-                 {kCU, kBrowserMain},
-                 {kLM, kBrowserMain},
-                 {kCU, "Control Panel\\Desktop\\WindowMetrics"},
-                 {kCU, kExplorerAdvanced}})
-            registry.CreateKey(hive, key);
+        for (const char* key : {kCurrentVersion, kRun, kWinlogon, kBrowserMain,
+                                "Software\\Microsoft\\Windows\\CurrentVersion\\FS Templates"})
+            registry.CreateKey(kLM, key);
+        for (const char* key :
+             {kBrowserMain, kExplorerAdvanced, "Control Panel\\Desktop\\WindowMetrics"})
+            registry.CreateKey(kCU, key);
         values.baseFolder = Folder();
     }
     ~Computer() {

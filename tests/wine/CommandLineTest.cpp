@@ -6,7 +6,6 @@
 #include <algorithm>
 
 #include "menus/frnINI.h"
-#include "personalization/LogonNotice.h"
 #include "platform/win32/Wide.h"
 #include "tests/support/TransferVerbs.h"
 #include "tests/wine/support/WindowDriver.h"
@@ -111,11 +110,6 @@ TEST_F(CommandLine, ImportExportAndUndoLeaveTheComputerAsItWas) {
         EXPECT_EQ(codec.FromAnsi(run.output).rfind(step.report, 0), 0u) << run.output;
         EXPECT_FALSE(run.windowSeen);
         EXPECT_EQ(logLines(), step.arguments == "/?" ? lines : ++lines) << "one line per run";
-        if (step.arguments.starts_with("/IMPORTAR")) {
-            EXPECT_TRUE(HasValue(registry, kCU, kAllowList, "7", "editor.exe"));
-            EXPECT_TRUE(HasValue(registry, kLM, *personalization::LogonNoticeKey(registry),
-                                 "LegalNoticeCaption", "Laboratório"));
-        }
     }
     EXPECT_EQ(FileBytes(b), FileBytes(a)) << "export, import, undo, export: the same file";
     EXPECT_NE(FileBytes(a), "");
