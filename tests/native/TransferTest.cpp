@@ -102,7 +102,7 @@ TEST(Import, RecordsWriteTheirValues) {
     }
 }
 
-TEST(Import, WhatCouldNotBeDoneIsSaid) {
+TEST(Import, WhatCouldNotBeDoneIsSaidAndAReadErrorKeepsTheLinesBeforeIt) {
     Computer full;
     Lines lines;
     for (int i = 0; i < 596; ++i) lines.push_back("QV02p" + std::to_string(i) + ".exe");
@@ -134,9 +134,8 @@ TEST(Import, WhatCouldNotBeDoneIsSaid) {
               (ShownMessage{"O arquivo não contém configurações do Quarvel; nada foi importado.",
                             "Quarvel²", 16}));
     EXPECT_NE(garbage.dialogs.messages[2].text.find("16 MB"), std::string::npos);
-}
 
-TEST(Import, AReadErrorKeepsTheLinesBeforeIt) {
+    // A read error keeps the lines before it, for the import and the export.
     Computer computer;
     computer.files.cutAfter = 12;  // "QV09novo\r\nQV" of the file below
     EXPECT_EQ(computer.Import({"QV09novo", "QV07lost"}), ImportStatus::Partial);
@@ -144,7 +143,6 @@ TEST(Import, AReadErrorKeepsTheLinesBeforeIt) {
                      {kLM, kWinlogon, "LegalNoticeCaption", kAbsent}});
     EXPECT_EQ(computer.dialogs.messages.back(), kImported);
 
-    // The export carries the block-list lines read before the error.
     Computer exporter;
     exporter.WriteBlockList("C:\\Jogos\r\nC:\\Outros\r\n");
     exporter.files.cutAfter = 52;  // the signature line and "C:\Jogos"
@@ -261,16 +259,25 @@ TEST(Undo, BringsBackExactlyTheStateBeforeTheImportOfAnyGroup) {
     }
 }
 
-TEST(Undo, WalksBackThroughEarlierImportsAndThenSaysThereIsNothing) {
+TEST(Undo, WalksBackThroughTheNewestTwentyImportsAndThenSaysThereIsNothing) {
     Computer computer;
-    std::string empty = computer.Export();
-    ASSERT_EQ(computer.Import({"QV09um", "QV03C:\\Um"}), ImportStatus::Done);
+    ASSERT_EQ(computer.Import({"QV09um"}), ImportStatus::Done);
     std::string first = computer.Export();
-    ASSERT_EQ(computer.Import({"QV09dois"}), ImportStatus::Done);
-    for (const std::string& state : {first, empty}) {
+    ASSERT_EQ(computer.Import({"QV09dois", "QV03C:\\Um"}), ImportStatus::Done);
+    std::string second = computer.Export();
+    for (int i = 3; i <= 21; ++i)
+        ASSERT_EQ(computer.Import({"QV09c" + std::to_string(i)}), ImportStatus::Done);
+    int backups = 0;
+    for (const auto& name : computer.files.FileNames(transfer::BackupFolder(computer.files)))
+        backups += name.ends_with(".qvc");
+    EXPECT_EQ(backups, 20);
+    EXPECT_EQ(transfer::UndoLastImport(computer.context), ImportStatus::Done);
+    computer.Expect({{kLM, kCurrentVersion, "SYSNOT", "c20"}});
+    for (int i = 20; i > 2; --i)
         EXPECT_EQ(transfer::UndoLastImport(computer.context), ImportStatus::Done);
-        EXPECT_EQ(computer.Export(), state);
-    }
+    EXPECT_EQ(computer.Export(), second);
+    EXPECT_EQ(transfer::UndoLastImport(computer.context), ImportStatus::Done);
+    EXPECT_EQ(computer.Export(), first);
     EXPECT_FALSE(std::filesystem::exists(computer.BlockListPath())) << "there was none before";
     computer.dialogs.messages.clear();
     EXPECT_EQ(transfer::UndoLastImport(computer.context), ImportStatus::NothingToUndo);
@@ -286,18 +293,6 @@ TEST(Undo, AnImportWhoseBackupCannotBeWrittenChangesNothing) {
     ASSERT_EQ(computer.dialogs.messages.size(), 1u);
     EXPECT_EQ(computer.dialogs.messages[0].style, 16);
     EXPECT_EQ(computer.dialogs.messages[0].title, "Quarvel²");
-}
-
-TEST(Undo, KeepsTheNewestTwentyBackups) {
-    Computer computer;
-    for (int i = 0; i < 23; ++i)
-        ASSERT_EQ(computer.Import({"QV09c" + std::to_string(i)}), ImportStatus::Done);
-    int backups = 0;
-    for (const auto& name : computer.files.FileNames(transfer::BackupFolder(computer.files)))
-        backups += name.ends_with(".qvc");
-    EXPECT_EQ(backups, 20);
-    EXPECT_EQ(transfer::UndoLastImport(computer.context), ImportStatus::Done);
-    computer.Expect({{kLM, kCurrentVersion, "SYSNOT", "c21"}});
 }
 
 }  // namespace
