@@ -78,9 +78,16 @@ class Rescue : public ::testing::Test {
     RegistryAccess& registry = program.registry;
 };
 
-TEST_F(Rescue, LiftsTheRestrictionsKeepsTheListsAndSaysWhat) {
+TEST_F(Rescue, AsksForTheLockCodeOfAnyTypeLiftsTheRestrictionsKeepsTheListsAndSaysWhat) {
+    PutText(registry, HKLM, kCurrentVersion, "SYSNOT", "Segredo");
+    EXPECT_EQ(Lift("segredo"),
+              (std::vector<ShownMessage>{{"Seu código é inválido, para maiores informações, "
+                                          "envie um E-mail para suporte@quarvel.com.br",
+                                          "Erro de Autenticação", 0}}));
+    EXPECT_TRUE(HasValue(registry, HKCU, kExplorer, "NoRun", "1")) << "nothing is lifted";
+    PutNumber(registry, HKLM, kCurrentVersion, "SYSNOT", 42);
     EXPECT_EQ(
-        Lift(),
+        Lift("42"),
         (std::vector{Report("\r\n- a restrição de executáveis foi desligada\r\n- 2 restrições do "
                             "Windows foram desligadas\r\n- o bloqueio de pastas/janelas não será "
                             "mais iniciado com o Windows")}));
@@ -90,21 +97,10 @@ TEST_F(Rescue, LiftsTheRestrictionsKeepsTheListsAndSaysWhat) {
     EXPECT_TRUE(IsAbsent(registry, HKLM, kRun, "TvalueT"));
     EXPECT_TRUE(
         HasValue(registry, HKCU, std::string(kExplorer) + "\\RestrictRun", "6", "calc.exe"));
+    registry.DeleteValue(HKLM, kCurrentVersion, "SYSNOT");  // no code: nothing asked
     EXPECT_EQ(Lift(), std::vector{Report("")});
     PutNumber(registry, HKCU, kSystem, "NoDispCPL", 1);
     EXPECT_EQ(Lift(), std::vector{Report("\r\n- 1 restrição do Windows foi desligada")});
-}
-
-TEST_F(Rescue, AsksForTheLockCodeOfAnyTypeAndEndsOnAWrongOne) {
-    PutText(registry, HKLM, kCurrentVersion, "SYSNOT", "Segredo");
-    EXPECT_EQ(Lift("segredo"),
-              (std::vector<ShownMessage>{{"Seu código é inválido, para maiores informações, "
-                                          "envie um E-mail para suporte@quarvel.com.br",
-                                          "Erro de Autenticação", 0}}));
-    EXPECT_TRUE(HasValue(registry, HKCU, kExplorer, "NoRun", "1")) << "nothing is lifted";
-    PutNumber(registry, HKLM, kCurrentVersion, "SYSNOT", 42);
-    EXPECT_EQ(Lift("42").at(0).title, "Quarvel - Resgate");
-    EXPECT_TRUE(HasValue(registry, HKCU, kExplorer, "NoRun", "0"));
 }
 
 }  // namespace

@@ -120,7 +120,7 @@ TEST(IconWindows, APickedIconShowsInItsWellAndIsWrittenToItsValue) {
     EXPECT_FALSE(ShowsAnImage(driver.At("Picture4")));
 }
 
-TEST(PictureLoader, ShowsIconsCursorsBitmapsGifsAndJpegsAndRefusesTheRest) {
+TEST(PictureLoader, ShowsPicturesAsTheyAreRefusesTheRestAndShrinksSmoothly) {
     platform::win32::Win32Pictures pictures;
     for (const char* name : {"pasta.ico", "seta.cur", "disco.bmp", "rede.gif", "lixeira.jpg"}) {
         EXPECT_TRUE(pictures.CanShow(ImagePath(name))) << name;
@@ -149,11 +149,9 @@ TEST(PictureLoader, ShowsIconsCursorsBitmapsGifsAndJpegsAndRefusesTheRest) {
     for (std::string path : {std::string(100000, 'a') + ".ico", Narrow(wine_tests::BuildFolder()),
                              std::string("C:\\windows\\system32\\shell32.dll,4"), std::string()})
         EXPECT_FALSE(pictures.CanShow(path)) << path.substr(0, 40);
-}
 
-// The wizard's side picture is shown pixel for pixel at its own size; shrunk,
-// its thin strokes are averaged rather than dropped.
-TEST(PictureLoader, ShowsAPictureAtItsOwnSizeAsItIsAndShrinksItSmoothly) {
+    // The wizard's side picture is shown pixel for pixel at its own size;
+    // shrunk, its thin strokes are averaged rather than dropped.
     std::string path = ImagePath("tela fundo.bmp");
     auto file = static_cast<HBITMAP>(
         LoadImageW(nullptr, Widen(path).c_str(), IMAGE_BITMAP, 0, 0, LR_LOADFROMFILE));
