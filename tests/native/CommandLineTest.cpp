@@ -8,8 +8,6 @@
 #include <set>
 
 #include "tests/support/TransferVerbs.h"
-#include "transfer/Backup.h"
-#include "transfer/ConfigFile.h"
 
 namespace {
 
@@ -49,31 +47,6 @@ TEST(CommandLine, EachRunEndsWithItsExitCode) {
     }
     EXPECT_EQ(lab.codec.FromAnsi(FileBytes(out)), "QV07Laboratório\r\nQVa7\r\nQVb70\r\n");
     lab.Expect({{kLM, kWinlogon, "LegalNoticeCaption", kAbsent}});  // undone
-}
-
-TEST(CommandLine, AStoredLockCodeMustBeGivenExactly) {
-    Lab lab;
-    PutText(lab.registry, kLM, kCurrentVersion, "SYSNOT", "Segredo");
-    const std::string file = lab.File("lab.qvc", "QV09\r\n"), log = "/log:" + lab.File("lab.log");
-    for (std::string code : {"", "/senha:segredo", "/senha:"}) {
-        std::vector<std::string> arguments = {"/importar", file, log};
-        if (!code.empty()) arguments.push_back(code);
-        EXPECT_EQ(lab.Run(arguments), 3) << code;
-    }
-    lab.Expect({{kLM, kCurrentVersion, "SYSNOT", "Segredo"}});
-    EXPECT_TRUE(lab.files.FileNames(transfer::BackupFolder(lab.files)).empty()) << "no backup";
-    EXPECT_EQ(lab.Run({"/importar", file, "/SENHA:Segredo", log}), 0);
-    lab.Expect({{kLM, kCurrentVersion, "SYSNOT", ""}});
-
-    // One line per run, dated, and never the code itself.
-    std::string written = lab.codec.FromAnsi(FileBytes(lab.File("lab.log")));
-    auto lines = transfer::SplitConfigLines(written);
-    ASSERT_EQ(lines.size(), 4u);
-    EXPECT_TRUE(lines[0].size() > 20 && lines[0][4] == '-' && lines[0][13] == ':') << lines[0];
-    EXPECT_NE(lines[0].find("Código-trava ausente ou errado; nada foi feito. (código 3)"),
-              std::string::npos);
-    EXPECT_EQ(written.find("Segredo"), std::string::npos);
-    EXPECT_NE(lines[3].find("(código 0)"), std::string::npos);
 }
 
 TEST(CommandLine, AKeyDeletedAndMadeAgainIsWrittenAgain) {

@@ -7,8 +7,10 @@
 
 #include "menus/frnINI.h"
 #include "platform/win32/Wide.h"
+#include "platform/win32/Win32Files.h"
 #include "tests/support/TransferVerbs.h"
 #include "tests/wine/support/WindowDriver.h"
+#include "transfer/Backup.h"
 #include "transfer/ConfigExport.h"
 #include "transfer/ConfigFile.h"
 
@@ -118,15 +120,23 @@ TEST_F(CommandLine, ImportExportAndUndoLeaveTheComputerAsItWas) {
 TEST_F(CommandLine, AStoredLockCodeIsNeededAndAWrongOneChangesNothing) {
     PutText(registry, kLM, kCurrentVersion, "SYSNOT", "Segredo");
     registry.DeleteValue(kCU, kAllowList, "7");
-    for (const char* code : {"", " /senha:segredo", " \"/senha:Segredo \""}) {
+    platform::win32::Win32Files files(codec);
+    const auto backups = files.FileNames(transfer::BackupFolder(files));
+    for (const char* code : {"", " /senha:segredo", " \"/senha:Segredo \"", " /senha:"}) {
         ProcessRun run = Quarvel("/importar \"" + other + "\"" + code);
         EXPECT_EQ(run.code, 3u) << code;
         EXPECT_FALSE(run.windowSeen);
         EXPECT_TRUE(IsAbsent(registry, kCU, kAllowList, "7"));
     }
     EXPECT_EQ(Quarvel("/desfazer").code, 3u);
-    EXPECT_EQ(FileBytes(log).find("Segredo"), std::string::npos) << "no log keeps the code";
-    EXPECT_EQ(Quarvel("/importar \"" + other + "\" /senha:Segredo").code, 0u);
+    EXPECT_EQ(files.FileNames(transfer::BackupFolder(files)), backups) << "no backup taken";
+    // One dated line per run, and never the code itself.
+    std::string written = codec.FromAnsi(FileBytes(log));
+    EXPECT_TRUE(written.size() > 20 && written[4] == '-' && written[13] == ':') << written;
+    EXPECT_NE(written.find("Código-trava ausente ou errado; nada foi feito. (código 3)\r\n"),
+              std::string::npos);
+    EXPECT_EQ(written.find("Segredo"), std::string::npos) << "no log keeps the code";
+    EXPECT_EQ(Quarvel("/importar \"" + other + "\" /SENHA:Segredo").code, 0u);
     EXPECT_TRUE(HasValue(registry, kCU, kAllowList, "7", "editor.exe"));
     EXPECT_EQ(Quarvel("/desfazer /Senha:Segredo").code, 0u);
 }
