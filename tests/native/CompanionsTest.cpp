@@ -11,10 +11,7 @@
 namespace {
 
 using namespace testing_support;
-using screens::HKCU;
-using screens::HKLM;
-using screens::kCurrentVersion;
-using screens::kRun;
+using namespace testing_support::screens;
 
 TEST(BlockRule, ANameMatchesATitleWhateverTheLetterCaseAndBlanks) {
     struct {

@@ -1,6 +1,6 @@
 // The screens through their real windows and the real registry: each
-// screen's table, the icons with real icon files and the real picture loader,
-// the icon cache on disk, and the logon notice's open time.
+// screen's table, the icons with real icon files and the real picture
+// loader, and the logon notice's open time.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -26,17 +26,11 @@ namespace {
 using namespace testing_support::screens;
 using platform::win32::Narrow;
 using platform::win32::Widen;
-using testing_support::HasValue;
-using testing_support::KeyIsAbsent;
-using testing_support::PutText;
-using testing_support::ScreenTable;
-using wine_tests::MessageBoxAnswerer;
-using wine_tests::ScreenWindow;
-using wine_tests::SeenMessage;
+using namespace wine_tests;  // and the shared test verbs with it
 
 // The project's own picture files: images\ beside the build folder.
 std::string ImagePath(const char* name) {
-    std::wstring path = wine_tests::BuildFolder();
+    std::wstring path = BuildFolder();
     for (int up = 0; up < 2; ++up) path = path.substr(0, path.find_last_of(L'\\'));
     return Narrow(path) + "\\images\\" + name;
 }
@@ -97,13 +91,13 @@ TEST(IconWindows, APickedIconShowsInItsWellAndIsWrittenToItsValue) {
         for (int tries = 0; tries < 500; ++tries, Sleep(10)) {
             HWND prompt = FindWindowW(L"#32770", L"Alterar ícone");
             if (!prompt || !IsWindowVisible(prompt)) continue;
-            question = wine_tests::MessageText(prompt);
+            question = MessageText(prompt);
             SetWindowTextW(FindWindowExW(prompt, nullptr, L"Edit", nullptr),
                            Widen(ImagePath("pasta.ico")).c_str());
             return (void)SendMessageW(prompt, WM_COMMAND, IDOK, 0);
         }
     });
-    wine_tests::Click(five);  // no message box answerer: it would answer the prompt
+    Click(five);  // no message box answerer: it would answer the prompt
     driver.real.Pump();
     user.join();
     EXPECT_EQ(question, "Digite a localização do ícone, exemplo: C:\\Icones\\nada.ico");
@@ -138,7 +132,7 @@ TEST(PictureLoader, ShowsPicturesAsTheyAreRefusesTheRestAndShrinksSmoothly) {
         {"enorme.bmp", ""},  // 200 MB, far bigger than any icon: refused before it is read
     };
     for (auto& [name, content] : broken) {
-        std::string path = Narrow(wine_tests::BuildFolder()) + "\\quarvel-" + name;
+        std::string path = Narrow(BuildFolder()) + "\\quarvel-" + name;
         WriteFile(path, content);
         if (std::string(name) == "enorme.bmp")
             std::filesystem::resize_file(std::filesystem::path(Widen(path)), 200ll << 20);
@@ -146,7 +140,7 @@ TEST(PictureLoader, ShowsPicturesAsTheyAreRefusesTheRestAndShrinksSmoothly) {
         EXPECT_EQ(platform::win32::LoadPictureBitmap(path, 49, 41), nullptr) << name;
         DeleteFileW(Widen(path).c_str());
     }
-    for (std::string path : {std::string(100000, 'a') + ".ico", Narrow(wine_tests::BuildFolder()),
+    for (std::string path : {std::string(100000, 'a') + ".ico", Narrow(BuildFolder()),
                              std::string("C:\\windows\\system32\\shell32.dll,4"), std::string()})
         EXPECT_FALSE(pictures.CanShow(path)) << path.substr(0, 40);
 
