@@ -2,7 +2,6 @@
 // registry, and back; the floppy export's write error.
 #include <gtest/gtest.h>
 
-#include "personalization/LogonNotice.h"
 #include "tests/support/TransferVerbs.h"
 #include "tests/wine/support/WindowDriver.h"
 
@@ -18,8 +17,7 @@ TEST(TransferWindows, ExportThroughTheSaveDialogAndBack) {
     const std::string folder = real.program.files.ProgramFolder();
     const std::string file = folder + "\\wine-export.qvc";
     DeleteFileA(file.c_str());
-    const std::string notice(*personalization::LogonNoticeKey(registry));  // NT's or 9x's
-    PutText(registry, kLM, notice, "LegalNoticeText", "Linha 1\r\nQV09x");
+    PutText(registry, kLM, kWinlogon, "LegalNoticeText", "Linha 1\r\nQV09x");
     PutText(registry, kLM, kCurrentVersion, "SYSNOT", "");
     real.program.values.baseFolder = folder;
 
@@ -37,14 +35,14 @@ TEST(TransferWindows, ExportThroughTheSaveDialogAndBack) {
     EXPECT_NE(FileBytes(file).find("QVa7Linha 1\r\nQV__QV09x\r\n"), std::string::npos);
 
     // Back through the real registry (the open dialog: the main menu's test).
-    registry.DeleteValue(kLM, notice, "LegalNoticeText");
+    registry.DeleteValue(kLM, kWinlogon, "LegalNoticeText");
     {
         MessageBoxAnswerer answers;
         EXPECT_EQ(transfer::ImportFile(real.program.context, file), transfer::ImportStatus::Done);
     }
-    EXPECT_TRUE(HasValue(registry, kLM, notice, "LegalNoticeText", "Linha 1\r\nQV09x"));
+    EXPECT_TRUE(HasValue(registry, kLM, kWinlogon, "LegalNoticeText", "Linha 1\r\nQV09x"));
     EXPECT_TRUE(HasValue(registry, kLM, kCurrentVersion, "SYSNOT", ""));
-    registry.DeleteValue(kLM, notice, "LegalNoticeText");
+    registry.DeleteValue(kLM, kWinlogon, "LegalNoticeText");
     DeleteFileA(file.c_str());
 }
 
