@@ -63,6 +63,7 @@ TEST_F(ScreenEdges, ChoicesShowOnlyForTheExactStoredText) {
         {OtiD, "Label2", {HKCU, kMetrics, "MinAnimate", " 1"}, true},
         {OtiD, "Label2", {HKCU, kMetrics, "MinAnimate", "1"}, true, true},
         {OtiD, "Label2", {HKCU, kMetrics, "MinAnimate", "2"}, false},
+        {OtiD, "Label2", {HKCU, kMetrics, "MinAnimate", "sim"}, false},
         {OtiD, "Label2", {HKCU, kMetrics, "MinAnimate", "99999999999"}, false},
         {OtiD, "Label2", {HKCU, kMetrics, "MinAnimate", ""}, false},
         {PersIE, "Label14", {HKCU, kIeMain, "Use FormSuggest", "1"}, false, true},
