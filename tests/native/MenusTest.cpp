@@ -37,12 +37,6 @@ class Menus : public ::testing::Test {
         program.screens.Open<frnINI>(program.context);
         return *program.screens.Find<frmWizrd3>();
     }
-    menus::frmpwd* Gate() { return program.screens.Find<menus::frmpwd>(); }
-    bool MenuIsOpen() { return program.screens.Find<frnINI>() != nullptr; }
-    void StartWithCode(const char* code) {
-        PutText(registry, Hive::LocalMachine, kCurrentVersion, "SYSNOT", code);
-        program.screens.Open<menus::frmpwd>(program.context);
-    }
 
     TestProgram program;
     RegistryAccess& registry = program.registry;
@@ -114,25 +108,6 @@ TEST_F(Menus, TheGateLetsInTheExactCodeAndNothingElse) {
         EXPECT_EQ(started.dialogs.messages,
                   c.wrongCodeMessage ? wrongCode : std::vector<ShownMessage>{});
     }
-}
-
-TEST_F(Menus, TheGateComparesWithTheCodeStoredNowAndReadsADwordAsItsNumber) {
-    StartWithCode("old");
-    PutText(registry, Hive::LocalMachine, kCurrentVersion, "SYSNOT", "new");
-    Gate()->Text1.UserType("old");
-    EXPECT_EQ(Gate()->Label1.backColor(), forms::SysColor::None);
-    Gate()->Text1.UserType("new");
-    EXPECT_EQ(Gate()->Label1.backColor(), forms::SysColor::Highlight);
-    Gate()->UserAccept();  // Enter is OK
-    EXPECT_TRUE(MenuIsOpen());
-
-    TestProgram number;
-    number.registry.CreateKey(Hive::LocalMachine, kCurrentVersion);
-    number.registry.SetValue(Hive::LocalMachine, kCurrentVersion, "SYSNOT", 5);
-    number.screens.Open<menus::frmpwd>(number.context);
-    number.screens.Find<menus::frmpwd>()->Text1.UserType("5");
-    number.screens.Find<menus::frmpwd>()->UserAccept();
-    EXPECT_NE(number.screens.Find<frnINI>(), nullptr);
 }
 
 TEST_F(Menus, AnyModeButZeroStartsInTheWizardMenu) {
