@@ -52,14 +52,4 @@ TEST(RegistryLayer, FailedWritesReportTheSystemStatus) {
     EXPECT_EQ(api.OpenHandles(), 0u);
 }
 
-TEST(ParseSigned32, AcceptsOnlyDecimalSigned32BitTexts) {
-    EXPECT_EQ(ParseSigned32("0"), 0);
-    EXPECT_EQ(ParseSigned32("-2147483648"), INT32_MIN);
-    EXPECT_EQ(ParseSigned32("2147483647"), INT32_MAX);
-    EXPECT_EQ(ParseSigned32("\t42 "), 42);
-    for (const char* bad : {"", " ", "-", "+", "2147483648", "-2147483649", "99999999999999999999",
-                            "1.0", "1,0", "12a", "&H10", "1 2"})
-        EXPECT_FALSE(ParseSigned32(bad).has_value()) << bad;
-}
-
 }  // namespace
