@@ -1,7 +1,6 @@
 #include "optimization/OpenWithVerb.h"
 
 #include "optimization/DesktopSettings.h"
-#include "core/Settings.h"
 #include "core/WindowsFolder.h"
 
 namespace optimization {
@@ -10,25 +9,10 @@ bool OpenWithVerbIsOn(RegistryAccess& registry) {
     return registry.GetValue(Hive::ClassesRoot, kOpenWithKey, "") == kOpenWithText;
 }
 
-void SetOpenWithVerb(RegistryAccess& registry, bool on) {
+bool SetOpenWithVerb(RegistryAccess& registry, platform::Files& files, bool on) {
     if (!on) {
         // The NT family refuses to delete a key that still has subkeys: the
         // command goes first, so that the verb is gone on every Windows.
-        registry.DeleteKey(Hive::ClassesRoot, kOpenWithCommandKey);
-        registry.DeleteKey(Hive::ClassesRoot, kOpenWithKey);
-        return;
-    }
-    registry.CreateKey(Hive::ClassesRoot, kOpenWithKey);
-    registry.SetValue(Hive::ClassesRoot, kOpenWithKey, "", kOpenWithText, ValueType::String);
-    registry.CreateKey(Hive::ClassesRoot, kOpenWithCommandKey);
-    std::string windowsFolder =
-        registry.GetValueText(Hive::LocalMachine, core::kCurrentVersion, core::kSystemRoot);
-    registry.SetValue(Hive::ClassesRoot, kOpenWithCommandKey, "",
-                      windowsFolder + std::string(kOpenWithCommand), ValueType::String);
-}
-
-bool SetOpenWithVerb(RegistryAccess& registry, platform::Files& files, bool on) {
-    if (!on) {
         registry.DeleteKey(Hive::ClassesRoot, kOpenWithCommandKey);
         registry.DeleteKey(Hive::ClassesRoot, kOpenWithKey);
         return !registry.KeyExists(Hive::ClassesRoot, kOpenWithKey);

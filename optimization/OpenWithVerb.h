@@ -9,8 +9,5 @@ bool OpenWithVerbIsOn(RegistryAccess& registry);
 // Adds the verb, its command in the Windows folder, or removes it; false
 // when the registry is not as asked afterwards.
 bool SetOpenWithVerb(RegistryAccess& registry, platform::Files& files, bool on);
-// The same with SystemRoot alone for the Windows folder: kept for the
-// callers that have no files seam yet.
-void SetOpenWithVerb(RegistryAccess& registry, bool on);
 
 }  // namespace optimization
