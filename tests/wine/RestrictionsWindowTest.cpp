@@ -88,6 +88,7 @@ TEST_F(RestrictionsWindow, TheAllowListShowsWhatItHoldsAndStoresWhatItShows) {
 TEST_F(RestrictionsWindow, TheBlockListWritesItsFileAndLogonEntryAndTakesThemBack) {
     std::string path = real.program.files.ProgramFolder() + "\\restt.qvn";
     real.program.values.baseFolder = real.program.files.ProgramFolder();
+    DeleteFileA(path.c_str());  // whatever another run left there
     auto& screen = real.program.screens.Open<restrictions::frmRestF>(real.program.context);
     real.Pump();
     EXPECT_EQ(WindowTextUtf8(real.Window(screen)), "Bloquear Pastas/Janelas");
