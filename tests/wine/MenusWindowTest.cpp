@@ -18,6 +18,7 @@ using namespace wine_tests;
 constexpr char kCurrentVersion[] = "SOFTWARE\\Microsoft\\Windows\\CurrentVersion";
 constexpr char kFloppy[] = "A:\\config.qvc";
 constexpr char kChosen[] = "chosen";  // the file answered in the open dialog
+constexpr char kUndo[] = "undo";      // the import just before is taken back
 
 struct Row {
     const char *control, *caption, *toolTip, *opens;  // opens: a window caption or an import
@@ -55,6 +56,8 @@ const Row kMainMenu[] = {
      "Importa as configurações de outro Quarvel a partir de um disquete", kFloppy},
     {"Label25", "Outros locais...",
      "Importa as configurações de outro Quarvel em um local específico", kChosen},
+    {"Label27", "Desfazer importação",
+     "Desfaz a última importação, devolvendo as configurações que havia antes dela", kUndo},
     {"Label26", "Inicialização", "Escolhe os parâmetros de inicialização do software Quarvel",
      "Opções de Inicialização"},
     {"Label19", "Alterar Senha",
@@ -82,6 +85,8 @@ const Row kWizardMenu[] = {
      kFloppy},
     {"Label12", "Importar configurações de outro Quarvel apartir da rede, outros...", "Picture15",
      kChosen},
+    {"Label17", "Desfazer a última importação, voltando às configurações de antes.", "Picture17",
+     kUndo},
     {"Label13", "Exportar configurações atuais do Quarvel para outro computador.", "Picture14",
      "Assistente de exportação"},
     {"Label14", "Alterar a senha de entrada do Quarvel", "Picture18", "Controle de Senhas"},
@@ -104,6 +109,20 @@ class MenusWindow : public ::testing::Test {
     // Clicks the entry and tells what came of it: the caption of the window
     // it opened (closed again), or the file it imported.
     std::string Outcome(HWND entry, const std::string& expected) {
+        RegistryAccess& registry = real.program.registry;
+        if (expected == kUndo) {
+            MessageBoxAnswerer answerer;
+            Click(entry);
+            real.Pump();
+            bool told = answerer.Seen() ==
+                        std::vector<SeenMessage>{{"A última importação foi desfeita: as "
+                                                  "configurações anteriores foram restauradas.",
+                                                  "Quarvel²"}};
+            return told && HasValue(registry, Hive::LocalMachine, kCurrentVersion, "SYSNOT",
+                                    beforeLastImport)
+                       ? expected
+                       : "not undone";
+        }
         if (expected != kFloppy && expected != kChosen) {
             Click(entry);
             real.Pump();
@@ -114,22 +133,24 @@ class MenusWindow : public ::testing::Test {
             return expected;
         }
         std::string path = expected == kFloppy ? kFloppy : chosen;
-        std::string code = "pelo " + WindowTextUtf8(entry).substr(0, 12);
-        if (!(std::ofstream(path, std::ios::binary) << "QV09" << code << "\r\n"))
+        std::string code = "importação " + std::to_string(++imports);
+        if (!(std::ofstream(path, std::ios::binary) << "QV09" << codec.ToAnsi(code) << "\r\n"))
             return "cannot write " + path;
+        beforeLastImport = registry.GetValue(Hive::LocalMachine, kCurrentVersion, "SYSNOT");
         MessageBoxAnswerer answerer({{"Abrir arquivo de configurações do Quarvel", chosen}});
         Click(entry);
         real.Pump();
         bool told = answerer.Seen() ==
                     std::vector<SeenMessage>{{"Configurações importadas com sucesso", "Quarvel²"}};
-        if (!told ||
-            !HasValue(real.program.registry, Hive::LocalMachine, kCurrentVersion, "SYSNOT", code))
+        if (!told || !HasValue(registry, Hive::LocalMachine, kCurrentVersion, "SYSNOT", code))
             return "no import";
         return expected;
     }
 
     RealProgram real;
-    std::string chosen;
+    platform::win32::SystemAnsiCodec& codec = real.program.codec;
+    std::string chosen, beforeLastImport;
+    int imports = 0;
 };
 
 TEST_F(MenusWindow, EveryMainMenuEntryReadsRightAndOpensItsWindow) {
