@@ -10,6 +10,7 @@
 #include "menus/frmpwd.h"
 #include "menus/frnINI.h"
 #include "tests/support/FormVerbs.h"
+#include "tests/support/Keys.h"
 #include "tests/support/RegistryVerbs.h"
 
 namespace {
@@ -19,7 +20,6 @@ using forms::WindowState;
 using menus::frmWizrd3;
 using menus::frnINI;
 
-constexpr char kCurrentVersion[] = "SOFTWARE\\Microsoft\\Windows\\CurrentVersion";
 class Menus : public ::testing::Test {
   protected:
     void SetUp() override {

@@ -2,15 +2,15 @@
 #include <gtest/gtest.h>
 
 #include "restrictions/frmRestE.h"
+#include "tests/support/Keys.h"
 #include "tests/support/RegistryVerbs.h"
 #include "tests/support/TestProgram.h"
 
 namespace {
 
 using restrictions::frmRestE;
-constexpr char kExplorer[] = "Software\\Microsoft\\Windows\\CurrentVersion\\Policies\\Explorer";
-constexpr char kListKey[] =
-    "Software\\Microsoft\\Windows\\CurrentVersion\\Policies\\Explorer\\RestrictRun";
+using testing_support::kAllowList;
+using testing_support::kExplorer;
 using testing_support::ShownMessage;
 using Items = std::vector<std::string>;
 
@@ -24,21 +24,21 @@ const ShownMessage kEmptyList{"É necessário adicionar os ítens à lista", "Er
 class AllowList : public ::testing::Test {
   protected:
     void Store(int number, const std::string& text) {
-        testing_support::PutText(program.registry, Hive::CurrentUser, kListKey,
+        testing_support::PutText(program.registry, Hive::CurrentUser, kAllowList,
                                  std::to_string(number), text);
     }
     void StoreRaw(int number, std::uint32_t type, std::vector<std::uint8_t> data) {
         platform::KeyHandle key = 0;
-        program.registryApi.CreateKey(0x80000001u, std::string(kListKey), 0x3F, key);
+        program.registryApi.CreateKey(0x80000001u, std::string(kAllowList), 0x3F, key);
         program.registryApi.SetValue(key, std::to_string(number), type, data.data(),
                                      static_cast<std::uint32_t>(data.size()));
         program.registryApi.CloseKey(key);
     }
     std::string Stored(int number) {
-        return program.registry.GetValue(Hive::CurrentUser, kListKey, std::to_string(number));
+        return program.registry.GetValue(Hive::CurrentUser, kAllowList, std::to_string(number));
     }
     std::map<int, std::string> StoredRange() {
-        return testing_support::NumberedValues(program.registry, Hive::CurrentUser, kListKey, 1,
+        return testing_support::NumberedValues(program.registry, Hive::CurrentUser, kAllowList, 1,
                                                800);
     }
     std::string Switch() {

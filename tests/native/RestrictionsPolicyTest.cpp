@@ -22,9 +22,9 @@ class PolicyScreens : public ::testing::Test {
                                      static_cast<std::uint32_t>(data.size()));
         program.registryApi.CloseKey(key);
     }
-    std::vector<bool> Ticks(restrictions::PolicyScreen& screen, const PolicyScreenSpec& spec) {
+    std::vector<bool> Ticks(restrictions::PolicyScreen& screen, const PolicyScreenWords& words) {
         std::vector<bool> ticks;
-        for (const PolicyRow& row : spec.rows) ticks.push_back(screen.Box(row.box)->checked());
+        for (const PolicyRow& row : words.rows) ticks.push_back(screen.Box(row.box)->checked());
         return ticks;
     }
 

@@ -25,10 +25,6 @@ using namespace testing_support;
 using namespace testing_support::screens;
 using Messages = std::vector<ShownMessage>;
 
-constexpr char k9x[] = "SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Winlogon";
-constexpr char kAllowList[] =
-    "Software\\Microsoft\\Windows\\CurrentVersion\\Policies\\Explorer\\RestrictRun";
-
 const Opener PersDesk = OpenScreen<personalization::frmPersDesk>,
              PersIE = OpenScreen<personalization::frmPersIE>,
              Novo = OpenScreen<personalization::frmNovo>, OtiD = OpenScreen<optimization::frmOtiD>,
@@ -40,9 +36,10 @@ const Opener PersDesk = OpenScreen<personalization::frmPersDesk>,
 class ScreenEdges : public ::testing::Test {
   protected:
     void SetUp() override {
-        for (const char* key : {k9x, kCurrentVersion, kIeMain})
+        for (const char* key : {kWinlogon, kCurrentVersion, kBrowserMain})
             program.registry.CreateKey(HKLM, key);
-        for (const char* key : {kIeMain, kMail4, kMetrics}) program.registry.CreateKey(HKCU, key);
+        for (const char* key : {kBrowserMain, kMail4, kMetrics})
+            program.registry.CreateKey(HKCU, key);
         PutText(program.registry, HKCU, "Identities", "Default User ID", "{ID-1}");
         program.values.baseFolder = program.Folder();
     }
@@ -66,8 +63,8 @@ TEST_F(ScreenEdges, ChoicesShowOnlyForTheExactStoredText) {
         {OtiD, "Label2", {HKCU, kMetrics, "MinAnimate", "sim"}, false},
         {OtiD, "Label2", {HKCU, kMetrics, "MinAnimate", "99999999999"}, false},
         {OtiD, "Label2", {HKCU, kMetrics, "MinAnimate", ""}, false},
-        {PersIE, "Label14", {HKCU, kIeMain, "Use FormSuggest", "1"}, false, true},
-        {PersDesk, "Label8", {HKCU, kAdvanced, "StartMenuScrollPrograms", "YES "}, false},
+        {PersIE, "Label14", {HKCU, kBrowserMain, "Use FormSuggest", "1"}, false, true},
+        {PersDesk, "Label8", {HKCU, kExplorerAdvanced, "StartMenuScrollPrograms", "YES "}, false},
         {OtiS, "Option1", {HKLM, kTemplates, "", "server"}, false},
         {IniOpt, "Label5", {HKLM, kCurrentVersion, "SYSNOT2", "01"}, false},
     };
@@ -86,8 +83,8 @@ TEST_F(ScreenEdges, TextWindowsCannotStoreIsRefusedOnEveryOtherBox) {
         const char *box, *command, *subject;
         Stored untouched;
     } rows[] = {
-        {PersDesk, "Text4", "Label7", "A mensagem de logon", {HKLM, k9x, "LegalNoticeText"}},
-        {PersIE, "Text29", "Label18", "A página inicial", {HKCU, kIeMain, "Start Page"}},
+        {PersDesk, "Text4", "Label7", "A mensagem de logon", {HKLM, kWinlogon, "LegalNoticeText"}},
+        {PersIE, "Text29", "Label18", "A página inicial", {HKCU, kBrowserMain, "Start Page"}},
         {PersIE, "Text11", "Label22", "O título do Outlook Express", {HKCU, kMail4, "WindowTitle"}},
         {RestE, "Text1", "Text1", "O nome do executável", {HKCU, kAllowList, "6"}},
         {RestF, "Text1", "Label4", "A lista de pastas/janelas", {HKLM, kRun, "TvalueT"}},
@@ -112,7 +109,7 @@ TEST_F(ScreenEdges, TextWindowsCannotStoreIsRefusedOnEveryOtherBox) {
 
 TEST_F(ScreenEdges, ALongerStoredValueShowsItsBeginningOnceAndStaysUntilReplaced) {
     std::string notice = "Início\r\n" + std::string(300000, 'x');
-    PutText(program.registry, HKLM, k9x, "LegalNoticeText", notice);
+    PutText(program.registry, HKLM, kWinlogon, "LegalNoticeText", notice);
     forms::Form& screen = PersDesk(program);
     EXPECT_EQ(TextBoxOf(screen, "Text4").text(), "Início\r\n" + std::string(2040, 'x'));
     EXPECT_EQ(program.dialogs.messages,
@@ -123,15 +120,15 @@ TEST_F(ScreenEdges, ALongerStoredValueShowsItsBeginningOnceAndStaysUntilReplaced
                          "Aviso", 48}}));
     TextBoxOf(screen, "Text3").UserType("Título");
     Run(screen, {"Label7", "Label2", "Label7"});  // removed, then written again whole
-    EXPECT_TRUE(HasValue(program.registry, HKLM, k9x, "LegalNoticeText", notice));
-    EXPECT_TRUE(HasValue(program.registry, HKLM, k9x, "LegalNoticeCaption", "Título"));
+    EXPECT_TRUE(HasValue(program.registry, HKLM, kWinlogon, "LegalNoticeText", notice));
+    EXPECT_TRUE(HasValue(program.registry, HKLM, kWinlogon, "LegalNoticeCaption", "Título"));
     TextBoxOf(screen, "Text4").UserType(std::string(2049, 'y'));
     EXPECT_EQ(Run(screen, {"Label7"}),
               (Messages{{"O conteúdo da mensagem de logon tem 2049 caracteres; o máximo é 2048. "
                          "Nada foi gravado.",
                          "Erro", 16}}));
-    EXPECT_TRUE(HasValue(program.registry, HKLM, k9x, "LegalNoticeText", notice));
-    program.registry.DeleteValue(HKLM, k9x, "LegalNoticeText");
+    EXPECT_TRUE(HasValue(program.registry, HKLM, kWinlogon, "LegalNoticeText", notice));
+    program.registry.DeleteValue(HKLM, kWinlogon, "LegalNoticeText");
 
     // Every box filled from the registry has its limit.
     struct Row {
@@ -140,10 +137,10 @@ TEST_F(ScreenEdges, ALongerStoredValueShowsItsBeginningOnceAndStaysUntilReplaced
         Stored value;
         std::size_t limit;
     } rows[] = {
-        {PersDesk, "Text3", {HKLM, k9x, "LegalNoticeCaption"}, 255},
-        {PersIE, "Text10", {HKCU, kIeMain, "Window Title"}, 255},
-        {PersIE, "Text29", {HKCU, kIeMain, "Start Page"}, 2083},
-        {OtiIE, "Text1", {HKCU, kIeMain, "Save Directory"}, 260},
+        {PersDesk, "Text3", {HKLM, kWinlogon, "LegalNoticeCaption"}, 255},
+        {PersIE, "Text10", {HKCU, kBrowserMain, "Window Title"}, 255},
+        {PersIE, "Text29", {HKCU, kBrowserMain, "Start Page"}, 2083},
+        {OtiIE, "Text1", {HKCU, kBrowserMain, "Save Directory"}, 260},
     };
     for (const Row& row : rows) {
         std::string stored(row.limit + 1, 'z');
@@ -167,19 +164,20 @@ TEST_F(ScreenEdges, KeysAndFoldersThatMayBeMissingAreFoundMadeOrNamed) {
     forms::Form& screen = PersDesk(program);
     TextBoxOf(screen, "Text3").UserType("Aviso");
     EXPECT_EQ(Run(screen, {"Label7"}).at(0), kNoticeCreated);
-    EXPECT_TRUE(HasValue(program.registry, HKLM, k9x, "LegalNoticeCaption", "Aviso"));
+    EXPECT_TRUE(HasValue(program.registry, HKLM, kWinlogon, "LegalNoticeCaption", "Aviso"));
     EXPECT_TRUE(IsAbsent(program.registry, HKLM, kNtWinlogon, "LegalNoticeCaption"));
-    program.registry.DeleteKey(HKLM, k9x);
+    program.registry.DeleteKey(HKLM, kWinlogon);
     program.registry.DeleteKey(HKLM, kNtWinlogon);
     EXPECT_EQ(Run(screen, {"Label7"}),
               (Messages{{"Não foi possível gravar a mensagem de logon: este Windows não tem a "
                          "chave Winlogon onde a mensagem é lida.",
                          "Erro", 16}}));
     EXPECT_TRUE(KeyIsAbsent(program.registry, HKLM, kNtWinlogon));
-    EXPECT_TRUE(KeyIsAbsent(program.registry, HKLM, k9x));
+    EXPECT_TRUE(KeyIsAbsent(program.registry, HKLM, kWinlogon));
     // A fresh profile has no Explorer\Advanced: "Rolagem" creates it.
     EXPECT_TRUE(Run(PersDesk(program), {"Label8"}).empty());
-    EXPECT_TRUE(HasValue(program.registry, HKCU, kAdvanced, "StartMenuScrollPrograms", "YES"));
+    EXPECT_TRUE(
+        HasValue(program.registry, HKCU, kExplorerAdvanced, "StartMenuScrollPrograms", "YES"));
     // The NT family has no FS Templates key either: nothing stored, and said so.
     EXPECT_EQ(Run(OtiS(program), {"Label6"}),
               (Messages{{"Não foi possível gravar o cache do disco rígido: a chave "

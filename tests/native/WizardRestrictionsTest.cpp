@@ -6,6 +6,7 @@
 
 #include "restrictions/frmRestE.h"
 #include "restrictions/frmWizrd2.h"
+#include "tests/support/Keys.h"
 #include "tests/support/RegistryVerbs.h"
 #include "tests/support/TestProgram.h"
 
@@ -13,9 +14,8 @@ namespace {
 
 using restrictions::frmRestE;
 using restrictions::frmWizrd2;
-constexpr char kExplorer[] = "Software\\Microsoft\\Windows\\CurrentVersion\\Policies\\Explorer";
-constexpr char kList[] =
-    "Software\\Microsoft\\Windows\\CurrentVersion\\Policies\\Explorer\\RestrictRun";
+using testing_support::kAllowList;
+using testing_support::kExplorer;
 using testing_support::ShownMessage;
 
 const ShownMessage kApplied{
@@ -25,18 +25,19 @@ const ShownMessage kApplied{
 class RestrictionWizard : public ::testing::Test {
   protected:
     void Store(int number, const std::string& text) {
-        testing_support::PutText(program.registry, Hive::CurrentUser, kList, std::to_string(number),
-                                 text);
+        testing_support::PutText(program.registry, Hive::CurrentUser, kAllowList,
+                                 std::to_string(number), text);
     }
     void StoreRaw(int number, std::uint32_t type, const std::vector<std::uint8_t>& data) {
         platform::KeyHandle key = 0;
-        program.registryApi.CreateKey(0x80000001u, std::string(kList), 0x3F, key);
+        program.registryApi.CreateKey(0x80000001u, std::string(kAllowList), 0x3F, key);
         program.registryApi.SetValue(key, std::to_string(number), type, data.data(),
                                      static_cast<std::uint32_t>(data.size()));
         program.registryApi.CloseKey(key);
     }
     std::map<int, std::string> Stored() {
-        return testing_support::NumberedValues(program.registry, Hive::CurrentUser, kList, 1, 800);
+        return testing_support::NumberedValues(program.registry, Hive::CurrentUser, kAllowList, 1,
+                                               800);
     }
     frmWizrd2& Open() { return program.screens.Open<frmWizrd2>(program.context); }
     forms::CheckBox& Box(frmWizrd2& wizard, const char* name) {
@@ -54,7 +55,7 @@ TEST_F(RestrictionWizard, OnlyTheIndicatorDecidesWhetherAnEntryShowsTicked) {
     EXPECT_EQ(Box(wizard, "Check28").caption(), "Jogos do Windows");
     wizard.Unload();
 
-    program.registry.DeleteValue(Hive::CurrentUser, kList, "642");
+    program.registry.DeleteValue(Hive::CurrentUser, kAllowList, "642");
     for (int number = 637; number <= 647; ++number)
         if (number != 642) Store(number, "x.exe");
     frmWizrd2& again = Open();

@@ -3,25 +3,19 @@
 // caption, and the policy value it stands for.
 #include <vector>
 
+#include "tests/support/Keys.h"
+
 namespace testing_support {
 
 struct PolicyRow {
     const char *box, *caption, *key, *value;
 };
-struct PolicyScreenSpec {
+struct PolicyScreenWords {
     const char *caption, *aplicar, *todos, *nenhum, *applied;  // controls and the message
     std::vector<PolicyRow> rows;
 };
 
-inline constexpr char kExplorer[] =
-    "Software\\Microsoft\\Windows\\CurrentVersion\\Policies\\Explorer";
-inline constexpr char kSystem[] = "Software\\Microsoft\\Windows\\CurrentVersion\\Policies\\System";
-inline constexpr char kNetwork[] =
-    "Software\\Microsoft\\Windows\\CurrentVersion\\Policies\\Network";
-inline constexpr char kWinOldApp[] =
-    "Software\\Microsoft\\Windows\\CurrentVersion\\Policies\\WinOldApp";
-
-inline const PolicyScreenSpec kSystemScreen{
+inline const PolicyScreenWords kSystemScreen{
     "Sistema",
     "Label1",
     "Label2",
@@ -44,7 +38,7 @@ inline const PolicyScreenSpec kSystemScreen{
          kSystem, "DisableLockWorkstation"},
     }};
 
-inline const PolicyScreenSpec kDesktopScreen{
+inline const PolicyScreenWords kDesktopScreen{
     "Desktop",
     "Label3",
     "Label4",
@@ -73,7 +67,7 @@ inline const PolicyScreenSpec kDesktopScreen{
         {"CheckD13", "Desligar a adição de novos ícones ao desktop", kExplorer, "NoSaveSettings"},
     }};
 
-inline const PolicyScreenSpec kExplorerScreen{
+inline const PolicyScreenWords kExplorerScreen{
     "Explorer",
     "Label3",
     "Label4",

@@ -4,6 +4,7 @@
 // data as the user and Windows know them.
 #include <string>
 
+#include "tests/support/Keys.h"
 #include "tests/support/ScreenTable.h"
 
 namespace testing_support::screens {
@@ -12,12 +13,8 @@ constexpr Hive HKLM = Hive::LocalMachine;
 constexpr Hive HKCU = Hive::CurrentUser;
 constexpr Hive HKCR = Hive::ClassesRoot;
 
-constexpr char kCurrentVersion[] = "SOFTWARE\\Microsoft\\Windows\\CurrentVersion";
 // Where the NT family and Wine read the logon notice (no 9x Winlogon key there).
-constexpr char kNtWinlogon[] = "SOFTWARE\\Microsoft\\Windows NT\\CurrentVersion\\Winlogon";
-constexpr char kAdvanced[] = "Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\Advanced";
 constexpr char kRecentFiles[] = "Software\\Microsoft\\MediaPlayer\\Player\\RecentFileList";
-constexpr char kIeMain[] = "Software\\Microsoft\\Internet Explorer\\Main";
 constexpr char kMailParent[] = "Identities\\{ID-1}\\Software\\Microsoft\\Outlook Express";
 constexpr char kMail4[] = "Identities\\{ID-1}\\Software\\Microsoft\\Outlook Express\\4.0";
 constexpr char kMail5[] = "Identities\\{ID-1}\\Software\\Microsoft\\Outlook Express\\5.0";
@@ -29,7 +26,6 @@ constexpr char kOpenWithCommand[] = "*\\Shell\\OpenWith\\Command";
 constexpr char kTemplates[] = "Software\\Microsoft\\Windows\\CurrentVersion\\FS Templates";
 constexpr char kShellIcons[] =
     "Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\Shell Icons";
-constexpr char kRun[] = "Software\\Microsoft\\Windows\\CurrentVersion\\Run";
 
 inline ShownMessage Unstorable(const std::string& subject, const std::string& characters) {
     return {subject + " contém caracteres que o Windows não consegue gravar: " + characters +
@@ -60,7 +56,7 @@ inline const ScreenTable kPersDesk{
         "Text4=Coloque aqui o conteúdo da sua mensagem de Logon",
     .given = {{HKLM, kNtWinlogon, "LegalNoticeCaption", nullptr},
               {HKLM, kNtWinlogon, "LegalNoticeText", nullptr},
-              {HKCU, kAdvanced, "StartMenuScrollPrograms", "yes"},
+              {HKCU, kExplorerAdvanced, "StartMenuScrollPrograms", "yes"},
               {HKCU, kRecentFiles, "File0", "C:\\musica.mp3"}},
     .steps = {
         Type({{"Text3", "Aviso ☃ € Ω"}, {"Text4", "Linha um\r\nLinha dois"}}, "Label7",
@@ -77,8 +73,9 @@ inline const ScreenTable kPersDesk{
         Click("Text3", {kNoticeCreated},
               {{HKLM, kNtWinlogon, "LegalNoticeCaption", "Atenção €"},
                {HKLM, kNtWinlogon, "LegalNoticeText", "Linha um\r\nLinha dois"}}),
-        Choose("Label8", "Label9", {{HKCU, kAdvanced, "StartMenuScrollPrograms", "YES"}}),
-        Choose("Label9", "Label8", {{HKCU, kAdvanced, "StartMenuScrollPrograms", "NO"}}, true),
+        Choose("Label8", "Label9", {{HKCU, kExplorerAdvanced, "StartMenuScrollPrograms", "YES"}}),
+        Choose("Label9", "Label8", {{HKCU, kExplorerAdvanced, "StartMenuScrollPrograms", "NO"}},
+               true),
         Click("Label11", {kListCleared}, {{HKCU, kRecentFiles, nullptr}}),
         Click("Label11", {kListCleared}),
     }};
@@ -98,22 +95,22 @@ inline const ScreenTable kPersIE{
         "Label19=Adicionar um texto na barra de Título do Internet Explorer:|Text10=Antigo|"
         "Label23=Aplicar|Label21=Remover",
     .given = {{HKCU, "Identities", "Default User ID", "{ID-1}"},
-              {HKCU, kIeMain, "Save_Session_History_On_Exit", "yes"},
-              {HKCU, kIeMain, "Disable Script Debugger", "YES"},
-              {HKCU, kIeMain, "FormSuggest PW Ask", nullptr},
-              {HKCU, kIeMain, "Use FormSuggest", "no"},
-              {HKCU, kIeMain, "Error Dlg Displayed On Every Error", "Yes"},
-              {HKCU, kIeMain, "Window Title", "Antigo"},
-              {HKCU, kIeMain, "Start Page", "http://antiga/"},
+              {HKCU, kBrowserMain, "Save_Session_History_On_Exit", "yes"},
+              {HKCU, kBrowserMain, "Disable Script Debugger", "YES"},
+              {HKCU, kBrowserMain, "FormSuggest PW Ask", nullptr},
+              {HKCU, kBrowserMain, "Use FormSuggest", "no"},
+              {HKCU, kBrowserMain, "Error Dlg Displayed On Every Error", "Yes"},
+              {HKCU, kBrowserMain, "Window Title", "Antigo"},
+              {HKCU, kBrowserMain, "Start Page", "http://antiga/"},
               {HKCU, kMail4, "WindowTitle", nullptr},
               {HKCU, kMail6, "WindowTitle", "Seis"}},
     .steps = {
-        Choose("Label9", "Label8", {{HKCU, kIeMain, "Save_Session_History_On_Exit", "no"}}),
-        Choose("Label10", "Label11", {{HKCU, kIeMain, "Disable Script Debugger", "yes"}}),
-        Choose("Label12", "Label13", {{HKCU, kIeMain, "FormSuggest PW Ask", "yes"}}),
-        Choose("Label14", "Label15", {{HKCU, kIeMain, "Use FormSuggest", "yes"}}, true),
+        Choose("Label9", "Label8", {{HKCU, kBrowserMain, "Save_Session_History_On_Exit", "no"}}),
+        Choose("Label10", "Label11", {{HKCU, kBrowserMain, "Disable Script Debugger", "yes"}}),
+        Choose("Label12", "Label13", {{HKCU, kBrowserMain, "FormSuggest PW Ask", "yes"}}),
+        Choose("Label14", "Label15", {{HKCU, kBrowserMain, "Use FormSuggest", "yes"}}, true),
         Choose("Label16", "Label17",
-               {{HKCU, kIeMain, "Error Dlg Displayed On Every Error", "yes"}}),
+               {{HKCU, kBrowserMain, "Error Dlg Displayed On Every Error", "yes"}}),
         Type(
             {{"Text11", "Correio"}}, "Label22",
             {{"O Título do Outlook Express versão: 4.0 foi definido para: Correio", "Quarvel", 64}},
@@ -133,16 +130,17 @@ inline const ScreenTable kPersIE{
                "Erro", 16}},
              {{HKCU, kMail5, nullptr}}),
         Type({{"Text29", ""}}, "Label18", {kEfetuadas},
-             {{HKCU, kIeMain, "Start Page", "about:blank"}}),
+             {{HKCU, kBrowserMain, "Start Page", "about:blank"}}),
         Type({{"Text29", "http://escola.example/"}}, "Text29", {kEfetuadas},
-             {{HKCU, kIeMain, "Start Page", "http://escola.example/"}}),
+             {{HKCU, kBrowserMain, "Start Page", "http://escola.example/"}}),
         Type({{"Text10", "Título ☃"}}, "Label23",
              {Unstorable("O título do Internet Explorer", "☃")},
-             {{HKCU, kIeMain, "Window Title", "Antigo"}}),
+             {{HKCU, kBrowserMain, "Window Title", "Antigo"}}),
         Type({{"Text10", "Navegador da Escola"}}, "Text10", {kEfetuadas},
-             {{HKCU, kIeMain, "Window Title", "Navegador da Escola"}}),
-        Click("Label21", {kTextRemoved}, {{HKCU, kIeMain, "Window Title", nullptr}}),
-        Click("Label23", {kEfetuadas}, {{HKCU, kIeMain, "Window Title", "Navegador da Escola"}}),
+             {{HKCU, kBrowserMain, "Window Title", "Navegador da Escola"}}),
+        Click("Label21", {kTextRemoved}, {{HKCU, kBrowserMain, "Window Title", nullptr}}),
+        Click("Label23", {kEfetuadas},
+              {{HKCU, kBrowserMain, "Window Title", "Navegador da Escola"}}),
     }};
 
 // The list "Relação dos números:", slot by slot.
@@ -232,36 +230,38 @@ inline const ScreenTable kOtiIE{
         "~Label2=4.0|~Label3=5.0|~Label4=6.0|~Label5=Ligado|~Label6=Desligado",
     .given = {{HKCU, "Identities", "Default User ID", "{ID-1}"},
               // The same names in the other hive are neither read nor written.
-              {HKCU, kIeMain, "Enable_Disk_Cache", "yes"},
-              {HKLM, kIeMain, "Enable_Disk_Cache", "no"},
-              {HKLM, kIeMain, "Delete_Temp_Files_On_Exit", "yes"},
-              {HKLM, kIeMain, "Use_Async_DNS", nullptr},
-              {HKLM, kIeMain, "Show_FullURL", "yes"},
-              {HKCU, kIeMain, "Show_FullURL", nullptr},
-              {HKCU, kIeMain, "FullScreen", "YES"},
-              {HKCU, kIeMain, "Save Directory", "C:\\Baixados"},
+              {HKCU, kBrowserMain, "Enable_Disk_Cache", "yes"},
+              {HKLM, kBrowserMain, "Enable_Disk_Cache", "no"},
+              {HKLM, kBrowserMain, "Delete_Temp_Files_On_Exit", "yes"},
+              {HKLM, kBrowserMain, "Use_Async_DNS", nullptr},
+              {HKLM, kBrowserMain, "Show_FullURL", "yes"},
+              {HKCU, kBrowserMain, "Show_FullURL", nullptr},
+              {HKCU, kBrowserMain, "FullScreen", "YES"},
+              {HKCU, kBrowserMain, "Save Directory", "C:\\Baixados"},
               {HKCU, kMail5, "NoSplash", "1"}},  // not shown on opening
     .steps = {
-        Choose("LabelT", "Label7", {{HKLM, kIeMain, "Enable_Disk_Cache", "yes"}}),
+        Choose("LabelT", "Label7", {{HKLM, kBrowserMain, "Enable_Disk_Cache", "yes"}}),
         Choose("Label7", "LabelT",
-               {{HKLM, kIeMain, "Enable_Disk_Cache", "no"},
-                {HKCU, kIeMain, "Enable_Disk_Cache", "yes"}}),
-        Choose("Label11", "Label10", {{HKLM, kIeMain, "Delete_Temp_Files_On_Exit", "no"}}),
-        Choose("Label8", "Label9", {{HKLM, kIeMain, "Use_Async_DNS", "yes"}}),
+               {{HKLM, kBrowserMain, "Enable_Disk_Cache", "no"},
+                {HKCU, kBrowserMain, "Enable_Disk_Cache", "yes"}}),
+        Choose("Label11", "Label10", {{HKLM, kBrowserMain, "Delete_Temp_Files_On_Exit", "no"}}),
+        Choose("Label8", "Label9", {{HKLM, kBrowserMain, "Use_Async_DNS", "yes"}}),
         Choose("Label14", "Label16",
-               {{HKCU, kIeMain, "Show_FullURL", "yes"}, {HKLM, kIeMain, "Show_FullURL", "yes"}}),
+               {{HKCU, kBrowserMain, "Show_FullURL", "yes"},
+                {HKLM, kBrowserMain, "Show_FullURL", "yes"}}),
         Choose("Label16", "Label14",
-               {{HKCU, kIeMain, "Show_FullURL", "no"}, {HKLM, kIeMain, "Show_FullURL", "yes"}},
+               {{HKCU, kBrowserMain, "Show_FullURL", "no"},
+                {HKLM, kBrowserMain, "Show_FullURL", "yes"}},
                true),
-        Choose("Label12", "Label13", {{HKCU, kIeMain, "FullScreen", "yes"}}),
+        Choose("Label12", "Label13", {{HKCU, kBrowserMain, "FullScreen", "yes"}}),
         {.typed = {{"Text1", "Z:\\não existe"}},
          .command = "Label17",
          .said = {kAplicadas},
-         .after = {{HKCU, kIeMain, "Save Directory", "Z:\\não existe"}},
+         .after = {{HKCU, kBrowserMain, "Save Directory", "Z:\\não existe"}},
          .chosen = {"Label17"}},
         {.command = "Text1", .said = {kAplicadas}, .chosen = {nullptr, "Label17"}},
         Type({{"Text1", "C:\\pasta☃"}}, "Label17", {Unstorable("O diretório de salvamento", "☃")},
-             {{HKCU, kIeMain, "Save Directory", "Z:\\não existe"}}),
+             {{HKCU, kBrowserMain, "Save Directory", "Z:\\não existe"}}),
         {.command = "Label6",
          .said = {{"Escolha primeiro a versão do programa: 4.0, 5.0 ou 6.0.", "Quarvel", 64}},
          .after = {{HKCU, kMailParent, "NoSplash", nullptr}},

@@ -13,6 +13,7 @@
 #include "platform/Console.h"
 #include "platform/HeldKeys.h"
 #include "platform/RecordedDialogs.h"
+#include "tests/support/Keys.h"
 #include "tests/support/PolicyFileReader.h"
 #include "tests/support/RegistryVerbs.h"
 #include "tests/support/TestProgram.h"
@@ -24,16 +25,6 @@ namespace testing_support {
 
 constexpr Hive kCU = Hive::CurrentUser;
 constexpr Hive kLM = Hive::LocalMachine;
-constexpr char kCurrentVersion[] = "SOFTWARE\\Microsoft\\Windows\\CurrentVersion";
-constexpr char kExplorer[] = "Software\\Microsoft\\Windows\\CurrentVersion\\Policies\\Explorer";
-constexpr char kSystem[] = "Software\\Microsoft\\Windows\\CurrentVersion\\Policies\\System";
-constexpr char kAllowList[] =
-    "Software\\Microsoft\\Windows\\CurrentVersion\\Policies\\Explorer\\RestrictRun";
-constexpr char kRun[] = "Software\\Microsoft\\Windows\\CurrentVersion\\Run";
-constexpr char kWinlogon[] = "SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Winlogon";
-constexpr char kBrowserMain[] = "Software\\Microsoft\\Internet Explorer\\Main";
-constexpr char kExplorerAdvanced[] =
-    "Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\Advanced";
 // Expected texts that are no text: the value is absent, or there with any text.
 inline const std::string kAbsent = "\x01(absent)";
 inline const std::string kAnyText = "\x01(any)";

@@ -14,6 +14,7 @@
 
 namespace {
 
+using namespace testing_support;
 using namespace testing_support::screens;
 using wine_tests::Launch;
 

@@ -3,14 +3,15 @@
 #include <gtest/gtest.h>
 
 #include "options/frmPWDOPT.h"
+#include "tests/support/Keys.h"
 #include "tests/support/RegistryVerbs.h"
 #include "tests/wine/support/WindowDriver.h"
 
 namespace {
 
 using namespace wine_tests;
+using testing_support::kCurrentVersion;
 
-constexpr char kCurrentVersion[] = "SOFTWARE\\Microsoft\\Windows\\CurrentVersion";
 constexpr char kGate[] = "Digite o seu código-trava ";
 constexpr char kMenu[] = "Quarvel 2.0 - www.quarvel.com.br";
 constexpr char kWizard[] = "Quarvel 2.0 - Assistente de Configurações";

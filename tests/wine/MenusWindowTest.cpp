@@ -7,6 +7,7 @@
 
 #include "menus/frmWizrd3.h"
 #include "menus/frnINI.h"
+#include "tests/support/Keys.h"
 #include "tests/support/RegistryVerbs.h"
 #include "tests/wine/support/WindowDriver.h"
 
@@ -15,7 +16,6 @@ namespace {
 using namespace testing_support;
 using namespace wine_tests;
 
-constexpr char kCurrentVersion[] = "SOFTWARE\\Microsoft\\Windows\\CurrentVersion";
 constexpr char kFloppy[] = "A:\\config.qvc";
 constexpr char kChosen[] = "chosen";  // the file answered in the open dialog
 constexpr char kUndo[] = "undo";      // the import just before is taken back

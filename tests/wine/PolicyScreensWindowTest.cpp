@@ -14,34 +14,34 @@ using namespace wine_tests;
 class PolicyScreensWindow : public ::testing::Test {
   protected:
     template <class Screen>
-    void WalkThrough(const PolicyScreenSpec& spec) {
-        SCOPED_TRACE(spec.caption);
+    void WalkThrough(const PolicyScreenWords& words) {
+        SCOPED_TRACE(words.caption);
         RegistryAccess& registry = real.program.registry;
         registry.DeleteKey(Hive::CurrentUser, kWinOldApp);
         auto& screen = real.program.screens.Open<Screen>(real.program.context);
         real.Pump();
-        EXPECT_EQ(WindowTextUtf8(real.Window(screen)), spec.caption);
-        for (const PolicyRow& row : spec.rows)
+        EXPECT_EQ(WindowTextUtf8(real.Window(screen)), words.caption);
+        for (const PolicyRow& row : words.rows)
             EXPECT_EQ(WindowTextUtf8(real.Window(*screen.Box(row.box))), row.caption) << row.box;
         struct {
             const char *control, *caption;
-        } labels[] = {{spec.aplicar, "Aplicar"}, {spec.todos, "Todos"}, {spec.nenhum, "Nenhum"}};
+        } labels[] = {{words.aplicar, "Aplicar"}, {words.todos, "Todos"}, {words.nenhum, "Nenhum"}};
         for (auto label : labels)
             EXPECT_EQ(WindowTextUtf8(real.Window(*screen.Find(label.control))), label.caption);
 
         for (const char* state : {"1", "0"}) {
-            real.ClickAndPump(*screen.Find(state[0] == '1' ? spec.todos : spec.nenhum));
+            real.ClickAndPump(*screen.Find(state[0] == '1' ? words.todos : words.nenhum));
             MessageBoxAnswerer answerer;
-            real.ClickAndPump(*screen.Find(spec.aplicar));
-            EXPECT_EQ(answerer.Seen(), (std::vector<SeenMessage>{{spec.applied, "Quarvel"}}));
-            for (const PolicyRow& row : spec.rows) {
+            real.ClickAndPump(*screen.Find(words.aplicar));
+            EXPECT_EQ(answerer.Seen(), (std::vector<SeenMessage>{{words.applied, "Quarvel"}}));
+            for (const PolicyRow& row : words.rows) {
                 EXPECT_TRUE(HasValue(registry, Hive::CurrentUser, row.key, row.value, state));
                 EXPECT_EQ(TypeOf(real.program.registryApi, Hive::CurrentUser, row.key, row.value),
                           4u);
             }
         }
         EXPECT_TRUE(registry.KeyExists(Hive::CurrentUser, kWinOldApp));
-        for (const PolicyRow& row : spec.rows)
+        for (const PolicyRow& row : words.rows)
             registry.DeleteValue(Hive::CurrentUser, row.key, row.value);
     }
 

@@ -7,6 +7,7 @@
 #include "restrictions/frmRestE.h"
 #include "restrictions/frmRestF.h"
 #include "restrictions/frmWizrd2.h"
+#include "tests/support/Keys.h"
 #include "tests/support/RegistryVerbs.h"
 #include "tests/wine/support/WindowDriver.h"
 
@@ -15,10 +16,6 @@ namespace {
 using namespace testing_support;
 using namespace wine_tests;
 
-constexpr char kList[] =
-    "Software\\Microsoft\\Windows\\CurrentVersion\\Policies\\Explorer\\RestrictRun";
-constexpr char kExplorer[] = "Software\\Microsoft\\Windows\\CurrentVersion\\Policies\\Explorer";
-constexpr char kRun[] = "Software\\Microsoft\\Windows\\CurrentVersion\\Run";
 using Rows = std::vector<std::string>;
 
 class RestrictionsWindow : public ::testing::Test {
@@ -26,7 +23,7 @@ class RestrictionsWindow : public ::testing::Test {
     void SetUp() override { Forget(); }
     void TearDown() override { Forget(); }
     void Forget() {
-        registry.DeleteKey(Hive::CurrentUser, kList);
+        registry.DeleteKey(Hive::CurrentUser, kAllowList);
         registry.DeleteValue(Hive::CurrentUser, kExplorer, "RestrictRun");
     }
     std::vector<SeenMessage> MessagesOf(const forms::Control& control) {
@@ -40,9 +37,9 @@ class RestrictionsWindow : public ::testing::Test {
 };
 
 TEST_F(RestrictionsWindow, TheAllowListShowsWhatItHoldsAndStoresWhatItShows) {
-    PutText(registry, Hive::CurrentUser, kList, "6", "a");
-    PutText(registry, Hive::CurrentUser, kList, "7", "b");
-    PutText(registry, Hive::CurrentUser, kList, "8", "c");
+    PutText(registry, Hive::CurrentUser, kAllowList, "6", "a");
+    PutText(registry, Hive::CurrentUser, kAllowList, "7", "b");
+    PutText(registry, Hive::CurrentUser, kAllowList, "8", "c");
     auto& screen = real.program.screens.Open<restrictions::frmRestE>(real.program.context);
     real.Pump();
     EXPECT_EQ(WindowTextUtf8(real.Window(screen)), "Restrição de executáveis");
@@ -76,8 +73,8 @@ TEST_F(RestrictionsWindow, TheAllowListShowsWhatItHoldsAndStoresWhatItShows) {
                               {"6", "a"},
                               {"7", "c"},
                               {"8", "calc.exe"}})
-        EXPECT_TRUE(HasValue(registry, Hive::CurrentUser, kList, name, text));
-    EXPECT_TRUE(IsAbsent(registry, Hive::CurrentUser, kList, "9"));
+        EXPECT_TRUE(HasValue(registry, Hive::CurrentUser, kAllowList, name, text));
+    EXPECT_TRUE(IsAbsent(registry, Hive::CurrentUser, kAllowList, "9"));
     EXPECT_TRUE(HasValue(registry, Hive::CurrentUser, kExplorer, "RestrictRun", "1"));
     EXPECT_EQ(MessagesOf(screen.Label4),  // "Desbloquear"
               (std::vector<SeenMessage>{
@@ -136,7 +133,7 @@ TEST_F(RestrictionsWindow, GamesFromTheWizardThenBloquearWithAnEmptyList) {
     EXPECT_EQ(MessagesOf(back->Label5),
               (std::vector<SeenMessage>{{"As restrições foram aplicadas com sucesso", "Quarvel"}}));
     EXPECT_TRUE(HasValue(registry, Hive::CurrentUser, kExplorer, "RestrictRun", "1"));
-    EXPECT_TRUE(HasValue(registry, Hive::CurrentUser, kList, "642", "FREECELL.exe"));
+    EXPECT_TRUE(HasValue(registry, Hive::CurrentUser, kAllowList, "642", "FREECELL.exe"));
 }
 
 }  // namespace

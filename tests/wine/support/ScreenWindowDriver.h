@@ -58,11 +58,11 @@ struct ScreenWindow {
     // Another test may leave a 9x Winlogon key holding a notice: set aside,
     // so that the notice goes where Wine, like the NT family, reads it.
     void Without9xWinlogon() {
-        if (!registry.KeyExists(Hive::LocalMachine, k9xWinlogon)) return;
+        if (!registry.KeyExists(Hive::LocalMachine, kWinlogon)) return;
         for (const char* name : {"LegalNoticeCaption", "LegalNoticeText"})
-            Keep({Hive::LocalMachine, k9xWinlogon, name});
-        registry.DeleteKey(Hive::LocalMachine, k9xWinlogon);
-        setAside.emplace_back(Hive::LocalMachine, k9xWinlogon);
+            Keep({Hive::LocalMachine, kWinlogon, name});
+        registry.DeleteKey(Hive::LocalMachine, kWinlogon);
+        setAside.emplace_back(Hive::LocalMachine, kWinlogon);
     }
 
     void Open() {
@@ -173,7 +173,6 @@ struct ScreenWindow {
     forms::Form* form = nullptr;
     std::vector<std::pair<Stored, std::optional<StoredValue>>> kept;
     std::vector<std::pair<Hive, std::string>> made, setAside;
-    static constexpr char k9xWinlogon[] = "SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Winlogon";
 };
 
 }  // namespace wine_tests

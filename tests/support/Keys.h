@@ -1,0 +1,24 @@
+#pragma once
+// The registry keys the tests look into, typed once as Windows names them.
+
+namespace testing_support {
+
+inline constexpr char kCurrentVersion[] = "SOFTWARE\\Microsoft\\Windows\\CurrentVersion";
+inline constexpr char kExplorer[] =
+    "Software\\Microsoft\\Windows\\CurrentVersion\\Policies\\Explorer";
+inline constexpr char kSystem[] = "Software\\Microsoft\\Windows\\CurrentVersion\\Policies\\System";
+inline constexpr char kNetwork[] =
+    "Software\\Microsoft\\Windows\\CurrentVersion\\Policies\\Network";
+inline constexpr char kWinOldApp[] =
+    "Software\\Microsoft\\Windows\\CurrentVersion\\Policies\\WinOldApp";
+inline constexpr char kAllowList[] =
+    "Software\\Microsoft\\Windows\\CurrentVersion\\Policies\\Explorer\\RestrictRun";
+inline constexpr char kRun[] = "Software\\Microsoft\\Windows\\CurrentVersion\\Run";
+// Where the 9x family reads the logon notice, and where the NT family and Wine do.
+inline constexpr char kWinlogon[] = "SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Winlogon";
+inline constexpr char kNtWinlogon[] = "SOFTWARE\\Microsoft\\Windows NT\\CurrentVersion\\Winlogon";
+inline constexpr char kExplorerAdvanced[] =
+    "Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\Advanced";
+inline constexpr char kBrowserMain[] = "Software\\Microsoft\\Internet Explorer\\Main";
+
+}  // namespace testing_support
