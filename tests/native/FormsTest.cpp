@@ -1,3 +1,4 @@
+// The screen framework's own rules, where no screen's test would notice them.
 #include <gtest/gtest.h>
 
 #include "forms/HeadlessRenderer.h"
@@ -9,21 +10,16 @@ using namespace forms;
 
 class Sample : public Form {
   public:
-    explicit Sample(Screens& screens, int* loads = nullptr)
-        : Form(screens, "Sample", "Sample", 200, 100), loads_(loads) {}
-    void Load() override {
-        if (loads_) ++*loads_;
-    }
+    explicit Sample(Screens& screens) : Form(screens, "Sample", "Sample", 200, 100) {}
+    void Load() override { ++loads; }
+    int loads = 0;
     CheckBox check{*this, "Check1", {}, "Check"};
-    OptionButton on{*this, "On", {}, "On", 1};
-    OptionButton off{*this, "Off", {}, "Off", 1};
+    OptionButton on{*this, "On", {}, "On", 1}, off{*this, "Off", {}, "Off", 1};
     OptionButton other{*this, "Other", {}, "Other", 2};
     ListBox list{*this, "List1", {}};
-
-  private:
-    int* loads_;
 };
 
+// A gate that lets the user through while it loads is never shown itself.
 class ClosesWhileLoading : public Form {
   public:
     explicit ClosesWhileLoading(Screens& screens) : Form(screens, "Gate", "Gate", 10, 10) {}
@@ -33,27 +29,21 @@ class ClosesWhileLoading : public Form {
     }
 };
 
-TEST(Screens, AnOpenScreenComesForwardAndTheLastOneToCloseEndsTheProgram) {
+TEST(Screens, OneOfAKindLoadsOnceAndAScreenClosedWhileLoadingIsNeverShown) {
     HeadlessRenderer renderer;
     Screens screens(renderer);
-    int loads = 0;
-    Sample& first = screens.Open<Sample>(&loads);
-    EXPECT_EQ(&screens.Open<Sample>(&loads), &first);
-    EXPECT_EQ(loads, 1);
+    screens.Open<ClosesWhileLoading>();
+    EXPECT_EQ(renderer.shown, (std::vector<std::string>{"Sample"}));
+    Sample& first = *screens.Find<Sample>();
+    EXPECT_EQ(&screens.Open<Sample>(), &first);
+    EXPECT_EQ(first.loads, 1);
     EXPECT_EQ(renderer.broughtForward, (std::vector<std::string>{"Sample"}));
     first.Unload();
-    EXPECT_TRUE(renderer.quit);
     first.Unload();  // closing twice is harmless
-    screens.Collect();
-
-    HeadlessRenderer gateRenderer;
-    Screens gate(gateRenderer);
-    gate.Open<ClosesWhileLoading>();  // a screen that closes while loading is never shown
-    EXPECT_EQ(gateRenderer.shown, (std::vector<std::string>{"Sample"}));
-    EXPECT_FALSE(gateRenderer.quit);
+    EXPECT_TRUE(renderer.quit);
 }
 
-TEST(Controls, UserClicksChangeTheControlBeforeTheCommandRuns) {
+TEST(Controls, ClicksChangeTheControlBeforeItsCommandRunsAndListsStayInRange) {
     HeadlessRenderer renderer;
     Screens screens(renderer);
     Sample& sample = screens.Open<Sample>();
@@ -61,44 +51,17 @@ TEST(Controls, UserClicksChangeTheControlBeforeTheCommandRuns) {
     sample.check.onClick = [&] { seen = sample.check.checked(); };
     sample.check.UserClick();
     EXPECT_TRUE(seen);
-    sample.other.UserClick();
-    sample.on.UserClick();
-    sample.off.UserClick();
-    EXPECT_FALSE(sample.on.checked());
-    EXPECT_TRUE(sample.off.checked());
-    EXPECT_TRUE(sample.other.checked());  // another group
-}
-
-TEST(Controls, ListBoxKeepsItsSelectionInRange) {
-    HeadlessRenderer renderer;
-    Screens screens(renderer);
-    Sample& sample = screens.Open<Sample>();
+    for (OptionButton* option : {&sample.other, &sample.on, &sample.off}) option->UserClick();
+    EXPECT_EQ((std::vector{sample.on.checked(), sample.off.checked(), sample.other.checked()}),
+              (std::vector{false, true, true}));
     sample.list.SetItems({"a", "b"});
     sample.list.SetListIndex(5);
     EXPECT_EQ(sample.list.listIndex(), -1);
     sample.list.SetListIndex(1);
     sample.list.RemoveItem(1);
-    EXPECT_EQ(sample.list.listIndex(), -1);
+    EXPECT_EQ(sample.list.listIndex(), -1) << "nothing selected after a removal";
     sample.list.RemoveItem(7);
     EXPECT_EQ(sample.list.items(), (std::vector<std::string>{"a"}));
-}
-
-TEST(Forms, EscapeRunsTheCancelCommandOrClosesTheScreen) {
-    HeadlessRenderer renderer;
-    Screens screens(renderer);
-    Sample& sample = screens.Open<Sample>();
-    int cancels = 0;
-    sample.check.onClick = [&] { ++cancels; };
-    sample.cancelControl = &sample.check;
-    sample.UserCancel();
-    EXPECT_EQ(cancels, 1);
-    sample.cancelControl = nullptr;
-    sample.closesOnEscape = false;
-    sample.UserCancel();
-    EXPECT_EQ(screens.Count(), 1u);
-    sample.closesOnEscape = true;
-    sample.UserCancel();
-    EXPECT_EQ(screens.Count(), 0u);
 }
 
 }  // namespace

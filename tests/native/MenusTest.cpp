@@ -42,11 +42,12 @@ class Menus : public ::testing::Test {
     RegistryAccess& registry = program.registry;
 };
 
-// One start at the gate: the stored code, what the user types (each string a
-// state of the box), how the user ends, and what then shows.
+// One start at the gate: the stored code (none: no SYSNOT at all), auto-entry,
+// what the user types (each string a state of the box), how the user ends,
+// and what then shows.
 struct GateCase {
     const char* what;
-    std::optional<std::string> code;  // nothing: no SYSNOT at all
+    std::optional<std::string> code;
     bool autoEntry;
     std::vector<std::string> typed;
     enum { None, Ok, Esc } then;
@@ -54,37 +55,24 @@ struct GateCase {
 };
 
 TEST_F(Menus, TheGateLetsInTheExactCodeAndNothingElse) {
+    // clang-format off
     const GateCase cases[] = {
         {"no code", std::nullopt, false, {}, GateCase::None, true, false, false},
         {"an empty code", "", false, {}, GateCase::None, true, false, false},
         {"the code, then OK", "Segredo", false, {"Segredo"}, GateCase::Ok, true, false, false},
         {"letter case counts", "Segredo", false, {"segredo"}, GateCase::Ok, false, true, true},
         {"Esc is Cancelar", "abc", false, {"abc"}, GateCase::Esc, false, true, false},
-        {"without auto-entry the gate waits",
-         "abc",
-         false,
-         {"abc"},
-         GateCase::None,
-         false,
-         false,
+        {"without auto-entry it waits", "abc", false, {"abc"}, GateCase::None, false, false, false},
+        {"auto-entry on the last character", "abc", true, {"ab", "abc"}, GateCase::None, true, false,
          false},
-        {"auto-entry on the last character",
-         "abc",
-         true,
-         {"ab", "abc"},
-         GateCase::None,
-         true,
-         false,
-         false},
-        {"auto-entry waits for the whole code",
-         "abc",
-         true,
-         {"ab"},
-         GateCase::None,
-         false,
-         false,
+        {"auto-entry waits for the whole code", "abc", true, {"ab"}, GateCase::None, false, false,
          false},
     };
+    // clang-format on
+    const std::vector<ShownMessage> wrongCode{
+        {"Seu código é inválido, para maiores informações, envie um E-mail para "
+         "suporte@quarvel.com.br",
+         "Erro de Autenticação", 0}};
     for (const GateCase& c : cases) {
         SCOPED_TRACE(c.what);
         TestProgram started;
@@ -101,10 +89,6 @@ TEST_F(Menus, TheGateLetsInTheExactCodeAndNothingElse) {
         }
         EXPECT_EQ(started.screens.Find<frnINI>() != nullptr, c.menuOpens);
         EXPECT_EQ(started.renderer.quit, c.quits);
-        std::vector<ShownMessage> wrongCode{
-            {"Seu código é inválido, para maiores informações, envie um E-mail para "
-             "suporte@quarvel.com.br",
-             "Erro de Autenticação", 0}};
         EXPECT_EQ(started.dialogs.messages,
                   c.wrongCodeMessage ? wrongCode : std::vector<ShownMessage>{});
     }
@@ -143,6 +127,8 @@ TEST_F(Menus, BothMenusClearTheWizardFlagAndTheMainMenuSetsTheBaseFolder) {
     program.values.wizardApplied = true;
     menu.Label1.UserClick();
     EXPECT_FALSE(program.values.wizardApplied);
+    menu.UserCancel();
+    EXPECT_TRUE(program.screens.IsOpen(menu)) << "Esc leaves the main menu open";
 
     TestProgram windows;
     PutText(windows.registry, Hive::LocalMachine, kCurrentVersion, "SystemRoot", "C:\\WINDOWS");
