@@ -10,6 +10,7 @@
 #include "platform/AnsiCodec.h"
 #include "platform/RegistryApi.h"
 #include "registry/RegistryAccess.h"
+#include "tests/support/RegistryVerbs.h"
 
 namespace contract {
 
@@ -50,19 +51,6 @@ class RegistryContract : public ::testing::TestWithParam<RegistryUnderTest> {
 
     void RemoveScratch() {
         for (const char* key : {kChild, kMissing, kKey, kScratch}) registry->DeleteKey(kHive, key);
-    }
-
-    // Writes raw data of any type, as another tool might have left it.
-    void PutRaw(const std::string& name, std::uint32_t type, const void* data, std::size_t size) {
-        platform::KeyHandle key = 0;
-        ASSERT_EQ(api->OpenKey(static_cast<platform::KeyHandle>(kHive), kKey, 0x3F, key), 0);
-        EXPECT_EQ(api->SetValue(key, name, type, static_cast<const std::uint8_t*>(data),
-                                static_cast<std::uint32_t>(size)),
-                  0);
-        api->CloseKey(key);
-    }
-    void PutDword(const std::string& name, std::uint32_t value) {
-        PutRaw(name, 4, &value, sizeof value);
     }
 
     Readings Read(const std::string& name, const char* key = kKey) {

@@ -14,5 +14,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     transfer::ImportText(program.context, program.codec.FromAnsi(bytes), true,
                          {.takeBackup = false});
     program.dialogs.messages.clear();
+    program.registryApi.writes.clear();
     return 0;
 }

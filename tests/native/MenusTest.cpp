@@ -9,9 +9,9 @@
 #include "menus/frmWizrd3.h"
 #include "menus/frmpwd.h"
 #include "menus/frnINI.h"
-#include "tests/support/FormVerbs.h"
 #include "tests/support/Keys.h"
 #include "tests/support/RegistryVerbs.h"
+#include "tests/support/ScreenVerbs.h"
 
 namespace {
 

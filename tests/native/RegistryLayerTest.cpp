@@ -40,16 +40,4 @@ TEST(RegistryLayer, AsksForTheRightsOfEachOperationAndClosesEveryKey) {
     EXPECT_EQ(api.OpenHandles(), 0u);
 }
 
-TEST(RegistryLayer, FailedWritesReportTheSystemStatus) {
-    platform::MemoryRegistry api;
-    platform::Cp1252Codec codec;
-    RegistryAccess registry(api, codec);
-    registry.CreateKey(Hive::CurrentUser, kKey);
-    api.DenyWrites(true);
-    EXPECT_EQ(registry.SetValue(Hive::CurrentUser, kKey, "v", "x", ValueType::String), 5);
-    EXPECT_EQ(registry.CreateKey(Hive::CurrentUser, "Software\\Other"), 5);
-    EXPECT_EQ(registry.GetValue(Hive::CurrentUser, kKey, "v"), "");
-    EXPECT_EQ(api.OpenHandles(), 0u);
-}
-
 }  // namespace

@@ -15,13 +15,6 @@ using restrictions::frmRestS;
 
 class PolicyScreens : public ::testing::Test {
   protected:
-    void PutRaw(const PolicyRow& row, std::uint32_t type, std::vector<std::uint8_t> data) {
-        platform::KeyHandle key = 0;
-        program.registryApi.CreateKey(0x80000001u, row.key, 0x3F, key);
-        program.registryApi.SetValue(key, row.value, type, data.data(),
-                                     static_cast<std::uint32_t>(data.size()));
-        program.registryApi.CloseKey(key);
-    }
     std::vector<bool> Ticks(restrictions::PolicyScreen& screen, const PolicyScreenWords& words) {
         std::vector<bool> ticks;
         for (const PolicyRow& row : words.rows) ticks.push_back(screen.Box(row.box)->checked());
@@ -33,13 +26,21 @@ class PolicyScreens : public ::testing::Test {
 };
 
 TEST_F(PolicyScreens, OnlyAnExactOneShowsTickedAndAplicarRewritesEveryValueAsADword) {
+    using namespace std::string_literals;
     const auto& rows = kSystemScreen.rows;
-    PutNumber(registry, Hive::CurrentUser, rows[0].key, rows[0].value, 1);
-    PutRaw(rows[1], 1, {'1', 0});  // REG_SZ "1" of another tool
-    PutNumber(registry, Hive::CurrentUser, rows[3].key, rows[3].value, 0x03FFFFFF);  // a mask
-    PutRaw(rows[4], 3, {1, 0, 0, 0});                                                // REG_BINARY
-    PutRaw(rows[5], 1, {'1', ' ', 0});  // "1 " is not "1"
-    PutRaw(rows[7], 1, {'1'});          // REG_SZ without its zero
+    // clang-format off
+    const struct { std::size_t row; std::uint32_t type; std::string data; } stored[] = {
+        {0, 4, "\1\0\0\0"s},        // a DWORD 1: ticked
+        {1, 1, "1\0"s},             // REG_SZ "1" of another tool: ticked
+        {3, 4, "\xff\xff\xff\3"s},  // a drive mask
+        {4, 3, "\1\0\0\0"s},        // REG_BINARY
+        {5, 1, "1 \0"s},            // "1 " is not "1"
+        {7, 1, "1"},                // REG_SZ without its zero: ticked
+    };
+    // clang-format on
+    for (const auto& value : stored)
+        PutBytes(program.registryApi, Hive::CurrentUser, rows[value.row].key, rows[value.row].value,
+                 value.type, value.data);
     auto& screen = program.screens.Open<frmRestS>(program.context);
     EXPECT_EQ(Ticks(screen, kSystemScreen),
               (std::vector<bool>{true, true, false, false, false, false, false, true, false, false,

@@ -75,11 +75,12 @@ inline std::uint32_t TypeOf(platform::RegistryApi& api, Hive hive, std::string_v
     return type;
 }
 
-// Stores raw bytes of any type (3 is REG_BINARY), as another tool might.
+// Creates the key and stores raw bytes of any type (3 is REG_BINARY), as
+// another tool might.
 inline void PutBytes(platform::RegistryApi& api, Hive hive, std::string_view key,
                      std::string_view name, std::uint32_t type, std::string_view bytes) {
     platform::KeyHandle handle = 0;
-    ASSERT_EQ(api.OpenKey(static_cast<platform::KeyHandle>(hive), std::string(key), 0x3F, handle),
+    ASSERT_EQ(api.CreateKey(static_cast<platform::KeyHandle>(hive), std::string(key), 0x3F, handle),
               0);
     api.SetValue(handle, std::string(name), type,
                  reinterpret_cast<const std::uint8_t*>(bytes.data()),

@@ -19,17 +19,36 @@ struct ShownMessage {
 
 class ScriptedDialogs : public platform::Dialogs {
   public:
-    void ShowMessage(const std::string& text, const std::string& title, int style) override;
-    std::optional<std::string> Prompt(const std::string& text, const std::string& title,
-                                      const std::string& initial) override;
-    std::optional<std::string> OpenFile(const platform::FileDialogRequest& request) override;
-    std::optional<std::string> SaveFile(const platform::FileDialogRequest& request) override;
+    void ShowMessage(const std::string& text, const std::string& title, int style) override {
+        messages.push_back({text, title, style});
+    }
+    std::optional<std::string> Prompt(const std::string& text, const std::string&,
+                                      const std::string&) override {
+        prompts.push_back(text);
+        return Next(promptAnswers);
+    }
+    std::optional<std::string> OpenFile(const platform::FileDialogRequest& request) override {
+        fileRequests.push_back(request);
+        return Next(fileAnswers);
+    }
+    std::optional<std::string> SaveFile(const platform::FileDialogRequest& request) override {
+        fileRequests.push_back(request);
+        return Next(fileAnswers);
+    }
 
     std::vector<ShownMessage> messages;
     std::vector<platform::FileDialogRequest> fileRequests;
     std::vector<std::string> prompts;
     std::deque<std::optional<std::string>> promptAnswers;
     std::deque<std::optional<std::string>> fileAnswers;
+
+  private:
+    static std::optional<std::string> Next(std::deque<std::optional<std::string>>& answers) {
+        if (answers.empty()) return std::nullopt;
+        auto answer = answers.front();
+        answers.pop_front();
+        return answer;
+    }
 };
 
 }  // namespace testing_support

@@ -18,6 +18,7 @@ TestProgram::TestProgram() = default;
 
 TestProgram::~TestProgram() {
     std::error_code ignored;
+    std::filesystem::remove(Folder() + "\\restt.qvn", ignored);  // beside it, natively
     std::filesystem::remove_all(folder, ignored);
 }
 

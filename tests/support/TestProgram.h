@@ -1,15 +1,19 @@
 #pragma once
-// Everything a screen needs, over test doubles: the in-memory registry,
-// scripted dialogs, real files in a fresh temporary folder and the
-// headless renderer. One per test.
+// Everything a screen needs, over test doubles: the in-memory registry
+// (which keeps what was written), scripted dialogs, real files in a fresh
+// temporary folder (whose reads can be cut short, as a failing disk does)
+// and the headless renderer. One per test.
 #include <filesystem>
+#include <map>
 #include <string>
+#include <vector>
 
 #include "forms/HeadlessRenderer.h"
 #include "forms/Screens.h"
 #include "platform/MemoryRegistry.h"
 #include "platform/StdFiles.h"
 #include "core/Context.h"
+#include "tests/support/PolicyFileReader.h"
 #include "tests/support/ScriptedDialogs.h"
 
 namespace testing_support {
@@ -25,6 +29,52 @@ class KnownPictures : public platform::PictureLoader {
 
 std::filesystem::path FreshFolder();
 
+// The in-memory registry, keeping every value set or deleted, by the hive of
+// its key, as seen from outside the program (raw ANSI); a deletion's name
+// starts with "**del.", as in a policy file.
+class WatchedRegistry : public platform::MemoryRegistry {
+  public:
+    using Handle = platform::KeyHandle;
+    long OpenKey(Handle parent, const std::string& key, std::uint32_t rights,
+                 Handle& result) override {
+        return Opened(parent, key, result, MemoryRegistry::OpenKey(parent, key, rights, result));
+    }
+    long CreateKey(Handle parent, const std::string& key, std::uint32_t rights,
+                   Handle& result) override {
+        return Opened(parent, key, result, MemoryRegistry::CreateKey(parent, key, rights, result));
+    }
+    long SetValue(Handle key, const std::string& name, std::uint32_t type, const std::uint8_t* data,
+                  std::uint32_t size) override {
+        writes[keys_[key].first].push_back(
+            {keys_[key].second, name, type, std::string(data, data + size)});
+        return MemoryRegistry::SetValue(key, name, type, data, size);
+    }
+    long DeleteValue(Handle key, const std::string& name) override {
+        writes[keys_[key].first].push_back({keys_[key].second, "**del." + name, 1, ""});
+        return MemoryRegistry::DeleteValue(key, name);
+    }
+    std::map<Handle, std::vector<PolicyEntry>> writes;
+
+  private:
+    long Opened(Handle parent, const std::string& key, Handle result, long status) {
+        if (status == 0) keys_[result] = {parent, key};
+        return status;
+    }
+    std::map<Handle, std::pair<Handle, std::string>> keys_;
+};
+
+// Files whose reads stop after `cutAfter` characters, as at a read error.
+class CuttingFiles : public platform::StdFiles {
+  public:
+    using StdFiles::StdFiles;
+    std::optional<platform::FileText> ReadText(const std::string& path) override {
+        auto read = StdFiles::ReadText(path);
+        if (read && read->text.size() > cutAfter) *read = {read->text.substr(0, cutAfter), false};
+        return read;
+    }
+    std::size_t cutAfter = std::string::npos;
+};
+
 struct TestProgram {
     TestProgram();
     ~TestProgram();
@@ -33,10 +83,10 @@ struct TestProgram {
 
     std::filesystem::path folder = FreshFolder();
     platform::Cp1252Codec codec;
-    platform::MemoryRegistry registryApi;
+    WatchedRegistry registryApi;
     RegistryAccess registry{registryApi, codec};
     ScriptedDialogs dialogs;
-    platform::StdFiles files{codec, folder.string()};
+    CuttingFiles files{codec, folder.string()};
     KnownPictures pictures;
     core::ProgramValues values;
     core::Context context{registry, dialogs, files, pictures, values};

@@ -1,8 +1,7 @@
 #pragma once
-// A computer for the configuration transfer tests: the in-memory registry
-// with the keys Windows always has, real files in a fresh folder (whose reads
-// can be cut short, as a failing disk does), and the verbs import, export,
-// expect; and Quarvel.exe's command line run on it.
+// A computer for the configuration transfer tests: a test program with the
+// keys Windows always has, and the verbs import, export, expect; and
+// Quarvel.exe's command line run on it.
 #include <gtest/gtest.h>
 
 #include <fstream>
@@ -14,7 +13,6 @@
 #include "platform/HeldKeys.h"
 #include "platform/RecordedDialogs.h"
 #include "tests/support/Keys.h"
-#include "tests/support/PolicyFileReader.h"
 #include "tests/support/RegistryVerbs.h"
 #include "tests/support/TestProgram.h"
 #include "transfer/CommandJobs.h"
@@ -40,53 +38,7 @@ inline std::string FileBytes(const std::string& path) {
     return std::string((std::istreambuf_iterator<char>(in)), {});
 }
 
-// The in-memory registry, keeping every value set or deleted, by the hive of
-// its key, as seen from outside the program (raw ANSI); a deletion's name
-// starts with "**del.", as in a policy file.
-class WatchedRegistry : public platform::MemoryRegistry {
-  public:
-    using Handle = platform::KeyHandle;
-    long OpenKey(Handle parent, const std::string& key, std::uint32_t rights,
-                 Handle& result) override {
-        return Opened(parent, key, result, MemoryRegistry::OpenKey(parent, key, rights, result));
-    }
-    long CreateKey(Handle parent, const std::string& key, std::uint32_t rights,
-                   Handle& result) override {
-        return Opened(parent, key, result, MemoryRegistry::CreateKey(parent, key, rights, result));
-    }
-    long SetValue(Handle key, const std::string& name, std::uint32_t type, const std::uint8_t* data,
-                  std::uint32_t size) override {
-        writes[keys_[key].first].push_back(
-            {keys_[key].second, name, type, std::string(data, data + size)});
-        return MemoryRegistry::SetValue(key, name, type, data, size);
-    }
-    long DeleteValue(Handle key, const std::string& name) override {
-        writes[keys_[key].first].push_back({keys_[key].second, "**del." + name, 1, ""});
-        return MemoryRegistry::DeleteValue(key, name);
-    }
-    std::map<Handle, std::vector<PolicyEntry>> writes;
-
-  private:
-    long Opened(Handle parent, const std::string& key, Handle result, long status) {
-        if (status == 0) keys_[result] = {parent, key};
-        return status;
-    }
-    std::map<Handle, std::pair<Handle, std::string>> keys_;
-};
-
-// Files whose reads stop after `cutAfter` characters, as at a read error.
-class CuttingFiles : public platform::StdFiles {
-  public:
-    using StdFiles::StdFiles;
-    std::optional<platform::FileText> ReadText(const std::string& path) override {
-        auto read = StdFiles::ReadText(path);
-        if (read && read->text.size() > cutAfter) *read = {read->text.substr(0, cutAfter), false};
-        return read;
-    }
-    std::size_t cutAfter = std::string::npos;
-};
-
-struct Computer {
+struct Computer : TestProgram {
     Computer() {
         for (const char* key : {kCurrentVersion, kRun, kWinlogon, kBrowserMain,
                                 "Software\\Microsoft\\Windows\\CurrentVersion\\FS Templates"})
@@ -96,12 +48,6 @@ struct Computer {
             registry.CreateKey(kCU, key);
         values.baseFolder = Folder();
     }
-    ~Computer() {
-        std::error_code ignored;
-        std::filesystem::remove(BlockListPath(), ignored);
-        std::filesystem::remove_all(folder, ignored);
-    }
-    std::string Folder() const { return folder.string(); }
     std::string BlockListPath() const { return Folder() + "\\restt.qvn"; }
     // A file of this computer's folder, by a path that does not start with
     // "/", as no Windows path does; written with the text when one is given.
@@ -149,18 +95,6 @@ struct Computer {
                 EXPECT_TRUE(HasValue(registry, e.hive, e.key, e.name, e.text));
         }
     }
-
-    std::filesystem::path folder = FreshFolder();
-    platform::Cp1252Codec codec;
-    WatchedRegistry registryApi;
-    RegistryAccess registry{registryApi, codec};
-    ScriptedDialogs dialogs;
-    CuttingFiles files{codec, folder.string()};
-    KnownPictures pictures;
-    core::ProgramValues values;
-    core::Context context{registry, dialogs, files, pictures, values};
-    forms::HeadlessRenderer renderer;
-    forms::Screens screens{renderer};
 };
 
 // The command line as Quarvel.exe wires it: opened keys held for the run,
