@@ -7,6 +7,7 @@
 
 namespace testing_support {
 
+// clang-format off
 struct PolicyRow {
     const char *box, *caption, *key, *value;
 };
@@ -16,11 +17,7 @@ struct PolicyScreenWords {
 };
 
 inline const PolicyScreenWords kSystemScreen{
-    "Sistema",
-    "Label1",
-    "Label2",
-    "Label3",
-    "Restrições aplicadas com sucesso",
+    "Sistema", "Label1", "Label2", "Label3", "Restrições aplicadas com sucesso",
     {
         {"CheckS1", "Oculta as opções de pasta no explorer", kExplorer, "NoFolderOptions"},
         {"CheckS2", "Não permite que as impressoras sejam deletadas", kExplorer, "NoDeletePrinter"},
@@ -39,11 +36,7 @@ inline const PolicyScreenWords kSystemScreen{
     }};
 
 inline const PolicyScreenWords kDesktopScreen{
-    "Desktop",
-    "Label3",
-    "Label4",
-    "Label5",
-    "As alterações foram efetuadas com sucesso",
+    "Desktop", "Label3", "Label4", "Label5", "As alterações foram efetuadas com sucesso",
     {
         {"CheckD1", "Esconde todos os Ícones no Desktop", kExplorer, "NoDesktop"},
         {"CheckD2", "Esconde o ambiente de rede", kExplorer, "NoNetHood"},
@@ -51,38 +44,34 @@ inline const PolicyScreenWords kDesktopScreen{
         {"CheckD4", "Esconde o menu Favoritos", kExplorer, "NoFavoritesMenu"},
         {"CheckD5", "Desliga as alterações no menu iniciar", kExplorer, "NoChangeStartMenu"},
         {"CheckD6", "Limpa o histórico de documentos", kExplorer, "NoRecentDocsHistory"},
-        {"CheckD7", "Esconde os documentos recentes no menu iniciar", kExplorer,
-         "NoRecentDocsMenu"},
+        {"CheckD7", "Esconde os documentos recentes no menu iniciar",
+         kExplorer, "NoRecentDocsMenu"},
         {"CheckD8", "Desliga o comando executar", kExplorer, "NoRun"},
         {"CheckD9", "Remove a barra de tarefas ( sent. Iniciar)", kExplorer, "NoSetTaskbar"},
         {"CheckD10", "Remove o comando pesquisar", kExplorer, "NoFind"},
-        {"CheckD11", "Esvazia a pasta de documentos recentes ao encerrar", kExplorer,
-         "ClearRecentDocsOnExit"},
-        {"CheckD12", "Esconde o grupo de programas comuns do menu iniciar", kExplorer,
-         "NoCommonGroups"},
+        {"CheckD11", "Esvazia a pasta de documentos recentes ao encerrar",
+         kExplorer, "ClearRecentDocsOnExit"},
+        {"CheckD12", "Esconde o grupo de programas comuns do menu iniciar",
+         kExplorer, "NoCommonGroups"},
         {"CheckD14", "Remove a opção de ajuda do menu iniciar", kExplorer, "NoSMHelp"},
-        {"CheckD15", "Remove o ítem do Active Desktop da página de configurações", kExplorer,
-         "NoSetActiveDesktop"},
+        {"CheckD15", "Remove o ítem do Active Desktop da página de configurações",
+         kExplorer, "NoSetActiveDesktop"},
         // Our choice for the fifteenth box: it stands for the value it shows.
         {"CheckD13", "Desligar a adição de novos ícones ao desktop", kExplorer, "NoSaveSettings"},
     }};
 
 inline const PolicyScreenWords kExplorerScreen{
-    "Explorer",
-    "Label3",
-    "Label4",
-    "Label5",
-    "As alterações foram efetuadas com sucesso",
+    "Explorer", "Label3", "Label4", "Label5", "As alterações foram efetuadas com sucesso",
     {
         {"CheckE1", "Desabilita o desligar", kExplorer, "NoClose"},
         {"CheckE2", "Não salva as configurações ao sair", kExplorer, "NoSaveSettings"},
-        {"CheckE3", "Desliga as ferramentas de edição de registro", kSystem,
-         "DisableRegistryTools"},
+        {"CheckE3", "Desliga as ferramentas de edição de registro",
+         kSystem, "DisableRegistryTools"},
         {"CheckE4", "Esconde a página de Identificação de Rede", kNetwork, "NoNetSetupIDPage"},
-        {"CheckE5", "Desligar os controles de compartilhamento de impressoras", kNetwork,
-         "NoPrintSharing"},
-        {"CheckE6", "Desligar os controles de compartilhamento de arquivos", kNetwork,
-         "NoFileSharingControl"},
+        {"CheckE5", "Desligar os controles de compartilhamento de impressoras",
+         kNetwork, "NoPrintSharing"},
+        {"CheckE6", "Desligar os controles de compartilhamento de arquivos",
+         kNetwork, "NoFileSharingControl"},
         {"CheckE7", "Desligar a rede do painel de controle", kNetwork, "NoNetSetup"},
         {"CheckE8", "Esconder o gerenciador de dispositivos", kSystem, "NoDevMgrPage"},
         {"CheckE9", "Esconder a página de configurações de usuários", kSystem, "NoProfilePage"},
@@ -93,8 +82,10 @@ inline const PolicyScreenWords kExplorerScreen{
         {"CheckE14", "Esconder a página de sentenças (Vídeo)", kSystem, "NoDispSettingsPage"},
         {"CheckE15", "Esconder a página de aparência (Vídeo)", kSystem, "NoDispAppearancePage"},
         {"CheckE16", "Esconder a página de proteção de tela (Vídeo)", kSystem, "NoDispScrSavPage"},
-        {"CheckE17", "Esconder a página de plano de fundo (Vídeo)", kSystem,
-         "NoDispBackgroundPage"},
+        {"CheckE17", "Esconder a página de plano de fundo (Vídeo)",
+         kSystem, "NoDispBackgroundPage"},
     }};
+
+// clang-format on
 
 }  // namespace testing_support
