@@ -1,17 +1,12 @@
 // Quarvel.exe as a start-up script runs it: the real process, its exit code,
-// its report, the real registry and files, and no window at any moment. Undo
-// through /desfazer and through the main menu's real entry.
+// its report, the real registry and files, and no window at any moment.
 #include <gtest/gtest.h>
 
 #include <algorithm>
 
-#include "menus/frnINI.h"
-#include "platform/win32/Wide.h"
-#include "platform/win32/Win32Files.h"
 #include "tests/support/TransferVerbs.h"
-#include "tests/wine/support/WindowDriver.h"
+#include "tests/wine/support/ScreenWindowDriver.h"
 #include "transfer/Backup.h"
-#include "transfer/ConfigExport.h"
 #include "transfer/ConfigFile.h"
 
 namespace {
@@ -28,7 +23,7 @@ constexpr char kOtherComputer[] =
     "QVb8Escola\r\n";
 
 struct ProcessRun {
-    DWORD code = 259;
+    DWORD code;
     std::string output;
     bool windowSeen = false;
 };
@@ -36,58 +31,39 @@ struct ProcessRun {
 class CommandLine : public ::testing::Test {
   protected:
     void SetUp() override {
-        registry.DeleteValue(kLM, kCurrentVersion, "SYSNOT");
+        kept.Set({kLM, kCurrentVersion, "SYSNOT"});
         DeleteFileA(log.c_str());
         std::ofstream(other, std::ios::binary) << codec.ToAnsi(kOtherComputer);
     }
     void TearDown() override {
-        registry.DeleteValue(kLM, kCurrentVersion, "SYSNOT");
-        for (const std::string& file : {a, b, other, folder + "\\run.out"})
-            DeleteFileA(file.c_str());
+        for (const std::string& file : {a, b, other, out}) DeleteFileA(file.c_str());
     }
-    // Runs the command, its output redirected to a file, looking for a
+    // Runs the program, its output redirected to a file, looking for a
     // window of it all the while.
-    ProcessRun Run(const std::string& command) {
-        ProcessRun run;
-        std::wstring out = platform::win32::Widen(folder + "\\run.out"),
-                     line = platform::win32::Widen(command);
-        SECURITY_ATTRIBUTES inherit = {sizeof inherit, nullptr, TRUE};
-        HANDLE file = CreateFileW(out.c_str(), GENERIC_WRITE, FILE_SHARE_READ, &inherit,
-                                  CREATE_ALWAYS, 0, nullptr);
-        STARTUPINFOW startup = {};
-        startup.cb = sizeof startup;
-        startup.dwFlags = STARTF_USESTDHANDLES;
-        startup.hStdOutput = startup.hStdError = file;
-        PROCESS_INFORMATION process = {};
-        EXPECT_TRUE(CreateProcessW(nullptr, line.data(), nullptr, nullptr, TRUE, 0, nullptr,
-                                   nullptr, &startup, &process));
-        CloseHandle(file);
+    ProcessRun Run(const wchar_t* program, const std::string& arguments) {
+        Process process(program, arguments, out);
+        EXPECT_TRUE(process.started);
+        bool seen = false;
         // A run that waits for someone to answer it never ends by itself.
-        for (int waited = 0; WaitForSingleObject(process.hProcess, 2) == WAIT_TIMEOUT; ++waited) {
-            for (HWND w = GetTopWindow(nullptr); w; w = GetWindow(w, GW_HWNDNEXT)) {
-                DWORD owner = 0;
-                GetWindowThreadProcessId(w, &owner);
-                run.windowSeen |= owner == process.dwProcessId && IsWindowVisible(w);
-            }
-            if (waited == 5000) TerminateProcess(process.hProcess, 259);
-        }
-        GetExitCodeProcess(process.hProcess, &run.code);
-        CloseHandle(process.hProcess);
-        CloseHandle(process.hThread);
-        run.output = FileBytes(folder + "\\run.out");
-        return run;
+        for (int waited = 0; waited < 5000 && process.started &&
+                             WaitForSingleObject(process.info.hProcess, 2) == WAIT_TIMEOUT;
+             ++waited)
+            seen |= TopLevel(process.info.dwProcessId, [](HWND) { return true; }) != nullptr;
+        process.Ends(0);
+        return {process.code, FileBytes(out), seen};
     }
     ProcessRun Quarvel(const std::string& arguments) {
-        std::string command = "\"";  // appended: GCC 12 misreads a prepend as an overlap
-        command += Narrow(ProgramPath(L"Quarvel.exe")) + "\" " + arguments;
-        return Run(arguments == "/?" ? command : command + " \"/log:" + log + "\"");
+        return Run(L"Quarvel.exe",
+                   arguments == "/?" ? arguments : arguments + " \"/log:" + log + "\"");
     }
 
+    RealProgram real;
+    RegistryAccess& registry = real.program.registry;
+    platform::win32::SystemAnsiCodec& codec = real.program.codec;
+    KeptRegistry kept{registry};
     const std::string folder = Narrow(BuildFolder()), log = folder + "\\command line.log";
     const std::string a = folder + "\\a.qvc", b = folder + "\\b.qvc", other = folder + "\\o.qvc";
-    platform::win32::SystemAnsiCodec codec;
-    platform::win32::Win32Registry api;
-    RegistryAccess registry{api, codec};
+    const std::string out = folder + "\\run.out";
 };
 
 TEST_F(CommandLine, ImportExportAndUndoLeaveTheComputerAsItWas) {
@@ -120,7 +96,7 @@ TEST_F(CommandLine, ImportExportAndUndoLeaveTheComputerAsItWas) {
 TEST_F(CommandLine, AStoredLockCodeIsNeededAndAWrongOneChangesNothing) {
     PutText(registry, kLM, kCurrentVersion, "SYSNOT", "Segredo");
     registry.DeleteValue(kCU, kAllowList, "7");
-    platform::win32::Win32Files files(codec);
+    platform::win32::Win32Files& files = real.program.files;
     const auto backups = files.FileNames(transfer::BackupFolder(files));
     for (const char* code : {"", " /senha:segredo", " \"/senha:Segredo \"", " /senha:"}) {
         ProcessRun run = Quarvel("/importar \"" + other + "\"" + code);
@@ -147,7 +123,7 @@ TEST_F(CommandLine, ThePolicyFilesRegFileSetsWhatTheImportWould) {
     registry.CreateKey(kLM, "Software\\Microsoft\\Windows\\CurrentVersion\\FS Templates");
     ASSERT_EQ(Quarvel("/exportar \"" + a + "\"").code, 0u);
     ASSERT_EQ(Quarvel("/politicas \"" + other + "\" \"" + gpo + "\"").code, 0u);
-    EXPECT_EQ(Run("reg.exe import \"" + gpo + "\\Quarvel.reg\"").code, 0u);
+    EXPECT_EQ(Run(L"reg.exe", "import \"" + gpo + "\\Quarvel.reg\"").code, 0u);
 
     ASSERT_EQ(Quarvel("/exportar \"" + b + "\" /grupos:1,2,4,5,6").code, 0u);
     // The records of those groups, in the exported file and in the source.
@@ -162,32 +138,6 @@ TEST_F(CommandLine, ThePolicyFilesRegFileSetsWhatTheImportWould) {
     EXPECT_EQ(Quarvel("/importar \"" + a + "\"").code, 0u);  // as it was
     for (const char* file : {"\\User\\Registry.pol", "\\Machine\\Registry.pol", "\\Quarvel.reg"})
         DeleteFileA((gpo + file).c_str());
-}
-
-TEST_F(CommandLine, TheMainMenusUndoEntryBringsBackTheStateBefore) {
-    PutText(registry, kCU, kCurrentVersion, "Tb", "0");
-    RealProgram real;
-    core::Context& context = real.program.context;
-    // The menu's load sets the base folder that the import and undo then share.
-    auto& menu = real.program.screens.Open<menus::frnINI>(context);
-    real.Pump();
-    std::vector<transfer::ExportGroup> all;
-    for (const auto& group : transfer::kExportGroups) all.push_back(group.group);
-    std::string before = transfer::CollectFile(context, all);
-    {
-        MessageBoxAnswerer answers;
-        EXPECT_EQ(transfer::ImportFile(context, other), transfer::ImportStatus::Done);
-    }
-    forms::Control* entry = menu.Find("Label27");
-    ASSERT_NE(entry, nullptr);
-    EXPECT_EQ(WindowTextUtf8(real.Window(*entry)), "Desfazer importação");
-    MessageBoxAnswerer answers;
-    real.ClickAndPump(*entry);
-    EXPECT_EQ(answers.Seen(),
-              (std::vector<SeenMessage>{{"A última importação foi desfeita: as configurações "
-                                         "anteriores foram restauradas.",
-                                         "Quarvel²"}}));
-    EXPECT_EQ(transfer::CollectFile(context, all), before);
 }
 
 }  // namespace

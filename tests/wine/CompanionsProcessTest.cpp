@@ -16,10 +16,10 @@ namespace {
 
 using namespace testing_support;
 using namespace testing_support::screens;
-using wine_tests::Launch;
+using namespace wine_tests;
 
 std::filesystem::path ListPath() {
-    return wine_tests::BuildFolder() + L"\\restt.qvn";
+    return BuildFolder() + L"\\restt.qvn";
 }
 
 // The list as Quarvel writes it: its signature line, then names, in ANSI.
@@ -34,28 +34,6 @@ HWND OpenWindow(const wchar_t* title) {
                          nullptr, nullptr, GetModuleHandleW(nullptr), nullptr);
 }
 
-// Pumps this thread's messages until the condition holds or the time is up.
-template <class Condition>
-bool Within(int ms, Condition condition) {
-    auto deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(ms);
-    while (std::chrono::steady_clock::now() < deadline) {
-        MSG message;
-        while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) DispatchMessageW(&message);
-        if (condition()) return true;
-        Sleep(20);
-    }
-    return condition();
-}
-
-// Whether the process ends within the time; it is ended in any case.
-bool Ends(PROCESS_INFORMATION& process, DWORD ms) {
-    bool ended = WaitForSingleObject(process.hProcess, ms) == WAIT_OBJECT_0;
-    TerminateProcess(process.hProcess, 0);
-    CloseHandle(process.hProcess);
-    CloseHandle(process.hThread);
-    return ended;
-}
-
 ULONGLONG BusyTime(HANDLE process) {
     FILETIME created, exited, kernel, user;
     GetProcessTimes(process, &created, &exited, &kernel, &user);
@@ -67,31 +45,29 @@ ULONGLONG BusyTime(HANDLE process) {
 // program goes, Resgate's own stays, so the way back is never shut.
 TEST(DErodu, ClosesListedWindowsButNeverItsOwnFollowsTheListAndEndsWithIt) {
     WriteList("paciência\r\nC:\\Arquivos\\Jogos\\\r\nQuarvel - Resgate\r\n");
-    PROCESS_INFORMATION process = {}, second = {}, rescue = {};
-    ASSERT_TRUE(Launch(L"Resgate.exe", rescue));
-    HWND own = wine_tests::FindTopLevel("Quarvel - Resgate", rescue.dwProcessId);
+    Process rescue(L"Resgate.exe");
+    HWND own = FindTopLevel("Quarvel - Resgate", rescue.info.dwProcessId);
     ASSERT_NE(own, nullptr);
     HWND game = OpenWindow(L"Paciência"), folder = OpenWindow(L"Jogos");
     HWND notes = OpenWindow(L"Bloco de notas"), impostor = OpenWindow(L"Quarvel - Resgate");
-    ASSERT_TRUE(Launch(L"DErodu.exe", process));
+    Process process(L"DErodu.exe");
     EXPECT_TRUE(
         Within(1500, [&] { return !IsWindow(game) && !IsWindow(folder) && !IsWindow(impostor); }));
     EXPECT_TRUE(IsWindow(notes)) << "a title that is not listed stays";
     EXPECT_TRUE(IsWindow(own)) << "Resgate.exe's window is spared";
-    ASSERT_TRUE(Launch(L"DErodu.exe", second));
-    EXPECT_TRUE(Ends(second, 3000)) << "one at a time";
+    EXPECT_TRUE(Process(L"DErodu.exe").Ends(3000)) << "one at a time";
     HWND late = OpenWindow(L"PACIÊNCIA");
     EXPECT_TRUE(Within(1500, [&] { return !IsWindow(late); })) << "a window opened later";
     WriteList("Bloco de notas\r\nmais um nome bem comprido para mudar o tamanho\r\n");
     EXPECT_TRUE(Within(2000, [&] { return !IsWindow(notes); })) << "a changed list";
 
     // Idle, it should barely register.
-    ULONGLONG before = BusyTime(process.hProcess);
+    ULONGLONG before = BusyTime(process.info.hProcess);
     Within(3000, [] { return false; });
-    double cpuPercent = (BusyTime(process.hProcess) - before) / 1e4 / 3000.0 * 100.0;
+    double cpuPercent = (BusyTime(process.info.hProcess) - before) / 1e4 / 3000.0 * 100.0;
     PROCESS_MEMORY_COUNTERS_EX memory = {};
     memory.cb = sizeof memory;
-    GetProcessMemoryInfo(process.hProcess, reinterpret_cast<PROCESS_MEMORY_COUNTERS*>(&memory),
+    GetProcessMemoryInfo(process.info.hProcess, reinterpret_cast<PROCESS_MEMORY_COUNTERS*>(&memory),
                          sizeof memory);
     std::printf("DErodu idle: %.2f%% of one core, working set %.1f MB, private %.1f MB\n",
                 cpuPercent, memory.WorkingSetSize / 1048576.0, memory.PrivateUsage / 1048576.0);
@@ -99,7 +75,7 @@ TEST(DErodu, ClosesListedWindowsButNeverItsOwnFollowsTheListAndEndsWithIt) {
     // bound leaves room for a busy test machine and still catches a busy loop.
     EXPECT_LT(cpuPercent, 5.0);
     EXPECT_TRUE(IsWindow(own)) << "Resgate.exe's window is spared, seconds later too";
-    Ends(rescue, 0);
+    rescue.Ends(0);
 
     // A list of binary junk closes nothing it should not, and ends no one.
     std::string junk;
@@ -108,19 +84,18 @@ TEST(DErodu, ClosesListedWindowsButNeverItsOwnFollowsTheListAndEndsWithIt) {
     HWND other = OpenWindow(L"Bloco de notas");
     Within(800, [] { return false; });
     EXPECT_TRUE(IsWindow(other));
-    EXPECT_EQ(WaitForSingleObject(process.hProcess, 0), static_cast<DWORD>(WAIT_TIMEOUT));
+    EXPECT_EQ(WaitForSingleObject(process.info.hProcess, 0), static_cast<DWORD>(WAIT_TIMEOUT));
 
     std::filesystem::remove(ListPath());
-    EXPECT_TRUE(Ends(process, 3000)) << "ends with the list";
+    EXPECT_TRUE(process.Ends(3000)) << "ends with the list";
     DestroyWindow(other);
-    ASSERT_TRUE(Launch(L"DErodu.exe", process));
-    EXPECT_TRUE(Ends(process, 3000)) << "without a list there is nothing to do";
+    EXPECT_TRUE(Process(L"DErodu.exe").Ends(3000)) << "without a list there is nothing to do";
 }
 
 // The icon cache, read-only, hidden and system, in the Windows folder the
 // system reports (Wine, like the NT family, keeps no SystemRoot in the 9x place).
 TEST(Limpaico, DeletesTheIconCacheAndItsOwnRunEntry) {
-    wine_tests::RealProgram real;
+    RealProgram real;
     RegistryAccess& registry = real.program.registry;
     ASSERT_TRUE(testing_support::IsAbsent(registry, HKLM, kCurrentVersion, "SystemRoot"));
     char windows[MAX_PATH] = {};
@@ -131,9 +106,7 @@ TEST(Limpaico, DeletesTheIconCacheAndItsOwnRunEntry) {
                        FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM);
     testing_support::PutText(registry, HKLM, kRun, "DelIconCache", "limpaico.exe");
     for (int round = 0; round < 2; ++round) {  // the second finds nothing to do: no error
-        PROCESS_INFORMATION process = {};
-        ASSERT_TRUE(Launch(L"limpaico.exe", process));
-        EXPECT_TRUE(Ends(process, 5000));
+        EXPECT_TRUE(Process(L"limpaico.exe").Ends(5000));
         EXPECT_EQ(GetFileAttributesA(cache.c_str()), INVALID_FILE_ATTRIBUTES);
         EXPECT_TRUE(testing_support::IsAbsent(registry, HKLM, kRun, "DelIconCache"));
     }

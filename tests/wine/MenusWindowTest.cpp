@@ -7,9 +7,9 @@
 
 #include "menus/frmWizrd3.h"
 #include "menus/frnINI.h"
-#include "tests/support/Keys.h"
-#include "tests/support/RegistryVerbs.h"
-#include "tests/wine/support/WindowDriver.h"
+#include "transfer/ConfigExport.h"
+#include "tests/support/TransferVerbs.h"
+#include "tests/wine/support/ScreenWindowDriver.h"
 
 namespace {
 
@@ -19,6 +19,9 @@ using namespace wine_tests;
 constexpr char kFloppy[] = "A:\\config.qvc";
 constexpr char kChosen[] = "chosen";  // the file answered in the open dialog
 constexpr char kUndo[] = "undo";      // the import just before is taken back
+const ShownMessage kUndone{
+    "A última importação foi desfeita: as configurações anteriores foram restauradas.", "Quarvel²",
+    64};
 
 struct Row {
     const char *control, *caption, *toolTip, *opens;  // opens: a window caption or an import
@@ -97,33 +100,21 @@ const Row kWizardMenu[] = {
 class MenusWindow : public ::testing::Test {
   protected:
     void SetUp() override {
-        PutText(real.program.registry, Hive::CurrentUser, kCurrentVersion, "Tb", "0");
-        chosen = real.program.files.ProgramFolder() + "\\menu-import.qvc";
+        kept.Set({Hive::CurrentUser, kCurrentVersion, "Tb", "0"});
+        kept.Keep({Hive::LocalMachine, kCurrentVersion, "SYSNOT"});
     }
-    void TearDown() override {
-        real.program.registry.DeleteValue(Hive::CurrentUser, kCurrentVersion, "Tb");
-        real.program.registry.DeleteValue(Hive::LocalMachine, kCurrentVersion, "SYSNOT");
-        DeleteFileA(chosen.c_str());
+    void TearDown() override { DeleteFileA(chosen.c_str()); }
+    // Everything the export can say of this computer.
+    std::string Configuration() {
+        std::vector<transfer::ExportGroup> all;
+        for (const auto& group : transfer::kExportGroups) all.push_back(group.group);
+        return transfer::CollectFile(real.program.context, all);
     }
 
     // Clicks the entry and tells what came of it: the caption of the window
-    // it opened (closed again), or the file it imported.
+    // it opened (closed again), the file it imported, or the import undone.
     std::string Outcome(HWND entry, const std::string& expected) {
-        RegistryAccess& registry = real.program.registry;
-        if (expected == kUndo) {
-            MessageBoxAnswerer answerer;
-            Click(entry);
-            real.Pump();
-            bool told = answerer.Seen() ==
-                        std::vector<SeenMessage>{{"A última importação foi desfeita: as "
-                                                  "configurações anteriores foram restauradas.",
-                                                  "Quarvel²"}};
-            return told && HasValue(registry, Hive::LocalMachine, kCurrentVersion, "SYSNOT",
-                                    beforeLastImport)
-                       ? expected
-                       : "not undone";
-        }
-        if (expected != kFloppy && expected != kChosen) {
+        if (expected != kFloppy && expected != kChosen && expected != kUndo) {
             Click(entry);
             real.Pump();
             HWND opened = FindTopLevel(expected, 0, 1000);
@@ -132,24 +123,32 @@ class MenusWindow : public ::testing::Test {
             real.Pump();
             return expected;
         }
-        std::string path = expected == kFloppy ? kFloppy : chosen;
+        // The chosen file carries more groups: its undo must take them all back.
         std::string code = "importação " + std::to_string(++imports);
-        if (!(std::ofstream(path, std::ios::binary) << "QV09" << codec.ToAnsi(code) << "\r\n"))
-            return "cannot write " + path;
-        beforeLastImport = registry.GetValue(Hive::LocalMachine, kCurrentVersion, "SYSNOT");
+        std::string path = expected == kFloppy ? kFloppy : chosen;
+        const char* more =
+            expected == kChosen ? "QV02jogo.exe\r\nQV03C:\\Jogos\r\nQVa7Uso.\r\n" : "";
+        if (expected != kUndo) {
+            before = Configuration();
+            if (!(std::ofstream(path, std::ios::binary) << more << "QV09" << codec.ToAnsi(code)))
+                return "cannot write " + path;
+        }
         MessageBoxAnswerer answerer({{"Abrir arquivo de configurações do Quarvel", chosen}});
         Click(entry);
         real.Pump();
-        bool told = answerer.Seen() ==
-                    std::vector<SeenMessage>{{"Configurações importadas com sucesso", "Quarvel²"}};
-        if (!told || !HasValue(registry, Hive::LocalMachine, kCurrentVersion, "SYSNOT", code))
-            return "no import";
-        return expected;
+        if (expected == kUndo)
+            return answerer.Seen() == std::vector{kUndone} && Configuration() == before
+                       ? expected
+                       : "not undone";
+        bool done =
+            HasValue(real.program.registry, Hive::LocalMachine, kCurrentVersion, "SYSNOT", code);
+        return answerer.Seen() == std::vector{kImported} && done ? expected : "no import";
     }
 
     RealProgram real;
+    KeptRegistry kept{real.program.registry};
     platform::win32::SystemAnsiCodec& codec = real.program.codec;
-    std::string chosen, beforeLastImport;
+    std::string chosen = real.program.files.ProgramFolder() + "\\menu-import.qvc", before;
     int imports = 0;
 };
 
@@ -173,7 +172,7 @@ TEST_F(MenusWindow, EveryMainMenuEntryReadsRightAndOpensItsWindow) {
 }
 
 TEST_F(MenusWindow, EveryWizardMenuEntryAndItsIconOpenTheSameWindow) {
-    real.program.registry.DeleteValue(Hive::CurrentUser, kCurrentVersion, "Tb");
+    kept.Set({Hive::CurrentUser, kCurrentVersion, "Tb"});
     real.program.screens.Open<menus::frnINI>(real.program.context);
     auto* wizard = real.program.screens.Find<menus::frmWizrd3>();
     ASSERT_NE(wizard, nullptr);

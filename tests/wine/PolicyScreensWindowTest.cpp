@@ -23,17 +23,16 @@ class PolicyScreensWindow : public ::testing::Test {
         EXPECT_EQ(WindowTextUtf8(real.Window(screen)), words.caption);
         for (const PolicyRow& row : words.rows)
             EXPECT_EQ(WindowTextUtf8(real.Window(*screen.Box(row.box))), row.caption) << row.box;
-        struct {
-            const char *control, *caption;
-        } labels[] = {{words.aplicar, "Aplicar"}, {words.todos, "Todos"}, {words.nenhum, "Nenhum"}};
-        for (auto label : labels)
-            EXPECT_EQ(WindowTextUtf8(real.Window(*screen.Find(label.control))), label.caption);
+        for (auto [control, caption] : {std::pair{words.aplicar, "Aplicar"},
+                                        {words.todos, "Todos"},
+                                        {words.nenhum, "Nenhum"}})
+            EXPECT_EQ(WindowTextUtf8(real.Window(*screen.Find(control))), caption);
 
         for (const char* state : {"1", "0"}) {
             real.ClickAndPump(*screen.Find(state[0] == '1' ? words.todos : words.nenhum));
             MessageBoxAnswerer answerer;
             real.ClickAndPump(*screen.Find(words.aplicar));
-            EXPECT_EQ(answerer.Seen(), (std::vector<SeenMessage>{{words.applied, "Quarvel"}}));
+            EXPECT_EQ(answerer.Seen(), (std::vector<ShownMessage>{{words.applied, "Quarvel", 64}}));
             for (const PolicyRow& row : words.rows) {
                 EXPECT_TRUE(HasValue(registry, Hive::CurrentUser, row.key, row.value, state));
                 EXPECT_EQ(TypeOf(real.program.registryApi, Hive::CurrentUser, row.key, row.value),

@@ -1,63 +1,42 @@
 // The export through the real screen, the real save dialog and the real
-// registry, and back; the floppy export's write error.
+// registry; the floppy export's write error.
 #include <gtest/gtest.h>
 
 #include "tests/support/TransferVerbs.h"
-#include "tests/wine/support/WindowDriver.h"
+#include "tests/wine/support/ScreenWindowDriver.h"
 
 namespace {
 
-using namespace testing_support;
-using wine_tests::MessageBoxAnswerer;
-using wine_tests::SeenMessage;
+using namespace wine_tests;
+using Said = std::vector<ShownMessage>;
 
-TEST(TransferWindows, ExportThroughTheSaveDialogAndBack) {
-    wine_tests::RealProgram real;
-    RegistryAccess& registry = real.program.registry;
-    const std::string folder = real.program.files.ProgramFolder();
+TEST(TransferWindows, ExportThroughTheSaveDialog) {
+    ScreenWindow<transfer::frmWizrd> driver;
+    const std::string folder = driver.real.program.files.ProgramFolder();
     const std::string file = folder + "\\wine-export.qvc";
     DeleteFileA(file.c_str());
-    PutText(registry, kLM, kWinlogon, "LegalNoticeText", "Linha 1\r\nQV09x");
-    PutText(registry, kLM, kCurrentVersion, "SYSNOT", "");
-    real.program.values.baseFolder = folder;
-
-    auto& screen = real.program.screens.Open<transfer::frmWizrd>(real.program.context);
-    real.Pump();
-    real.ClickAndPump(screen.Label7);  // "Todas"
-    for (auto& box : screen.groups) EXPECT_TRUE(box->checked());
-    {
-        MessageBoxAnswerer answers({{"Salvar config do Quarvel", file}});
-        real.ClickAndPump(screen.Label6);
-        EXPECT_EQ(answers.Seen(),
-                  (std::vector<SeenMessage>{
-                      {"O Arquivo de configurações foi gerado com sucesso!", "Quarvel"}}));
-    }
+    driver.Without9xWinlogon();
+    driver.kept.Set({kLM, kNtWinlogon, "LegalNoticeText", "Linha 1\r\nQV09x"});
+    driver.real.program.values.baseFolder = folder;
+    driver.Open();
+    driver.Run("Label7");  // "Todas"
+    for (auto& box : static_cast<transfer::frmWizrd*>(driver.form)->groups)
+        EXPECT_TRUE(box->checked());
+    EXPECT_EQ(driver.Run("Label6", false, {{"Salvar config do Quarvel", file}}),
+              (Said{{"O Arquivo de configurações foi gerado com sucesso!", "Quarvel", 64}}));
     EXPECT_NE(FileBytes(file).find("QVa7Linha 1\r\nQV__QV09x\r\n"), std::string::npos);
-
-    // Back through the real registry (the open dialog: the main menu's test).
-    registry.DeleteValue(kLM, kWinlogon, "LegalNoticeText");
-    {
-        MessageBoxAnswerer answers;
-        EXPECT_EQ(transfer::ImportFile(real.program.context, file), transfer::ImportStatus::Done);
-    }
-    EXPECT_TRUE(HasValue(registry, kLM, kWinlogon, "LegalNoticeText", "Linha 1\r\nQV09x"));
-    EXPECT_TRUE(HasValue(registry, kLM, kCurrentVersion, "SYSNOT", ""));
-    registry.DeleteValue(kLM, kWinlogon, "LegalNoticeText");
     DeleteFileA(file.c_str());
 }
 
 TEST(TransferWindows, AFloppyThatCannotBeWrittenIsAWriteError) {
-    wine_tests::RealProgram real;
-    auto& screen = real.program.screens.Open<transfer::frmWizrd>(real.program.context);
-    real.Pump();
-    static_cast<forms::CheckBox*>(screen.Find("Check9"))->SetChecked(true);
+    ScreenWindow<transfer::frmWizrd> driver;
+    driver.Open();
+    driver.Run("Check9");
     DeleteFileA("A:\\config.qvc");
     CreateDirectoryA("A:\\config.qvc", nullptr);  // a folder where the file goes, or no A: at all
-    MessageBoxAnswerer answers;
-    real.ClickAndPump(screen.Label5);
+    Said said = driver.Run("Label5");
     RemoveDirectoryA("A:\\config.qvc");
-    EXPECT_EQ(answers.Seen(),
-              (std::vector<SeenMessage>{{"Erro ao gravar no disquete", "Quarvel"}}));
+    EXPECT_EQ(said, (Said{{"Erro ao gravar no disquete", "Quarvel", 16}}));
 }
 
 }  // namespace

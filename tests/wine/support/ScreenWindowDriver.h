@@ -5,9 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <atomic>
 #include <optional>
-#include <thread>
 
 #include "platform/win32/Wide.h"
 #include "tests/support/ScreenTable.h"
@@ -31,39 +29,48 @@ inline COLORREF BackgroundOf(HWND label) {
     return brush.lbColor == colour ? colour : CLR_INVALID;
 }
 
-template <class Screen>
-struct ScreenWindow {
-    ~ScreenWindow() {
-        for (const auto& [hive, key] : setAside) registry.CreateKey(hive, key);
-        for (auto it = kept.rbegin(); it != kept.rend(); ++it)
-            registry.Restore(it->first.hive, it->first.key, it->first.name, it->second);
-        for (auto it = made.rbegin(); it != made.rend(); ++it)
-            registry.DeleteKey(it->first, it->second);
+// Values put as a test needs them and back as they were when it goes; keys
+// made on their paths, by the test or by the program, go too.
+class KeptRegistry {
+  public:
+    explicit KeptRegistry(RegistryAccess& registry) : registry_(registry) {}
+    ~KeptRegistry() {
+        for (auto it = kept_.rbegin(); it != kept_.rend(); ++it)
+            registry_.Restore(it->first.hive, it->first.key, it->first.name, it->second);
+        for (auto it = made_.rbegin(); it != made_.rend(); ++it)
+            registry_.DeleteKey(it->first, it->second);
     }
-    // The value is put back as it is now when the driver goes, and so are
-    // the keys on its path.
     void Keep(const Stored& value) {
-        MakeKey(value.hive, value.key, false);
-        if (value.name)
-            kept.emplace_back(value, registry.Snapshot(value.hive, value.key, value.name));
-    }
-    void MakeKey(Hive hive, const std::string& path, bool make = true) {
+        std::string path = value.key;
         for (std::size_t end = 0; end != std::string::npos;) {
             end = path.find('\\', end + 1);
-            if (!registry.KeyExists(hive, path.substr(0, end)))
-                made.emplace_back(hive, path.substr(0, end));
+            if (!registry_.KeyExists(value.hive, path.substr(0, end)))
+                made_.emplace_back(value.hive, path.substr(0, end));
         }
-        if (make) registry.CreateKey(hive, path);
+        if (value.name)
+            kept_.emplace_back(value, registry_.Snapshot(value.hive, value.key, value.name));
     }
-    // Another test may leave a 9x Winlogon key holding a notice: set aside,
-    // so that the notice goes where Wine, like the NT family, reads it.
-    void Without9xWinlogon() {
-        if (!registry.KeyExists(Hive::LocalMachine, kWinlogon)) return;
-        for (const char* name : {"LegalNoticeCaption", "LegalNoticeText"})
-            Keep({Hive::LocalMachine, kWinlogon, name});
-        registry.DeleteKey(Hive::LocalMachine, kWinlogon);
-        setAside.emplace_back(Hive::LocalMachine, kWinlogon);
+    // Kept, then put as it must be: its text, or absent; its key made.
+    void Set(const Stored& value) {
+        Keep(value);
+        registry_.CreateKey(value.hive, value.key);
+        if (value.data)
+            PutText(registry_, value.hive, value.key, value.name, value.data);
+        else
+            registry_.DeleteValue(value.hive, value.key, value.name);
     }
+
+  private:
+    RegistryAccess& registry_;
+    std::vector<std::pair<Stored, std::optional<StoredValue>>> kept_;
+    std::vector<std::pair<Hive, std::string>> made_;
+};
+
+template <class Screen>
+struct ScreenWindow {
+    // Wine, like the NT family, has no 9x Winlogon key: one a test left goes,
+    // so that the notice is written where the logon reads it.
+    void Without9xWinlogon() { registry.DeleteKey(Hive::LocalMachine, kWinlogon); }
 
     void Open() {
         form = &real.program.screens.Open<Screen>(real.program.context);
@@ -82,27 +89,10 @@ struct ScreenWindow {
                      reinterpret_cast<LPARAM>(platform::win32::Widen(text).c_str()));
         real.Pump();
     }
-    // Runs the command as the user would, answering each message box it shows
-    // with OK, and returns what they said: text, title and the style their icon
-    // shows (16 stop, 48 exclamation, 64 information, 0 none).
-    std::vector<ShownMessage> Run(const char* command, bool keyboard = false) {
-        std::vector<ShownMessage> said;
-        std::atomic<bool> done{false};
-        std::thread user([&, ui = GetCurrentThreadId()] {
-            for (; !done; Sleep(10)) {
-                HWND box = FindWindowW(L"#32770", nullptr);  // a dialog of this thread
-                DWORD thread = box ? GetWindowThreadProcessId(box, nullptr) : 0;
-                if (thread != ui || !IsWindowVisible(box)) continue;
-                auto icon =
-                    reinterpret_cast<HICON>(SendDlgItemMessageW(box, 1088, STM_GETICON, 0, 0));
-                int style = 0;
-                for (auto [id, shown] : {std::pair{32513, 16}, {32515, 48}, {32516, 64}})
-                    if (icon && icon == LoadIconW(nullptr, MAKEINTRESOURCEW(id))) style = shown;
-                said.push_back({MessageText(box), WindowTextUtf8(box), style});
-                PostMessageW(box, WM_COMMAND, IDOK, 0);
-                while (IsWindow(box) && IsWindowVisible(box)) Sleep(10);
-            }
-        });
+    // Runs the command as the user would; what the message boxes it showed said.
+    std::vector<ShownMessage> Run(const char* command, bool keyboard = false,
+                                  std::vector<FileAnswer> files = {}) {
+        MessageBoxAnswerer answerer(std::move(files));
         HWND control = At(command);
         bool box = form->Find(command)->kind() == forms::ControlKind::TextBox;
         if (box || keyboard) {
@@ -112,9 +102,7 @@ struct ScreenWindow {
             Click(control);
         }
         real.Pump();
-        done = true;
-        user.join();
-        return said;
+        return answerer.Seen();
     }
 
     // Puts the table's registry in place, opens the screen, compares its
@@ -124,15 +112,8 @@ struct ScreenWindow {
         SCOPED_TRACE(table.caption);
         Without9xWinlogon();
         for (const Step& step : table.steps)
-            for (const Stored& value : step.after) Keep(value);
-        for (const Stored& value : table.given) {
-            Keep(value);
-            MakeKey(value.hive, value.key);
-            if (value.data)
-                PutText(registry, value.hive, value.key, value.name, value.data);
-            else
-                registry.DeleteValue(value.hive, value.key, value.name);
-        }
+            for (const Stored& value : step.after) kept.Keep(value);
+        for (const Stored& value : table.given) kept.Set(value);
         Open();
         EXPECT_EQ(WindowTextUtf8(real.Window(*form)), table.caption);
         for (bool tip : {false, true}) {
@@ -170,9 +151,8 @@ struct ScreenWindow {
 
     RealProgram real;
     RegistryAccess& registry = real.program.registry;
+    KeptRegistry kept{registry};
     forms::Form* form = nullptr;
-    std::vector<std::pair<Stored, std::optional<StoredValue>>> kept;
-    std::vector<std::pair<Hive, std::string>> made, setAside;
 };
 
 }  // namespace wine_tests

@@ -3,31 +3,11 @@
 #include <commctrl.h>
 
 #include <algorithm>
-#include <chrono>
-
-#include "platform/win32/Wide.h"
 
 namespace wine_tests {
 
 using platform::win32::Narrow;
 using platform::win32::Widen;
-
-std::string WindowTextUtf8(HWND window) {
-    return Narrow(WindowText(window));
-}
-
-void Click(HWND control) {
-    PostMessageW(control, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(3, 3));
-    PostMessageW(control, WM_LBUTTONUP, 0, MAKELPARAM(3, 3));
-}
-
-void Type(HWND edit, const std::string& utf8) {
-    SendMessageW(edit, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(Widen(utf8).c_str()));
-}
-
-void TypeKeys(HWND edit, const std::string& utf8) {
-    for (wchar_t c : Widen(utf8)) SendMessageW(edit, WM_CHAR, c, 1);
-}
 
 std::vector<std::string> ListRows(HWND list) {
     std::vector<std::string> rows;
@@ -40,16 +20,10 @@ std::vector<std::string> ListRows(HWND list) {
     return rows;
 }
 
-int SelectedRow(HWND list) {
-    return static_cast<int>(SendMessageW(list, LB_GETCURSEL, 0, 0));
-}
-
 void ChooseRow(HWND list, int row) {
     RECT rect = {};
     SendMessageW(list, LB_GETITEMRECT, row, reinterpret_cast<LPARAM>(&rect));
-    LPARAM at = MAKELPARAM(rect.left + 3, (rect.top + rect.bottom) / 2);
-    PostMessageW(list, WM_LBUTTONDOWN, MK_LBUTTON, at);
-    PostMessageW(list, WM_LBUTTONUP, 0, at);
+    Click(list, MAKELPARAM(rect.left + 3, (rect.top + rect.bottom) / 2));
 }
 
 std::string ToolTipOf(HWND control) {
@@ -68,40 +42,32 @@ std::string ToolTipOf(HWND control) {
     return {};
 }
 
-void PressKey(HWND window, WORD key) {
-    PostMessageW(window, WM_KEYDOWN, key, 1);
-    PostMessageW(window, WM_KEYUP, key, 0xC0000001);
+HWND TopLevel(DWORD processId, const std::function<bool(HWND)>& test) {
+    struct Search {
+        DWORD processId;
+        const std::function<bool(HWND)>& test;
+        HWND found;
+    } search{processId ? processId : GetCurrentProcessId(), test, nullptr};
+    EnumWindows(
+        [](HWND window, LPARAM data) -> BOOL {
+            auto& s = *reinterpret_cast<Search*>(data);
+            DWORD owner = 0;
+            GetWindowThreadProcessId(window, &owner);
+            if (owner != s.processId || !IsWindowVisible(window) || !s.test(window)) return TRUE;
+            s.found = window;
+            return FALSE;
+        },
+        reinterpret_cast<LPARAM>(&search));
+    return search.found;
 }
-
-namespace {
-struct Search {
-    std::wstring caption;
-    DWORD processId;
-    HWND found;
-};
-
-BOOL CALLBACK Match(HWND window, LPARAM data) {
-    auto* search = reinterpret_cast<Search*>(data);
-    DWORD owner = 0;
-    GetWindowThreadProcessId(window, &owner);
-    if (owner == search->processId && IsWindowVisible(window) &&
-        WindowText(window) == search->caption) {
-        search->found = window;
-        return FALSE;
-    }
-    return TRUE;
-}
-}  // namespace
 
 HWND FindTopLevel(const std::string& caption, DWORD processId, int waitMs) {
-    Search search{Widen(caption), processId ? processId : GetCurrentProcessId(), nullptr};
+    std::wstring wanted = Widen(caption);
     auto deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(waitMs);
-    do {
-        EnumWindows(Match, reinterpret_cast<LPARAM>(&search));
-        if (search.found) return search.found;
-        Sleep(20);
-    } while (std::chrono::steady_clock::now() < deadline);
-    return nullptr;
+    for (;; Sleep(20)) {
+        HWND found = TopLevel(processId, [&](HWND window) { return WindowText(window) == wanted; });
+        if (found || std::chrono::steady_clock::now() >= deadline) return found;
+    }
 }
 
 std::string MessageText(HWND box) {
@@ -118,56 +84,40 @@ std::string MessageText(HWND box) {
 }
 
 namespace {
-struct BoxSearch {
-    DWORD processId;
-    HWND found;
-};
-BOOL CALLBACK FindBox(HWND window, LPARAM data) {
-    auto* search = reinterpret_cast<BoxSearch*>(data);
-    wchar_t kind[32] = {};
-    GetClassNameW(window, kind, 32);
-    DWORD owner = 0;
-    GetWindowThreadProcessId(window, &owner);
-    // A dialog that shows a box of its own is disabled until the box goes.
-    if (owner == search->processId && lstrcmpW(kind, L"#32770") == 0 && IsWindowVisible(window) &&
-        IsWindowEnabled(window)) {
-        search->found = window;
-        return FALSE;
-    }
-    return TRUE;
+// The style a message box's icon stands for.
+int IconStyle(HWND box) {
+    auto icon = reinterpret_cast<HICON>(SendDlgItemMessageW(box, 1088, STM_GETICON, 0, 0));
+    for (auto [id, style] : {std::pair{32513, 16}, {32515, 48}, {32516, 64}})
+        if (icon == LoadIconW(nullptr, MAKEINTRESOURCEW(id))) return style;
+    return icon ? -1 : 0;
 }
 }  // namespace
 
-MessageBoxAnswerer::MessageBoxAnswerer(std::vector<FileAnswer> fileAnswers)
-    : fileAnswers_(std::move(fileAnswers)), thread_([this] {
-          while (!stop_) {
-              BoxSearch search{GetCurrentProcessId(), nullptr};
-              EnumWindows(FindBox, reinterpret_cast<LPARAM>(&search));
-              if (search.found) {
-                  std::string title = WindowTextUtf8(search.found);
-                  auto file = std::find_if(fileAnswers_.begin(), fileAnswers_.end(),
-                                           [&](const FileAnswer& a) { return a.title == title; });
-                  if (file != fileAnswers_.end()) {
-                      // The file name box of the dialog, in either of its styles.
-                      Sleep(200);
-                      for (int id : {0x47C, 0x480})
-                          SetDlgItemTextW(search.found, id, Widen(file->path).c_str());
-                  } else {
-                      std::lock_guard<std::mutex> lock(mutex_);
-                      seen_.push_back({MessageText(search.found), title});
-                  }
-                  // OK, or Yes where a box asks (replace an existing file?).
-                  bool asks = file == fileAnswers_.end() && GetDlgItem(search.found, IDYES);
-                  int button = asks ? IDYES : IDOK;
-                  // Posted: a dialog may answer OK with a box of its own.
-                  PostMessageW(search.found, WM_COMMAND, button, 0);
-                  if (file != fileAnswers_.end()) fileAnswers_.erase(file);
-                  // Wait for the box to go before looking for the next one.
-                  for (int i = 0;
-                       i < 100 && IsWindow(search.found) && IsWindowVisible(search.found); ++i)
-                      Sleep(10);
+MessageBoxAnswerer::MessageBoxAnswerer(std::vector<FileAnswer> fileAnswers, DWORD processId)
+    : fileAnswers_(std::move(fileAnswers)), thread_([this, processId] {
+          for (; !stop_; Sleep(10)) {
+              // A dialog that shows a box of its own is disabled until the box goes.
+              HWND box = TopLevel(processId, [](HWND window) {
+                  wchar_t kind[32] = {};
+                  GetClassNameW(window, kind, 32);
+                  return lstrcmpW(kind, L"#32770") == 0 && IsWindowEnabled(window);
+              });
+              if (!box) continue;
+              std::string title = WindowTextUtf8(box);
+              auto file = std::ranges::find(fileAnswers_, title, &FileAnswer::title);
+              bool dialog = file != fileAnswers_.end();
+              if (dialog) {  // the file name box, in either style of the dialog
+                  Sleep(200);
+                  for (int id : {0x47C, 0x480}) SetDlgItemTextW(box, id, Widen(file->path).c_str());
+                  fileAnswers_.erase(file);
+              } else {
+                  std::lock_guard<std::mutex> lock(mutex_);
+                  seen_.push_back({MessageText(box), title, IconStyle(box)});
               }
-              Sleep(10);
+              // Posted: a dialog may answer OK with a box of its own (replace the file?).
+              PostMessageW(box, WM_COMMAND, !dialog && GetDlgItem(box, IDYES) ? IDYES : IDOK, 0);
+              // Wait for the box to go before looking for the next one.
+              for (int i = 0; i < 100 && IsWindow(box) && IsWindowVisible(box); ++i) Sleep(10);
           }
       }) {}
 
@@ -176,7 +126,7 @@ MessageBoxAnswerer::~MessageBoxAnswerer() {
     thread_.join();
 }
 
-std::vector<SeenMessage> MessageBoxAnswerer::Seen() {
+std::vector<ShownMessage> MessageBoxAnswerer::Seen() {
     std::lock_guard<std::mutex> lock(mutex_);
     return seen_;
 }
@@ -188,16 +138,34 @@ std::wstring BuildFolder() {
     return path.substr(0, path.find_last_of(L'\\'));  // build folder
 }
 
-std::wstring ProgramPath(const wchar_t* program) {
-    return BuildFolder() + L"\\" + program;
-}
-
-bool Launch(const wchar_t* program, PROCESS_INFORMATION& process) {
+bool Launch(const wchar_t* program, PROCESS_INFORMATION& process, const std::string& arguments,
+            const std::string& output) {
+    std::wstring path = ProgramPath(program);
+    if (GetFileAttributesW(path.c_str()) == INVALID_FILE_ATTRIBUTES) path = program;
+    std::wstring command = L"\"" + path + L"\" " + Widen(arguments);
     STARTUPINFOW startup = {};
     startup.cb = sizeof startup;
-    std::wstring command = L"\"" + ProgramPath(program) + L"\"";
-    return CreateProcessW(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
-                          &startup, &process) != 0;
+    if (!output.empty()) {
+        SECURITY_ATTRIBUTES inherit = {sizeof inherit, nullptr, TRUE};
+        startup.dwFlags = STARTF_USESTDHANDLES;
+        startup.hStdOutput = startup.hStdError = CreateFileW(
+            Widen(output).c_str(), GENERIC_WRITE, FILE_SHARE_READ, &inherit, CREATE_ALWAYS, 0, 0);
+    }
+    bool started = CreateProcessW(nullptr, command.data(), nullptr, nullptr, !output.empty(), 0,
+                                  nullptr, nullptr, &startup, &process);
+    if (startup.hStdOutput) CloseHandle(startup.hStdOutput);
+    return started;
+}
+
+bool Process::Ends(DWORD ms) {
+    if (!info.hProcess) return code != STILL_ACTIVE;
+    bool ended = WaitForSingleObject(info.hProcess, ms) == WAIT_OBJECT_0;
+    if (!ended) TerminateProcess(info.hProcess, STILL_ACTIVE);
+    GetExitCodeProcess(info.hProcess, &code);
+    CloseHandle(info.hProcess);
+    CloseHandle(info.hThread);
+    info = {};
+    return ended;
 }
 
 }  // namespace wine_tests

@@ -1,48 +1,75 @@
 #pragma once
 // Drives real windows under Wine the way a user would: clicks, typing,
-// reading window texts, and answering message boxes.
+// reading window texts, answering message boxes; and starts the built programs.
 #include <windows.h>
 
 #include <atomic>
+#include <chrono>
+#include <functional>
 #include <mutex>
 #include <string>
 #include <thread>
 #include <vector>
 
 #include "app/Program.h"
+#include "platform/win32/Wide.h"
 #include "platform/win32/WindowText.h"
+#include "tests/support/ScriptedDialogs.h"
 
 namespace wine_tests {
 
 using platform::win32::WindowText;
-std::string WindowTextUtf8(HWND window);
+using testing_support::ShownMessage;
+inline std::string WindowTextUtf8(HWND window) {
+    return platform::win32::Narrow(WindowText(window));
+}
 
-// A click with the mouse on a child window (label, box, button).
-void Click(HWND control);
+// A click with the mouse on a child window (label, box, button, list row).
+inline void Click(HWND control, LPARAM at = MAKELPARAM(3, 3)) {
+    PostMessageW(control, WM_LBUTTONDOWN, MK_LBUTTON, at);
+    PostMessageW(control, WM_LBUTTONUP, 0, at);
+}
 // Replaces the text of an edit box as typing would (the box reports the change).
-void Type(HWND edit, const std::string& utf8);
+inline void Type(HWND edit, const std::string& utf8) {
+    SendMessageW(edit, WM_SETTEXT, 0,
+                 reinterpret_cast<LPARAM>(platform::win32::Widen(utf8).c_str()));
+}
 // Types the text key by key (a multi-line box reports no change for a new text).
-void TypeKeys(HWND edit, const std::string& utf8);
+inline void TypeKeys(HWND edit, const std::string& utf8) {
+    for (wchar_t c : platform::win32::Widen(utf8)) SendMessageW(edit, WM_CHAR, c, 1);
+}
+// Enter or Esc pressed in a window, through the dialog keyboard handling.
+inline void PressKey(HWND window, WORD key) {
+    PostMessageW(window, WM_KEYDOWN, key, 1);
+    PostMessageW(window, WM_KEYUP, key, 0xC0000001);
+}
 // The rows a list box window shows, top to bottom, and the selected one (-1: none).
 std::vector<std::string> ListRows(HWND list);
-int SelectedRow(HWND list);
+inline int SelectedRow(HWND list) {
+    return static_cast<int>(SendMessageW(list, LB_GETCURSEL, 0, 0));
+}
 // A click with the mouse on a row of a list box.
 void ChooseRow(HWND list, int row);
 // The tool tip a control shows when the mouse rests on it; empty when none.
 std::string ToolTipOf(HWND control);
-// Enter or Esc pressed in a window, through the dialog keyboard handling.
-void PressKey(HWND window, WORD key);
 
-// The top-level window of a process (0: this one) with the given caption.
+// The first visible top-level window of a process (0: this one) that passes the test.
+HWND TopLevel(DWORD processId, const std::function<bool(HWND)>& test);
+// The one with the given caption, waited for.
 HWND FindTopLevel(const std::string& caption, DWORD processId = 0, int waitMs = 5000);
 // The text of the first static child of a message box: its message.
 std::string MessageText(HWND box);
 
-struct SeenMessage {
-    std::string text;
-    std::string title;
-    bool operator==(const SeenMessage&) const = default;
-};
+// Pumps this thread's messages until the condition holds or the time is up.
+template <class Condition>
+bool Within(int ms, Condition condition) {
+    auto deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(ms);
+    for (MSG message; std::chrono::steady_clock::now() < deadline; Sleep(20)) {
+        while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) DispatchMessageW(&message);
+        if (condition()) return true;
+    }
+    return condition();
+}
 
 // A file dialog to answer: the one with this title gets this path.
 struct FileAnswer {
@@ -50,18 +77,20 @@ struct FileAnswer {
     std::string path;
 };
 
-// Answers every message box this process shows with OK, and remembers it;
-// file dialogs named in the answers get their path, each once.
+// Answers every message box a process (0: this one) shows with OK, or Yes
+// where it asks, and remembers its text, title and the style its icon shows
+// (16 stop, 48 exclamation, 64 information, 0 none, -1 another); file
+// dialogs named in the answers get their path, each once.
 class MessageBoxAnswerer {
   public:
-    explicit MessageBoxAnswerer(std::vector<FileAnswer> fileAnswers = {});
+    explicit MessageBoxAnswerer(std::vector<FileAnswer> fileAnswers = {}, DWORD processId = 0);
     ~MessageBoxAnswerer();
-    std::vector<SeenMessage> Seen();
+    std::vector<ShownMessage> Seen();
 
   private:
     std::atomic<bool> stop_{false};
     std::mutex mutex_;
-    std::vector<SeenMessage> seen_;
+    std::vector<ShownMessage> seen_;
     std::vector<FileAnswer> fileAnswers_;
     std::thread thread_;
 };
@@ -82,9 +111,27 @@ struct RealProgram {
 
 // The folder of the built programs: the one above the test executables.
 std::wstring BuildFolder();
-// A built program (L"Quarvel.exe", L"DErodu.exe", ...) by its name.
-std::wstring ProgramPath(const wchar_t* program);
-// Starts a built program; false when it could not be started.
-bool Launch(const wchar_t* program, PROCESS_INFORMATION& process);
+inline std::wstring ProgramPath(const wchar_t* program) {
+    return BuildFolder() + L"\\" + program;
+}
+// Starts a built program (L"Quarvel.exe", L"DErodu.exe", ...; another one as
+// Windows finds it) with the arguments, its output and errors to the file
+// when one is named; false when it could not be started.
+bool Launch(const wchar_t* program, PROCESS_INFORMATION& process, const std::string& arguments = "",
+            const std::string& output = "");
+
+// A started program, ended when it goes.
+struct Process {
+    explicit Process(const wchar_t* program, const std::string& arguments = "",
+                     const std::string& output = "")
+        : started(Launch(program, info, arguments, output)) {}
+    ~Process() { Ends(0); }
+    // Whether it ends within the time; it is ended in any case, its exit code kept.
+    bool Ends(DWORD ms);
+
+    PROCESS_INFORMATION info = {};
+    bool started;
+    DWORD code = STILL_ACTIVE;
+};
 
 }  // namespace wine_tests
