@@ -1,5 +1,5 @@
-// Text files as the programs keep them: lines, the ANSI code page, and whole
-// writes that leave the old file and no temporary when they fail.
+// Text files as the programs keep them: lines in the ANSI code page, and
+// whole writes that leave the old file and no temporary when they fail.
 #include <gtest/gtest.h>
 
 #include <filesystem>
@@ -10,25 +10,6 @@
 namespace {
 
 using Lines = std::vector<std::string>;
-
-TEST(SplitLines, EndsALineAtCrCrLfLfOrTheEnd) {
-    const std::pair<const char*, Lines> cases[] = {{"a\r\nb\nc\rd", {"a", "b", "c", "d"}},
-                                                   {"a\r\n", {"a"}},
-                                                   {"a\n\nb", {"a", "", "b"}},
-                                                   {"\r\r\n", {"", ""}},
-                                                   {"", {}}};
-    for (const auto& [text, lines] : cases) EXPECT_EQ(platform::SplitLines(text), lines) << text;
-}
-
-TEST(Cp1252Codec, RoundTripsEveryByteAndPortugueseText) {
-    platform::Cp1252Codec codec;
-    EXPECT_EQ(codec.ToAnsi("ação é€"), "a\xE7\xE3o \xE9\x80");
-    EXPECT_EQ(codec.FromAnsi("a\xE7\xE3o \xE9"), "ação é");
-    std::string everyByte;
-    for (int b = 1; b < 256; ++b) everyByte += static_cast<char>(b);
-    EXPECT_EQ(codec.ToAnsi(codec.FromAnsi(everyByte)), everyByte);
-    EXPECT_EQ(codec.ToAnsi("ą\xFF\xFE"), "???");  // outside the code page, not UTF-8 at all
-}
 
 TEST(StdFiles, WritesWholeFilesOrLeavesTheOldOneAndNoTemporary) {
     testing_support::TestProgram program;

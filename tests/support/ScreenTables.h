@@ -173,9 +173,8 @@ inline const ScreenTable kNovo{
         {
             // Nothing picked: nothing stored over what is there, no placeholder.
             Click("Label44",
-                  {{"As alterações foram aplicadas com sucesso, clique em limpar o cache para "
-                    "melhores "
-                    "resultados",
+                  {{"As alterações foram aplicadas com sucesso, clique em limpar o cache "
+                    "para melhores resultados",
                     "Sucesso", 64}},
                   {{HKLM, kShellIcons, "0", "C:\\Icones\\um.ico"},
                    {HKLM, kShellIcons, "1", nullptr}}),

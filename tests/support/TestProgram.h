@@ -3,6 +3,8 @@
 // (which keeps what was written), scripted dialogs, real files in a fresh
 // temporary folder (whose reads can be cut short, as a failing disk does)
 // and the headless renderer. One per test.
+#include <atomic>
+#include <chrono>
 #include <filesystem>
 #include <map>
 #include <string>
@@ -27,7 +29,15 @@ class KnownPictures : public platform::PictureLoader {
     }
 };
 
-std::filesystem::path FreshFolder();
+// A new empty folder under the system's temporary folder.
+inline std::filesystem::path FreshFolder() {
+    static std::atomic<int> counter{0};
+    auto stamp = std::chrono::steady_clock::now().time_since_epoch().count();
+    auto folder = std::filesystem::temp_directory_path() /
+                  ("quarvel-test-" + std::to_string(stamp) + "-" + std::to_string(counter++));
+    std::filesystem::create_directories(folder);
+    return folder;
+}
 
 // The in-memory registry, keeping every value set or deleted, by the hive of
 // its key, as seen from outside the program (raw ANSI); a deletion's name
@@ -76,8 +86,11 @@ class CuttingFiles : public platform::StdFiles {
 };
 
 struct TestProgram {
-    TestProgram();
-    ~TestProgram();
+    ~TestProgram() {
+        std::error_code ignored;
+        std::filesystem::remove(Folder() + "\\restt.qvn", ignored);  // beside it, natively
+        std::filesystem::remove_all(folder, ignored);
+    }
 
     std::string Folder() const { return folder.string(); }
 
