@@ -11,7 +11,7 @@
 #include "menus/frnINI.h"
 #include "tests/support/Keys.h"
 #include "tests/support/RegistryVerbs.h"
-#include "tests/support/ScreenVerbs.h"
+#include "tests/support/TestProgram.h"
 
 namespace {
 
@@ -151,8 +151,9 @@ TEST_F(Menus, TheChooserOpensThePolicyScreensTheMainMenuOpens) {
                 {chooser->Command3, "Restrições no Explorer", "frmRestEx"}};
     for (auto& row : rows) {
         EXPECT_EQ(row.button.caption(), row.caption);
-        auto shown = ScreensShownBy(program, [&] { row.button.UserClick(); });
-        EXPECT_EQ(shown,
+        program.renderer.shown.clear();
+        row.button.UserClick();
+        EXPECT_EQ(program.renderer.shown,
                   row.opens[0] ? std::vector<std::string>{row.opens} : std::vector<std::string>{});
     }
     EXPECT_EQ(program.renderer.broughtForward.back(), "frmRestS");

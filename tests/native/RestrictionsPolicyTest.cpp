@@ -54,7 +54,7 @@ TEST_F(PolicyScreens, OnlyAnExactOneShowsTickedAndAplicarRewritesEveryValueAsADw
     }
 }
 
-TEST_F(PolicyScreens, TodosAndNenhumWriteNothingUntilAplicar) {
+TEST_F(PolicyScreens, TodosAndNenhumWriteNothingUntilAplicarAndTwoBoxesAreOneValue) {
     auto& screen = program.screens.Open<frmRestEx>(program.context);
     screen.Todos.UserClick();
     screen.Unload();
@@ -68,18 +68,13 @@ TEST_F(PolicyScreens, TodosAndNenhumWriteNothingUntilAplicar) {
     EXPECT_EQ(Ticks(again, kExplorerScreen), std::vector<bool>(17, false));
     for (const PolicyRow& row : kExplorerScreen.rows)
         EXPECT_TRUE(HasValue(registry, Hive::CurrentUser, row.key, row.value, "1"));
-}
-
-TEST_F(PolicyScreens, TheNewDesktopIconsBoxAndNoSaveSettingsAreOneValue) {
-    auto& explorer = program.screens.Open<frmRestEx>(program.context);
-    explorer.Box("CheckE2")->UserClick();
-    explorer.Aplicar.UserClick();
+    // The desktop's new-icons box shows NoSaveSettings, and writes it.
     auto& desktop = program.screens.Open<frmRestD>(program.context);
     EXPECT_TRUE(desktop.Box("CheckD13")->checked());
     desktop.Nenhum.UserClick();
     desktop.Aplicar.UserClick();
     EXPECT_TRUE(HasValue(registry, Hive::CurrentUser, kExplorer, "NoSaveSettings", "0"));
-    explorer.Unload();
+    again.Unload();
     EXPECT_FALSE(program.screens.Open<frmRestEx>(program.context).Box("CheckE2")->checked());
 }
 

@@ -1,9 +1,8 @@
 #pragma once
 // Driving a screen by its controls' names, as a user would: open it, type
-// into a box, run commands (a click, or Enter in a box), see what they said,
-// which screens came up and which member of a group shows as chosen.
+// into a box, run commands (a click, or Enter in a box), see what they said
+// and which member of a group shows as chosen.
 #include <initializer_list>
-#include <string>
 #include <vector>
 
 #include "forms/Form.h"
@@ -35,14 +34,6 @@ inline std::vector<ShownMessage> RunCommands(TestProgram& program, forms::Form& 
             control->UserClick();
     }
     return program.dialogs.messages;
-}
-
-// The screens the click showed, by name, in the order they came up.
-template <typename Click>
-std::vector<std::string> ScreensShownBy(TestProgram& program, Click click) {
-    program.renderer.shown.clear();
-    click();
-    return program.renderer.shown;
 }
 
 // An option button that is checked, or a label in the highlight colour.
