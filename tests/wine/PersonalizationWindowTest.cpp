@@ -35,10 +35,6 @@ std::string ImagePath(const char* name) {
     return Narrow(path) + "\\images\\" + name;
 }
 
-void WriteFile(const std::string& path, const std::string& bytes) {
-    std::ofstream(Widen(path).c_str(), std::ios::binary) << bytes;
-}
-
 // The pixels of a bitmap, 32 bits each, alpha cleared.
 std::vector<std::uint32_t> Pixels(HBITMAP bitmap) {
     BITMAP info = {};
@@ -123,18 +119,17 @@ TEST(PictureLoader, ShowsPicturesAsTheyAreRefusesTheRestAndShrinksSmoothly) {
         EXPECT_NE(bitmap, nullptr) << name;
         DeleteObject(bitmap);
     }
+    // clang-format off
     std::pair<const char*, std::string> broken[] = {
-        {"vazio.ico", ""},
-        {"cortado.ico",
-         std::string("\0\0\1\0\1\0\x20\x20", 8)},  // an icon header, nothing after it
-        {"texto.ico", "isto não é uma imagem"},
+        {"vazio.ico", ""}, {"texto.ico", "isto não é uma imagem"},
+        {"cortado.ico", std::string("\0\0\1\0\1\0\x20\x20", 8)},  // an icon header, no more
         {"lixo.bmp", "BM" + std::string(64, '\xff')},
         {"falso.jpg", "\xff\xd8\xff" + std::string(100, '\0')},
-        {"enorme.bmp", ""},  // 200 MB, far bigger than any icon: refused before it is read
-    };
+        {"enorme.bmp", ""}};  // 200 MB, far bigger than any icon: refused before it is read
+    // clang-format on
     for (auto& [name, content] : broken) {
         std::string path = Narrow(BuildFolder()) + "\\quarvel-" + name;
-        WriteFile(path, content);
+        std::ofstream(Widen(path).c_str(), std::ios::binary) << content;
         if (std::string(name) == "enorme.bmp")
             std::filesystem::resize_file(std::filesystem::path(Widen(path)), 200ll << 20);
         EXPECT_FALSE(pictures.CanShow(path)) << name;
@@ -172,6 +167,10 @@ TEST(PictureLoader, ShowsPicturesAsTheyAreRefusesTheRestAndShrinksSmoothly) {
 // box shows the first 2048 characters (all the logon shows) in one
 // paragraph, the worst case for a word-wrapping box. Prints the figures.
 TEST(DesktopPersonalizationWindow, ANoticeOfAnyLengthOpensWithinASecond) {
+    const std::string kLong[] = {
+        "Textos guardados maiores do que esta tela mostra:\r\n- o conteúdo da mensagem de logon: ",
+        " caracteres (máximo 2048)\r\nSó o começo aparece aqui; o que está guardado fica como "
+        "está até você escrever outro texto no lugar."};
     ScreenWindow<personalization::frmPersDesk> driver;
     driver.Without9xWinlogon();
     driver.kept.Keep({HKLM, kNtWinlogon, "LegalNoticeText"});
@@ -188,14 +187,7 @@ TEST(DesktopPersonalizationWindow, ANoticeOfAnyLengthOpensWithinASecond) {
         EXPECT_EQ(GetWindowTextLengthW(driver.At("Text4")), std::min<int>(length, 2048));
         std::vector<ShownMessage> said;
         if (length > 2048)
-            said.push_back(
-                {"Textos guardados maiores do que esta tela mostra:\r\n- o conteúdo "
-                 "da mensagem de logon: " +
-                     std::to_string(length) +
-                     " caracteres (máximo 2048)\r\nSó o começo aparece aqui; o que "
-                     "está guardado fica como está até você escrever outro texto no "
-                     "lugar.",
-                 "Aviso", 48});
+            said.push_back({kLong[0] + std::to_string(length) + kLong[1], "Aviso", 48});
         EXPECT_EQ(answerer.Seen(), said) << "said once";
         driver.form->Unload();
         driver.real.Pump();

@@ -3,57 +3,45 @@
 
 #include "restrictions/PolicyScreens.h"
 #include "tests/support/PolicyTable.h"
-#include "tests/support/RegistryVerbs.h"
-#include "tests/wine/support/WindowDriver.h"
+#include "tests/wine/support/ScreenWindowDriver.h"
 
 namespace {
 
-using namespace testing_support;
 using namespace wine_tests;
+constexpr Hive HKCU = Hive::CurrentUser;
 
-class PolicyScreensWindow : public ::testing::Test {
-  protected:
-    template <class Screen>
-    void WalkThrough(const PolicyScreenWords& words) {
-        SCOPED_TRACE(words.caption);
-        RegistryAccess& registry = real.program.registry;
-        registry.DeleteKey(Hive::CurrentUser, kWinOldApp);
-        auto& screen = real.program.screens.Open<Screen>(real.program.context);
-        real.Pump();
-        EXPECT_EQ(WindowTextUtf8(real.Window(screen)), words.caption);
-        for (const PolicyRow& row : words.rows)
-            EXPECT_EQ(WindowTextUtf8(real.Window(*screen.Box(row.box))), row.caption) << row.box;
-        for (auto [control, caption] : {std::pair{words.aplicar, "Aplicar"},
-                                        {words.todos, "Todos"},
-                                        {words.nenhum, "Nenhum"}})
-            EXPECT_EQ(WindowTextUtf8(real.Window(*screen.Find(control))), caption);
-
-        for (const char* state : {"1", "0"}) {
-            real.ClickAndPump(*screen.Find(state[0] == '1' ? words.todos : words.nenhum));
-            MessageBoxAnswerer answerer;
-            real.ClickAndPump(*screen.Find(words.aplicar));
-            EXPECT_EQ(answerer.Seen(), (std::vector<ShownMessage>{{words.applied, "Quarvel", 64}}));
-            for (const PolicyRow& row : words.rows) {
-                EXPECT_TRUE(HasValue(registry, Hive::CurrentUser, row.key, row.value, state));
-                EXPECT_EQ(TypeOf(real.program.registryApi, Hive::CurrentUser, row.key, row.value),
-                          4u);
-            }
-        }
-        EXPECT_TRUE(registry.KeyExists(Hive::CurrentUser, kWinOldApp));
-        for (const PolicyRow& row : words.rows)
-            registry.DeleteValue(Hive::CurrentUser, row.key, row.value);
+// Every box reads as it should; "Todos" then "Aplicar" writes 1 to every
+// policy as a REG_DWORD, "Nenhum" then "Aplicar" 0, making the keys it needs.
+template <class Screen>
+void WalkThrough(const PolicyScreenWords& words) {
+    SCOPED_TRACE(words.caption);
+    ScreenWindow<Screen> driver;
+    driver.registry.DeleteKey(HKCU, kWinOldApp);
+    for (const PolicyRow& row : words.rows) driver.kept.Keep({HKCU, row.key, row.value});
+    driver.Open();
+    EXPECT_EQ(WindowTextUtf8(driver.real.Window(*driver.form)), words.caption);
+    for (const PolicyRow& row : words.rows) {
+        HWND box = driver.real.Window(*static_cast<Screen*>(driver.form)->Box(row.box));
+        EXPECT_EQ(WindowTextUtf8(box), row.caption) << row.box;
     }
+    for (auto [control, caption] :
+         {std::pair{words.aplicar, "Aplicar"}, {words.todos, "Todos"}, {words.nenhum, "Nenhum"}})
+        EXPECT_EQ(driver.Text(control), caption);
+    for (const char* state : {"1", "0"}) {
+        driver.Run(state[0] == '1' ? words.todos : words.nenhum);
+        EXPECT_EQ(driver.Run(words.aplicar),
+                  (std::vector<ShownMessage>{{words.applied, "Quarvel", 64}}));
+        for (const PolicyRow& row : words.rows) {
+            EXPECT_TRUE(HasValue(driver.registry, HKCU, row.key, row.value, state));
+            EXPECT_EQ(TypeOf(driver.real.program.registryApi, HKCU, row.key, row.value), 4u);
+        }
+    }
+    EXPECT_TRUE(driver.registry.KeyExists(HKCU, kWinOldApp));
+}
 
-    RealProgram real;
-};
-
-TEST_F(PolicyScreensWindow, System) {
+TEST(PolicyScreensWindow, EverySystemDesktopAndExplorerPolicyGoesOnAndOff) {
     WalkThrough<restrictions::frmRestS>(kSystemScreen);
-}
-TEST_F(PolicyScreensWindow, Desktop) {
     WalkThrough<restrictions::frmRestD>(kDesktopScreen);
-}
-TEST_F(PolicyScreensWindow, Explorer) {
     WalkThrough<restrictions::frmRestEx>(kExplorerScreen);
 }
 

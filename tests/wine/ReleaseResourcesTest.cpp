@@ -31,21 +31,17 @@ std::wstring VersionText(const std::wstring& path, const wchar_t* field) {
 }
 
 TEST(Release, EveryProgramCarriesItsManifestVersionAndIcon) {
-    struct Expected {
-        const wchar_t* name;
-        const char* level;
-    };
-    for (Expected program :
-         {Expected{L"Quarvel.exe", "requireAdministrator"},
-          Expected{L"Resgate.exe", "requireAdministrator"}, Expected{L"DErodu.exe", "asInvoker"},
-          Expected{L"limpaico.exe", "asInvoker"}}) {
-        std::wstring path = wine_tests::ProgramPath(program.name);
+    for (auto [name, level] : {std::pair{L"Quarvel.exe", "requireAdministrator"},
+                               {L"Resgate.exe", "requireAdministrator"},
+                               {L"DErodu.exe", "asInvoker"},
+                               {L"limpaico.exe", "asInvoker"}}) {
+        std::wstring path = wine_tests::ProgramPath(name);
         HMODULE module = LoadLibraryExW(path.c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE);
         ASSERT_NE(module, nullptr);
         std::string manifest = Manifest(module);
         EXPECT_NE(manifest.find("Microsoft.Windows.Common-Controls"), std::string::npos);
         EXPECT_NE(manifest.find(">true</dpiAware>"), std::string::npos);
-        EXPECT_NE(manifest.find(std::string("level=\"") + program.level), std::string::npos);
+        EXPECT_NE(manifest.find(std::string("level=\"") + level), std::string::npos);
         EXPECT_NE(FindResourceW(module, MAKEINTRESOURCEW(1), MAKEINTRESOURCEW(14)), nullptr)
             << "icon";
         FreeLibrary(module);

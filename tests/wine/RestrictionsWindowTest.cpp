@@ -16,13 +16,12 @@ using Said = std::vector<ShownMessage>;
 
 const ShownMessage kApplied{"As restrições foram aplicadas com sucesso", "Quarvel", 64};
 
-// The allow-list and its switch are absent before and after.
+// The allow-list starts absent and goes again; its switch is put back as it was.
 struct AllowListWindow : ScreenWindow<restrictions::frmRestE> {
-    AllowListWindow() { Forget(); }
-    ~AllowListWindow() { Forget(); }
-    void Forget() {
+    AllowListWindow() {
         registry.DeleteKey(kCU, kAllowList);
-        registry.DeleteValue(kCU, kExplorer, "RestrictRun");
+        kept.Keep({kCU, kAllowList});
+        kept.Set({kCU, kExplorer, "RestrictRun"});
     }
     void Choose(int row) {
         ChooseRow(At("List1"), row);

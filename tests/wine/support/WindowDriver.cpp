@@ -43,22 +43,12 @@ std::string ToolTipOf(HWND control) {
 }
 
 HWND TopLevel(DWORD processId, const std::function<bool(HWND)>& test) {
-    struct Search {
-        DWORD processId;
-        const std::function<bool(HWND)>& test;
-        HWND found;
-    } search{processId ? processId : GetCurrentProcessId(), test, nullptr};
-    EnumWindows(
-        [](HWND window, LPARAM data) -> BOOL {
-            auto& s = *reinterpret_cast<Search*>(data);
-            DWORD owner = 0;
-            GetWindowThreadProcessId(window, &owner);
-            if (owner != s.processId || !IsWindowVisible(window) || !s.test(window)) return TRUE;
-            s.found = window;
-            return FALSE;
-        },
-        reinterpret_cast<LPARAM>(&search));
-    return search.found;
+    DWORD wanted = processId ? processId : GetCurrentProcessId(), owner = 0;
+    for (HWND window = GetTopWindow(nullptr); window; window = GetWindow(window, GW_HWNDNEXT)) {
+        GetWindowThreadProcessId(window, &owner);
+        if (owner == wanted && IsWindowVisible(window) && test(window)) return window;
+    }
+    return nullptr;
 }
 
 HWND FindTopLevel(const std::string& caption, DWORD processId, int waitMs) {
