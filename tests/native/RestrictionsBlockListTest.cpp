@@ -47,13 +47,6 @@ class BlockList : public ::testing::Test {
     TestProgram program;
 };
 
-TEST_F(BlockList, AnEmptyListIsTheSignatureAndAnEmptyLine) {
-    Open().Label4.UserClick();
-    EXPECT_EQ(FileBytes(Path()), kSignatureLine + "\r\n\r\n");
-    EXPECT_TRUE(
-        HasValue(program.registry, kLM, kRunKey, "TvalueT", program.Folder() + "\\DErodu.exe"));
-}
-
 TEST_F(BlockList, ReadingBackKeepsOneSignatureAndNothingTwice) {
     Open().Text1.UserType("Pasta1\r\nJanela2");
     program.screens.Find<frmRestF>()->Label4.UserClick();
@@ -69,7 +62,7 @@ TEST_F(BlockList, ReadingBackKeepsOneSignatureAndNothingTwice) {
     EXPECT_EQ(FileBytes(Path()), written);
 }
 
-TEST_F(BlockList, WhateverAnotherToolLeftSurvivesALoadAndBloquear) {
+TEST_F(BlockList, WhateverAnotherToolLeftSurvivesALoadAndBloquearWithItsLogonEntry) {
     std::string high;
     for (int b = 0x80; b <= 0xFF; ++b) high += static_cast<char>(b);
     std::string longLine(100 * 1024, 'L'), many, manyWritten;
@@ -82,6 +75,7 @@ TEST_F(BlockList, WhateverAnotherToolLeftSurvivesALoadAndBloquear) {
         const char* what;
         std::string stored, expected;  // after load and Bloquear
     } cases[] = {
+        {"an empty list", "", sig + "\r\n\r\n"},
         {"LF only", sig + "\na\nb\n", sig + "\r\na\r\nb\r\n"},
         {"CR only", sig + "\ra\rb\r", sig + "\r\na\r\nb\r\n"},
         {"no final line end", sig + "\r\na\r\nb", sig + "\r\na\r\nb\r\n"},
@@ -98,6 +92,8 @@ TEST_F(BlockList, WhateverAnotherToolLeftSurvivesALoadAndBloquear) {
         EXPECT_TRUE(FileBytes(Path()) == c.expected) << c.what;
         program.screens.Close<frmRestF>();
     }
+    EXPECT_TRUE(
+        HasValue(program.registry, kLM, kRunKey, "TvalueT", program.Folder() + "\\DErodu.exe"));
 }
 
 TEST_F(BlockList, AFileThatCannotBeReadOrWrittenIsReportedAndNothingIsBlocked) {

@@ -38,19 +38,12 @@ class CommandLine : public ::testing::Test {
     void TearDown() override {
         for (const std::string& file : {a, b, other, out}) DeleteFileA(file.c_str());
     }
-    // Runs the program, its output redirected to a file, looking for a
-    // window of it all the while.
+    // Runs the program, its output redirected to a file.
     ProcessRun Run(const wchar_t* program, const std::string& arguments) {
         Process process(program, arguments, out);
         EXPECT_TRUE(process.started);
-        bool seen = false;
-        // A run that waits for someone to answer it never ends by itself.
-        for (int waited = 0; waited < 5000 && process.started &&
-                             WaitForSingleObject(process.info.hProcess, 2) == WAIT_TIMEOUT;
-             ++waited)
-            seen |= TopLevel(process.info.dwProcessId, [](HWND) { return true; }) != nullptr;
-        process.Ends(0);
-        return {process.code, FileBytes(out), seen};
+        process.Ends(10000);  // a run that waits for someone to answer it never ends by itself
+        return {process.code, FileBytes(out), process.windowSeen};
     }
     ProcessRun Quarvel(const std::string& arguments) {
         return Run(L"Quarvel.exe",

@@ -19,7 +19,7 @@ void Answer(const Process& quarvel, const char* answer) {
     ASSERT_NE(gate, nullptr);
     HWND edit = FindWindowExW(gate, nullptr, L"Edit", nullptr);
     EXPECT_EQ(GetWindowLongW(edit, GWL_STYLE) & ES_PASSWORD, ES_PASSWORD);
-    Type(edit, answer);
+    TypeKeys(edit, answer);
     Click(FindWindowExW(gate, nullptr, L"Static", L"OK"));
 }
 

@@ -3,11 +3,24 @@
 #include <commctrl.h>
 
 #include <algorithm>
+#include <functional>
 
 namespace wine_tests {
 
 using platform::win32::Narrow;
 using platform::win32::Widen;
+
+namespace {
+// The first visible top-level window of a process (0: this one) that passes the test.
+HWND TopLevel(DWORD processId, const std::function<bool(HWND)>& test) {
+    DWORD wanted = processId ? processId : GetCurrentProcessId(), owner = 0;
+    for (HWND window = GetTopWindow(nullptr); window; window = GetWindow(window, GW_HWNDNEXT)) {
+        GetWindowThreadProcessId(window, &owner);
+        if (owner == wanted && IsWindowVisible(window) && test(window)) return window;
+    }
+    return nullptr;
+}
+}  // namespace
 
 std::vector<std::string> ListRows(HWND list) {
     std::vector<std::string> rows;
@@ -40,15 +53,6 @@ std::string ToolTipOf(HWND control) {
         return Narrow(text);
     }
     return {};
-}
-
-HWND TopLevel(DWORD processId, const std::function<bool(HWND)>& test) {
-    DWORD wanted = processId ? processId : GetCurrentProcessId(), owner = 0;
-    for (HWND window = GetTopWindow(nullptr); window; window = GetWindow(window, GW_HWNDNEXT)) {
-        GetWindowThreadProcessId(window, &owner);
-        if (owner == wanted && IsWindowVisible(window) && test(window)) return window;
-    }
-    return nullptr;
 }
 
 HWND FindTopLevel(const std::string& caption, DWORD processId, int waitMs) {
@@ -149,7 +153,11 @@ bool Launch(const wchar_t* program, PROCESS_INFORMATION& process, const std::str
 
 bool Process::Ends(DWORD ms) {
     if (!info.hProcess) return code != STILL_ACTIVE;
-    bool ended = WaitForSingleObject(info.hProcess, ms) == WAIT_OBJECT_0;
+    auto deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(ms);
+    bool ended;
+    while (!(ended = WaitForSingleObject(info.hProcess, 2) == WAIT_OBJECT_0) &&
+           std::chrono::steady_clock::now() < deadline)
+        windowSeen |= TopLevel(info.dwProcessId, [](HWND) { return true; }) != nullptr;
     if (!ended) TerminateProcess(info.hProcess, STILL_ACTIVE);
     GetExitCodeProcess(info.hProcess, &code);
     CloseHandle(info.hProcess);

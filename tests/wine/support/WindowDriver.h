@@ -5,7 +5,6 @@
 
 #include <atomic>
 #include <chrono>
-#include <functional>
 #include <mutex>
 #include <string>
 #include <thread>
@@ -29,11 +28,6 @@ inline void Click(HWND control, LPARAM at = MAKELPARAM(3, 3)) {
     PostMessageW(control, WM_LBUTTONDOWN, MK_LBUTTON, at);
     PostMessageW(control, WM_LBUTTONUP, 0, at);
 }
-// Replaces the text of an edit box as typing would (the box reports the change).
-inline void Type(HWND edit, const std::string& utf8) {
-    SendMessageW(edit, WM_SETTEXT, 0,
-                 reinterpret_cast<LPARAM>(platform::win32::Widen(utf8).c_str()));
-}
 // Types the text key by key (a multi-line box reports no change for a new text).
 inline void TypeKeys(HWND edit, const std::string& utf8) {
     for (wchar_t c : platform::win32::Widen(utf8)) SendMessageW(edit, WM_CHAR, c, 1);
@@ -43,19 +37,14 @@ inline void PressKey(HWND window, WORD key) {
     PostMessageW(window, WM_KEYDOWN, key, 1);
     PostMessageW(window, WM_KEYUP, key, 0xC0000001);
 }
-// The rows a list box window shows, top to bottom, and the selected one (-1: none).
+// The rows a list box window shows, top to bottom.
 std::vector<std::string> ListRows(HWND list);
-inline int SelectedRow(HWND list) {
-    return static_cast<int>(SendMessageW(list, LB_GETCURSEL, 0, 0));
-}
 // A click with the mouse on a row of a list box.
 void ChooseRow(HWND list, int row);
 // The tool tip a control shows when the mouse rests on it; empty when none.
 std::string ToolTipOf(HWND control);
 
-// The first visible top-level window of a process (0: this one) that passes the test.
-HWND TopLevel(DWORD processId, const std::function<bool(HWND)>& test);
-// The one with the given caption, waited for.
+// The visible top-level window of a process (0: this one) with the caption, waited for.
 HWND FindTopLevel(const std::string& caption, DWORD processId = 0, int waitMs = 5000);
 // The text of the first static child of a message box: its message.
 std::string MessageText(HWND box);
@@ -101,10 +90,6 @@ struct RealProgram {
     void Pump() { program.renderer.Pump(program.screens); }
     HWND Window(const forms::Form& form) { return program.renderer.WindowOf(form); }
     HWND Window(const forms::Control& control) { return program.renderer.WindowOf(control); }
-    void ClickAndPump(const forms::Control& control) {
-        Click(Window(control));
-        Pump();
-    }
 
     app::Program program;
 };
@@ -126,11 +111,12 @@ struct Process {
                      const std::string& output = "")
         : started(Launch(program, info, arguments, output)) {}
     ~Process() { Ends(0); }
-    // Whether it ends within the time; it is ended in any case, its exit code kept.
+    // Whether it ends within the time, looking for a window of it meanwhile;
+    // it is ended in any case, its exit code kept.
     bool Ends(DWORD ms);
 
     PROCESS_INFORMATION info = {};
-    bool started;
+    bool started, windowSeen = false;
     DWORD code = STILL_ACTIVE;
 };
 
