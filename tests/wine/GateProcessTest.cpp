@@ -33,10 +33,9 @@ TEST(GateProcess, AStoredCodeShutsOutAWrongAnswerAndOpensTheWizardMenuOnTheRight
         MessageBoxAnswerer answerer({}, quarvel.info.dwProcessId);
         Answer(quarvel, "segredo");  // letter case counts
         EXPECT_TRUE(quarvel.Ends(5000));
-        EXPECT_EQ(answerer.Seen(),
-                  (std::vector<ShownMessage>{{"Seu código é inválido, para maiores informações, "
-                                              "envie um E-mail para suporte@quarvel.com.br",
-                                              "Erro de Autenticação", 0}}));
+        EXPECT_EQ(answerer.Seen(), (Said{{"Seu código é inválido, para maiores informações, "
+                                          "envie um E-mail para suporte@quarvel.com.br",
+                                          "Erro de Autenticação", 0}}));
     }
     Process quarvel(L"Quarvel.exe");
     DWORD id = quarvel.info.dwProcessId;

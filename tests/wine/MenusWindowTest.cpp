@@ -123,7 +123,7 @@ class MenusWindow : public ::testing::Test {
         MessageBoxAnswerer answerer({{"Abrir arquivo de configurações do Quarvel", chosen}});
         Click(entry);
         real.Pump();
-        std::vector<ShownMessage> said = answerer.Seen();
+        Said said = answerer.Seen();
         if (expected == kUndo)
             return said == std::vector{kUndone} && Configuration() == before ? expected
                                                                              : "not undone";

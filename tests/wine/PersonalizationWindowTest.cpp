@@ -7,7 +7,6 @@
 #include <chrono>
 #include <filesystem>
 #include <fstream>
-#include <thread>
 
 #include "optimization/frmOtiD.h"
 #include "optimization/frmOtiIE.h"
@@ -80,31 +79,19 @@ TEST(IconWindows, APickedIconShowsInItsWellAndIsWrittenToItsValue) {
     HWND four = driver.real.Window(*screen.wells[3]), five = driver.real.Window(*screen.wells[4]);
     EXPECT_TRUE(ShowsAnImage(four)) << "a stored picture shows";
     EXPECT_FALSE(ShowsAnImage(five));
-    std::string question;
-    std::thread user([&] {  // types the path into the prompt and clicks OK
-        for (int tries = 0; tries < 500; ++tries, Sleep(10)) {
-            HWND prompt = FindWindowW(L"#32770", L"Alterar ícone");
-            if (!prompt || !IsWindowVisible(prompt)) continue;
-            question = MessageText(prompt);
-            SetWindowTextW(FindWindowExW(prompt, nullptr, L"Edit", nullptr),
-                           Widen(ImagePath("pasta.ico")).c_str());
-            return (void)SendMessageW(prompt, WM_COMMAND, IDOK, 0);
-        }
-    });
-    Click(five);  // no message box answerer: it would answer the prompt
-    driver.real.Pump();
-    user.join();
-    EXPECT_EQ(question, "Digite a localização do ícone, exemplo: C:\\Icones\\nada.ico");
+    EXPECT_EQ(driver.Run("Picture5", false, {{"Alterar ícone", ImagePath("pasta.ico")}}),
+              (Said{{"Digite a localização do ícone, exemplo: "
+                     "C:\\Icones\\nada.ico",
+                     "Alterar ícone", 0}}));
     EXPECT_TRUE(ShowsAnImage(five)) << "the picked icon shows";
-    EXPECT_EQ(driver.Run("Label44"),
-              (std::vector<ShownMessage>{{"As alterações foram aplicadas com sucesso, clique em "
-                                          "limpar o cache para melhores resultados",
-                                          "Sucesso", 64}}));
+    EXPECT_EQ(driver.Run("Label44"), (Said{{"As alterações foram aplicadas com sucesso, clique em "
+                                            "limpar o cache para melhores resultados",
+                                            "Sucesso", 64}}));
     EXPECT_TRUE(HasValue(driver.registry, HKLM, kShellIcons, "4", ImagePath("pasta.ico")));
     // An icon resource has no preview: "Ler Atuais" keeps the well's picture,
     // and a fresh screen shows none.
     PutText(driver.registry, HKLM, kShellIcons, "3", "C:\\windows\\system32\\shell32.dll,4");
-    EXPECT_EQ(driver.Run("Label47"), std::vector<ShownMessage>{});
+    EXPECT_EQ(driver.Run("Label47"), Said{});
     EXPECT_TRUE(ShowsAnImage(four));
     driver.form->Unload();
     driver.Open();
@@ -185,7 +172,7 @@ TEST(DesktopPersonalizationWindow, ANoticeOfAnyLengthOpensWithinASecond) {
         std::printf("frmPersDesk open, notice of %zu characters: %.0f ms\n", length, ms.count());
         EXPECT_LT(ms.count(), 1000.0) << length;
         EXPECT_EQ(GetWindowTextLengthW(driver.At("Text4")), std::min<int>(length, 2048));
-        std::vector<ShownMessage> said;
+        Said said;
         if (length > 2048)
             said.push_back({kLong[0] + std::to_string(length) + kLong[1], "Aviso", 48});
         EXPECT_EQ(answerer.Seen(), said) << "said once";

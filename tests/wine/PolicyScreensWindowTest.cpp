@@ -29,8 +29,7 @@ void WalkThrough(const PolicyScreenWords& words) {
         EXPECT_EQ(driver.Text(control), caption);
     for (const char* state : {"1", "0"}) {
         driver.Run(state[0] == '1' ? words.todos : words.nenhum);
-        EXPECT_EQ(driver.Run(words.aplicar),
-                  (std::vector<ShownMessage>{{words.applied, "Quarvel", 64}}));
+        EXPECT_EQ(driver.Run(words.aplicar), (Said{{words.applied, "Quarvel", 64}}));
         for (const PolicyRow& row : words.rows) {
             EXPECT_TRUE(HasValue(driver.registry, HKCU, row.key, row.value, state));
             EXPECT_EQ(TypeOf(driver.real.program.registryApi, HKCU, row.key, row.value), 4u);

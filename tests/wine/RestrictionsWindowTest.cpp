@@ -12,7 +12,6 @@ namespace {
 
 using namespace wine_tests;
 using Rows = std::vector<std::string>;
-using Said = std::vector<ShownMessage>;
 
 const ShownMessage kApplied{"As restrições foram aplicadas com sucesso", "Quarvel", 64};
 

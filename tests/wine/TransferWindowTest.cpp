@@ -8,7 +8,6 @@
 namespace {
 
 using namespace wine_tests;
-using Said = std::vector<ShownMessage>;
 
 TEST(TransferWindows, ExportThroughTheSaveDialog) {
     ScreenWindow<transfer::frmWizrd> driver;

@@ -90,9 +90,8 @@ struct ScreenWindow {
         real.Pump();
     }
     // Runs the command as the user would; what the message boxes it showed said.
-    std::vector<ShownMessage> Run(const char* command, bool keyboard = false,
-                                  std::vector<FileAnswer> files = {}) {
-        MessageBoxAnswerer answerer(std::move(files));
+    Said Run(const char* command, bool keyboard = false, std::vector<DialogAnswer> answers = {}) {
+        MessageBoxAnswerer answerer(std::move(answers));
         HWND control = At(command);
         bool box = form->Find(command)->kind() == forms::ControlKind::TextBox;
         if (box || keyboard) {
@@ -128,10 +127,8 @@ struct ScreenWindow {
                 EXPECT_TRUE(!mark || Lit(name) == (mark == '*')) << name << " on opening";
             }
         }
-        if (table.list) {
-            EXPECT_EQ(ListRows(At(table.list)),
-                      std::vector<std::string>(table.rows.begin(), table.rows.end()));
-        }
+        EXPECT_EQ(table.list ? ListRows(At(table.list)) : std::vector<std::string>{},
+                  std::vector<std::string>(table.rows.begin(), table.rows.end()));
         for (const Step& step : table.steps) {
             SCOPED_TRACE(std::string(step.command) +
                          (step.typed.empty() ? "" : step.typed[0].text));

@@ -87,8 +87,8 @@ int IconStyle(HWND box) {
 }
 }  // namespace
 
-MessageBoxAnswerer::MessageBoxAnswerer(std::vector<FileAnswer> fileAnswers, DWORD processId)
-    : fileAnswers_(std::move(fileAnswers)), thread_([this, processId] {
+MessageBoxAnswerer::MessageBoxAnswerer(std::vector<DialogAnswer> answers, DWORD processId)
+    : answers_(std::move(answers)), thread_([this, processId] {
           for (; !stop_; Sleep(10)) {
               // A dialog that shows a box of its own is disabled until the box goes.
               HWND box = TopLevel(processId, [](HWND window) {
@@ -98,18 +98,24 @@ MessageBoxAnswerer::MessageBoxAnswerer(std::vector<FileAnswer> fileAnswers, DWOR
               });
               if (!box) continue;
               std::string title = WindowTextUtf8(box);
-              auto file = std::ranges::find(fileAnswers_, title, &FileAnswer::title);
-              bool dialog = file != fileAnswers_.end();
-              if (dialog) {  // the file name box, in either style of the dialog
+              auto answer = std::ranges::find(answers_, title, &DialogAnswer::title);
+              bool answered = answer != answers_.end();
+              // A file dialog has a name box, in either of its styles; a prompt asks.
+              bool fileDialog = GetDlgItem(box, 0x47C) || GetDlgItem(box, 0x480);
+              if (answered) {
                   Sleep(200);
-                  for (int id : {0x47C, 0x480}) SetDlgItemTextW(box, id, Widen(file->path).c_str());
-                  fileAnswers_.erase(file);
-              } else {
+                  std::wstring text = Widen(answer->text);
+                  for (int id : {0x47C, 0x480}) SetDlgItemTextW(box, id, text.c_str());
+                  if (!fileDialog)
+                      SetWindowTextW(FindWindowExW(box, nullptr, L"Edit", nullptr), text.c_str());
+                  answers_.erase(answer);
+              }
+              if (!fileDialog) {
                   std::lock_guard<std::mutex> lock(mutex_);
                   seen_.push_back({MessageText(box), title, IconStyle(box)});
               }
               // Posted: a dialog may answer OK with a box of its own (replace the file?).
-              PostMessageW(box, WM_COMMAND, !dialog && GetDlgItem(box, IDYES) ? IDYES : IDOK, 0);
+              PostMessageW(box, WM_COMMAND, !answered && GetDlgItem(box, IDYES) ? IDYES : IDOK, 0);
               // Wait for the box to go before looking for the next one.
               for (int i = 0; i < 100 && IsWindow(box) && IsWindowVisible(box); ++i) Sleep(10);
           }
@@ -120,7 +126,7 @@ MessageBoxAnswerer::~MessageBoxAnswerer() {
     thread_.join();
 }
 
-std::vector<ShownMessage> MessageBoxAnswerer::Seen() {
+Said MessageBoxAnswerer::Seen() {
     std::lock_guard<std::mutex> lock(mutex_);
     return seen_;
 }

@@ -19,6 +19,7 @@ namespace wine_tests {
 
 using platform::win32::WindowText;
 using testing_support::ShownMessage;
+using Said = std::vector<ShownMessage>;  // what the message boxes of a run said, in order
 inline std::string WindowTextUtf8(HWND window) {
     return platform::win32::Narrow(WindowText(window));
 }
@@ -60,27 +61,27 @@ bool Within(int ms, Condition condition) {
     return condition();
 }
 
-// A file dialog to answer: the one with this title gets this path.
-struct FileAnswer {
-    std::string title;
-    std::string path;
+// A file dialog or a prompt to answer: the one with this title gets this text.
+struct DialogAnswer {
+    std::string title, text;
 };
 
 // Answers every message box a process (0: this one) shows with OK, or Yes
 // where it asks, and remembers its text, title and the style its icon shows
-// (16 stop, 48 exclamation, 64 information, 0 none, -1 another); file
-// dialogs named in the answers get their path, each once.
+// (16 stop, 48 exclamation, 64 information, 0 none, -1 another); a prompt's
+// question is remembered alike. The dialogs named in the answers get their
+// text typed, each once.
 class MessageBoxAnswerer {
   public:
-    explicit MessageBoxAnswerer(std::vector<FileAnswer> fileAnswers = {}, DWORD processId = 0);
+    explicit MessageBoxAnswerer(std::vector<DialogAnswer> answers = {}, DWORD processId = 0);
     ~MessageBoxAnswerer();
-    std::vector<ShownMessage> Seen();
+    Said Seen();
 
   private:
     std::atomic<bool> stop_{false};
     std::mutex mutex_;
-    std::vector<ShownMessage> seen_;
-    std::vector<FileAnswer> fileAnswers_;
+    Said seen_;
+    std::vector<DialogAnswer> answers_;
     std::thread thread_;
 };
 
