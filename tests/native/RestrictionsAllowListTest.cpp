@@ -37,12 +37,11 @@ class AllowList : public ::testing::Test {
 };
 
 TEST_F(AllowList, LoadingShowsTheUserRangeOnlyWithGapsClosed) {
-    // clang-format off
-    for (auto [number, text] : {std::pair{1, "Quarvel.exe"}, {5, "five.exe"}, {6, "a.exe"},
-                                {8, "b.exe"}, {9, ""}, {599, "last.exe"}, {600, "beyond.exe"}})
-        Store(number, text);
-    // clang-format on
-    Store(10, std::string(3000, 'x'));  // longer than any fixed buffer
+    // 10 is longer than any fixed buffer.
+    const Values stored{
+        {1, "Quarvel.exe"},           {5, "five.exe"},   {6, "a.exe"},       {8, "b.exe"}, {9, ""},
+        {10, std::string(3000, 'x')}, {599, "last.exe"}, {600, "beyond.exe"}};
+    for (auto& [number, text] : stored) Store(number, text);
     platform::RegistryApi& api = program.registryApi;
     PutBytes(api, kCU, kAllowList, "11", 4, {"\5\0\0\0", 4});  // another tool's DWORD: its number
     PutBytes(api, kCU, kAllowList, "12", 3, {"z\0", 2});       // REG_BINARY is no name

@@ -39,9 +39,6 @@ class BlockList : public ::testing::Test {
     }
     std::string Path() const { return program.values.baseFolder + "\\restt.qvn"; }
     void Write(const std::string& bytes) { std::ofstream(Path(), std::ios::binary) << bytes; }
-    ::testing::AssertionResult NoLogonEntry() {
-        return IsAbsent(program.registry, kLM, kRunKey, "TvalueT");
-    }
     frmRestF& Open() { return program.screens.Open<frmRestF>(program.context); }
 
     TestProgram program;
@@ -111,7 +108,7 @@ TEST_F(BlockList, AFileThatCannotBeReadOrWrittenIsReportedAndNothingIsBlocked) {
         EXPECT_EQ(std::pair(said.title, said.style), std::pair(std::string("Erro"), 16));
     EXPECT_NE(program.dialogs.messages[0].text.find(program.Folder() + "/WINDOWS\\restt.qvn"),
               std::string::npos);
-    EXPECT_TRUE(NoLogonEntry());
+    EXPECT_TRUE(IsAbsent(program.registry, kLM, kRunKey, "TvalueT"));
     EXPECT_TRUE(std::filesystem::is_directory(program.Folder() + "/WINDOWS\\restt.qvn"));
 }
 
@@ -125,7 +122,7 @@ TEST_F(BlockList, AFailedWriteKeepsTheOldList) {
     screen.Label4.UserClick();
     EXPECT_EQ(FileBytes(Path()), kSignatureLine + "\r\nantiga\r\n");
     EXPECT_EQ(program.dialogs.messages.at(0).style, 16);
-    EXPECT_TRUE(NoLogonEntry());
+    EXPECT_TRUE(IsAbsent(program.registry, kLM, kRunKey, "TvalueT"));
     EXPECT_FALSE(std::filesystem::exists(Path() + ".tmp~"));
 }
 

@@ -18,13 +18,11 @@ using namespace testing_support;
 using namespace testing_support::screens;
 using namespace wine_tests;
 
-std::filesystem::path ListPath() {
-    return BuildFolder() + L"\\restt.qvn";
-}
+const std::filesystem::path kListPath = BuildFolder() + L"\\restt.qvn";
 
 // The list as Quarvel writes it: its signature line, then names, in ANSI.
 void WriteList(const std::string& names) {
-    std::ofstream(ListPath(), std::ios::binary) << platform::win32::SystemAnsiCodec().ToAnsi(
+    std::ofstream(kListPath, std::ios::binary) << platform::win32::SystemAnsiCodec().ToAnsi(
         "Quarvel by Ostrelvan - www.quarvel.com.br\r\n" + names);
 }
 
@@ -80,13 +78,13 @@ TEST(DErodu, ClosesListedWindowsButNeverItsOwnFollowsTheListAndEndsWithIt) {
     // A list of binary junk closes nothing it should not, and ends no one.
     std::string junk;
     for (unsigned i = 0; i < 300000; ++i) junk += static_cast<char>(i * 7919u % 256u);
-    std::ofstream(ListPath(), std::ios::binary) << junk;
+    std::ofstream(kListPath, std::ios::binary) << junk;
     HWND other = OpenWindow(L"Bloco de notas");
     Within(800, [] { return false; });
     EXPECT_TRUE(IsWindow(other));
     EXPECT_EQ(WaitForSingleObject(process.info.hProcess, 0), static_cast<DWORD>(WAIT_TIMEOUT));
 
-    std::filesystem::remove(ListPath());
+    std::filesystem::remove(kListPath);
     EXPECT_TRUE(process.Ends(3000)) << "ends with the list";
     DestroyWindow(other);
     EXPECT_TRUE(Process(L"DErodu.exe").Ends(3000)) << "without a list there is nothing to do";

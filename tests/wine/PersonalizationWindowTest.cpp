@@ -27,11 +27,9 @@ using platform::win32::Narrow;
 using platform::win32::Widen;
 using namespace wine_tests;  // and the shared test verbs with it
 
-// The project's own picture files: images\ beside the build folder.
+// The project's own picture files, in images\ beside the built program.
 std::string ImagePath(const char* name) {
-    std::wstring path = BuildFolder();
-    for (int up = 0; up < 2; ++up) path = path.substr(0, path.find_last_of(L'\\'));
-    return Narrow(path) + "\\images\\" + name;
+    return Narrow(BuildFolder()) + "\\images\\" + name;
 }
 
 // The pixels of a bitmap, 32 bits each, alpha cleared.

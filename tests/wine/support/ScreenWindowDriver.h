@@ -7,7 +7,6 @@
 #include <algorithm>
 #include <optional>
 
-#include "platform/win32/Wide.h"
 #include "tests/support/ScreenTable.h"
 #include "tests/wine/support/WindowDriver.h"
 
@@ -54,10 +53,8 @@ class KeptRegistry {
     void Set(const Stored& value) {
         Keep(value);
         registry_.CreateKey(value.hive, value.key);
-        if (value.data)
-            PutText(registry_, value.hive, value.key, value.name, value.data);
-        else
-            registry_.DeleteValue(value.hive, value.key, value.name);
+        registry_.DeleteValue(value.hive, value.key, value.name);
+        if (value.data) PutText(registry_, value.hive, value.key, value.name, value.data);
     }
 
   private:

@@ -33,12 +33,6 @@ std::vector<std::string> ListRows(HWND list) {
     return rows;
 }
 
-void ChooseRow(HWND list, int row) {
-    RECT rect = {};
-    SendMessageW(list, LB_GETITEMRECT, row, reinterpret_cast<LPARAM>(&rect));
-    Click(list, MAKELPARAM(rect.left + 3, (rect.top + rect.bottom) / 2));
-}
-
 std::string ToolTipOf(HWND control) {
     HWND form = GetParent(control);
     for (HWND tips = nullptr; (tips = FindWindowExW(nullptr, tips, TOOLTIPS_CLASSW, nullptr));) {
@@ -65,8 +59,6 @@ HWND FindTopLevel(const std::string& caption, DWORD processId, int waitMs) {
 }
 
 std::string MessageText(HWND box) {
-    // The message is the static text with the most characters (the icon is
-    // a static without text).
     std::wstring longest;
     for (HWND child = GetWindow(box, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
         wchar_t kind[32] = {};

@@ -41,13 +41,17 @@ inline void PressKey(HWND window, WORD key) {
 // The rows a list box window shows, top to bottom.
 std::vector<std::string> ListRows(HWND list);
 // A click with the mouse on a row of a list box.
-void ChooseRow(HWND list, int row);
+inline void ChooseRow(HWND list, int row) {
+    RECT rect = {};
+    SendMessageW(list, LB_GETITEMRECT, row, reinterpret_cast<LPARAM>(&rect));
+    Click(list, MAKELPARAM(rect.left + 3, (rect.top + rect.bottom) / 2));
+}
 // The tool tip a control shows when the mouse rests on it; empty when none.
 std::string ToolTipOf(HWND control);
 
 // The visible top-level window of a process (0: this one) with the caption, waited for.
 HWND FindTopLevel(const std::string& caption, DWORD processId = 0, int waitMs = 5000);
-// The text of the first static child of a message box: its message.
+// The message of a message box or the question of a prompt: its longest static text.
 std::string MessageText(HWND box);
 
 // Pumps this thread's messages until the condition holds or the time is up.
