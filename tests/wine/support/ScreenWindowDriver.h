@@ -65,8 +65,7 @@ class KeptRegistry {
 
 template <class Screen>
 struct ScreenWindow {
-    // Wine, like the NT family, has no 9x Winlogon key: one a test left goes,
-    // so that the notice is written where the logon reads it.
+    // As on Wine and the NT family, no 9x Winlogon key: the notice goes where the logon reads it.
     void Without9xWinlogon() { registry.DeleteKey(Hive::LocalMachine, kWinlogon); }
 
     void Open() {

@@ -102,12 +102,14 @@ MessageBoxAnswerer::MessageBoxAnswerer(std::vector<DialogAnswer> answers, DWORD 
                       SetWindowTextW(FindWindowExW(box, nullptr, L"Edit", nullptr), text.c_str());
                   answers_.erase(answer);
               }
-              if (!fileDialog) {
+              if (!fileDialog || !answered) {  // a file dialog nobody expected is cancelled
                   std::lock_guard<std::mutex> lock(mutex_);
                   seen_.push_back({MessageText(box), title, IconStyle(box)});
               }
               // Posted: a dialog may answer OK with a box of its own (replace the file?).
-              PostMessageW(box, WM_COMMAND, !answered && GetDlgItem(box, IDYES) ? IDYES : IDOK, 0);
+              int button = GetDlgItem(box, IDYES) ? IDYES : IDOK;
+              if (fileDialog) button = answered ? IDOK : IDCANCEL;
+              PostMessageW(box, WM_COMMAND, button, 0);
               // Wait for the box to go before looking for the next one.
               for (int i = 0; i < 100 && IsWindow(box) && IsWindowVisible(box); ++i) Sleep(10);
           }
@@ -158,8 +160,7 @@ bool Process::Ends(DWORD ms) {
         windowSeen |= TopLevel(info.dwProcessId, [](HWND) { return true; }) != nullptr;
     if (!ended) TerminateProcess(info.hProcess, STILL_ACTIVE);
     GetExitCodeProcess(info.hProcess, &code);
-    CloseHandle(info.hProcess);
-    CloseHandle(info.hThread);
+    for (HANDLE handle : {info.hProcess, info.hThread}) CloseHandle(handle);
     info = {};
     return ended;
 }
