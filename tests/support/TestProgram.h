@@ -40,8 +40,8 @@ inline std::filesystem::path FreshFolder() {
 }
 
 // The in-memory registry, keeping every value set or deleted, by the hive of
-// its key, as seen from outside the program (raw ANSI); a deletion's name
-// starts with "**del.", as in a policy file.
+// its key, as a policy file says it: keys and texts in UTF-8 (a text without
+// its terminating zero), a deletion's name starting with "**del.".
 class WatchedRegistry : public platform::MemoryRegistry {
   public:
     using Handle = platform::KeyHandle;
@@ -55,8 +55,9 @@ class WatchedRegistry : public platform::MemoryRegistry {
     }
     long SetValue(Handle key, const std::string& name, std::uint32_t type, const std::uint8_t* data,
                   std::uint32_t size) override {
-        writes[keys_[key].first].push_back(
-            {keys_[key].second, name, type, std::string(data, data + size)});
+        std::string bytes(data, data + size);
+        if (type == 1) bytes = codec_.FromAnsi(bytes.substr(0, bytes.find('\0')));
+        writes[keys_[key].first].push_back({keys_[key].second, name, type, bytes});
         return MemoryRegistry::SetValue(key, name, type, data, size);
     }
     long DeleteValue(Handle key, const std::string& name) override {
@@ -67,10 +68,11 @@ class WatchedRegistry : public platform::MemoryRegistry {
 
   private:
     long Opened(Handle parent, const std::string& key, Handle result, long status) {
-        if (status == 0) keys_[result] = {parent, key};
+        if (status == 0) keys_[result] = {parent, codec_.FromAnsi(key)};
         return status;
     }
     std::map<Handle, std::pair<Handle, std::string>> keys_;
+    platform::Cp1252Codec codec_;
 };
 
 // Files whose reads stop after `cutAfter` characters, as at a read error.
