@@ -20,6 +20,7 @@ constexpr std::string_view kFactsExtension = ".estado";
 constexpr std::string_view kProgramsLine = "Programas:";
 constexpr std::string_view kAbsentLine = "Ausente: ";
 constexpr std::string_view kTextLine = "Texto: ";
+constexpr std::string_view kNumberLine = "Número: ";
 constexpr std::string_view kNoBlockListLine = "Sem lista de pastas/janelas";
 
 constexpr std::array<std::pair<Hive, std::string_view>, 3> kHiveNames = {{
@@ -119,6 +120,8 @@ std::string FactsText(const BackupFacts& facts) {
         text += std::string(kAbsentLine) + PathOf(value) + "\r\n";
     for (const auto& [value, data] : facts.texts)
         text += std::string(kTextLine) + PathOf(value) + "=" + Escaped(data) + "\r\n";
+    for (const auto& [value, number] : facts.numbers)
+        text += std::string(kNumberLine) + PathOf(value) + "=" + std::to_string(number) + "\r\n";
     if (facts.noBlockList) text += std::string(kNoBlockListLine) + "\r\n";
     return text;
 }
@@ -140,13 +143,19 @@ std::optional<BackupFacts> ReadFacts(platform::Files& files, const std::string& 
         } else if (rest.starts_with(kAbsentLine)) {
             if (auto value = ValueAt(rest.substr(kAbsentLine.size())))
                 facts.absent.push_back(*value);
-        } else if (rest.starts_with(kTextLine)) {
-            // Value names hold no "="; the text after the first one is the data.
-            rest.remove_prefix(kTextLine.size());
+        } else if (rest.starts_with(kTextLine) || rest.starts_with(kNumberLine)) {
+            // Value names hold no "="; what follows the first one is the data.
+            bool isText = rest.starts_with(kTextLine);
+            rest.remove_prefix(isText ? kTextLine.size() : kNumberLine.size());
             auto equals = rest.find('=');
-            if (equals == std::string_view::npos) continue;
-            if (auto value = ValueAt(rest.substr(0, equals)))
-                facts.texts.emplace_back(*value, Unescaped(rest.substr(equals + 1)));
+            auto value = ValueAt(rest.substr(0, equals));
+            if (equals == std::string_view::npos || !value) continue;
+            std::string data(rest.substr(equals + 1));
+            int number = 0;
+            if (isText)
+                facts.texts.emplace_back(*value, Unescaped(data));
+            else if (std::sscanf(data.c_str(), "%d", &number) == 1)
+                facts.numbers.emplace_back(*value, number);
         } else if (rest == kNoBlockListLine) {
             facts.noBlockList = true;
         }
@@ -201,9 +210,17 @@ bool SaveBackup(core::Context& context) {
         }
     }
     RegistryAccess& registry = context.registry;
-    for (StoredValue& value : NumbersAnImportChanges())
-        if (!registry.ValueExists(value.hive, value.key, value.name))
+    for (StoredValue& value : NumbersAnImportChanges()) {
+        if (!registry.ValueExists(value.hive, value.key, value.name)) {
             facts.absent.push_back(std::move(value));
+            continue;
+        }
+        std::string number = registry.GetValue(value.hive, value.key, value.name);
+        int parsed = 0;
+        if (number != "0" && number != "1" && std::sscanf(number.c_str(), "%d", &parsed) == 1 &&
+            std::to_string(parsed) == number)
+            facts.numbers.emplace_back(std::move(value), parsed);
+    }
     for (StoredValue& value : TextsAnImportChanges(registry)) {
         if (!registry.ValueExists(value.hive, value.key, value.name))
             facts.absent.push_back(std::move(value));
@@ -229,9 +246,11 @@ bool SaveBackup(core::Context& context) {
     return true;
 }
 
-void RestoreAbsence(core::Context& context, const BackupFacts& facts) {
+void RestoreFacts(core::Context& context, const BackupFacts& facts) {
     for (const auto& [value, data] : facts.texts)
         context.registry.SetValue(value.hive, value.key, value.name, data, ValueType::String);
+    for (const auto& [value, number] : facts.numbers)
+        context.registry.SetValue(value.hive, value.key, value.name, number);
     for (const StoredValue& value : facts.absent)
         context.registry.DeleteValue(value.hive, value.key, value.name);
     if (facts.noBlockList)

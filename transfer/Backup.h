@@ -4,6 +4,7 @@
 // beside it the facts such a file cannot say. Undo imports the newest
 // backup with those facts and removes it, so that repeated undo walks back
 // through earlier imports.
+#include <cstdint>
 #include <optional>
 #include <string>
 #include <vector>
@@ -31,6 +32,9 @@ struct BackupFacts {
     // every one of them (an empty start page comes back as "about:blank", a
     // notice title without its text is deleted).
     std::vector<std::pair<StoredValue, std::string>> texts;
+    // The numbers an import writes that the file can only say as 0: a policy
+    // another tool stored as a mask (NoDrives) or any number but 0 and 1.
+    std::vector<std::pair<StoredValue, std::int32_t>> numbers;
     bool noBlockList = false;  // there was no block-list file
 };
 
@@ -41,9 +45,9 @@ std::string BackupFolder(platform::Files& files);
 // not be stored.
 bool SaveBackup(core::Context& context);
 
-// Puts the texts back, deletes the values that were absent, and the
-// block-list file when there was none.
-void RestoreAbsence(core::Context& context, const BackupFacts& facts);
+// Puts the texts and numbers back, deletes the values that were absent, and
+// the block-list file when there was none.
+void RestoreFacts(core::Context& context, const BackupFacts& facts);
 
 // Imports the newest backup without taking one, then removes it.
 ImportStatus UndoLastImport(core::Context& context);

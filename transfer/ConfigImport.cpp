@@ -231,7 +231,7 @@ ImportStatus ImportText(core::Context& context, const std::string& text, bool co
     else
         WriteImportedAllowList(context, imported);
     if (options.blockListFile) WriteImportedBlockList(context, imported);
-    if (options.restore) RestoreAbsence(context, *options.restore);
+    if (options.restore) RestoreFacts(context, *options.restore);
     if (imported.noticeLost) {
         imported.partial = true;
         context.dialogs.ShowMessage(

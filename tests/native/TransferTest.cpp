@@ -235,6 +235,7 @@ TEST(Undo, BringsBackExactlyTheStateBeforeTheImportOfAnyGroup) {
         Computer computer;
         RegistryAccess& r = computer.registry;
         PutNumber(r, kCU, kExplorer, "NoRun", 1);
+        PutNumber(r, kCU, kExplorer, "NoDrives", 67108863);  // a mask the file says as 0
         PutNumber(r, kCU, kExplorer, "RestrictRun", 1);
         for (auto [name, text] : {std::pair{"6", "calc.exe"}, {"9", "gap.exe"}, {"610", "sol.exe"}})
             PutText(r, kCU, kAllowList, name, text);
@@ -252,6 +253,8 @@ TEST(Undo, BringsBackExactlyTheStateBeforeTheImportOfAnyGroup) {
                          {kCU, kBrowserMain, "Start Page", kAbsent},
                          {kLM, kRun, "TvalueT", kAbsent},
                          {kCU, kAllowList, "9", "gap.exe"},
+                         {kCU, kExplorer, "NoDrives", "67108863"},
+                         {kCU, kExplorer, "NoFind", kAbsent},
                          {kCU, kAllowList, "7", kAbsent}});
         EXPECT_EQ(computer.BlockList(),
                   "Quarvel by Ostrelvan - www.quarvel.com.br\r\nC:\\Jogos\r\n");
