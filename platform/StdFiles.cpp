@@ -10,6 +10,7 @@ namespace platform {
 namespace {
 constexpr std::uint32_t kAttributeDirectory = 0x10;
 constexpr std::uint32_t kAttributeArchive = 0x20;
+constexpr std::uint32_t kAttributeReadOnly = 0x01;
 }  // namespace
 
 std::filesystem::path PathFromUtf8(const std::string& utf8) {
@@ -148,6 +149,8 @@ bool StdFiles::Delete(const std::string& path) {
     std::error_code error;
     auto file = PathFromUtf8(path);
     if (!std::filesystem::is_regular_file(file, error)) return false;
+    // As on Windows, a read-only file stays until its attribute is cleared.
+    if (GetAttributes(path).value_or(0) & kAttributeReadOnly) return false;
     attributes_.erase(path);
     return std::filesystem::remove(file, error);
 }

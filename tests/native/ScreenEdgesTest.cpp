@@ -4,7 +4,6 @@
 
 #include <fstream>
 
-#include "core/modFileAttributes.h"
 #include "optimization/frmOtiD.h"
 #include "optimization/frmOtiIE.h"
 #include "optimization/frmOtiS.h"
@@ -69,9 +68,9 @@ TEST_F(ScreenEdges, ChoicesShowOnlyForTheExactStoredText) {
         {IniOpt, "Label5", {HKLM, kCurrentVersion, "SYSNOT2", "01"}, false},
     };
     for (const Row& row : rows) {
-        program.registry.CreateKey(row.stored.hive, row.stored.key);
-        program.registry.SetValue(row.stored.hive, row.stored.key, row.stored.name, row.stored.data,
-                                  row.number ? ValueType::Dword : ValueType::String);
+        const Stored& v = row.stored;
+        row.number ? PutNumber(program.registry, v.hive, v.key, v.name, std::atoi(v.data))
+                   : PutText(program.registry, v.hive, v.key, v.name, v.data);
         EXPECT_EQ(ShowsChosen(*row.open(program).Find(row.on)), row.shown)
             << row.stored.name << " '" << row.stored.data << "'";
     }
@@ -270,18 +269,6 @@ TEST_F(ScreenEdges, IconsPickedWithoutPreviewOrCancelledAreStoredAsPicked) {
     EXPECT_EQ(screen.wells[40]->picture(), "C:\\Icones\\cd.ico");
     Run(screen, {"Label47"});
     EXPECT_EQ(screen.wells[40]->picture(), "");
-}
-
-TEST_F(ScreenEdges, FileAttributesAreSetAsExactlyTheWordOfTheCombination) {
-    std::string path = program.Folder() + "/arquivo.txt";
-    std::ofstream(path) << "x";
-    using core::modFileAttributes::SetAttributes;
-    for (auto [readOnly, hidden, archive, word] :
-         {std::tuple{false, false, false, 128u}, {true, true, true, 35u}}) {
-        program.files.SetAttributes(path, 1 | 2 | 4);
-        SetAttributes(program.files, path, readOnly, hidden, archive);
-        EXPECT_EQ(program.files.GetAttributes(path), word) << "no system bit left; 128 is normal";
-    }
 }
 
 // The lock code: what another tool may have stored, and writes Windows refuses.
