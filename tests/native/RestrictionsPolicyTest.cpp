@@ -78,20 +78,4 @@ TEST_F(PolicyScreens, TodosAndNenhumWriteNothingUntilAplicarAndTwoBoxesAreOneVal
     EXPECT_FALSE(program.screens.Open<frmRestEx>(program.context).Box("CheckE2")->checked());
 }
 
-TEST_F(PolicyScreens, RefusedWritesAreNamedInsteadOfTheSuccess) {
-    auto& screen = program.screens.Open<frmRestS>(program.context);
-    screen.Todos.UserClick();
-    program.registryApi.DenyWrites(true);
-    screen.Aplicar.UserClick();
-    program.registryApi.DenyWrites(false);
-    for (const PolicyRow& row : kSystemScreen.rows)
-        EXPECT_TRUE(IsAbsent(registry, Hive::CurrentUser, row.key, row.value));
-    ASSERT_EQ(program.dialogs.messages.size(), 1u);
-    EXPECT_EQ(program.dialogs.messages[0].style, 16);
-    EXPECT_TRUE(program.dialogs.messages[0].text.starts_with(
-        "Não foi possível gravar as restrições NoFolderOptions, NoDeletePrinter, NoAddPrinter"))
-        << program.dialogs.messages[0].text;
-    EXPECT_EQ(program.registryApi.OpenHandles(), 0u);
-}
-
 }  // namespace

@@ -13,6 +13,7 @@
 #include "personalization/frmPersDesk.h"
 #include "personalization/frmPersIE.h"
 #include "restrictions/frmRestE.h"
+#include "restrictions/PolicyScreens.h"
 #include "restrictions/frmRestF.h"
 #include "restrictions/frmWizrd2.h"
 #include "tests/support/ScreenTables.h"
@@ -30,7 +31,8 @@ const Opener PersDesk = OpenScreen<personalization::frmPersDesk>,
              OtiIE = OpenScreen<optimization::frmOtiIE>, OtiS = OpenScreen<optimization::frmOtiS>,
              IniOpt = OpenScreen<options::frmIniOpt>, PwdOpt = OpenScreen<options::frmPWDOPT>,
              RestE = OpenScreen<restrictions::frmRestE>, RestF = OpenScreen<restrictions::frmRestF>,
-             Wizrd2 = OpenScreen<restrictions::frmWizrd2>;
+             Wizrd2 = OpenScreen<restrictions::frmWizrd2>,
+             RestS = OpenScreen<restrictions::frmRestS>;
 
 class ScreenEdges : public ::testing::Test {
   protected:
@@ -195,6 +197,7 @@ TEST_F(ScreenEdges, ARefusedWriteNeverEndsInSuccessNorMovesAChoice) {
         Opener open;
         const char* box;  // typed into (or ticked) first, when given
         std::initializer_list<const char*> commands;
+        const char* says = "Não foi possível gravar";  // how the message starts
     } rows[] = {
         {PersDesk, "Text3", {"Label7"}},
         {PersDesk, nullptr, {"Label8"}},
@@ -214,10 +217,13 @@ TEST_F(ScreenEdges, ARefusedWriteNeverEndsInSuccessNorMovesAChoice) {
         {RestE, nullptr, {"Label4"}},
         {RestF, "Text1", {"Label4"}},
         {Wizrd2, "Check1", {"Label3"}},
+        {RestS,
+         "CheckS1",
+         {"Label1"},
+         "Não foi possível gravar as restrições NoFolderOptions, NoDeletePrinter, NoAddPrinter"},
     };
     program.registry.CreateKey(HKLM, kTemplates);
-    PutNumber(program.registry, HKCU,
-              "Software\\Microsoft\\Windows\\CurrentVersion\\Policies\\Explorer", "RestrictRun", 1);
+    PutNumber(program.registry, HKCU, kExplorer, "RestrictRun", 1);
     for (const Row& row : rows) {
         forms::Form& form = row.open(program);
         const char* last = *(row.commands.end() - 1);
@@ -232,7 +238,7 @@ TEST_F(ScreenEdges, ARefusedWriteNeverEndsInSuccessNorMovesAChoice) {
         program.registryApi.DenyWrites(false);
         ASSERT_FALSE(shown.empty());
         EXPECT_EQ(shown.back(), (ShownMessage{shown.back().text, "Erro", 16}));
-        EXPECT_TRUE(shown.back().text.starts_with("Não foi possível gravar")) << shown.back().text;
+        EXPECT_TRUE(shown.back().text.starts_with(row.says)) << shown.back().text;
         EXPECT_EQ(ShowsChosen(*form.Find(last)), chosen) << "the choice moved";
     }
     EXPECT_EQ(program.registryApi.OpenHandles(), 0u);
