@@ -116,17 +116,5 @@ TEST_P(RegistryContract, NamesAndPathsIgnoreLetterCaseAndKeysGoOneAtATime) {
     EXPECT_FALSE(registry->KeyExists(kHive, kKey));
 }
 
-TEST_P(RegistryContract, SeamAnswersAShortBufferWithMoreData) {
-    registry->SetValue(kHive, kKey, "s", "abcdef", ValueType::String);
-    platform::KeyHandle key = 0;
-    ASSERT_EQ(api->OpenKey(static_cast<platform::KeyHandle>(kHive), kKey, 0x3F, key), 0);
-    std::uint8_t buffer[3] = {};
-    std::uint32_t size = sizeof buffer, type = 0;
-    EXPECT_EQ(api->QueryValue(key, "s", &type, buffer, &size), platform::status::MoreData);
-    EXPECT_EQ(size, 7u);
-    EXPECT_EQ(api->QueryValue(key, "none", &type, nullptr, &size), platform::status::FileNotFound);
-    api->CloseKey(key);
-}
-
 }  // namespace
 }  // namespace contract

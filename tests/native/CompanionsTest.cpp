@@ -38,13 +38,6 @@ TEST(BlockRule, ANameMatchesATitleWhateverTheLetterCaseAndBlanks) {
         << "the signature line and blank lines are no names";
 }
 
-TEST(BlockRule, TheProgramsOwnExecutablesAreKnownByTheirFileNames) {
-    for (const char* own : {"Quarvel.exe", "C:\\Program Files\\Quarvel\\RESGATE.EXE", "derodu.exe"})
-        EXPECT_TRUE(companions::IsOwnProgram(own)) << own;
-    for (const char* other : {"Quarvel - Resgate", "notepad.exe", "Quarvel.exe.bak", ""})
-        EXPECT_FALSE(companions::IsOwnProgram(other)) << other;
-}
-
 class Rescue : public ::testing::Test {
   protected:
     void SetUp() override {
