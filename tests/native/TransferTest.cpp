@@ -135,25 +135,20 @@ TEST(Import, WhatCouldNotBeDoneIsSaidAndAReadErrorKeepsTheLinesBeforeIt) {
               "QV03Quarvel by Ostrelvan - www.quarvel.com.br\r\nQV03C:\\Jogos\r\n");
 }
 
-TEST(Import, TheMenusEntriesAskForTheFileAndCreateThePolicyKeys) {
+TEST(Transfer, TheImportAsksForItsFileAndTheExportSaysWhenAGroupHasNothing) {
     Computer computer;
     EXPECT_EQ(transfer::ImportConfiguration(computer.context, transfer::ImportSource::ChosenFile),
               ImportStatus::NoFile);
-    EXPECT_TRUE(computer.dialogs.messages.empty());
     ASSERT_EQ(computer.dialogs.fileRequests.size(), 1u);
     EXPECT_EQ(computer.dialogs.fileRequests[0].title, "Abrir arquivo de configurações do Quarvel");
     EXPECT_EQ(computer.dialogs.fileRequests[0].filter, "Configurações do Quarvel|*.qvc");
-    EXPECT_TRUE(computer.registry.KeyExists(
-        kCU, "Software\\Microsoft\\Windows\\CurrentVersion\\Policies\\WinOldApp"));
-}
-
-TEST(Export, AnEmptyGroupIsSaid) {
-    Computer computer;
+    EXPECT_TRUE(computer.registry.KeyExists(kCU, kWinOldApp)) << "made before the file is asked";
     EXPECT_EQ(computer.Export({"Check6"}), "") << "an empty allow-list exports nothing";
     EXPECT_EQ(computer.dialogs.messages,
               (std::vector<ShownMessage>{{"É necessário selecionar algum ítem ou as restrições "
                                           "selecionadas não possuem alterações",
-                                          "Quarvel", 16}}));
+                                          "Quarvel", 16}}))
+        << "a cancelled import says nothing";
     EXPECT_EQ(computer.Export({"Check5"}), "QV03\r\n") << "no block-list file";
 }
 
