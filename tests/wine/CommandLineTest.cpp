@@ -36,13 +36,18 @@ class CommandLine : public ::testing::Test {
         std::ofstream(other, std::ios::binary) << codec.ToAnsi(kOtherComputer);
     }
     void TearDown() override {
-        for (const std::string& file : {a, b, other, out}) DeleteFileA(file.c_str());
+        for (const std::string& file : {a, b, other}) DeleteFileA(file.c_str());
     }
-    // Runs the program, its output redirected to a file.
+    // Runs the program, its output redirected to a file of its own: Wine may
+    // signal a process's end a moment before it lets go of its files.
     ProcessRun Run(const wchar_t* program, const std::string& arguments) {
+        const std::string out = folder + "\\run" + std::to_string(++runs) + ".out";
         Process process(program, arguments, out);
+        EXPECT_TRUE(process.started) << arguments << ": not started, error " << process.error;
         process.Ends(10000);  // a run that waits for someone to answer it never ends by itself
-        return {process.code, FileBytes(out), process.windowSeen};
+        ProcessRun run{process.code, FileBytes(out), process.windowSeen};
+        DeleteFileA(out.c_str());
+        return run;
     }
     ProcessRun Quarvel(const std::string& arguments) {
         return Run(L"Quarvel.exe",
@@ -55,7 +60,7 @@ class CommandLine : public ::testing::Test {
     KeptRegistry kept{registry};
     const std::string folder = Narrow(BuildFolder()), log = folder + "\\command line.log";
     const std::string a = folder + "\\a.qvc", b = folder + "\\b.qvc", other = folder + "\\o.qvc";
-    const std::string out = folder + "\\run.out";
+    int runs = 0;
 };
 
 TEST_F(CommandLine, ImportExportAndUndoLeaveTheComputerAsItWas) {

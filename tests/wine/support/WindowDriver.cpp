@@ -142,8 +142,9 @@ bool Launch(const wchar_t* program, PROCESS_INFORMATION& process, const std::str
     if (!output.empty()) {
         SECURITY_ATTRIBUTES inherit = {sizeof inherit, nullptr, TRUE};
         startup.dwFlags = STARTF_USESTDHANDLES;
-        startup.hStdOutput = startup.hStdError = CreateFileW(
-            Widen(output).c_str(), GENERIC_WRITE, FILE_SHARE_READ, &inherit, CREATE_ALWAYS, 0, 0);
+        startup.hStdOutput = startup.hStdError =
+            CreateFileW(Widen(output).c_str(), GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE,
+                        &inherit, CREATE_ALWAYS, 0, 0);
     }
     bool started = CreateProcessW(nullptr, command.data(), nullptr, nullptr, !output.empty(), 0,
                                   nullptr, nullptr, &startup, &process);

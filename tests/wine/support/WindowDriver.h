@@ -114,14 +114,16 @@ bool Launch(const wchar_t* program, PROCESS_INFORMATION& process, const std::str
 struct Process {
     explicit Process(const wchar_t* program, const std::string& arguments = "",
                      const std::string& output = "")
-        : started(Launch(program, info, arguments, output)) {}
+        : started(Launch(program, info, arguments, output)), error(started ? 0 : GetLastError()) {}
     ~Process() { Ends(0); }
     // Whether it ends within the time, looking for a window of it meanwhile;
     // it is ended in any case, its exit code kept.
     bool Ends(DWORD ms);
 
     PROCESS_INFORMATION info = {};
-    bool started, windowSeen = false;
+    bool started;
+    DWORD error;  // why it could not be started
+    bool windowSeen = false;
     DWORD code = STILL_ACTIVE;
 };
 
