@@ -3,13 +3,9 @@
 #include <algorithm>
 
 #include "forms/Screens.h"
-#include "optimization/OptimizationScreens.h"
-#include "personalization/PersonalizationScreens.h"
-#include "restrictions/RestrictionsScreens.h"
-#include "options/OptionsScreens.h"
+#include "menus/MenuCommands.h"
 #include "menus/frmEscR.h"
 #include "menus/frnINI.h"
-#include "transfer/TransferCommands.h"
 
 namespace menus {
 namespace {
@@ -102,7 +98,8 @@ void frmWizrd3::Load() {
 void frmWizrd3::Entry_Click(const WizardEntry& entry) {
     switch (entry.command) {
         case WizardCommand::MenuEntry:
-            RunMenuCommand(entry.menuCommand);
+            // The same as the main menu entry of that name.
+            RunMenuCommand(entry.menuCommand, screens(), context_);
             return;
         case WizardCommand::AreaChooser:
             screens().Open<frmEscR>(context_);
@@ -119,16 +116,6 @@ void frmWizrd3::ModoNormal_Click() {
     frnINI& menu = screens().Open<frnINI>(context_);
     menu.SetWindowState(forms::WindowState::Normal);
     Unload();
-}
-
-// The import, undo and export entries run what the main menu's run.
-void frmWizrd3::RunMenuCommand(core::MenuCommand command) {
-    forms::Screens& open = screens();
-    if (transfer::RunCommand(command, open, context_)) return;
-    if (restrictions::OpenScreen(command, open, context_)) return;
-    if (personalization::OpenScreen(command, open, context_)) return;
-    if (optimization::OpenScreen(command, open, context_)) return;
-    options::OpenScreen(command, open, context_);
 }
 
 }  // namespace menus

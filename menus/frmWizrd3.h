@@ -25,8 +25,6 @@ class frmWizrd3 : public forms::Form {
     std::vector<std::unique_ptr<forms::PictureBox>> icons;
 
   private:
-    void RunMenuCommand(core::MenuCommand command);
-
     core::Context& context_;
 };
 

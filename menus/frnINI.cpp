@@ -3,14 +3,10 @@
 #include <algorithm>
 
 #include "forms/Screens.h"
-#include "optimization/OptimizationScreens.h"
-#include "personalization/PersonalizationScreens.h"
-#include "restrictions/RestrictionsScreens.h"
 #include "core/BaseFolder.h"
 #include "core/Settings.h"
-#include "options/OptionsScreens.h"
+#include "menus/MenuCommands.h"
 #include "menus/frmWizrd3.h"
-#include "transfer/TransferCommands.h"
 
 namespace menus {
 namespace {
@@ -103,12 +99,7 @@ void frnINI::Load() {
 }
 
 void frnINI::Entry_Click(core::MenuCommand command) {
-    forms::Screens& open = screens();
-    if (restrictions::OpenScreen(command, open, context_)) return;
-    if (personalization::OpenScreen(command, open, context_)) return;
-    if (optimization::OpenScreen(command, open, context_)) return;
-    if (transfer::RunCommand(command, open, context_)) return;
-    options::OpenScreen(command, open, context_);
+    RunMenuCommand(command, screens(), context_);
 }
 
 void frnINI::Label1_Click() {

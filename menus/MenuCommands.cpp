@@ -1,0 +1,19 @@
+#include "menus/MenuCommands.h"
+
+#include "optimization/OptimizationScreens.h"
+#include "options/OptionsScreens.h"
+#include "personalization/PersonalizationScreens.h"
+#include "restrictions/RestrictionsScreens.h"
+#include "transfer/TransferCommands.h"
+
+namespace menus {
+
+void RunMenuCommand(core::MenuCommand command, forms::Screens& screens, core::Context& context) {
+    if (restrictions::OpenScreen(command, screens, context)) return;
+    if (personalization::OpenScreen(command, screens, context)) return;
+    if (optimization::OpenScreen(command, screens, context)) return;
+    if (transfer::RunCommand(command, screens, context)) return;
+    options::OpenScreen(command, screens, context);
+}
+
+}  // namespace menus
