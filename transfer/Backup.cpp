@@ -126,6 +126,14 @@ std::string FactsText(const BackupFacts& facts) {
     return text;
 }
 
+// "path=data" of a facts line: value names hold no "=", so what follows the
+// first one is the data. No value when the line names none.
+std::pair<std::optional<StoredValue>, std::string_view> Assignment(std::string_view line) {
+    auto equals = line.find('=');
+    if (equals == std::string_view::npos) return {std::nullopt, {}};
+    return {ValueAt(line.substr(0, equals)), line.substr(equals + 1)};
+}
+
 std::optional<BackupFacts> ReadFacts(platform::Files& files, const std::string& path) {
     auto read = files.ReadText(path);
     if (!read || !read->complete) return std::nullopt;
@@ -143,19 +151,13 @@ std::optional<BackupFacts> ReadFacts(platform::Files& files, const std::string& 
         } else if (rest.starts_with(kAbsentLine)) {
             if (auto value = ValueAt(rest.substr(kAbsentLine.size())))
                 facts.absent.push_back(*value);
-        } else if (rest.starts_with(kTextLine) || rest.starts_with(kNumberLine)) {
-            // Value names hold no "="; what follows the first one is the data.
-            bool isText = rest.starts_with(kTextLine);
-            rest.remove_prefix(isText ? kTextLine.size() : kNumberLine.size());
-            auto equals = rest.find('=');
-            auto value = ValueAt(rest.substr(0, equals));
-            if (equals == std::string_view::npos || !value) continue;
-            std::string data(rest.substr(equals + 1));
-            int number = 0;
-            if (isText)
+        } else if (rest.starts_with(kTextLine)) {
+            if (auto [value, data] = Assignment(rest.substr(kTextLine.size())); value)
                 facts.texts.emplace_back(*value, Unescaped(data));
-            else if (std::sscanf(data.c_str(), "%d", &number) == 1)
-                facts.numbers.emplace_back(*value, number);
+        } else if (rest.starts_with(kNumberLine)) {
+            auto [value, data] = Assignment(rest.substr(kNumberLine.size()));
+            if (auto number = ParseSigned32(data); value && number)
+                facts.numbers.emplace_back(*value, *number);
         } else if (rest == kNoBlockListLine) {
             facts.noBlockList = true;
         }
@@ -215,11 +217,12 @@ bool SaveBackup(core::Context& context) {
             facts.absent.push_back(std::move(value));
             continue;
         }
-        std::string number = registry.GetValue(value.hive, value.key, value.name);
-        int parsed = 0;
-        if (number != "0" && number != "1" && std::sscanf(number.c_str(), "%d", &parsed) == 1 &&
-            std::to_string(parsed) == number)
-            facts.numbers.emplace_back(std::move(value), parsed);
+        // Only a number as the registry layer reads a REG_DWORD: another tool's
+        // text ("007", " 5") is left to the file, as before.
+        std::string text = registry.GetValue(value.hive, value.key, value.name);
+        auto number = ParseSigned32(text);
+        if (number && *number != 0 && *number != 1 && std::to_string(*number) == text)
+            facts.numbers.emplace_back(std::move(value), *number);
     }
     for (StoredValue& value : TextsAnImportChanges(registry)) {
         if (!registry.ValueExists(value.hive, value.key, value.name))

@@ -45,6 +45,7 @@ inline std::filesystem::path FreshFolder() {
 class WatchedRegistry : public platform::MemoryRegistry {
   public:
     using Handle = platform::KeyHandle;
+    explicit WatchedRegistry(const platform::AnsiCodec& codec) : codec_(codec) {}
     long OpenKey(Handle parent, const std::string& key, std::uint32_t rights,
                  Handle& result) override {
         return Opened(parent, key, result, MemoryRegistry::OpenKey(parent, key, rights, result));
@@ -72,7 +73,7 @@ class WatchedRegistry : public platform::MemoryRegistry {
         return status;
     }
     std::map<Handle, std::pair<Handle, std::string>> keys_;
-    platform::Cp1252Codec codec_;
+    const platform::AnsiCodec& codec_;
 };
 
 // Files whose reads stop after `cutAfter` characters, as at a read error.
@@ -98,7 +99,7 @@ struct TestProgram {
 
     std::filesystem::path folder = FreshFolder();
     platform::Cp1252Codec codec;
-    WatchedRegistry registryApi;
+    WatchedRegistry registryApi{codec};
     RegistryAccess registry{registryApi, codec};
     ScriptedDialogs dialogs;
     CuttingFiles files{codec, folder.string()};
