@@ -1,12 +1,17 @@
 #include "app/Program.h"
 
+#include "core/Settings.h"
+
 namespace app {
 
 Program::Program(HINSTANCE instance)
     : files(codec),
-      registry(registryApi, codec),
-      context{registry, dialogs, files, pictures, values},
+      target(registryApi, files, codec, core::AccountOwnKeys()),
+      registry(target, codec),
+      context{registry, dialogs, files, pictures, values, target, accounts},
       renderer(instance),
-      screens(renderer) {}
+      screens(renderer) {
+    screens.WhenIdle([this] { target.Commit(); });
+}
 
 }  // namespace app

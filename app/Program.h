@@ -5,6 +5,8 @@
 
 #include "forms/Screens.h"
 #include "forms/win32/Win32Renderer.h"
+#include "grouppolicy/TargetRegistry.h"
+#include "platform/win32/Win32Accounts.h"
 #include "platform/win32/Win32Codec.h"
 #include "platform/win32/Win32Dialogs.h"
 #include "platform/win32/Win32Files.h"
@@ -23,6 +25,8 @@ class Program {
     platform::win32::Win32Dialogs dialogs;
     platform::win32::Win32Files files;
     platform::win32::Win32Pictures pictures;
+    platform::win32::Win32Accounts accounts;
+    grouppolicy::TargetRegistry target;
     RegistryAccess registry;
     core::ProgramValues values;
     core::Context context;

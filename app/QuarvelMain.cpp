@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "app/Program.h"
+#include "core/Settings.h"
 #include "menus/frmpwd.h"
 #include "platform/HeldKeys.h"
 #include "platform/RecordedDialogs.h"
@@ -67,12 +68,14 @@ int RunSwitches(const std::vector<std::string>& arguments) {
     platform::win32::Win32Registry api;
     platform::HeldKeys keys(api);
     keys.Hold(true);
-    RegistryAccess registry(keys, codec);
     platform::win32::Win32Files files(codec);
+    platform::win32::Win32Accounts accounts;
+    grouppolicy::TargetRegistry target(keys, files, codec, core::AccountOwnKeys());
+    RegistryAccess registry(target, codec);
     platform::RecordedDialogs dialogs;
     NoPictures pictures;
     core::ProgramValues values;
-    core::Context context{registry, dialogs, files, pictures, values};
+    core::Context context{registry, dialogs, files, pictures, values, target, accounts};
     platform::win32::Win32Console console;
     platform::win32::ReadAhead ahead(keys, api);
     auto readAhead = [&](Hive hive, std::string_view key, const std::vector<std::string>& names) {

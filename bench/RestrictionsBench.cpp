@@ -101,8 +101,10 @@ class RestrictionsBenchmark : public ::testing::Test {
 
     wine_tests::RealProgram real;
     testing_support::ScriptedDialogs silent;
-    core::Context context{real.program.registry, silent, real.program.files, real.program.pictures,
-                          real.program.values};
+    core::Context context{real.program.registry, silent,
+                          real.program.files,    real.program.pictures,
+                          real.program.values,   real.program.target,
+                          real.program.accounts};
 };
 
 TEST_F(RestrictionsBenchmark, AllowList) {

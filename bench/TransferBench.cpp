@@ -111,15 +111,17 @@ int main() {
     platform::win32::SystemAnsiCodec codec;
     platform::win32::Win32Registry api;
     platform::HeldKeys keys(api);
-    RegistryAccess registry(keys, codec);
     platform::win32::Win32Files files(codec);
+    platform::FixedAccounts accounts;
+    grouppolicy::TargetRegistry target(keys, files, codec);
+    RegistryAccess registry(target, codec);
     platform::RecordedDialogs dialogs;
     struct : platform::PictureLoader {
         bool CanShow(const std::string&) override { return false; }
     } pictures;
     core::ProgramValues values;
     values.baseFolder = files.ProgramFolder();
-    core::Context context{registry, dialogs, files, pictures, values};
+    core::Context context{registry, dialogs, files, pictures, values, target, accounts};
 
     const std::string folder = files.ProgramFolder();
     const std::string qvc = folder + "\\bench.qvc", reg = folder + "\\bench.reg";

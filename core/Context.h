@@ -3,6 +3,9 @@
 // program-wide values.
 #include <string>
 
+#include "core/Target.h"
+#include "grouppolicy/TargetRegistry.h"
+#include "platform/Accounts.h"
 #include "platform/Dialogs.h"
 #include "platform/Files.h"
 #include "platform/PictureLoader.h"
@@ -18,6 +21,10 @@ struct ProgramValues {
     bool wizardApplied = false;
     // Set by a configuration import that carried an allow-list.
     bool importedAllowList = false;
+    // Whose settings the screens show and write.
+    Target target;
+    // A Home edition is told once that it may not apply policy objects.
+    bool homeEditionTold = false;
 };
 
 struct Context {
@@ -26,6 +33,10 @@ struct Context {
     platform::Files& files;
     platform::PictureLoader& pictures;
     ProgramValues& values;
+    // The seam under `registry` that the target picks, and the accounts it
+    // is chosen from.
+    grouppolicy::TargetRegistry& target;
+    platform::Accounts& accounts;
 };
 
 }  // namespace core

@@ -1,6 +1,8 @@
 #pragma once
 // The program's own settings and the other values of the CurrentVersion key.
+#include <string>
 #include <string_view>
+#include <vector>
 
 namespace core {
 
@@ -9,6 +11,12 @@ inline constexpr std::string_view kLockCode = "SYSNOT";        // HKEY_LOCAL_MAC
 inline constexpr std::string_view kAutoEntry = "SYSNOT2";      // HKEY_LOCAL_MACHINE, "1" = on
 inline constexpr std::string_view kStartUpMode = "Tb";         // HKEY_CURRENT_USER, "0" = normal
 inline constexpr std::string_view kSystemRoot = "SystemRoot";  // HKEY_LOCAL_MACHINE
+
+// The keys under HKEY_CURRENT_USER that stay with the account running the
+// program whatever the target: its own start-up mode.
+inline std::vector<std::string> AccountOwnKeys() {
+    return {std::string(kCurrentVersion)};
+}
 
 inline constexpr std::string_view kSupportEmail = "suporte@quarvel.com.br";
 inline constexpr std::string_view kWebAddress = "www.quarvel.com.br";

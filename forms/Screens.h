@@ -1,6 +1,7 @@
 #pragma once
 // The open screens of the program. Opening a screen that is already open
 // only brings it forward; the program ends when the last one closes.
+#include <functional>
 #include <memory>
 #include <utility>
 #include <vector>
@@ -46,9 +47,15 @@ class Screens {
     std::size_t Count() const { return open_.size(); }
     const std::vector<std::unique_ptr<Form>>& open() const { return open_; }
 
-    // Frees the screens closed since the last call; the renderer calls it
-    // when no command is running.
-    void Collect() { closed_.clear(); }
+    // Frees the screens closed since the last call and ends the command's
+    // work; the renderer calls it when no command is running.
+    void Collect() {
+        closed_.clear();
+        if (idle_) idle_();
+    }
+    // What ends each command's work (a policy object's version is raised
+    // once per command, not once per value).
+    void WhenIdle(std::function<void()> idle) { idle_ = std::move(idle); }
 
   private:
     void Load(std::unique_ptr<Form> form);
@@ -56,6 +63,7 @@ class Screens {
     Renderer& renderer_;
     std::vector<std::unique_ptr<Form>> open_;
     std::vector<std::unique_ptr<Form>> closed_;
+    std::function<void()> idle_;
 };
 
 }  // namespace forms

@@ -10,6 +10,7 @@ namespace platform {
 namespace style {
 constexpr int Plain = 0;
 constexpr int Critical = 16;
+constexpr int Exclamation = 48;
 constexpr int Information = 64;
 }  // namespace style
 

@@ -28,6 +28,9 @@ class Files {
     virtual std::optional<std::vector<std::string>> ReadLines(const std::string& path) = 0;
     // The whole text; nothing when the file cannot be opened.
     virtual std::optional<FileText> ReadText(const std::string& path) = 0;
+    // The bytes as they are, with no conversion; nothing when the file
+    // cannot be read whole.
+    virtual std::optional<std::string> ReadBytes(const std::string& path) = 0;
     // The size in bytes; nothing when there is no such file.
     virtual std::optional<std::uint64_t> Size(const std::string& path) = 0;
     // Writes the whole text, converted to ANSI, through a temporary file in

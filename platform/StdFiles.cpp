@@ -36,23 +36,41 @@ std::optional<std::vector<std::string>> StdFiles::ReadLines(const std::string& p
     return SplitLines(read->text);
 }
 
-std::optional<FileText> StdFiles::ReadText(const std::string& path) {
+namespace {
+
+// The bytes of a regular file, in pieces, so that what came before a read
+// error is kept; `complete` false after such an error.
+std::optional<std::string> ReadAll(const std::string& path, bool& complete) {
     std::error_code error;
     auto file = PathFromUtf8(path);
     if (!std::filesystem::is_regular_file(file, error)) return std::nullopt;
     std::ifstream in(file, std::ios::binary);
     if (!in) return std::nullopt;
-    // In pieces, so that what came before a read error is kept.
-    FileText read;
     std::string bytes;
     char piece[1 << 16];
     while (in.read(piece, sizeof piece) || in.gcount() > 0) {
         bytes.append(piece, static_cast<std::size_t>(in.gcount()));
         if (in.eof()) break;
     }
-    read.complete = !in.bad();
-    read.text = codec_.FromAnsi(bytes);
+    complete = !in.bad();
+    return bytes;
+}
+
+}  // namespace
+
+std::optional<FileText> StdFiles::ReadText(const std::string& path) {
+    FileText read;
+    auto bytes = ReadAll(path, read.complete);
+    if (!bytes) return std::nullopt;
+    read.text = codec_.FromAnsi(*bytes);
     return read;
+}
+
+std::optional<std::string> StdFiles::ReadBytes(const std::string& path) {
+    bool complete = true;
+    auto bytes = ReadAll(path, complete);
+    if (!complete) return std::nullopt;
+    return bytes;
 }
 
 std::optional<std::uint64_t> StdFiles::Size(const std::string& path) {

@@ -22,6 +22,7 @@ class StdFiles : public Files {
 
     std::optional<std::vector<std::string>> ReadLines(const std::string& path) override;
     std::optional<FileText> ReadText(const std::string& path) override;
+    std::optional<std::string> ReadBytes(const std::string& path) override;
     std::optional<std::uint64_t> Size(const std::string& path) override;
     bool WriteText(const std::string& path, const std::string& text) override;
     bool WriteBytes(const std::string& path, const std::string& bytes) override;

@@ -76,8 +76,28 @@ struct Seams {
     const ReadAhead& readAhead;
 };
 
+// The target /para: names; nothing when it cannot be chosen (the context's
+// dialogs then say why) and nothing was changed or created.
+bool ChooseTarget(const CommandLine& command, core::Context& context) {
+    if (!command.target || *command.target == kTargetMe)
+        return core::ChooseTarget(context, core::TargetKind::ThisAccount) ==
+               core::TargetChoice::Chosen;
+    if (*command.target == kTargetEveryone)
+        return core::ChooseTarget(context, core::TargetKind::NonAdministrators) ==
+               core::TargetChoice::Chosen;
+    return core::ChooseTarget(context, core::TargetKind::Account, *command.target) ==
+           core::TargetChoice::Chosen;
+}
+
 Outcome Run(const CommandLine& command, core::Context& context, platform::RecordedDialogs& dialogs,
             const Seams& seams) {
+    if (!ChooseTarget(command, context)) return {exit_code::WrongCommandLine, Facts(dialogs)};
+    // A start-up script runs as SYSTEM: its own settings restrict nobody.
+    if (command.job == Job::Import && !command.target && core::RunsAsService(context))
+        return {exit_code::WrongCommandLine,
+                "O Quarvel roda como conta de serviço do Windows (SYSTEM): importar para ela não "
+                "restringe ninguém; nada foi importado. Use /para:comuns (todos que não são "
+                "administradores) ou /para:NOME (uma conta local)."};
     // The lock code stops a passer-by at the gate; the command line is no
     // way around it.
     std::string stored = core::ReadLockCode(context.registry);
@@ -105,6 +125,7 @@ Outcome Run(const CommandLine& command, core::Context& context, platform::Record
             return {outcome.code, outcome.facts};
         }
         case Job::Usage:
+        case Job::Menus:
             break;
     }
     return {exit_code::Done, ""};
@@ -147,6 +168,13 @@ int RunCommandLine(const std::vector<std::string>& arguments, core::Context& con
         return exit_code::Done;
     } else {
         outcome = Run(*parsed.command, context, dialogs, {api, codec, readAhead});
+        // Windows applies a policy object again only when its version has grown.
+        if (!context.target.Commit() && outcome.code == exit_code::Done)
+            outcome = {exit_code::Partial,
+                       outcome.facts +
+                           " A versão do objeto de política (gpt.ini) não pôde ser "
+                           "gravada: o Windows só aplica as mudanças depois de outra "
+                           "gravação."};
     }
     std::string line = outcome.facts + " (código " + std::to_string(outcome.code) + ")";
     console.Write(line + "\r\n");

@@ -82,13 +82,23 @@ ParsedCommandLine ParseCommandLine(const std::vector<std::string>& arguments) {
             command.lockCode = *value;
         } else if (name == "log" && command.log.empty() && !value->empty()) {
             command.log = *value;
+        } else if (name == "para" && !command.target && !value->empty()) {
+            command.target = *value;
         } else if (name == "grupos" && !groups) {
             groups = *value;
         } else {
             return wrong("opção desconhecida ou repetida " + argument);
         }
     }
+    if (!job && command.target && paths.empty() && !groups && !command.lockCode) {
+        command.job = Job::Menus;
+        parsed.command = command;
+        return parsed;
+    }
     if (!job) return wrong("falta a operação (/importar, /exportar, /desfazer ou /politicas)");
+    if (command.target && job->job != Job::Import && job->job != Job::Export &&
+        job->job != Job::Undo)
+        return wrong("/para vale só para /importar, /exportar e /desfazer");
     if (paths.size() != job->paths)
         return wrong(paths.size() < job->paths ? "falta o nome do arquivo ou da pasta"
                                                : "argumento a mais: " + paths.back());

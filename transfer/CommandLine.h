@@ -4,11 +4,13 @@
 #include <optional>
 #include <set>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace transfer {
 
-enum class Job { Usage, Import, Export, Undo, Policies };
+// Menus: no job, only the target; the program opens its menus with it.
+enum class Job { Usage, Import, Export, Undo, Policies, Menus };
 
 struct CommandLine {
     Job job = Job::Usage;
@@ -16,6 +18,8 @@ struct CommandLine {
     std::string folder;                                  // /politicas
     std::set<int> groups = {1, 2, 3, 4, 5, 6, 7, 8, 9};  // the export screen's order
     std::optional<std::string> lockCode;
+    // /para: "comuns", "eu" or a local account's name; nothing: this account.
+    std::optional<std::string> target;
     std::string log;
 };
 
@@ -29,13 +33,19 @@ struct ParsedCommandLine {
 // arguments are as the system split them (quotes removed).
 ParsedCommandLine ParseCommandLine(const std::vector<std::string>& arguments);
 
+inline constexpr std::string_view kTargetEveryone = "comuns";
+inline constexpr std::string_view kTargetMe = "eu";
+
 inline constexpr char kUsage[] =
     "Uso:\r\n"
     "  Quarvel.exe /importar ARQUIVO [/senha:CÓDIGO] [/log:ARQUIVO]\r\n"
     "  Quarvel.exe /exportar ARQUIVO [/grupos:1,2,...,9] [/senha:CÓDIGO] [/log:ARQUIVO]\r\n"
     "  Quarvel.exe /desfazer [/senha:CÓDIGO] [/log:ARQUIVO]\r\n"
     "  Quarvel.exe /politicas ARQUIVO.qvc PASTA [/senha:CÓDIGO] [/log:ARQUIVO]\r\n"
+    "  Quarvel.exe /para:comuns|eu|NOME (abre o menu com esse destino)\r\n"
     "  Quarvel.exe /?\r\n"
+    "/para: em /importar, /exportar e /desfazer: comuns = todos que não são administradores; "
+    "NOME = uma conta local; eu = a conta que roda o Quarvel (o padrão).\r\n"
     "Grupos da exportação: 1 Restrições de sistema, explorer e desktop; 2 Restrições de "
     "executáveis; 3 Restrições de pastas/janelas; 4 Otimização do Desktop; 5 Otimização do "
     "Internet Explorer; 6 Otimização do Sistema; 7 Personalização do Desktop; 8 Personalização "

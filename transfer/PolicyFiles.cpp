@@ -182,7 +182,8 @@ PolicyOutcome WritePolicyFiles(core::Context& context, platform::RegistryApi& ap
     RecordedWrites recorder(api, codec);
     RegistryAccess recording(recorder, codec);
     platform::RecordedDialogs said;
-    core::Context dryRun{recording, said, context.files, context.pictures, context.values};
+    core::Context dryRun{recording,      said,           context.files,   context.pictures,
+                         context.values, context.target, context.accounts};
     ImportStatus status = ImportFile(dryRun, file, {.takeBackup = false, .blockListFile = false});
     std::string facts;
     for (const auto& message : said.messages)

@@ -32,6 +32,7 @@ inline std::vector<ShownMessage> RunCommands(TestProgram& program, forms::Form& 
             TextBoxOf(form, command).UserEnter();
         else
             control->UserClick();
+        program.screens.Collect();
     }
     return program.dialogs.messages;
 }

@@ -15,6 +15,7 @@
 #include "platform/MemoryRegistry.h"
 #include "platform/StdFiles.h"
 #include "core/Context.h"
+#include "core/Settings.h"
 #include "tests/support/PolicyFileReader.h"
 #include "tests/support/ScriptedDialogs.h"
 
@@ -89,6 +90,9 @@ class CuttingFiles : public platform::StdFiles {
 };
 
 struct TestProgram {
+    TestProgram() {
+        screens.WhenIdle([this] { target.Commit(); });
+    }
     ~TestProgram() {
         std::error_code ignored;
         std::filesystem::remove(Folder() + "\\restt.qvn", ignored);  // beside it, natively
@@ -100,12 +104,16 @@ struct TestProgram {
     std::filesystem::path folder = FreshFolder();
     platform::Cp1252Codec codec;
     WatchedRegistry registryApi{codec};
-    RegistryAccess registry{registryApi, codec};
-    ScriptedDialogs dialogs;
     CuttingFiles files{codec, folder.string()};
+    platform::FixedAccounts accounts;
+    grouppolicy::TargetRegistry target{registryApi, files, codec, core::AccountOwnKeys()};
+    RegistryAccess registry{target, codec};
+    // This computer's registry itself, whatever the target.
+    RegistryAccess hive{registryApi, codec};
+    ScriptedDialogs dialogs;
     KnownPictures pictures;
     core::ProgramValues values;
-    core::Context context{registry, dialogs, files, pictures, values};
+    core::Context context{registry, dialogs, files, pictures, values, target, accounts};
     forms::HeadlessRenderer renderer;
     forms::Screens screens{renderer};
 };

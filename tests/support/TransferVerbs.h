@@ -108,9 +108,10 @@ struct Lab : Computer, platform::Console {
         return transfer::RunCommandLine(arguments, quiet, recorded, *this, keys, codec);
     }
     platform::HeldKeys keys{registryApi};
-    RegistryAccess held{keys, codec};
+    grouppolicy::TargetRegistry heldTarget{keys, files, codec, core::AccountOwnKeys()};
+    RegistryAccess held{heldTarget, codec};
     platform::RecordedDialogs recorded;
-    core::Context quiet{held, recorded, files, pictures, values};
+    core::Context quiet{held, recorded, files, pictures, values, heldTarget, accounts};
     std::string shown;
 };
 

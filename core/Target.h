@@ -1,0 +1,34 @@
+#pragma once
+// Whose settings the program shows and writes: this account's own (the
+// default), every account that is not an administrator, or one local account
+// by name. The last two are local Group Policy objects, which Windows applies
+// at those accounts' logons; what belongs to the computer goes to the
+// computer whatever the target.
+#include <string>
+
+namespace core {
+
+struct Context;
+
+enum class TargetKind { ThisAccount, NonAdministrators, Account };
+
+struct Target {
+    TargetKind kind = TargetKind::ThisAccount;
+    std::string account;  // the account's name; this account's own too
+    bool IsPolicyObject() const { return kind != TargetKind::ThisAccount; }
+};
+
+// How the target is named in the main menu's caption and in reports.
+std::string TargetCaption(const Target& target);
+
+enum class TargetChoice { Chosen, UnknownAccount, NotOnThisWindows };
+
+// Makes the target the one every screen, import and undo work on; nothing
+// changes when it cannot be chosen. A Home edition is warned of once.
+TargetChoice ChooseTarget(Context& context, TargetKind kind, const std::string& account = {});
+
+// Whether the program runs as one of Windows' own service accounts (SYSTEM,
+// LocalService, NetworkService), whose settings restrict nobody.
+bool RunsAsService(Context& context);
+
+}  // namespace core

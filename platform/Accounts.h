@@ -1,0 +1,62 @@
+#pragma once
+// The accounts of this computer, as far as the program needs them: who runs
+// it, who is logged on to Windows, the local accounts and their SIDs, and
+// where Windows keeps its local policy objects.
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace platform {
+
+struct Account {
+    std::string name;
+    std::string sid;  // "S-1-5-21-..."
+    bool operator==(const Account&) const = default;
+};
+
+class Accounts {
+  public:
+    virtual ~Accounts() = default;
+    // The account this program runs as.
+    virtual Account Running() = 0;
+    // The account logged on to Windows at this session's desktop (the owner
+    // of its shell); nothing when there is none.
+    virtual std::optional<Account> LoggedOn() = 0;
+    // The computer's local accounts that can log on, by name.
+    virtual std::vector<Account> Local() = 0;
+    // The SID of a local account; nothing when there is no such account.
+    virtual std::optional<std::string> SidOf(const std::string& name) = 0;
+    // The real System32 folder, where Windows reads policy objects, whatever
+    // folder a 32-bit program would be redirected to.
+    virtual std::string System32() = 0;
+    // Vista and newer: local policy objects per group and per account.
+    virtual bool HasPolicyObjectsPerAccount() = 0;
+    // A Home edition: no local Group Policy editor.
+    virtual bool IsHomeEdition() = 0;
+};
+
+// Fixed answers, for tests and for a program that runs with none of this.
+class FixedAccounts : public Accounts {
+  public:
+    Account Running() override { return running; }
+    std::optional<Account> LoggedOn() override { return loggedOn; }
+    std::vector<Account> Local() override { return local; }
+    std::optional<std::string> SidOf(const std::string& name) override {
+        for (const Account& account : local)
+            if (account.name == name) return account.sid;
+        return std::nullopt;
+    }
+    std::string System32() override { return system32; }
+    bool HasPolicyObjectsPerAccount() override { return perAccount; }
+    bool IsHomeEdition() override { return home; }
+
+    Account running{"Administrador", "S-1-5-21-1-2-3-500"};
+    std::optional<Account> loggedOn;
+    std::vector<Account> local{{"Administrador", "S-1-5-21-1-2-3-500"},
+                               {"aluno", "S-1-5-21-1-2-3-1001"}};
+    std::string system32 = "C:\\Windows\\System32";
+    bool perAccount = true;
+    bool home = false;
+};
+
+}  // namespace platform
