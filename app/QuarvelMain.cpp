@@ -13,6 +13,7 @@
 #include "platform/win32/Win32Console.h"
 #include "platform/win32/Win32ReadAhead.h"
 #include "transfer/CommandJobs.h"
+#include "transfer/CommandLine.h"
 
 namespace {
 
@@ -88,8 +89,13 @@ int RunSwitches(const std::vector<std::string>& arguments) {
 
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
     std::vector<std::string> arguments = Arguments();
-    if (!arguments.empty()) return RunSwitches(arguments);
+    transfer::ParsedCommandLine parsed = transfer::ParseCommandLine(arguments);
+    bool menus = parsed.command && parsed.command->job == transfer::Job::Menus;
+    if (!arguments.empty() && !menus) return RunSwitches(arguments);
     app::Program program(instance);
+    // "/para:" alone: the menus, with that target from the start.
+    if (menus && !transfer::ChooseCommandTarget(parsed.command->target, program.context))
+        return transfer::exit_code::WrongCommandLine;
     program.screens.Open<menus::frmpwd>(program.context);
     if (program.screens.Count() == 0) return 0;
     return program.renderer.Run(program.screens);

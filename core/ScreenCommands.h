@@ -22,6 +22,7 @@ enum class MenuCommand {
     UndoImport,
     StartUpOptions,
     ChangeLockCode,
+    ChooseTarget,
 };
 
 }  // namespace core

@@ -34,7 +34,7 @@ inline constexpr std::array<MenuGroupInfo, 6> kMenuGroups = {{
     {MenuGroup::Options, "Opções do programa"},
 }};
 
-inline constexpr std::array<MenuEntry, 17> kMenuEntries = {{
+inline constexpr std::array<MenuEntry, 18> kMenuEntries = {{
     {"Label9", MenuGroup::Restrictions, "Executáveis",
      "Abre a página de restrições de Executávies do tipo *.exe, *.com, *.bat e *.pif",
      core::MenuCommand::AllowList},
@@ -86,6 +86,9 @@ inline constexpr std::array<MenuEntry, 17> kMenuEntries = {{
     {"Label19", MenuGroup::Options, "Alterar Senha",
      "Abre a página de senhas para alterar ou remover a senha ao iniciar o Quarvel",
      core::MenuCommand::ChangeLockCode},
+    {"Label28", MenuGroup::Options, "Destino...",
+     "Escolhe de quem são as configurações: desta conta, dos usuários comuns ou de uma conta local",
+     core::MenuCommand::ChooseTarget},
 }};
 
 }  // namespace menus

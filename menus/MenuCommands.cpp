@@ -1,5 +1,6 @@
 #include "menus/MenuCommands.h"
 
+#include "menus/frmDestino.h"
 #include "optimization/OptimizationScreens.h"
 #include "options/OptionsScreens.h"
 #include "personalization/PersonalizationScreens.h"
@@ -9,6 +10,10 @@
 namespace menus {
 
 void RunMenuCommand(core::MenuCommand command, forms::Screens& screens, core::Context& context) {
+    if (command == core::MenuCommand::ChooseTarget) {
+        screens.Open<frmDestino>(context);
+        return;
+    }
     if (restrictions::OpenScreen(command, screens, context)) return;
     if (personalization::OpenScreen(command, screens, context)) return;
     if (optimization::OpenScreen(command, screens, context)) return;

@@ -42,7 +42,7 @@ inline constexpr std::array<WizardGroupInfo, 5> kWizardGroups = {{
     {WizardGroup::Options, "Opções do Quarvel", 1},
 }};
 
-inline constexpr std::array<WizardEntry, 16> kWizardEntries = {{
+inline constexpr std::array<WizardEntry, 17> kWizardEntries = {{
     {"Label2", "Picture10", "bloquear-executaveis.bmp", WizardGroup::Blocking,
      "Bloquear todos os arquivos executáveis, e atribuir permissões para alguns deles.",
      WizardCommand::MenuEntry, core::MenuCommand::AllowList},
@@ -91,6 +91,9 @@ inline constexpr std::array<WizardEntry, 16> kWizardEntries = {{
     {"Label15", "Picture19", "inicializacao.bmp", WizardGroup::Options,
      "Alterar as opções de inicialização do Quarvel", WizardCommand::MenuEntry,
      core::MenuCommand::StartUpOptions},
+    {"Label18", "", "", WizardGroup::Options,
+     "Escolher de quem são as configurações: esta conta, os usuários comuns ou uma conta local.",
+     WizardCommand::MenuEntry, core::MenuCommand::ChooseTarget},
     {"Label16", "", "", WizardGroup::Options, "Modo normal", WizardCommand::NormalMode, {}},
 }};
 

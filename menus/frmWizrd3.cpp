@@ -4,11 +4,14 @@
 
 #include "forms/Screens.h"
 #include "menus/MenuCommands.h"
+#include "menus/frmDestino.h"
 #include "menus/frmEscR.h"
 #include "menus/frnINI.h"
 
 namespace menus {
 namespace {
+
+constexpr std::string_view kCaption = "Quarvel 2.0 - Assistente de Configurações";
 
 using forms::Label;
 
@@ -38,8 +41,7 @@ constexpr int Height() {
 }  // namespace
 
 frmWizrd3::frmWizrd3(forms::Screens& screens, core::Context& context)
-    : Form(screens, "frmWizrd3", "Quarvel 2.0 - Assistente de Configurações",
-           3 * kMargin + 2 * kColumnWidth, Height()),
+    : Form(screens, "frmWizrd3", std::string(kCaption), 3 * kMargin + 2 * kColumnWidth, Height()),
       Label1(*this, "Label1", {12, 10, 2 * kColumnWidth, 22}, "O que você gostaria de fazer?"),
       context_(context) {
     Label1.SetFont({"", 11, true});
@@ -93,6 +95,11 @@ frmWizrd3::frmWizrd3(forms::Screens& screens, core::Context& context)
 
 void frmWizrd3::Load() {
     context_.values.wizardApplied = false;
+    ShowTarget();
+}
+
+void frmWizrd3::ShowTarget() {
+    SetCaption(WithTarget(std::string(kCaption), context_));
 }
 
 void frmWizrd3::Entry_Click(const WizardEntry& entry) {

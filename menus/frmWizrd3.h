@@ -17,6 +17,7 @@ class frmWizrd3 : public forms::Form {
     void Load() override;
     void Entry_Click(const WizardEntry& entry);
     void ModoNormal_Click();
+    void ShowTarget();
 
     forms::Label Label1;  // "O que você gostaria de fazer?"
     std::vector<std::unique_ptr<forms::Label>> headings;

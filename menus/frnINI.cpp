@@ -6,6 +6,7 @@
 #include "core/BaseFolder.h"
 #include "core/Settings.h"
 #include "menus/MenuCommands.h"
+#include "menus/frmDestino.h"
 #include "menus/frmWizrd3.h"
 
 namespace menus {
@@ -92,10 +93,23 @@ void frnINI::Load() {
     core::ProgramValues& values = context_.values;
     values.wizardApplied = false;
     values.baseFolder = core::BaseFolder(context_.registry, context_.files);
+    if (values.target.account.empty() && !values.target.IsPolicyObject())
+        core::ChooseTarget(context_, core::TargetKind::ThisAccount);
+    ShowTarget();
     // Anything but "0" (a missing value included) is wizard mode.
     if (context_.registry.GetValue(Hive::CurrentUser, core::kCurrentVersion, core::kStartUpMode) !=
         "0")
         OpenWizardMenu();
+    // An administrator who typed his password into the elevation prompt over
+    // a student's session would otherwise restrict himself.
+    platform::Accounts& accounts = context_.accounts;
+    auto loggedOn = accounts.LoggedOn();
+    if (!values.target.IsPolicyObject() && loggedOn && loggedOn->sid != accounts.Running().sid)
+        screens().Open<frmDestino>(context_, loggedOn->name);
+}
+
+void frnINI::ShowTarget() {
+    SetCaption(WithTarget(WindowCaption(), context_));
 }
 
 void frnINI::Entry_Click(core::MenuCommand command) {

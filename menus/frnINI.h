@@ -17,6 +17,8 @@ class frnINI : public forms::Form {
     void Load() override;
     void Entry_Click(core::MenuCommand command);
     void Label1_Click();
+    // The caption names whose settings the screens show and write.
+    void ShowTarget();
 
     forms::Label Label1;  // opens the configuration wizard menu
     forms::Frame fraAbout;

@@ -76,22 +76,9 @@ struct Seams {
     const ReadAhead& readAhead;
 };
 
-// The target /para: names; nothing when it cannot be chosen (the context's
-// dialogs then say why) and nothing was changed or created.
-bool ChooseTarget(const CommandLine& command, core::Context& context) {
-    if (!command.target || *command.target == kTargetMe)
-        return core::ChooseTarget(context, core::TargetKind::ThisAccount) ==
-               core::TargetChoice::Chosen;
-    if (*command.target == kTargetEveryone)
-        return core::ChooseTarget(context, core::TargetKind::NonAdministrators) ==
-               core::TargetChoice::Chosen;
-    return core::ChooseTarget(context, core::TargetKind::Account, *command.target) ==
-           core::TargetChoice::Chosen;
-}
-
 Outcome Run(const CommandLine& command, core::Context& context, platform::RecordedDialogs& dialogs,
             const Seams& seams) {
-    if (!ChooseTarget(command, context)) return {exit_code::WrongCommandLine, Facts(dialogs)};
+    if (!ChooseCommandTarget(command.target, context)) return {exit_code::WrongCommandLine, Facts(dialogs)};
     // A start-up script runs as SYSTEM: its own settings restrict nobody.
     if (command.job == Job::Import && !command.target && core::RunsAsService(context))
         return {exit_code::WrongCommandLine,
@@ -153,6 +140,16 @@ std::string Stamp(const platform::LocalTime& t) {
 }
 
 }  // namespace
+
+bool ChooseCommandTarget(const std::optional<std::string>& target, core::Context& context) {
+    core::TargetChoice choice =
+        !target || *target == kTargetMe
+            ? core::ChooseTarget(context, core::TargetKind::ThisAccount)
+        : *target == kTargetEveryone
+            ? core::ChooseTarget(context, core::TargetKind::NonAdministrators)
+            : core::ChooseTarget(context, core::TargetKind::Account, *target);
+    return choice == core::TargetChoice::Chosen;
+}
 
 int RunCommandLine(const std::vector<std::string>& arguments, core::Context& context,
                    platform::RecordedDialogs& dialogs, platform::Console& console,

@@ -4,6 +4,7 @@
 // gives one report line (to standard output, and to the /log: file with its
 // date and time) and an exit code.
 #include <functional>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -32,6 +33,11 @@ inline constexpr int NothingToUndo = 5;
 // import's backup reads them one by one.
 using ReadAhead =
     std::function<void(Hive hive, std::string_view key, const std::vector<std::string>& names)>;
+// Chooses the target /para: names (this account when none); false when it
+// cannot be chosen: the context's dialogs then said why, and nothing was
+// changed or created.
+bool ChooseCommandTarget(const std::optional<std::string>& target, core::Context& context);
+
 int RunCommandLine(const std::vector<std::string>& arguments, core::Context& context,
                    platform::RecordedDialogs& dialogs, platform::Console& console,
                    platform::RegistryApi& api, const platform::AnsiCodec& codec,

@@ -92,6 +92,8 @@ class CuttingFiles : public platform::StdFiles {
 struct TestProgram {
     TestProgram() {
         screens.WhenIdle([this] { target.Commit(); });
+        // Policy objects lie inside the test's own folder.
+        accounts.system32 = Folder() + "/System32";
     }
     ~TestProgram() {
         std::error_code ignored;

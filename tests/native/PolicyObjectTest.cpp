@@ -1,0 +1,186 @@
+// A local policy object as the target: every HKEY_CURRENT_USER value lands in
+// the object's User\Registry.pol (read back with the tests' own reader), the
+// running account's own hive is left alone, other tools' entries are kept,
+// and gpt.ini's version grows once per command.
+#include <gtest/gtest.h>
+
+#include "core/Target.h"
+#include "restrictions/PolicyScreens.h"
+#include "tests/support/PolicyObjectVerbs.h"
+#include "tests/support/PolicyTable.h"
+#include "tests/support/RegistryVerbs.h"
+#include "tests/support/ScreenVerbs.h"
+#include "tests/support/TransferVerbs.h"
+
+namespace {
+
+using namespace testing_support;
+using namespace std::string_literals;
+
+const std::string kExplorer = kPolicies + "\\Explorer";
+const std::string kBrowser = "Software\\Microsoft\\Internet Explorer\\Main";
+
+class PolicyObject : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        ASSERT_EQ(core::ChooseTarget(program.context, core::TargetKind::NonAdministrators),
+                  core::TargetChoice::Chosen);
+    }
+    std::string Gpt() { return ReadWhole(folder + "\\gpt.ini"); }
+
+    TestProgram program;
+    std::string folder = ObjectFolderOf(program, kNonAdministratorsSid);
+};
+
+TEST_F(PolicyObject, AScreenWritesTheObjectAndLeavesThisAccountAlone) {
+    auto& screen = program.screens.Open<restrictions::frmRestS>(program.context);
+    static_cast<forms::CheckBox*>(screen.Find("CheckS1"))->SetChecked(true);
+    RunCommands(program, screen, {kSystemScreen.aplicar});
+    std::vector<PolicyEntry> entries = ObjectEntries(folder);
+    ASSERT_EQ(entries.size(), 11u) << "the screen's eleven values";
+    EXPECT_EQ(entries[0], (PolicyEntry{kExplorer, "NoFolderOptions", 4, PolDword(1)}));
+    EXPECT_TRUE(IsAbsent(program.hive, Hive::CurrentUser, kExplorer, "NoFolderOptions"));
+    EXPECT_EQ(Gpt(),
+              "[General]\r\n"
+              "gPCUserExtensionNames=[{35378EAC-683F-11D2-A89A-00C04FBBCFA2}"
+              "{D02B1F73-3407-48AE-BA88-E8213C6761F1}]\r\n"
+              "Version=65536\r\n")
+        << "eleven values, one command: the user half raised once";
+    // The screen opened again shows what the object holds.
+    program.screens.Close<restrictions::frmRestS>();
+    auto& again = program.screens.Open<restrictions::frmRestS>(program.context);
+    EXPECT_TRUE(static_cast<forms::CheckBox*>(again.Find("CheckS1"))->checked());
+}
+
+TEST_F(PolicyObject, OtherToolsEntriesAndVersionAreKeptAndTheValueKeepsItsPlace) {
+    const PolicyEntry gpedit{"Software\\Policies\\Microsoft\\Windows\\Explorer", "NoX", 4,
+                             PolDword(7)};
+    const PolicyEntry marker{"Software\\Policies\\Escola", "**del.Y", 1, PolData(" ")};
+    PutObjectFile(folder, {gpedit, {kExplorer, "NoFolderOptions", 4, PolDword(0)}, marker});
+    std::filesystem::create_directories(folder);
+    std::ofstream(folder + "\\gpt.ini", std::ios::binary)
+        << "[General]\r\ndisplayName=Escola\r\ngPCUserExtensionNames=[{827D319E-6EAC-11D2-A4EA-"
+           "00C04F79F83A}{803E14A0-B4FB-11D0-A0D0-00A0C90F574B}]\r\nVersion=65539\r\n";
+    ASSERT_EQ(program.registry.SetValue(Hive::CurrentUser, kExplorer, "nofolderoptions", 1), 0);
+    program.screens.Collect();
+    EXPECT_EQ(
+        ObjectEntries(folder),
+        (std::vector<PolicyEntry>{gpedit, {kExplorer, "NoFolderOptions", 4, PolDword(1)}, marker}));
+    EXPECT_EQ(Gpt(),
+              "[General]\r\ndisplayName=Escola\r\n"
+              "gPCUserExtensionNames=[{35378EAC-683F-11D2-A89A-00C04FBBCFA2}"
+              "{D02B1F73-3407-48AE-BA88-E8213C6761F1}][{827D319E-6EAC-11D2-A4EA-00C04F79F83A}"
+              "{803E14A0-B4FB-11D0-A0D0-00A0C90F574B}]\r\n"
+              "Version=131075\r\n");
+    program.screens.Collect();
+    EXPECT_NE(Gpt().find("Version=131075"), std::string::npos) << "nothing written, nothing raised";
+}
+
+TEST_F(PolicyObject, EveryKindOfValueComesBackAsItWasStored) {
+    const struct {
+        std::string name;
+        StoredValue value;
+        std::string inFile;  // the data as Registry.pol holds it
+    } cases[] = {
+        {"Texto", {1, {'A', 0xe7, 0xe3, 'o', 0}}, PolData("Ação")},
+        {"Expande", {2, {'%', 'U', '%', 0}}, PolData("%U%")},
+        {"Numero", {4, {0xff, 0xff, 0xff, 0x03}}, "\xff\xff\xff\x03"s},
+        {"Binario", {3, {0, 1, 2}}, "\0\1\2"s},
+        {"Varios", {7, {'a', 0, 'b', 0, 0}}, "a\0\0\0b\0\0\0\0\0"s},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        ASSERT_EQ(program.registry.Restore(Hive::CurrentUser, kBrowser, c.name, c.value), 0);
+        EXPECT_EQ(program.registry.Snapshot(Hive::CurrentUser, kBrowser, c.name), c.value);
+        EXPECT_EQ(ObjectEntries(folder).back(),
+                  (PolicyEntry{kBrowser, c.name, c.value.type, c.inFile}));
+    }
+    EXPECT_TRUE(IsAbsent(program.hive, Hive::CurrentUser, kBrowser, "Texto"));
+}
+
+TEST_F(PolicyObject, DeletionsUnderThePolicyKeysRemoveTheEntryElsewhereTheyAreMarked) {
+    PutObjectFile(folder, {{kExplorer, "NoRun", 4, PolDword(1)},
+                           {kBrowser, "Window Title", 1, PolData("Escola")}});
+    RegistryAccess& registry = program.registry;
+    ASSERT_TRUE(HasValue(registry, Hive::CurrentUser, kBrowser, "Window Title", "Escola"));
+    EXPECT_EQ(registry.DeleteValue(Hive::CurrentUser, kExplorer, "NoRun"), 0);
+    EXPECT_EQ(registry.DeleteValue(Hive::CurrentUser, kBrowser, "Window Title"), 0);
+    EXPECT_EQ(registry.DeleteValue(Hive::CurrentUser, kExplorer, "NoRun"), 2) << "nothing left";
+    EXPECT_EQ(ObjectEntries(folder),
+              (std::vector<PolicyEntry>{{kBrowser, "**del.Window Title", 1, PolData(" ")}}));
+    EXPECT_TRUE(IsAbsent(registry, Hive::CurrentUser, kBrowser, "Window Title"));
+    EXPECT_TRUE(IsAbsent(registry, Hive::CurrentUser, kExplorer, "NoRun"));
+    ASSERT_EQ(
+        registry.SetValue(Hive::CurrentUser, kBrowser, "Window Title", "Lab", ValueType::String),
+        0);
+    EXPECT_EQ(ObjectEntries(folder),
+              (std::vector<PolicyEntry>{{kBrowser, "Window Title", 1, PolData("Lab")}}))
+        << "the marker that would take it away again goes";
+}
+
+TEST_F(PolicyObject, AFileThatIsNoPolicyFileIsNeitherReadNorOverwritten) {
+    std::filesystem::create_directories(folder + "\\User");
+    const std::string junk = "PReg\x02\0\0\0[\0"s;
+    std::ofstream(folder + "\\User\\Registry.pol", std::ios::binary) << junk;
+    EXPECT_TRUE(IsAbsent(program.registry, Hive::CurrentUser, kExplorer, "NoRun"));
+    EXPECT_NE(program.registry.SetValue(Hive::CurrentUser, kExplorer, "NoRun", 1), 0);
+    EXPECT_EQ(ReadWhole(folder + "\\User\\Registry.pol"), junk);
+}
+
+TEST_F(PolicyObject, TheStartUpModeStaysWithTheAccountRunningTheProgram) {
+    program.hive.CreateKey(Hive::CurrentUser, "SOFTWARE\\Microsoft\\Windows\\CurrentVersion");
+    ASSERT_EQ(
+        program.registry.SetValue(Hive::CurrentUser, "SOFTWARE\\Microsoft\\Windows\\CurrentVersion",
+                                  "Tb", "0", ValueType::String),
+        0);
+    EXPECT_TRUE(HasValue(program.hive, Hive::CurrentUser,
+                         "SOFTWARE\\Microsoft\\Windows\\CurrentVersion", "Tb", "0"));
+    EXPECT_FALSE(std::filesystem::exists(folder + "\\User\\Registry.pol"));
+}
+
+TEST(TargetOnTheCommandLine, WhoIsRestrictedIsSaidOrRefused) {
+    const platform::Account system{"SYSTEM", "S-1-5-18"},
+        admin{"Administrador", "S-1-5-21-1-2-3-500"};
+    const struct {
+        platform::Account running;
+        bool perAccount;
+        std::vector<std::string> switches;
+        int code;
+        const char* report;  // how it starts
+        const char* object;  // the SID whose object holds NoRun; nullptr: none written
+    } cases[] = {
+        {system, true, {}, 1, "O Quarvel roda como conta de serviço do Windows (SYSTEM)", nullptr},
+        {system, true, {"/para:comuns"}, 0, "Configurações importadas com sucesso", "S-1-5-32-545"},
+        {admin, true, {"/para:aluno"}, 0, "Configurações importadas", "S-1-5-21-1-2-3-1001"},
+        {admin,
+         true,
+         {"/para:ninguem"},
+         1,
+         "Não há conta local chamada \"ninguem\" neste computador",
+         nullptr},
+        {admin,
+         false,
+         {"/para:comuns"},
+         1,
+         "Este Windows não tem políticas locais por conta",
+         nullptr},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.report);
+        Lab lab;
+        lab.accounts.running = c.running;
+        lab.accounts.perAccount = c.perAccount;
+        std::vector<std::string> arguments = {"/importar",
+                                              lab.File("lab.qvc", "QV010000000000000000001\r\n")};
+        arguments.insert(arguments.end(), c.switches.begin(), c.switches.end());
+        EXPECT_EQ(lab.Run(arguments), c.code);
+        EXPECT_TRUE(lab.shown.starts_with(c.report)) << lab.shown;
+        EXPECT_TRUE(IsAbsent(lab.hive, Hive::CurrentUser, kExplorer, "NoRun"));
+        EXPECT_EQ(AnythingAt(lab.accounts.system32), c.object != nullptr);
+        if (c.object)
+            EXPECT_EQ(ObjectEntries(ObjectFolderOf(lab, c.object)).at(18),
+                      (PolicyEntry{kExplorer, "NoRun", 4, PolDword(1)}));
+    }
+}
+
+}  // namespace

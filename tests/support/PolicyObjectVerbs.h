@@ -1,0 +1,81 @@
+#pragma once
+// Verbs of the policy-object tests: where an object's files lie, their
+// entries as the tests' own reader sees them, and data as Registry.pol
+// stores it.
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <string>
+#include <vector>
+
+#include "platform/AnsiCodec.h"
+#include "tests/support/PolicyFileReader.h"
+#include "tests/support/TestProgram.h"
+
+namespace testing_support {
+
+inline const std::string kNonAdministratorsSid = "S-1-5-32-545";
+inline const std::string kPolicies = "Software\\Microsoft\\Windows\\CurrentVersion\\Policies";
+
+// A text as the file stores it: UTF-16LE with its terminating null.
+inline std::string PolData(const std::string& utf8) {
+    std::string bytes;
+    for (char32_t c : platform::DecodeUtf8(utf8))
+        bytes += {static_cast<char>(c), static_cast<char>(c >> 8)};
+    return bytes + std::string(2, '\0');
+}
+inline std::string PolDword(std::uint32_t n) {
+    return {static_cast<char>(n), static_cast<char>(n >> 8), static_cast<char>(n >> 16),
+            static_cast<char>(n >> 24)};
+}
+
+inline std::string ObjectFolderOf(TestProgram& program, const std::string& sid) {
+    return program.accounts.system32 + "\\GroupPolicyUsers\\" + sid;
+}
+
+inline std::string ReadWhole(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    return std::string((std::istreambuf_iterator<char>(in)), {});
+}
+
+// Whether anything was created at the path or below it (natively the
+// backslashes are part of names, so the path is a prefix there).
+inline bool AnythingAt(const std::string& path) {
+    if (std::filesystem::exists(path)) return true;
+    std::filesystem::path parent = std::filesystem::path(path).parent_path();
+    std::error_code ignored;
+    for (const auto& entry : std::filesystem::directory_iterator(parent, ignored))
+        if (entry.path().string().starts_with(path)) return true;
+    return false;
+}
+
+// The entries of the object's User\Registry.pol; a file that is not one fails.
+inline std::vector<PolicyEntry> ObjectEntries(const std::string& folder) {
+    auto entries = ReadPolicyFile(ReadWhole(folder + "\\User\\Registry.pol"));
+    EXPECT_TRUE(entries.has_value()) << folder << ": no policy file";
+    return entries.value_or(std::vector<PolicyEntry>());
+}
+
+// A policy file of the entries, written as another tool would leave it.
+inline void PutObjectFile(const std::string& folder, const std::vector<PolicyEntry>& entries) {
+    std::string bytes = std::string("PReg") + PolDword(1);
+    auto text = [&](const std::string& utf8) { bytes += PolData(utf8); };
+    auto mark = [&](char c) { bytes += {c, '\0'}; };
+    for (const PolicyEntry& e : entries) {
+        mark('[');
+        text(e.key);
+        mark(';');
+        text(e.value);
+        mark(';');
+        bytes += PolDword(e.type);
+        mark(';');
+        bytes += PolDword(static_cast<std::uint32_t>(e.data.size()));
+        mark(';');
+        bytes += e.data;
+        mark(']');
+    }
+    std::filesystem::create_directories(folder + "\\User");
+    std::ofstream(folder + "\\User\\Registry.pol", std::ios::binary) << bytes;
+}
+
+}  // namespace testing_support
