@@ -79,21 +79,22 @@ TEST_F(PolicyObject, OtherToolsEntriesAndVersionAreKeptAndTheValueKeepsItsPlace)
 TEST_F(PolicyObject, EveryKindOfValueComesBackAsItWasStored) {
     const struct {
         std::string name;
-        StoredValue value;
-        std::string inFile;  // the data as Registry.pol holds it
+        std::uint32_t type;
+        std::string stored;  // as the registry layer hands it over (ANSI)
+        std::string inFile;  // as Registry.pol holds it
     } cases[] = {
-        {"Texto", {1, {'A', 0xe7, 0xe3, 'o', 0}}, PolData("Ação")},
-        {"Expande", {2, {'%', 'U', '%', 0}}, PolData("%U%")},
-        {"Numero", {4, {0xff, 0xff, 0xff, 0x03}}, "\xff\xff\xff\x03"s},
-        {"Binario", {3, {0, 1, 2}}, "\0\1\2"s},
-        {"Varios", {7, {'a', 0, 'b', 0, 0}}, "a\0\0\0b\0\0\0\0\0"s},
+        {"Texto", 1, "A\xe7\xe3o\0"s, PolData("Ação")},
+        {"Expande", 2, "%U%\0"s, PolData("%U%")},
+        {"Numero", 4, "\xff\xff\xff\x03"s, "\xff\xff\xff\x03"s},
+        {"Binario", 3, "\0\1\2"s, "\0\1\2"s},
+        {"Varios", 7, "a\0b\0\0"s, "a\0\0\0b\0\0\0\0\0"s},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
-        ASSERT_EQ(program.registry.Restore(Hive::CurrentUser, kBrowser, c.name, c.value), 0);
-        EXPECT_EQ(program.registry.Snapshot(Hive::CurrentUser, kBrowser, c.name), c.value);
-        EXPECT_EQ(ObjectEntries(folder).back(),
-                  (PolicyEntry{kBrowser, c.name, c.value.type, c.inFile}));
+        StoredValue value{c.type, std::vector<std::uint8_t>(c.stored.begin(), c.stored.end())};
+        ASSERT_EQ(program.registry.Restore(Hive::CurrentUser, kBrowser, c.name, value), 0);
+        EXPECT_EQ(program.registry.Snapshot(Hive::CurrentUser, kBrowser, c.name), value);
+        EXPECT_EQ(ObjectEntries(folder).back(), (PolicyEntry{kBrowser, c.name, c.type, c.inFile}));
     }
     EXPECT_TRUE(IsAbsent(program.hive, Hive::CurrentUser, kBrowser, "Texto"));
 }
@@ -177,9 +178,10 @@ TEST(TargetOnTheCommandLine, WhoIsRestrictedIsSaidOrRefused) {
         EXPECT_TRUE(lab.shown.starts_with(c.report)) << lab.shown;
         EXPECT_TRUE(IsAbsent(lab.hive, Hive::CurrentUser, kExplorer, "NoRun"));
         EXPECT_EQ(AnythingAt(lab.accounts.system32), c.object != nullptr);
-        if (c.object)
+        if (c.object) {
             EXPECT_EQ(ObjectEntries(ObjectFolderOf(lab, c.object)).at(18),
                       (PolicyEntry{kExplorer, "NoRun", 4, PolDword(1)}));
+        }
     }
 }
 

@@ -10,8 +10,8 @@ namespace {
 using namespace wine_tests;
 
 constexpr char kGate[] = "Digite o seu código-trava ";
-constexpr char kMenu[] = "Quarvel 2.0 - www.quarvel.com.br";
-constexpr char kWizard[] = "Quarvel 2.0 - Assistente de Configurações";
+const std::string kMenu = "Quarvel 2.0 - www.quarvel.com.br" + ThisAccountSuffix();
+const std::string kWizard = "Quarvel 2.0 - Assistente de Configurações" + ThisAccountSuffix();
 
 // Types the answer into the gate and clicks OK; the gate hides what is typed.
 void Answer(const Process& quarvel, const char* answer) {

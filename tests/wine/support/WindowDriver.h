@@ -54,6 +54,13 @@ HWND FindTopLevel(const std::string& caption, DWORD processId = 0, int waitMs = 
 // The message of a message box or the question of a prompt: its longest static text.
 std::string MessageText(HWND box);
 
+// How the menus' captions end while they work on this account's own settings.
+inline std::string ThisAccountSuffix() {
+    wchar_t name[256];
+    DWORD size = 256;
+    return GetUserNameW(name, &size) ? " - Esta conta (" + platform::win32::Narrow(name) + ")" : "";
+}
+
 // Pumps this thread's messages until the condition holds or the time is up.
 template <class Condition>
 bool Within(int ms, Condition condition) {

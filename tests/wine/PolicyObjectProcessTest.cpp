@@ -1,0 +1,154 @@
+// Quarvel.exe with a target: the real process writes the local policy object
+// of the non-administrators (or of one account) in the real System32, read
+// back with the tests' own reader; this account's registry is left alone and
+// the computer's part still lands in HKEY_LOCAL_MACHINE.
+#include <gtest/gtest.h>
+
+#include <windows.h>
+
+#include <sddl.h>
+
+#include "tests/support/TransferVerbs.h"
+#include "tests/support/PolicyObjectVerbs.h"
+#include "tests/wine/support/ScreenWindowDriver.h"
+
+namespace {
+
+using namespace testing_support;
+using namespace wine_tests;
+using platform::win32::Narrow;
+
+const std::string kExplorer = kPolicies + "\\Explorer";
+constexpr char kAllowListKey[] =
+    "Software\\Microsoft\\Windows\\CurrentVersion\\Policies\\Explorer\\RestrictRun";
+const std::string kAllowList = kAllowListKey;
+
+std::string System32() {
+    wchar_t folder[MAX_PATH];
+    GetSystemDirectoryW(folder, MAX_PATH);
+    return Narrow(folder);
+}
+const std::string kObjects = System32() + "\\GroupPolicyUsers";
+
+std::string AccountName() {
+    wchar_t name[256];
+    DWORD size = 256;
+    GetUserNameW(name, &size);
+    return Narrow(name);
+}
+
+std::string SidOf(const std::string& name) {
+    BYTE sid[SECURITY_MAX_SID_SIZE];
+    wchar_t domain[256];
+    DWORD sidSize = sizeof sid, domainSize = 256;
+    SID_NAME_USE use;
+    LPWSTR text = nullptr;
+    if (!LookupAccountNameW(nullptr, platform::win32::Widen(name).c_str(), sid, &sidSize, domain,
+                            &domainSize, &use) ||
+        !ConvertSidToStringSidW(sid, &text))
+        return "";
+    std::string out = Narrow(text);
+    LocalFree(text);
+    return out;
+}
+
+class PolicyObjectProcess : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        std::filesystem::remove_all(kObjects);
+        kept.Set({kLM, kCurrentVersion, "SYSNOT"});
+        kept.Set({kCU, kCurrentVersion, "Tb", "0"});
+        kept.Set({kCU, kAllowListKey, "6"});
+        kept.Set({kLM, kWinlogon, "LegalNoticeCaption"});
+    }
+    void TearDown() override {
+        std::filesystem::remove_all(kObjects);
+        DeleteFileA(file.c_str());
+    }
+    DWORD Quarvel(const std::string& arguments, const char* content = nullptr) {
+        if (content) std::ofstream(file, std::ios::binary) << real.program.codec.ToAnsi(content);
+        Process process(L"Quarvel.exe", arguments, folder + "\\target.out");
+        process.Ends(10000);
+        report = real.program.codec.FromAnsi(FileBytes(folder + "\\target.out"));
+        return process.code;
+    }
+
+    RealProgram real;
+    KeptRegistry kept{real.program.registry};
+    const std::string folder = Narrow(BuildFolder()), file = folder + "\\target.qvc";
+    const std::string everyone = kObjects + "\\S-1-5-32-545";
+    std::string report;
+};
+
+TEST_F(PolicyObjectProcess, AnImportGoesIntoTheObjectAndTheComputerAndLeavesThisAccountAlone) {
+    const PolicyEntry gpedit{"Software\\Policies\\Microsoft\\Windows\\Explorer", "NoX", 4,
+                             PolDword(7)};
+    PutObjectFile(everyone, {gpedit});
+    std::ofstream(everyone + "\\gpt.ini", std::ios::binary)
+        << "[General]\r\ndisplayName=Escola\r\nVersion=65539\r\n";
+    EXPECT_EQ(Quarvel("/importar \"" + file + "\" /para:comuns",
+                      "QV02jogo.exe\r\nQV02editor.exe\r\nQV07Laboratório\r\n"),
+              0u)
+        << report;
+    EXPECT_TRUE(report.starts_with("Configurações importadas com sucesso")) << report;
+    std::vector<PolicyEntry> entries = ObjectEntries(everyone);
+    ASSERT_FALSE(entries.empty());
+    EXPECT_EQ(entries.front(), gpedit) << "another tool's entry kept";
+    for (const PolicyEntry& wanted : {PolicyEntry{kAllowList, "6", 1, PolData("jogo.exe")},
+                                      PolicyEntry{kAllowList, "7", 1, PolData("editor.exe")},
+                                      PolicyEntry{kExplorer, "RestrictRun", 4, PolDword(0)}})
+        EXPECT_NE(std::find(entries.begin(), entries.end(), wanted), entries.end()) << wanted;
+    EXPECT_EQ(FileBytes(everyone + "\\gpt.ini"),
+              "[General]\r\ngPCUserExtensionNames=[{35378EAC-683F-11D2-A89A-00C04FBBCFA2}"
+              "{D02B1F73-3407-48AE-BA88-E8213C6761F1}]\r\ndisplayName=Escola\r\n"
+              "Version=131075\r\n");
+    EXPECT_TRUE(IsAbsent(real.program.registry, kCU, kAllowList, "6"));
+    EXPECT_TRUE(
+        HasValue(real.program.registry, kLM, kWinlogon, "LegalNoticeCaption", "Laboratório"));
+    // The export of the same target reads the object back.
+    const std::string out = folder + "\\target-export.qvc";
+    EXPECT_EQ(Quarvel("/exportar \"" + out + "\" /grupos:2 /para:comuns"), 0u) << report;
+    EXPECT_EQ(FileBytes(out), "QV02jogo.exe\r\nQV02editor.exe\r\n");
+    DeleteFileA(out.c_str());
+}
+
+TEST_F(PolicyObjectProcess, OneAccountByNameHasAnObjectOfItsOwnAndAnUnknownOneNone) {
+    const std::string name = AccountName(), sid = SidOf(name);
+    ASSERT_FALSE(sid.empty());
+    EXPECT_EQ(Quarvel("/importar \"" + file + "\" /para:" + name, "QV02jogo.exe\r\n"), 0u)
+        << report;
+    EXPECT_NE(ObjectEntries(kObjects + "\\" + sid).size(), 0u);
+    std::filesystem::remove_all(kObjects);
+    EXPECT_EQ(Quarvel("/importar \"" + file + "\" /para:ninguem-aqui"), 1u);
+    EXPECT_TRUE(report.starts_with("Não há conta local chamada \"ninguem-aqui\"")) << report;
+    EXPECT_FALSE(std::filesystem::exists(kObjects));
+}
+
+TEST_F(PolicyObjectProcess, TheMenusStartedForTheNonAdministratorsShowAndWriteTheirObject) {
+    PutObjectFile(everyone, {{kExplorer, "NoFolderOptions", 4, PolDword(1)}});
+    Process quarvel(L"Quarvel.exe", "/para:comuns");
+    DWORD id = quarvel.info.dwProcessId;
+    MessageBoxAnswerer answerer({}, id);
+    HWND menu = FindTopLevel("Quarvel 2.0 - www.quarvel.com.br - Usuários comuns", id);
+    ASSERT_NE(menu, nullptr);
+    Click(FindWindowExW(menu, nullptr, L"Static", L"Sistema"));
+    HWND screen = FindTopLevel("Sistema", id);
+    ASSERT_NE(screen, nullptr);
+    HWND box = FindWindowExW(screen, nullptr, L"Button", L"Oculta as opções de pasta no explorer");
+    EXPECT_EQ(SendMessageW(box, BM_GETCHECK, 0, 0), BST_CHECKED) << "the object's value shown";
+    Click(box);
+    Click(FindWindowExW(screen, nullptr, L"Static", L"Aplicar"));
+    EXPECT_TRUE(Within(5000, [&] { return !answerer.Seen().empty(); }));
+    // Another process's icon cannot be told apart here; its style is the native tests' to check.
+    Said said = answerer.Seen();
+    ASSERT_EQ(said.size(), 1u);
+    EXPECT_EQ(said[0].text + "|" + said[0].title, "Restrições aplicadas com sucesso|Quarvel");
+    PostMessageW(screen, WM_CLOSE, 0, 0);
+    PostMessageW(menu, WM_CLOSE, 0, 0);
+    EXPECT_TRUE(quarvel.Ends(5000));
+    std::vector<PolicyEntry> entries = ObjectEntries(everyone);
+    EXPECT_EQ(entries.at(0), (PolicyEntry{kExplorer, "NoFolderOptions", 4, PolDword(0)}));
+    EXPECT_NE(FileBytes(everyone + "\\gpt.ini").find("Version=65536"), std::string::npos);
+}
+
+}  // namespace
