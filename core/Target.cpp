@@ -62,6 +62,16 @@ TargetChoice ChooseTarget(Context& context, TargetKind kind, const std::string& 
     return TargetChoice::Chosen;
 }
 
+bool OnlyInTheAccountItself(Context& context, const std::string& reason) {
+    const Target& target = context.values.target;
+    if (!target.IsPolicyObject()) return false;
+    context.dialogs.ShowMessage("Isto não pode ser feito para " + TargetCaption(target) + ": " +
+                                    reason +
+                                    " Entre nessa conta e use o Quarvel nela; nada foi mudado.",
+                                std::string(kTitle), platform::style::Exclamation);
+    return true;
+}
+
 bool RunsAsService(Context& context) {
     std::string sid = context.accounts.Running().sid;
     for (std::string_view service : kServiceSids)

@@ -27,6 +27,11 @@ enum class TargetChoice { Chosen, UnknownAccount, NotOnThisWindows };
 // changes when it cannot be chosen. A Home edition is warned of once.
 TargetChoice ChooseTarget(Context& context, TargetKind kind, const std::string& account = {});
 
+// Whether what the user asked can only be done in the target account's own
+// profile (its own identity, its own files): with a policy object as the
+// target the user is told why nothing was changed, and true is returned.
+bool OnlyInTheAccountItself(Context& context, const std::string& reason);
+
 // Whether the program runs as one of Windows' own service accounts (SYSTEM,
 // LocalService, NetworkService), whose settings restrict nobody.
 bool RunsAsService(Context& context);

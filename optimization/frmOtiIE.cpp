@@ -112,6 +112,8 @@ void frmOtiIE::Splash_Click(bool on) {
     if (textVer_.empty())
         return dialogs.ShowMessage(std::string(kChooseVersion), "Quarvel",
                                    platform::style::Information);
+    if (core::OnlyInTheAccountItself(context_, std::string(personalization::kIdentityReason)))
+        return;
     RegistryAccess& registry = context_.registry;
     std::string key = SplashKey();
     if (on)

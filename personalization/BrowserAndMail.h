@@ -13,6 +13,9 @@ namespace personalization {
 inline constexpr std::string_view kBrowserMainKey = "Software\\Microsoft\\Internet Explorer\\Main";
 inline constexpr std::string_view kIdentitiesKey = "Identities";
 inline constexpr std::string_view kDefaultUserId = "Default User ID";
+// Why the mail program's keys cannot be written for another account.
+inline constexpr std::string_view kIdentityReason =
+    "a chave do programa de e-mail depende da identidade de cada conta.";
 inline constexpr std::string_view kMailProgramPath = "\\Software\\Microsoft\\Outlook Express\\";
 
 // The mail program versions a screen can address.

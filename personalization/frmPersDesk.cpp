@@ -113,6 +113,9 @@ void frmPersDesk::StartMenu_Click(bool scrolls) {
 }
 
 void frmPersDesk::ClearMediaList_Click() {
+    if (core::OnlyInTheAccountItself(context_,
+                                     "a lista de arquivos recentes fica no perfil de cada conta."))
+        return;
     context_.registry.DeleteKey(Hive::CurrentUser, kMediaPlayerRecentKey);
     if (context_.registry.KeyExists(Hive::CurrentUser, kMediaPlayerRecentKey))
         return core::ShowNotStored(context_.dialogs, "a limpeza da lista",

@@ -129,6 +129,7 @@ void frmPersIE::Version_Click(Label& button) {
 }
 
 void frmPersIE::MailTitleAplicar_Click() {
+    if (core::OnlyInTheAccountItself(context_, std::string(kIdentityReason))) return;
     if (!StoreText(Text11, longValues_.Value(Text11), MailTitleKey(), kMailWindowTitle,
                    kMailTitleLimit))
         return;
@@ -138,6 +139,7 @@ void frmPersIE::MailTitleAplicar_Click() {
 }
 
 void frmPersIE::MailTitleRemover_Click() {
+    if (core::OnlyInTheAccountItself(context_, std::string(kIdentityReason))) return;
     RemoveText(MailTitleKey(), kMailWindowTitle);
 }
 

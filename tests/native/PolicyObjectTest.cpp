@@ -5,6 +5,9 @@
 #include <gtest/gtest.h>
 
 #include "core/Target.h"
+#include "optimization/frmOtiIE.h"
+#include "personalization/frmPersDesk.h"
+#include "personalization/frmPersIE.h"
 #include "restrictions/PolicyScreens.h"
 #include "tests/support/PolicyObjectVerbs.h"
 #include "tests/support/PolicyTable.h"
@@ -137,6 +140,37 @@ TEST_F(PolicyObject, TheStartUpModeStaysWithTheAccountRunningTheProgram) {
     EXPECT_TRUE(HasValue(program.hive, Hive::CurrentUser,
                          "SOFTWARE\\Microsoft\\Windows\\CurrentVersion", "Tb", "0"));
     EXPECT_FALSE(std::filesystem::exists(folder + "\\User\\Registry.pol"));
+}
+
+TEST_F(PolicyObject, WhatOnlyTheAccountItselfHoldsIsRefusedAndSaid) {
+    const std::string mail = "a chave do programa de e-mail depende da identidade de cada conta.";
+    const struct {
+        Opener open;
+        std::vector<const char*> commands;  // the last one is refused
+        std::string reason;
+    } cases[] = {
+        {OpenScreen<personalization::frmPersDesk>,
+         {"Label11"},
+         "a lista de arquivos recentes fica no perfil de cada conta."},
+        {OpenScreen<optimization::frmOtiIE>, {"Label2", "Label6"}, mail},
+        {OpenScreen<personalization::frmPersIE>, {"Label2", "Label22"}, mail},
+    };
+    PutText(program.hive, Hive::CurrentUser,
+            "Software\\Microsoft\\MediaPlayer\\Player\\RecentFileList", "File0", "aula.wmv");
+    for (const auto& c : cases) {
+        forms::Form& screen = c.open(program);
+        for (const char* command : c.commands) RunCommands(program, screen, {command});
+        EXPECT_EQ(program.dialogs.messages,
+                  (std::vector<ShownMessage>{
+                      {"Isto não pode ser feito para Usuários comuns: " + c.reason +
+                           " Entre nessa conta e use o Quarvel nela; nada "
+                           "foi mudado.",
+                       "Quarvel", 48}}));
+    }
+    EXPECT_FALSE(AnythingAt(folder)) << "nothing written into the object";
+    EXPECT_TRUE(HasValue(program.hive, Hive::CurrentUser,
+                         "Software\\Microsoft\\MediaPlayer\\Player\\RecentFileList", "File0",
+                         "aula.wmv"));
 }
 
 TEST(TargetOnTheCommandLine, WhoIsRestrictedIsSaidOrRefused) {
