@@ -43,6 +43,7 @@ std::optional<std::string_view> ValueOf(std::string_view line, std::string_view 
 }
 
 std::uint32_t NumberOf(std::string_view text) {
+    while (!text.empty() && text.front() == ' ') text.remove_prefix(1);
     std::uint64_t number = 0;
     for (char c : text) {
         if (c < '0' || c > '9') break;

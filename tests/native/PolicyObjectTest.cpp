@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include "core/Target.h"
+#include "grouppolicy/GptIni.h"
 #include "optimization/frmOtiIE.h"
 #include "personalization/frmPersDesk.h"
 #include "personalization/frmPersIE.h"
@@ -171,6 +172,23 @@ TEST_F(PolicyObject, WhatOnlyTheAccountItselfHoldsIsRefusedAndSaid) {
     EXPECT_TRUE(HasValue(program.hive, Hive::CurrentUser,
                          "Software\\Microsoft\\MediaPlayer\\Player\\RecentFileList", "File0",
                          "aula.wmv"));
+}
+
+TEST(GptIni, TheUserHalfGrowsByOneAndStopsAtItsTop) {
+    const struct {
+        const char *before, *version;
+    } cases[] = {
+        {"", "Version=65536"},
+        {"[General]\r\nVersion=65535\r\n", "Version=131071"},           // computer half full
+        {"[General]\r\nversion = 7\r\n", "Version=65543"},              // as another tool spells it
+        {"[General]\r\nVersion=4294901759\r\n", "Version=4294967295"},  // 65534 x 65536 + 65535
+        {"[General]\r\nVersion=4294967295\r\n", "Version=4294967295"},  // the top: stays
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.before);
+        std::string raised = grouppolicy::RaisedGptIni(c.before);
+        EXPECT_NE(raised.find(std::string(c.version) + "\r\n"), std::string::npos) << raised;
+    }
 }
 
 TEST(TargetOnTheCommandLine, WhoIsRestrictedIsSaidOrRefused) {
