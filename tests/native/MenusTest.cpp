@@ -5,10 +5,12 @@
 
 #include <optional>
 
+#include "menus/frmDestino.h"
 #include "menus/frmEscR.h"
 #include "menus/frmWizrd3.h"
 #include "menus/frmpwd.h"
 #include "menus/frnINI.h"
+#include "restrictions/PolicyScreens.h"
 #include "tests/support/Keys.h"
 #include "tests/support/RegistryVerbs.h"
 #include "tests/support/TestProgram.h"
@@ -175,6 +177,57 @@ TEST_F(Menus, EveryControlKeepsTheLeftMarginOnTheRightAndBelow) {
         EXPECT_EQ(menu->width() - right, left) << menu->name();
         EXPECT_LE(bottom, menu->height()) << menu->name();
     }
+}
+
+}  // namespace
+
+namespace {
+
+TEST_F(Menus, AnotherAccountLoggedOnIsOfferedAsTheTargetAndChoosingItClosesStaleScreens) {
+    program.accounts.loggedOn = platform::Account{"aluno", "S-1-5-21-1-2-3-1001"};
+    frnINI& menu = MainMenu();
+    auto* chooser = program.screens.Find<menus::frmDestino>();
+    ASSERT_NE(chooser, nullptr);
+    EXPECT_EQ(chooser->caption(), "Destino das configurações");
+    EXPECT_EQ(chooser->Label1.caption(),
+              "O Windows está com a conta \"aluno\" aberta, mas o Quarvel roda como "
+              "\"Administrador\": o que ele gravar restringe \"Administrador\", não \"aluno\". De "
+              "quem são as configurações?");
+    EXPECT_EQ(
+        chooser->List1.items(),
+        (std::vector<std::string>{"Esta conta (Administrador)",
+                                  "Usuários comuns (todos que não são administradores)", "aluno"}));
+    EXPECT_EQ(chooser->List1.listIndex(), 2);
+    EXPECT_EQ(menu.caption(), "Quarvel 2.0 - www.quarvel.com.br - Esta conta (Administrador)");
+    auto& stale = program.screens.Open<restrictions::frmRestS>(program.context);
+    chooser->Command1.UserClick();
+    EXPECT_FALSE(program.screens.IsOpen(stale)) << "it showed the settings of the target before";
+    EXPECT_EQ(program.screens.Find<menus::frmDestino>(), nullptr);
+    EXPECT_EQ(menu.caption(), "Quarvel 2.0 - www.quarvel.com.br - Conta aluno");
+    EXPECT_EQ(program.target.object(),
+              program.accounts.system32 + "\\GroupPolicyUsers\\S-1-5-21-1-2-3-1001");
+}
+
+TEST_F(Menus, AHomeEditionIsWarnedOnceAndTheChooserCancelsWithEsc) {
+    program.accounts.home = true;
+    frnINI& menu = MainMenu();
+    for (int time = 0; time < 2; ++time) {
+        auto& chooser = program.screens.Open<menus::frmDestino>(program.context);
+        chooser.List1.UserSelect(1);
+        chooser.Command1.UserClick();
+    }
+    EXPECT_EQ(program.dialogs.messages,
+              (std::vector<ShownMessage>{
+                  {"Esta edição do Windows não tem o Editor de Política de Grupo local, e não é "
+                   "certo que ela aplique as políticas locais por conta. As configurações serão "
+                   "gravadas assim mesmo.",
+                   "Quarvel", 48}}));
+    EXPECT_EQ(menu.caption(), "Quarvel 2.0 - www.quarvel.com.br - Usuários comuns");
+    auto& chooser = program.screens.Open<menus::frmDestino>(program.context);
+    EXPECT_EQ(chooser.List1.listIndex(), 1) << "the target chosen";
+    chooser.List1.UserSelect(0);
+    chooser.UserCancel();
+    EXPECT_EQ(menu.caption(), "Quarvel 2.0 - www.quarvel.com.br - Usuários comuns");
 }
 
 }  // namespace
