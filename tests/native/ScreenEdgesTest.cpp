@@ -296,6 +296,15 @@ TEST_F(ScreenEdges, TheLockCodeIsReadAsTheGateReadsItAndARefusedWriteKeepsTheOld
     EXPECT_EQ(TypeOf(program.registryApi, HKLM, kCurrentVersion, "SYSNOT"), 4u) << "still a number";
     EXPECT_TRUE(HasValue(program.registry, HKLM, kCurrentVersion, "SYSNOT", "5"));
     EXPECT_EQ(apply("5", "seis").at(0).title, "Sucesso");
+    // The new code stored cut short, and putting the old one back refused as well.
+    program.registryApi.cutNextWrite = 2;  // "sete\0" stored as "set"
+    program.registryApi.allowedWrites = 1;
+    EXPECT_EQ(apply("seis", "sete"),
+              (Messages{{"Não foi possível gravar o código-trava: o código gravado não é lido de "
+                         "volta como foi digitado, e o código anterior não pôde ser reposto. "
+                         "Defina o código-trava de novo antes de sair.",
+                         "Erro", 16}}));
+    program.registryApi.allowedWrites = -1;
     // Binary data counts as no code, as at the gate; a long code is stored whole.
     PutBytes(program.registryApi, HKLM, kCurrentVersion, "SYSNOT", 3, std::string("\xff\0\x07", 3));
     std::string code(100000, 'x');

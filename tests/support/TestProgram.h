@@ -57,6 +57,11 @@ class WatchedRegistry : public platform::MemoryRegistry {
     }
     long SetValue(Handle key, const std::string& name, std::uint32_t type, const std::uint8_t* data,
                   std::uint32_t size) override {
+        // Faults a test asks for: a write that loses its last bytes, then refusals.
+        if (allowedWrites == 0) return platform::status::AccessDenied;
+        if (allowedWrites > 0) --allowedWrites;
+        size -= std::min(size, static_cast<std::uint32_t>(cutNextWrite));
+        cutNextWrite = 0;
         std::string bytes(data, data + size);
         if (type == 1) bytes = codec_.FromAnsi(bytes.substr(0, bytes.find('\0')));
         writes[keys_[key].first].push_back({keys_[key].second, name, type, bytes});
@@ -67,6 +72,8 @@ class WatchedRegistry : public platform::MemoryRegistry {
         return MemoryRegistry::DeleteValue(key, name);
     }
     std::map<Handle, std::vector<PolicyEntry>> writes;
+    int cutNextWrite = 0;    // bytes the next write loses at its end
+    int allowedWrites = -1;  // writes let through before every one is refused; -1: all
 
   private:
     long Opened(Handle parent, const std::string& key, Handle result, long status) {
