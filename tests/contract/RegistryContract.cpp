@@ -52,6 +52,12 @@ TEST_P(RegistryContract, EveryReaderReadsEveryKindOfData) {
 TEST_P(RegistryContract, TextsAreWrittenInTheCodePageAndReplaceAValueOfAnyType) {
     ASSERT_EQ(registry->SetValue(kHive, kKey, "accents", "Restrições ação", ValueType::String), 0);
     EXPECT_EQ(Read("accents"), (Readings{"Restrições ação", "Restrições ação", "Restrições ação"}));
+    // The bytes Windows and other programs read: the code page's, with the terminating zero.
+    EXPECT_EQ(registry->Snapshot(kHive, kKey, "accents"),
+              (StoredValue{1, {'R', 'e', 's', 't', 'r', 'i', 0xe7, 0xf5, 'e', 's', ' ', 'a', 0xe7,
+                               0xe3, 'o', 0}}));
+    ASSERT_EQ(registry->SetValue(kHive, kKey, "n", -2), 0);
+    EXPECT_EQ(registry->Snapshot(kHive, kKey, "n"), (StoredValue{4, {0xfe, 0xff, 0xff, 0xff}}));
     ASSERT_EQ(registry->SetValue(kHive, kKey, "", "default", ValueType::String), 0);
     EXPECT_EQ(registry->GetValue(kHive, kKey, ""), "default");
     EXPECT_EQ(registry->CreateKey(kHive, kKey), 0);
