@@ -129,6 +129,10 @@ TEST_F(ScreenEdges, ALongerStoredValueShowsItsBeginningOnceAndStaysUntilReplaced
                          "Nada foi gravado.",
                          "Erro", 16}}));
     EXPECT_TRUE(HasValue(program.registry, HKLM, kWinlogon, "LegalNoticeText", notice));
+    TextBoxOf(screen, "Text4").UserType(std::string(2048, 'y'));  // the limit itself fits
+    EXPECT_EQ(Run(screen, {"Label7"}).at(0).style, 64);
+    EXPECT_TRUE(
+        HasValue(program.registry, HKLM, kWinlogon, "LegalNoticeText", std::string(2048, 'y')));
     program.registry.DeleteValue(HKLM, kWinlogon, "LegalNoticeText");
 
     // Every box filled from the registry has its limit.
@@ -144,6 +148,11 @@ TEST_F(ScreenEdges, ALongerStoredValueShowsItsBeginningOnceAndStaysUntilReplaced
         {OtiIE, "Text1", {HKCU, kBrowserMain, "Save Directory"}, 260},
     };
     for (const Row& row : rows) {
+        PutText(program.registry, row.value.hive, row.value.key, row.value.name,
+                std::string(row.limit, 'z'));
+        program.dialogs.messages.clear();
+        EXPECT_EQ(TextBoxOf(row.open(program), row.box).text().size(), row.limit);
+        EXPECT_TRUE(program.dialogs.messages.empty()) << row.value.name << ": the limit fits";
         std::string stored(row.limit + 1, 'z');
         PutText(program.registry, row.value.hive, row.value.key, row.value.name, stored);
         program.dialogs.messages.clear();
