@@ -14,7 +14,8 @@ void DeleteIconCache(RegistryAccess& registry, platform::Files& files) {
 
 bool ScheduleCacheCleaner(RegistryAccess& registry, platform::Files& files) {
     return registry.SetValue(Hive::LocalMachine, kRunKey, kDelIconCache,
-                             files.ProgramFolder() + std::string(kCacheCleaner),
+                             // Quoted: a blank in the folder must not let "C:\Program.exe" run.
+                             "\"" + files.ProgramFolder() + std::string(kCacheCleaner) + "\"",
                              ValueType::String) == 0;
 }
 

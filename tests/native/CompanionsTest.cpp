@@ -93,4 +93,18 @@ TEST_F(Rescue, AsksForTheLockCodeOfAnyTypeLiftsTheRestrictionsKeepsTheListsAndSa
     EXPECT_EQ(Lift(), std::vector{Report("\r\n- 1 restrição do Windows foi desligada")});
 }
 
+TEST_F(Rescue, TakesBackTheLogonEntryQuotedOrAsOlderVersionsWroteIt) {
+    for (const char* entry :
+         {"\"C:\\Program Files\\Quarvel\\DErodu.exe\"", "C:\\Program Files\\Quarvel\\DErodu.exe"}) {
+        PutText(registry, HKLM, kRun, "TvalueT", entry);
+        auto said = Lift();
+        ASSERT_EQ(said.size(), 1u);
+        EXPECT_NE(said[0].text.find("- o bloqueio de pastas/janelas não será mais iniciado com "
+                                    "o Windows"),
+                  std::string::npos)
+            << entry;
+        EXPECT_TRUE(IsAbsent(registry, HKLM, kRun, "TvalueT")) << entry;
+    }
+}
+
 }  // namespace

@@ -89,8 +89,9 @@ TEST_F(BlockList, WhateverAnotherToolLeftSurvivesALoadAndBloquearWithItsLogonEnt
         EXPECT_TRUE(FileBytes(Path()) == c.expected) << c.what;
         program.screens.Close<frmRestF>();
     }
-    EXPECT_TRUE(
-        HasValue(program.registry, kLM, kRunKey, "TvalueT", program.Folder() + "\\DErodu.exe"));
+    // As Windows reads it at logon: quoted, so that no "C:\Program.exe" runs in its place.
+    EXPECT_EQ(StoredBytes(program.registryApi, kLM, kRunKey, "TvalueT"),
+              "\"" + program.Folder() + "\\DErodu.exe\"" + std::string(1, '\0'));
 }
 
 TEST_F(BlockList, AFileThatCannotBeReadOrWrittenIsReportedAndNothingIsBlocked) {

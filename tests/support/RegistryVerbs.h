@@ -75,6 +75,25 @@ inline std::uint32_t TypeOf(platform::RegistryApi& api, Hive hive, std::string_v
     return type;
 }
 
+// The data exactly as stored (a REG_SZ with its terminating zero, if it has
+// one), as Windows itself reads it; "" when absent.
+inline std::string StoredBytes(platform::RegistryApi& api, Hive hive, std::string_view key,
+                               std::string_view name) {
+    platform::KeyHandle handle = 0;
+    if (api.OpenKey(static_cast<platform::KeyHandle>(hive), std::string(key), 0x3F, handle) != 0)
+        return "";
+    std::uint32_t type = 0, size = 0;
+    std::string bytes;
+    if (api.QueryValue(handle, std::string(name), &type, nullptr, &size) == 0) {
+        bytes.resize(size);
+        bool read = api.QueryValue(handle, std::string(name), &type,
+                                   reinterpret_cast<std::uint8_t*>(bytes.data()), &size) == 0;
+        bytes.resize(read ? size : 0);
+    }
+    api.CloseKey(handle);
+    return bytes;
+}
+
 // Creates the key and stores raw bytes of any type (3 is REG_BINARY), as
 // another tool might.
 inline void PutBytes(platform::RegistryApi& api, Hive hive, std::string_view key,
