@@ -4,6 +4,7 @@
 // Wine is in tests/wine/CommandLineTest.cpp.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <set>
 
@@ -33,6 +34,12 @@ TEST(CommandLine, EachRunEndsWithItsExitCode) {
         {{"/exportar", out, "/grupos:1,0"}, 1, "Linha de comando errada"},
         {{"/?", "/log:" + lab.File("x.log")}, 1, "Linha de comando errada"},
         {{"/politicas", good}, 1, "Linha de comando errada"},
+        // An empty argument is no path (an unset variable): nothing is written at a root.
+        {{"/importar", ""}, 1, "Linha de comando errada: nome de arquivo ou pasta vazio"},
+        {{"/exportar", ""}, 1, "Linha de comando errada: nome de arquivo ou pasta vazio"},
+        {{"/politicas", good, ""}, 1, "Linha de comando errada: nome de arquivo ou pasta vazio"},
+        {{"/politicas", "", lab.File("gpo")}, 1, "Linha de comando errada: nome de arquivo"},
+        {{"/importar", good, "/LOG:"}, 1, "Linha de comando errada: falta o nome do arquivo em"},
         {{"/IMPORTAR", lab.File("missing.qvc")}, 2, "O arquivo "},
         {{"-importar", junk}, 2, "O arquivo não contém configurações do Quarvel"},
         {{"/Importar", good}, 0, "Configurações importadas com sucesso. (código 0)"},
@@ -45,6 +52,8 @@ TEST(CommandLine, EachRunEndsWithItsExitCode) {
         EXPECT_EQ(lab.Run(c.arguments), c.code);
         EXPECT_TRUE(lab.shown.starts_with(c.report)) << lab.shown;
     }
+    EXPECT_FALSE(fs::exists(lab.folder / "gpo"));
+    EXPECT_FALSE(fs::exists("\\User")) << "nor at the root, nor in the working folder";
     EXPECT_EQ(lab.codec.FromAnsi(FileBytes(out)), "QV07Laboratório\r\nQVa7\r\nQVb70\r\n");
     lab.Expect({{kLM, kWinlogon, "LegalNoticeCaption", kAbsent}});  // undone
 }
@@ -57,6 +66,49 @@ TEST(CommandLine, AKeyDeletedAndMadeAgainIsWrittenAgain) {
     for (const std::string& file : {on, off, on}) EXPECT_EQ(lab.Run({"/importar", file}), 0);
     EXPECT_TRUE(
         HasValue(lab.registry, Hive::ClassesRoot, "*\\Shell\\OpenWith", "", "QV - Abrir com..."));
+}
+
+// The log lies in a shared folder: neither it nor the report ever holds the
+// lock code, whatever the letter case or the mistake around its switch.
+TEST(CommandLine, NoLogLineOrReportHoldsTheLockCode) {
+    Lab lab;
+    PutText(lab.registry, kLM, kCurrentVersion, "SYSNOT", "Segredo");
+    const std::string good = lab.File("good.qvc", "QV07Laboratório\r\n");
+    const std::string log = lab.File("lab.log");
+    const struct {
+        std::vector<std::string> arguments;
+        int code;
+        const char* report;
+    } cases[] = {
+        {{"/importar", good, "/senha:Segredo"}, 0, ""},
+        {{"/importar", good, "/Senha:Segredo"}, 0, ""},
+        {{"/importar", good, "-SENHA:Segredo"}, 0, ""},
+        {{"/desfazer", "/sEnHa:Segredo"}, 0, ""},
+        {{"/importar", good, "/senha:A", "/SENHA:Segredo"},
+         1,
+         "Linha de comando errada: opção repetida /SENHA; nada foi feito."},
+        {{"/importar", good, "/snha:Segredo"},
+         1,
+         "Linha de comando errada: opção desconhecida /snha; nada foi feito."},
+        {{"/importar:Segredo", good},
+         1,
+         "Linha de comando errada: a opção /importar não leva valor; nada foi feito."},
+        {{"/importar", good, "Segredo"},
+         1,
+         "Linha de comando errada: argumento a mais; nada foi feito."},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.arguments.back());
+        std::vector<std::string> arguments = c.arguments;
+        arguments.push_back("/log:" + log);
+        EXPECT_EQ(lab.Run(arguments), c.code);
+        EXPECT_TRUE(lab.shown.starts_with(c.report)) << lab.shown;
+        EXPECT_EQ(lab.shown.find("Segredo"), std::string::npos) << lab.shown;
+    }
+    const std::string written = FileBytes(log);
+    EXPECT_EQ(std::count(written.begin(), written.end(), '\n'), std::size(cases));
+    EXPECT_EQ(written.find("Segredo"), std::string::npos) << written;
+    EXPECT_NE(written.find(" /Senha:*** /log:" + log + ": "), std::string::npos) << written;
 }
 
 // Every group; the window title empty, so that a value is deleted.
