@@ -53,7 +53,6 @@ TEST(CommandLine, EachRunEndsWithItsExitCode) {
         EXPECT_TRUE(lab.shown.starts_with(c.report)) << lab.shown;
     }
     EXPECT_FALSE(fs::exists(lab.folder / "gpo"));
-    EXPECT_FALSE(fs::exists("\\User")) << "nor at the root, nor in the working folder";
     EXPECT_EQ(lab.codec.FromAnsi(FileBytes(out)), "QV07Laboratório\r\nQVa7\r\nQVb70\r\n");
     lab.Expect({{kLM, kWinlogon, "LegalNoticeCaption", kAbsent}});  // undone
 }
@@ -178,6 +177,43 @@ TEST(PolicyFiles, BadInputWritesNothing) {
     for (const auto& entry : fs::recursive_directory_iterator(admin.folder))
         names.insert(entry.path().filename().string());
     EXPECT_EQ(names, (std::set<std::string>{"good.qvc", "junk.qvc", "taken"}));
+}
+
+// A set already in a Group Policy object's folder stays whole when the new
+// one cannot be written or cannot take its place; the report is one log line.
+TEST(PolicyFiles, AFailureLeavesTheEarlierSetWholeAndTheReportIsOneLogLine) {
+    Lab admin;
+    const std::string gpo = admin.File("gpo"), log = admin.File("gpo.log");
+    const std::vector<std::string> set = {gpo + "/User/Registry.pol", gpo + "/Machine/Registry.pol",
+                                          gpo + "/Quarvel.reg"};
+    ASSERT_EQ(admin.Run({"/politicas", admin.File("a.qvc", kEveryGroup), gpo}), 0);
+    std::vector<std::string> earlier;
+    for (const std::string& file : set) earlier.push_back(FileBytes(file));
+    std::string tooMany;  // one program past the allow-list's 594: a message of many lines
+    for (int i = 0; i < 595; ++i) tooMany += "QV02p" + std::to_string(i) + ".exe\r\n";
+    const std::string later = admin.File("b.qvc", tooMany.c_str());
+    const struct {
+        const char* write;
+        const char* rename;
+    } refusals[] = {{"Quarvel.reg", ""}, {"Machine", ""}, {"", "Quarvel.reg"}, {"", "Machine"}};
+    for (const auto& refused : refusals) {
+        SCOPED_TRACE(std::string(refused.write) + refused.rename);
+        admin.files.refusedWrite = refused.write;
+        admin.files.refusedRename = refused.rename;
+        EXPECT_EQ(admin.Run({"/politicas", later, gpo, "/log:" + log}), 4);
+        for (std::size_t i = 0; i < set.size(); ++i) EXPECT_TRUE(FileBytes(set[i]) == earlier[i]);
+        std::set<std::string> names;  // nothing half-written, no temporary left
+        for (const auto& entry : fs::recursive_directory_iterator(gpo))
+            names.insert(entry.path().filename().string());
+        EXPECT_EQ(names, (std::set<std::string>{"User", "Machine", "Registry.pol", "Quarvel.reg"}));
+    }
+    admin.files.refusedWrite = admin.files.refusedRename = "";
+    EXPECT_EQ(admin.Run({"/politicas", later, gpo, "/log:" + log}), 4) << "595 programs";
+    EXPECT_NE(admin.shown.find("Estes não foram importados: p594.exe"), std::string::npos);
+    EXPECT_NE(FileBytes(set[0]), earlier[0]) << "the new set replaced the earlier one";
+    const std::string written = FileBytes(log);
+    EXPECT_EQ(std::count(written.begin(), written.end(), '\n'), std::size(refusals) + 1);
+    EXPECT_EQ(std::count(written.begin(), written.end(), '\r'), std::size(refusals) + 1);
 }
 
 }  // namespace
