@@ -38,6 +38,32 @@ TEST(BlockRule, ANameMatchesATitleWhateverTheLetterCaseAndBlanks) {
         << "the signature line and blank lines are no names";
 }
 
+// A window is spared only when its process runs one of the program's own
+// executables from the program's own folder, compared whole.
+TEST(BlockRule, SparesOnlyTheProgramsOwnFilesInItsOwnFolder) {
+    const std::string own = "C:\\Arquivos de Programas\\Quarvel";
+    const struct {
+        std::string path;
+        bool spared;
+    } rows[] = {
+        {own + "\\Quarvel.exe", true},
+        {own + "\\Resgate.exe", true},
+        {"c:\\ARQUIVOS DE PROGRAMAS\\quarvel\\DERODU.EXE", true},
+        {own + "\\limpaico.exe", false},  // no window of its own, no exception
+        {own + "\\jogo.exe", false},
+        {"C:\\Jogos\\Quarvel.exe", false},  // a game copied to the name
+        {"C:\\Arquivos de Programas\\QuarvelX\\Quarvel.exe", false},
+        {own + "\\Quarvel.exe.evil\\x", false},
+        {own + "\\Sub\\Resgate.exe", false},
+        {own + "Quarvel.exe", false},
+        {"Quarvel.exe", false},
+        {"", false},
+    };
+    for (const auto& row : rows)
+        EXPECT_EQ(companions::IsOwnProgram(row.path, own), row.spared) << row.path;
+    EXPECT_FALSE(companions::IsOwnProgram("\\Quarvel.exe", "")) << "no folder known: none";
+}
+
 class Rescue : public ::testing::Test {
   protected:
     void SetUp() override {

@@ -271,7 +271,7 @@ TEST_F(ScreenEdges, IconsPickedWithoutPreviewOrCancelledAreStoredAsPicked) {
                   std::string(command) == "Label45");
     }
     EXPECT_EQ(StoredBytes(program.registryApi, HKLM, kRun, "DelIconCache"),
-              "\"" + program.Folder() + "\\limpaico.exe\"" + std::string(1, '\0'));
+              std::string("\"") + program.Folder() + "\\limpaico.exe\"" + std::string(1, '\0'));
     EXPECT_EQ(screen.wells[40]->picture(), "C:\\Icones\\cd.ico");
     Run(screen, {"Label47"});
     EXPECT_EQ(screen.wells[40]->picture(), "");

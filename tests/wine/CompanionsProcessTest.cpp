@@ -46,11 +46,23 @@ TEST(DErodu, ClosesListedWindowsButNeverItsOwnFollowsTheListAndEndsWithIt) {
     Process rescue(L"Resgate.exe");
     HWND own = FindTopLevel("Quarvel - Resgate", rescue.info.dwProcessId);
     ASSERT_NE(own, nullptr);
+    // The same program under the same name, run from another folder: a
+    // student's copy is no program of Quarvel's.
+    const std::filesystem::path elsewhere = BuildFolder() + L"\\outra pasta";
+    std::filesystem::create_directories(elsewhere);
+    std::filesystem::copy_file(ProgramPath(L"Resgate.exe"), elsewhere / L"Resgate.exe",
+                               std::filesystem::copy_options::overwrite_existing);
+    Process copy((elsewhere / L"Resgate.exe").c_str());
+    HWND copied = FindTopLevel("Quarvel - Resgate", copy.info.dwProcessId);
+    ASSERT_NE(copied, nullptr);
     HWND game = OpenWindow(L"Paciência"), folder = OpenWindow(L"Jogos");
     HWND notes = OpenWindow(L"Bloco de notas"), impostor = OpenWindow(L"Quarvel - Resgate");
     Process process(L"DErodu.exe");
     EXPECT_TRUE(
         Within(1500, [&] { return !IsWindow(game) && !IsWindow(folder) && !IsWindow(impostor); }));
+    EXPECT_TRUE(Within(1500, [&] { return !IsWindow(copied); })) << "a copy elsewhere goes";
+    copy.Ends(2000);
+    std::filesystem::remove_all(elsewhere);
     EXPECT_TRUE(IsWindow(notes)) << "a title that is not listed stays";
     EXPECT_TRUE(IsWindow(own)) << "Resgate.exe's window is spared";
     EXPECT_TRUE(Process(L"DErodu.exe").Ends(3000)) << "one at a time";
