@@ -19,16 +19,20 @@ TEST(CommandLine, EachRunEndsWithItsExitCode) {
     Lab lab;
     const std::string good = lab.File("good.qvc", "QV09\r\nQV07Laboratório\r\n");
     const std::string junk = lab.File("junk.qvc", "nada\r\n"), out = lab.File("out.qvc");
+    const std::string log = lab.File("lab.log");  // on a shared folder: never the lock code
     const struct {
         std::vector<std::string> arguments;
         int code;
         const char* report;
     } cases[] = {
         {{"/?"}, 0, "Uso:\r\n  Quarvel.exe /importar ARQUIVO"},
-        {{"/desfazer"}, 5, "Não há importação para desfazer. (código 5)\r\n"},
+        {{"/desfazer", "/sEnHa:Segredo"}, 5, "Não há importação para desfazer. (código 5)\r\n"},
         {{"/bogus"}, 1, "Linha de comando errada: opção desconhecida /bogus"},
+        {{"/desfazer", "/snha:Segredo"}, 1, "Linha de comando errada: opção desconhecida /snha;"},
+        {{"/desfazer", "/senha:A", "/SENHA:Segredo"}, 1, "Linha de comando errada: opção repetida"},
+        {{"/desfazer:Segredo"}, 1, "Linha de comando errada: a opção /desfazer não leva valor;"},
         {{"/importar"}, 1, "Linha de comando errada: falta o nome do arquivo"},
-        {{"/importar", good, "b"}, 1, "Linha de comando errada"},
+        {{"/importar", good, "Segredo"}, 1, "Linha de comando errada: argumento a mais; nada"},
         {{"/importar", good, "/desfazer"}, 1, "Linha de comando errada"},
         {{"/importar", good, "/grupos:1"}, 1, "Linha de comando errada"},
         {{"/exportar", out, "/grupos:1,0"}, 1, "Linha de comando errada"},
@@ -43,15 +47,22 @@ TEST(CommandLine, EachRunEndsWithItsExitCode) {
         {{"/IMPORTAR", lab.File("missing.qvc")}, 2, "O arquivo "},
         {{"-importar", junk}, 2, "O arquivo não contém configurações do Quarvel"},
         {{"/Importar", good}, 0, "Configurações importadas com sucesso. (código 0)"},
-        {{"/exportar", out, "/grupos:7"}, 0, "O Arquivo de configurações foi gerado"},
+        {{"/exportar", out, "/grupos:7", "-Senha:Segredo"}, 0, "O Arquivo de configurações foi"},
         {{"/exportar", out, "/grupos:2"}, 4, "Nada foi exportado"},
         {{"/desfazer"}, 0, "A última importação foi desfeita"},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.arguments[0] + (c.arguments.size() > 1 ? " " + c.arguments[1] : ""));
-        EXPECT_EQ(lab.Run(c.arguments), c.code);
+        auto arguments = c.arguments;
+        if (arguments.size() > 1 || arguments[0] != "/?") arguments.push_back("/log:" + log);
+        EXPECT_EQ(lab.Run(arguments), c.code);
         EXPECT_TRUE(lab.shown.starts_with(c.report)) << lab.shown;
+        EXPECT_EQ(lab.shown.find("Segredo"), std::string::npos) << lab.shown;
     }
+    const std::string logged = FileBytes(log);
+    EXPECT_EQ(std::count(logged.begin(), logged.end(), '\n'), std::size(cases) - 1) << logged;
+    EXPECT_EQ(logged.find("Segredo"), std::string::npos) << logged;
+    EXPECT_NE(logged.find(" -Senha:*** /log:" + log + ": O Arquivo"), std::string::npos);
     EXPECT_FALSE(fs::exists(lab.folder / "gpo"));
     EXPECT_EQ(lab.codec.FromAnsi(FileBytes(out)), "QV07Laboratório\r\nQVa7\r\nQVb70\r\n");
     lab.Expect({{kLM, kWinlogon, "LegalNoticeCaption", kAbsent}});  // undone
@@ -65,49 +76,6 @@ TEST(CommandLine, AKeyDeletedAndMadeAgainIsWrittenAgain) {
     for (const std::string& file : {on, off, on}) EXPECT_EQ(lab.Run({"/importar", file}), 0);
     EXPECT_TRUE(
         HasValue(lab.registry, Hive::ClassesRoot, "*\\Shell\\OpenWith", "", "QV - Abrir com..."));
-}
-
-// The log lies in a shared folder: neither it nor the report ever holds the
-// lock code, whatever the letter case or the mistake around its switch.
-TEST(CommandLine, NoLogLineOrReportHoldsTheLockCode) {
-    Lab lab;
-    PutText(lab.registry, kLM, kCurrentVersion, "SYSNOT", "Segredo");
-    const std::string good = lab.File("good.qvc", "QV07Laboratório\r\n");
-    const std::string log = lab.File("lab.log");
-    const struct {
-        std::vector<std::string> arguments;
-        int code;
-        const char* report;
-    } cases[] = {
-        {{"/importar", good, "/senha:Segredo"}, 0, ""},
-        {{"/importar", good, "/Senha:Segredo"}, 0, ""},
-        {{"/importar", good, "-SENHA:Segredo"}, 0, ""},
-        {{"/desfazer", "/sEnHa:Segredo"}, 0, ""},
-        {{"/importar", good, "/senha:A", "/SENHA:Segredo"},
-         1,
-         "Linha de comando errada: opção repetida /SENHA; nada foi feito."},
-        {{"/importar", good, "/snha:Segredo"},
-         1,
-         "Linha de comando errada: opção desconhecida /snha; nada foi feito."},
-        {{"/importar:Segredo", good},
-         1,
-         "Linha de comando errada: a opção /importar não leva valor; nada foi feito."},
-        {{"/importar", good, "Segredo"},
-         1,
-         "Linha de comando errada: argumento a mais; nada foi feito."},
-    };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.arguments.back());
-        std::vector<std::string> arguments = c.arguments;
-        arguments.push_back("/log:" + log);
-        EXPECT_EQ(lab.Run(arguments), c.code);
-        EXPECT_TRUE(lab.shown.starts_with(c.report)) << lab.shown;
-        EXPECT_EQ(lab.shown.find("Segredo"), std::string::npos) << lab.shown;
-    }
-    const std::string written = FileBytes(log);
-    EXPECT_EQ(std::count(written.begin(), written.end(), '\n'), std::size(cases));
-    EXPECT_EQ(written.find("Segredo"), std::string::npos) << written;
-    EXPECT_NE(written.find(" /Senha:*** /log:" + log + ": "), std::string::npos) << written;
 }
 
 // Every group; the window title empty, so that a value is deleted.
@@ -166,54 +134,49 @@ TEST(PolicyFiles, HoldWhatTheImportWritesOnAnEmptyComputer) {
         EXPECT_NE(reg.find(line), std::string::npos) << line;
 }
 
-TEST(PolicyFiles, BadInputWritesNothing) {
-    Lab admin;
-    const std::string junk = admin.File("junk.qvc", "nada\r\n");
-    EXPECT_EQ(admin.Run({"/politicas", junk, admin.File("gpo")}), 2);
-    EXPECT_FALSE(fs::exists(admin.folder / "gpo"));
-    const std::string good = admin.File("good.qvc", "QV09x\r\n");
-    EXPECT_EQ(admin.Run({"/politicas", good, admin.File("taken", "a file, not a folder")}), 4);
-    std::set<std::string> names;  // nothing half-written, no temporary left
-    for (const auto& entry : fs::recursive_directory_iterator(admin.folder))
-        names.insert(entry.path().filename().string());
-    EXPECT_EQ(names, (std::set<std::string>{"good.qvc", "junk.qvc", "taken"}));
-}
-
-// A set already in a Group Policy object's folder stays whole when the new
-// one cannot be written or cannot take its place; the report is one log line.
-TEST(PolicyFiles, AFailureLeavesTheEarlierSetWholeAndTheReportIsOneLogLine) {
+// All three files or none: bad input makes no folder, a folder that cannot be
+// made writes nothing, and a set already in a Group Policy object's folder
+// stays whole when the new one cannot be written or put in place. The report
+// is one log line.
+TEST(PolicyFiles, AllOrNoneOverAnEarlierSetTooAndTheReportIsOneLogLine) {
     Lab admin;
     const std::string gpo = admin.File("gpo"), log = admin.File("gpo.log");
-    const std::vector<std::string> set = {gpo + "/User/Registry.pol", gpo + "/Machine/Registry.pol",
-                                          gpo + "/Quarvel.reg"};
-    ASSERT_EQ(admin.Run({"/politicas", admin.File("a.qvc", kEveryGroup), gpo}), 0);
-    std::vector<std::string> earlier;
-    for (const std::string& file : set) earlier.push_back(FileBytes(file));
+    auto names = [](const std::string& folder) {  // nothing half-written, no temporary left
+        std::set<std::string> names;
+        for (const auto& entry : fs::recursive_directory_iterator(folder))
+            names.insert(entry.path().filename().string());
+        return names;
+    };
+    EXPECT_EQ(admin.Run({"/politicas", admin.File("junk.qvc", "nada\r\n"), gpo}), 2);
+    const std::string good = admin.File("a.qvc", kEveryGroup);
+    EXPECT_EQ(admin.Run({"/politicas", good, admin.File("taken", "a file, not a folder")}), 4);
+    EXPECT_EQ(names(admin.Folder()), (std::set<std::string>{"a.qvc", "junk.qvc", "taken"}));
+    auto set = [&] {  // the three files' bytes
+        return FileBytes(gpo + "/User/Registry.pol") + "|" +
+               FileBytes(gpo + "/Machine/Registry.pol") + "|" + FileBytes(gpo + "/Quarvel.reg");
+    };
+    ASSERT_EQ(admin.Run({"/politicas", good, gpo}), 0);
+    const std::string earlier = set();
     std::string tooMany;  // one program past the allow-list's 594: a message of many lines
     for (int i = 0; i < 595; ++i) tooMany += "QV02p" + std::to_string(i) + ".exe\r\n";
     const std::string later = admin.File("b.qvc", tooMany.c_str());
-    const struct {
-        const char* write;
-        const char* rename;
-    } refusals[] = {{"Quarvel.reg", ""}, {"Machine", ""}, {"", "Quarvel.reg"}, {"", "Machine"}};
-    for (const auto& refused : refusals) {
-        SCOPED_TRACE(std::string(refused.write) + refused.rename);
-        admin.files.refusedWrite = refused.write;
-        admin.files.refusedRename = refused.rename;
+    // Each move of a file over another fails in turn (a temporary file over its
+    // target, an earlier file set aside, a new one put in place), until none is left.
+    int step = 0;
+    for (; (admin.files.refusedMove = step) < 20; ++step) {
+        SCOPED_TRACE(step);
         EXPECT_EQ(admin.Run({"/politicas", later, gpo, "/log:" + log}), 4);
-        for (std::size_t i = 0; i < set.size(); ++i) EXPECT_TRUE(FileBytes(set[i]) == earlier[i]);
-        std::set<std::string> names;  // nothing half-written, no temporary left
-        for (const auto& entry : fs::recursive_directory_iterator(gpo))
-            names.insert(entry.path().filename().string());
-        EXPECT_EQ(names, (std::set<std::string>{"User", "Machine", "Registry.pol", "Quarvel.reg"}));
+        if (admin.files.refusedMove >= 0) break;  // nothing was refused: the new set is in
+        EXPECT_TRUE(set() == earlier);
+        EXPECT_EQ(names(gpo),
+                  (std::set<std::string>{"User", "Machine", "Registry.pol", "Quarvel.reg"}));
     }
-    admin.files.refusedWrite = admin.files.refusedRename = "";
-    EXPECT_EQ(admin.Run({"/politicas", later, gpo, "/log:" + log}), 4) << "595 programs";
+    EXPECT_GE(step, 6) << "three written, then put in place";
     EXPECT_NE(admin.shown.find("Estes não foram importados: p594.exe"), std::string::npos);
-    EXPECT_NE(FileBytes(set[0]), earlier[0]) << "the new set replaced the earlier one";
+    EXPECT_TRUE(set() != earlier) << "the new set replaced the earlier one";
     const std::string written = FileBytes(log);
-    EXPECT_EQ(std::count(written.begin(), written.end(), '\n'), std::size(refusals) + 1);
-    EXPECT_EQ(std::count(written.begin(), written.end(), '\r'), std::size(refusals) + 1);
+    EXPECT_EQ(std::count(written.begin(), written.end(), '\n'), step + 1);
+    EXPECT_EQ(std::count(written.begin(), written.end(), '\r'), step + 1);
 }
 
 }  // namespace

@@ -76,9 +76,9 @@ class WatchedRegistry : public platform::MemoryRegistry {
     const platform::AnsiCodec& codec_;
 };
 
-// Files whose reads stop after `cutAfter` characters, as at a read error,
-// and which refuse to write, or to move a file to, a path that contains
-// `refusedWrite` or `refusedRename` (a full disk, a file held open).
+// Files whose reads stop after `cutAfter` characters, as at a read error, and
+// which refuse the `refusedMove`-th move of a file over another (counting from
+// 0; each write ends with one), as a full disk or a file held open would.
 class CuttingFiles : public platform::StdFiles {
   public:
     using StdFiles::StdFiles;
@@ -87,18 +87,12 @@ class CuttingFiles : public platform::StdFiles {
         if (read && read->text.size() > cutAfter) *read = {read->text.substr(0, cutAfter), false};
         return read;
     }
-    bool WriteBytes(const std::string& path, const std::string& bytes) override {
-        return !Refused(path, refusedWrite) && StdFiles::WriteBytes(path, bytes);
-    }
-    bool Rename(const std::string& from, const std::string& to) override {
-        return !Refused(to, refusedRename) && StdFiles::Rename(from, to);
-    }
     std::size_t cutAfter = std::string::npos;
-    std::string refusedWrite, refusedRename;
+    int refusedMove = -1;
 
-  private:
-    static bool Refused(const std::string& path, const std::string& refused) {
-        return !refused.empty() && path.find(refused) != std::string::npos;
+  protected:
+    bool Replace(const std::filesystem::path& from, const std::filesystem::path& to) override {
+        return refusedMove-- != 0 && StdFiles::Replace(from, to);
     }
 };
 
