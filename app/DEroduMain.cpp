@@ -1,7 +1,6 @@
 // DErodu.exe: while the block-list file exists, closes every visible window
 // whose title is a listed name. No window of its own, no messages.
 #include <windows.h>
-#include <tlhelp32.h>
 
 #include <map>
 #include <optional>
@@ -28,6 +27,12 @@ struct Stamp {
     }
 };
 
+std::wstring LongPath(const std::wstring& path) {
+    wchar_t full[MAX_PATH * 2] = {};
+    DWORD size = GetLongPathNameW(path.c_str(), full, MAX_PATH * 2);
+    return size > 0 && size < MAX_PATH * 2 ? std::wstring(full, size) : path;
+}
+
 std::optional<Stamp> StampOf(const std::wstring& path) {
     WIN32_FILE_ATTRIBUTE_DATA data;
     if (!GetFileAttributesExW(path.c_str(), GetFileExInfoStandard, &data)) return std::nullopt;
@@ -36,36 +41,57 @@ std::optional<Stamp> StampOf(const std::wstring& path) {
                  (static_cast<ULONGLONG>(data.nFileSizeHigh) << 32) | data.nFileSizeLow};
 }
 
-// The executables of the running processes, read at most once per look and
-// only when a title matched: the owner, not the title, tells the program's
-// own windows apart (a listed "Quarvel - Resgate" must never shut out the
-// way back).
+// The full path of a process's executable: QueryFullProcessImageNameW where
+// Windows has it (Vista on: it needs only the limited query right, which
+// an elevated Quarvel grants the user), else the path of the process's first
+// module (XP). Both are looked up at run time, so that DErodu still starts
+// on XP. Short names are made long, so that the path compares whole.
+std::wstring ImagePath(DWORD process) {
+    using QueryFull = BOOL(WINAPI*)(HANDLE, DWORD, LPWSTR, PDWORD);
+    using ModuleName = DWORD(WINAPI*)(HANDLE, HMODULE, LPWSTR, DWORD);
+    constexpr DWORD kQueryLimited = 0x1000;  // PROCESS_QUERY_LIMITED_INFORMATION, Vista on
+    auto find = [](const wchar_t* library, const char* name) {
+        HMODULE module = GetModuleHandleW(library);
+        if (!module) module = LoadLibraryW(library);
+        return module ? reinterpret_cast<void (*)()>(GetProcAddress(module, name)) : nullptr;
+    };
+    static const auto queryFull =
+        reinterpret_cast<QueryFull>(find(L"kernel32.dll", "QueryFullProcessImageNameW"));
+    static const auto moduleName =
+        queryFull ? nullptr
+                  : reinterpret_cast<ModuleName>(find(L"psapi.dll", "GetModuleFileNameExW"));
+    HANDLE handle = OpenProcess(
+        queryFull ? kQueryLimited : PROCESS_QUERY_INFORMATION | PROCESS_VM_READ, FALSE, process);
+    if (!handle) return L"";
+    wchar_t path[MAX_PATH * 2] = {};
+    DWORD size = MAX_PATH * 2;
+    bool read = queryFull ? queryFull(handle, 0, path, &size) != 0
+                          : moduleName && moduleName(handle, nullptr, path, size) != 0;
+    CloseHandle(handle);
+    return read ? LongPath(path) : L"";
+}
+
+// The owner, not the title, tells the program's own windows apart (a listed
+// "Quarvel - Resgate" must never shut out the way back): its process's
+// executable, read only when a title matched, once per process and look.
 class Owners {
   public:
+    explicit Owners(const std::string& ownFolder) : ownFolder_(ownFolder) {}
     bool IsOwnProgram(HWND window) {
         DWORD process = 0;
         GetWindowThreadProcessId(window, &process);
         if (process == GetCurrentProcessId()) return true;
-        if (!read_) Read();
-        auto found = executables_.find(process);
-        return found != executables_.end() && companions::IsOwnProgram(found->second);
+        auto found = own_.find(process);
+        if (found == own_.end()) {
+            std::string path = platform::win32::Narrow(ImagePath(process));
+            found = own_.emplace(process, companions::IsOwnProgram(path, ownFolder_)).first;
+        }
+        return found->second;
     }
 
   private:
-    void Read() {
-        read_ = true;
-        HANDLE snapshot = CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0);
-        if (snapshot == INVALID_HANDLE_VALUE) return;
-        PROCESSENTRY32W entry = {};
-        entry.dwSize = sizeof entry;
-        for (BOOL more = Process32FirstW(snapshot, &entry); more;
-             more = Process32NextW(snapshot, &entry))
-            executables_[entry.th32ProcessID] = platform::win32::Narrow(entry.szExeFile);
-        CloseHandle(snapshot);
-    }
-
-    bool read_ = false;
-    std::map<DWORD, std::string> executables_;
+    const std::string& ownFolder_;
+    std::map<DWORD, bool> own_;
 };
 
 struct Look {
@@ -96,6 +122,8 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
     platform::win32::Win32Files files(codec);
     std::string base =
         registry.GetValue(Hive::LocalMachine, core::kCurrentVersion, core::kSystemRoot);
+    const std::string ownFolder =
+        platform::win32::Narrow(LongPath(platform::win32::Widen(files.ProgramFolder())));
     if (base.empty()) base = files.ProgramFolder();
     const std::string path = restrictions::block_list::FilePath(base);
     const std::wstring widePath = platform::win32::Widen(path);
@@ -118,7 +146,7 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
             }
         }
         if (!rule.empty()) {
-            Look look{rule, {}};
+            Look look{rule, Owners(ownFolder)};
             EnumWindows(CloseIfBlocked, reinterpret_cast<LPARAM>(&look));
         }
         Sleep(kPollMs);

@@ -65,6 +65,9 @@ class NoPictures : public platform::PictureLoader {
 };
 
 int RunSwitches(const std::vector<std::string>& arguments) {
+    // A job that nobody watches: a drive without a disk (a floppy, a card
+    // reader) fails the job instead of raising Windows' critical-error box.
+    SetErrorMode(SEM_FAILCRITICALERRORS | SEM_NOOPENFILEERRORBOX);
     platform::win32::SystemAnsiCodec codec;
     platform::win32::Win32Registry api;
     platform::HeldKeys keys(api);

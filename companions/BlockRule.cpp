@@ -47,12 +47,11 @@ bool TitleMatches(std::string_view title, std::string_view name) {
     return BlockRule({std::string(name)}).Blocks(title);
 }
 
-bool IsOwnProgram(std::string_view executable) {
-    auto slash = executable.find_last_of("\\/");
-    if (slash != std::string_view::npos) executable.remove_prefix(slash + 1);
-    std::u32string name = Folded(executable);
+bool IsOwnProgram(std::string_view imagePath, std::string_view programFolder) {
+    if (imagePath.empty() || programFolder.empty()) return false;
+    std::u32string path = Folded(imagePath);
     for (std::string_view own : restrictions::allow_list::kOwnExecutables)
-        if (Folded(own) == name) return true;
+        if (Folded(std::string(programFolder) + "\\" + std::string(own)) == path) return true;
     return false;
 }
 

@@ -16,10 +16,12 @@ std::vector<std::string> BlockedNames(const std::vector<std::string>& lines);
 
 bool TitleMatches(std::string_view title, std::string_view name);
 
-// Whether a process's executable (its file name or full path) is one of the
-// program's own: the blocker never closes their windows, whatever the list
-// says, so that Quarvel and its rescue always stay reachable.
-bool IsOwnProgram(std::string_view executable);
+// Whether a process's executable, by its full path, is one of the program's
+// own in the program's own folder: the blocker never closes their windows,
+// whatever the list says, so that Quarvel and its rescue always stay
+// reachable. The whole path is compared, ignoring letter case: a game copied
+// to "Quarvel.exe" anywhere else is no exception.
+bool IsOwnProgram(std::string_view imagePath, std::string_view programFolder);
 
 // The names of a block list, folded once when the list is read, so that the
 // titles checked several times a second are folded once each and looked up.

@@ -24,7 +24,9 @@ VIAddVersionKey /LANG=1046 "ProductVersion" "${VERSION}"
 VIAddVersionKey /LANG=1046 "CompanyName" "Quarvel"
 VIAddVersionKey /LANG=1046 "LegalCopyright" "Quarvel"
 
-UninstallText "O Quarvel, os seus programas auxiliares e os seus atalhos serão removidos. \
+UninstallText "O Quarvel, os seus programas auxiliares e os seus atalhos serão removidos, \
+e também as cópias de segurança das importações (pasta Quarvel\Copias nos dados de \
+aplicativos de todos os usuários), que guardam o código-trava. \
 As restrições, personalizações e otimizações aplicadas continuam valendo: para desfazê-las, \
 use o Quarvel ou o Resgate.exe antes de desinstalar."
 
@@ -80,6 +82,10 @@ Section "Uninstall"
     ; policies stay, for Quarvel or Resgate.exe to undo.
     DeleteRegValue HKLM "${RUN_KEY}" "TvalueT"
     DeleteRegValue HKLM "${RUN_KEY}" "DelIconCache"
+    ; The import backups hold the lock code in plain text: they go too.
+    DetailPrint "Removendo as cópias de segurança das importações: $APPDATA\Quarvel\Copias"
+    RMDir /r "$APPDATA\Quarvel\Copias"
+    RMDir "$APPDATA\Quarvel"
     Delete "$INSTDIR\Quarvel.exe"
     Delete "$INSTDIR\DErodu.exe"
     Delete "$INSTDIR\limpaico.exe"

@@ -43,6 +43,9 @@ policy='HKCU\Software\Microsoft\Windows\CurrentVersion\Policies\Explorer'
 quiet wine reg add "$run" /v TvalueT /d 'C:\Program Files\Quarvel\DErodu.exe' /f
 quiet wine reg add "$run" /v DelIconCache /d 'C:\Program Files\Quarvel\limpaico.exe' /f
 quiet wine reg add "$policy" /v NoRun /t REG_DWORD /d 1 /f
+backups="$WINEPREFIX/drive_c/ProgramData/Quarvel/Copias"
+mkdir -p "$backups"
+printf 'QV09Segredo\r\n' > "$backups/00000001.qvc"
 # The uninstaller runs a copy of itself from the temporary folder: wait for
 # every process of the prefix to end.
 quiet wine "C:\\Program Files\\Quarvel\\Desinstalar.exe" /S
@@ -52,6 +55,7 @@ wineserver -w
 quiet wine reg query "$run" /v TvalueT && fail "TvalueT is still there"
 quiet wine reg query "$run" /v DelIconCache && fail "DelIconCache is still there"
 quiet wine reg query "$policy" /v NoRun || fail "the administrator's policy was removed"
+[ ! -e "$backups" ] || fail "the backups, which hold the lock code, are still there"
 quiet wine reg query 'HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall\Quarvel' \
     && fail "the uninstaller is still registered"
 echo "installer test passed"

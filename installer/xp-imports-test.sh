@@ -3,7 +3,7 @@
 # that came with a later Windows. Argument: the folder of the i686 build.
 set -euo pipefail
 folder="$1"
-newer='GetTickCount64|SRWLock|ConditionVariable|InitOnce|GetFinalPathNameByHandle|CreateSymbolicLink|GetFileInformationByHandleEx|SetFileInformationByHandle|CompareStringEx|LCMapStringEx|LocaleNameToLCID|FlsAlloc|GetDpiFor|SetProcessDpiAwareness|TaskDialog'
+newer='GetTickCount64|SRWLock|ConditionVariable|InitOnce|GetFinalPathNameByHandle|CreateSymbolicLink|GetFileInformationByHandleEx|SetFileInformationByHandle|CompareStringEx|LCMapStringEx|LocaleNameToLCID|FlsAlloc|GetDpiFor|SetProcessDpiAwareness|TaskDialog|QueryFullProcessImageName|K32GetModuleFileNameEx'
 status=0
 for program in Quarvel DErodu limpaico Resgate; do
     exe="$folder/$program.exe"

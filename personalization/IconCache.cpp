@@ -13,8 +13,9 @@ void DeleteIconCache(RegistryAccess& registry, platform::Files& files) {
 }
 
 bool ScheduleCacheCleaner(RegistryAccess& registry, platform::Files& files) {
-    return registry.SetValue(Hive::LocalMachine, kRunKey, kDelIconCache,
-                             files.ProgramFolder() + std::string(kCacheCleaner),
+    // Quoted: a blank in the folder must not let "C:\Program.exe" run in its place.
+    const std::string cleaner = files.ProgramFolder() + std::string(kCacheCleaner);
+    return registry.SetValue(Hive::LocalMachine, kRunKey, kDelIconCache, "\"" + cleaner + "\"",
                              ValueType::String) == 0;
 }
 

@@ -39,6 +39,9 @@ class Files {
     virtual bool WriteText(const std::string& path, const std::string& text) = 0;
     // The same for bytes written as they are, with no conversion.
     virtual bool WriteBytes(const std::string& path, const std::string& bytes) = 0;
+    // Moves a file to another name in the same folder, replacing a file of
+    // that name in one step. False when it could not.
+    virtual bool Rename(const std::string& from, const std::string& to) = 0;
     // Adds the text at the end of the file, creating it when needed.
     virtual bool AppendText(const std::string& path, const std::string& text) = 0;
     virtual bool Exists(const std::string& path) = 0;

@@ -152,6 +152,10 @@ bool StdFiles::WriteBytes(const std::string& path, const std::string& bytes) {
     return true;
 }
 
+bool StdFiles::Rename(const std::string& from, const std::string& to) {
+    return Replace(PathFromUtf8(from), PathFromUtf8(to));
+}
+
 bool StdFiles::Replace(const std::filesystem::path& from, const std::filesystem::path& to) {
     std::error_code error;
     std::filesystem::rename(from, to, error);

@@ -26,6 +26,7 @@ class StdFiles : public Files {
     std::optional<std::uint64_t> Size(const std::string& path) override;
     bool WriteText(const std::string& path, const std::string& text) override;
     bool WriteBytes(const std::string& path, const std::string& bytes) override;
+    bool Rename(const std::string& from, const std::string& to) override;
     bool AppendText(const std::string& path, const std::string& text) override;
     bool Exists(const std::string& path) override;
     bool Delete(const std::string& path) override;

@@ -35,10 +35,13 @@ bool Write(platform::Files& files, const std::string& path, const std::string& t
     return files.WriteText(path, FileContent(text));
 }
 
+std::string LogonCommand(const std::string& programFolder) {
+    return "\"" + programFolder + std::string(kCompanion) + "\"";
+}
+
 bool SetLogonEntry(RegistryAccess& registry, platform::Files& files) {
     return registry.SetValue(Hive::LocalMachine, kRunKey, kLogonEntry,
-                             files.ProgramFolder() + std::string(kCompanion),
-                             ValueType::String) == 0;
+                             LogonCommand(files.ProgramFolder()), ValueType::String) == 0;
 }
 
 bool RemoveLogonEntry(RegistryAccess& registry) {

@@ -39,8 +39,12 @@ std::string FileContent(const std::string& text);
 // when it could not be stored.
 bool Write(platform::Files& files, const std::string& path, const std::string& text);
 
-// TvalueT = the program's folder + "\DErodu.exe" (REG_SZ); the Run key is
-// Windows' own and is not created.
+// The logon entry's command: the companion's path in quotes, so that Windows
+// cannot take "C:\Program.exe" for the start of "C:\Program Files\...".
+std::string LogonCommand(const std::string& programFolder);
+
+// TvalueT = the quoted command (REG_SZ); the Run key is Windows' own and is
+// not created.
 // Both false when the entry is not as asked afterwards.
 bool SetLogonEntry(RegistryAccess& registry, platform::Files& files);
 bool RemoveLogonEntry(RegistryAccess& registry);

@@ -118,13 +118,10 @@ Outcome Run(const CommandLine& command, core::Context& context, platform::Record
     return {exit_code::Done, ""};
 }
 
-std::string Operation(const std::vector<std::string>& arguments) {
+std::string Operation(const std::vector<std::string>& arguments, bool wrongLine) {
     std::string line = "Quarvel.exe";
     for (const std::string& argument : arguments) {
-        std::string shown = argument;
-        if (shown.size() >= 7 && (shown[0] == '/' || shown[0] == '-') &&
-            (shown.compare(1, 6, "senha:") == 0 || shown.compare(1, 6, "SENHA:") == 0))
-            shown = shown.substr(0, 7) + "***";  // a lock code never goes into a log
+        std::string shown = ShownInLog(argument, wrongLine);  // a lock code never goes into a log
         bool quote = shown.find(' ') != std::string::npos;
         line += ' ';
         line += quote ? "\"" + shown + "\"" : shown;
@@ -177,7 +174,8 @@ int RunCommandLine(const std::vector<std::string>& arguments, core::Context& con
     console.Write(line + "\r\n");
     if (!parsed.log.empty())
         context.files.AppendText(parsed.log, Stamp(context.files.Now()) + " " +
-                                                 Operation(arguments) + ": " + line + "\r\n");
+                                                 Operation(arguments, !parsed.command) + ": " +
+                                                 line + "\r\n");
     return outcome.code;
 }
 

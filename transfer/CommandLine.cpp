@@ -26,6 +26,19 @@ std::string Lower(std::string_view text) {
     return lower;
 }
 
+// Switches whose values a log or an error may show; any other value may be
+// the lock code, typed under its name in whatever letter case or misspelt.
+constexpr std::array<std::string_view, 3> kShownValues = {"log", "grupos", "para"};
+
+bool IsSwitch(const std::string& argument) {
+    return !argument.empty() && (argument[0] == '/' || argument[0] == '-');
+}
+
+// "/senha" of "/senha:Segredo": the switch as typed, without its value.
+std::string SwitchOf(const std::string& argument) {
+    return argument.substr(0, argument.find(':'));
+}
+
 std::optional<std::set<int>> Groups(const std::string& list) {
     std::set<int> groups;
     std::size_t start = 0;
@@ -41,6 +54,16 @@ std::optional<std::set<int>> Groups(const std::string& list) {
 }
 
 }  // namespace
+
+std::string ShownInLog(const std::string& argument, bool wrongLine) {
+    if (!IsSwitch(argument)) return wrongLine ? "..." : argument;
+    std::size_t colon = argument.find(':');
+    if (colon == std::string::npos) return argument;
+    std::string name = Lower(argument.substr(1, colon - 1));
+    for (std::string_view shown : kShownValues)
+        if (name == shown) return argument;
+    return argument.substr(0, colon + 1) + "***";
+}
 
 ParsedCommandLine ParseCommandLine(const std::vector<std::string>& arguments) {
     ParsedCommandLine parsed;
@@ -59,7 +82,7 @@ ParsedCommandLine ParseCommandLine(const std::vector<std::string>& arguments) {
             Lower(argument.substr(1, 4)) == "log:")
             parsed.log = argument.substr(5);
     for (const std::string& argument : arguments) {
-        if (argument.empty() || (argument[0] != '/' && argument[0] != '-')) {
+        if (!IsSwitch(argument)) {
             paths.push_back(argument);
             continue;
         }
@@ -71,23 +94,28 @@ ParsedCommandLine ParseCommandLine(const std::vector<std::string>& arguments) {
         bool found = false;
         for (const JobSwitch& candidate : kJobs) {
             if (candidate.name != name) continue;
-            if (value) return wrong("a opção " + argument + " não leva valor");
+            if (value) return wrong("a opção " + SwitchOf(argument) + " não leva valor");
             if (job) return wrong("só uma operação por vez");
             job = &candidate;
             found = true;
         }
         if (found) continue;
+        // Errors name the switch only: its value may be the lock code.
         if (!value) return wrong("opção desconhecida " + argument);
         if (name == "senha" && !command.lockCode) {
             command.lockCode = *value;
-        } else if (name == "log" && command.log.empty() && !value->empty()) {
+        } else if (name == "log" && command.log.empty()) {
+            if (value->empty()) return wrong("falta o nome do arquivo em " + argument);
             command.log = *value;
-        } else if (name == "para" && !command.target && !value->empty()) {
+        } else if (name == "para" && !command.target) {
+            if (value->empty()) return wrong("falta a conta em /para:");
             command.target = *value;
         } else if (name == "grupos" && !groups) {
             groups = *value;
+        } else if (name == "senha" || name == "log" || name == "grupos" || name == "para") {
+            return wrong("opção repetida " + SwitchOf(argument));
         } else {
-            return wrong("opção desconhecida ou repetida " + argument);
+            return wrong("opção desconhecida " + SwitchOf(argument));
         }
     }
     if (!job && command.target && paths.empty() && !groups && !command.lockCode) {
@@ -101,7 +129,11 @@ ParsedCommandLine ParseCommandLine(const std::vector<std::string>& arguments) {
         return wrong("/para vale só para /importar, /exportar e /desfazer");
     if (paths.size() != job->paths)
         return wrong(paths.size() < job->paths ? "falta o nome do arquivo ou da pasta"
-                                               : "argumento a mais: " + paths.back());
+                                               : "argumento a mais");
+    // An empty argument ("%DESTINO%" of an unset variable) is no path: the
+    // folder would become the drive's root.
+    for (const std::string& path : paths)
+        if (path.empty()) return wrong("nome de arquivo ou pasta vazio");
     if (job->job == Job::Usage && arguments.size() != 1) return wrong("/? vem sozinho");
     if (groups) {
         if (job->job != Job::Export) return wrong("/grupos vale só para /exportar");

@@ -36,6 +36,11 @@ ParsedCommandLine ParseCommandLine(const std::vector<std::string>& arguments);
 inline constexpr std::string_view kTargetEveryone = "comuns";
 inline constexpr std::string_view kTargetMe = "eu";
 
+// An argument as a log shows it: the values of switches other than /log: and
+// /grupos: masked ("/senha:***"); on a wrong line, the plain arguments too
+// ("..."), since one of them may be a lock code typed out of its place.
+std::string ShownInLog(const std::string& argument, bool wrongLine);
+
 inline constexpr char kUsage[] =
     "Uso:\r\n"
     "  Quarvel.exe /importar ARQUIVO [/senha:CÓDIGO] [/log:ARQUIVO]\r\n"

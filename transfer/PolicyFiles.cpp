@@ -9,6 +9,7 @@
 #include "restrictions/BlockList.h"
 #include "transfer/CommandJobs.h"
 #include "transfer/ConfigImport.h"
+#include "transfer/FileSet.h"
 #include "transfer/FolderPath.h"
 
 namespace transfer {
@@ -186,8 +187,11 @@ PolicyOutcome WritePolicyFiles(core::Context& context, platform::RegistryApi& ap
                          context.values, context.target, context.accounts};
     ImportStatus status = ImportFile(dryRun, file, {.takeBackup = false, .blockListFile = false});
     std::string facts;
+    // The report is one line of a log: a message's line breaks become blanks.
     for (const auto& message : said.messages)
-        if (message.style != platform::style::Information) facts += " " + message.text;
+        if (message.style != platform::style::Information)
+            for (char c : " " + message.text)
+                if (c != '\r') facts += c == '\n' ? ' ' : c;
     if (status == ImportStatus::NoFile)
         return {exit_code::Unreadable,
                 "O arquivo " + file + " não pôde ser lido; nada foi gravado."};
@@ -200,17 +204,10 @@ PolicyOutcome WritePolicyFiles(core::Context& context, platform::RegistryApi& ap
          RegistryPolicyFile(recorder.writes, Hive::LocalMachine)},
         {InFolder(folder, "Quarvel.reg"), codec.ToAnsi(RegFile(recorder.writes, codec))},
     };
-    bool written = context.files.CreateFolder(user) && context.files.CreateFolder(machine);
-    std::size_t done = 0;
-    while (written && done < files.size() &&
-           context.files.WriteBytes(files[done].first, files[done].second))
-        ++done;
-    if (done < files.size()) {
-        // All three or none: a half set would apply half a configuration.
-        for (std::size_t i = 0; i < done; ++i) context.files.Delete(files[i].first);
+    if (!context.files.CreateFolder(user) || !context.files.CreateFolder(machine) ||
+        !WriteAllOrNone(context.files, files))
         return {exit_code::Partial, "Não foi possível gravar os arquivos de política em " + folder +
                                         "; nenhum arquivo foi gravado."};
-    }
     std::string report = "Arquivos de política gravados em " + folder +
                          ": User\\Registry.pol, Machine\\Registry.pol e Quarvel.reg.";
     bool blockList = false, lockCode = false;

@@ -4,6 +4,7 @@
 // Wine is in tests/wine/CommandLineTest.cpp.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <set>
 
@@ -18,33 +19,51 @@ TEST(CommandLine, EachRunEndsWithItsExitCode) {
     Lab lab;
     const std::string good = lab.File("good.qvc", "QV09\r\nQV07Laboratório\r\n");
     const std::string junk = lab.File("junk.qvc", "nada\r\n"), out = lab.File("out.qvc");
+    const std::string log = lab.File("lab.log");  // on a shared folder: never the lock code
     const struct {
         std::vector<std::string> arguments;
         int code;
         const char* report;
     } cases[] = {
         {{"/?"}, 0, "Uso:\r\n  Quarvel.exe /importar ARQUIVO"},
-        {{"/desfazer"}, 5, "Não há importação para desfazer. (código 5)\r\n"},
+        {{"/desfazer", "/sEnHa:Segredo"}, 5, "Não há importação para desfazer. (código 5)\r\n"},
         {{"/bogus"}, 1, "Linha de comando errada: opção desconhecida /bogus"},
+        {{"/desfazer", "/snha:Segredo"}, 1, "Linha de comando errada: opção desconhecida /snha;"},
+        {{"/desfazer", "/senha:A", "/SENHA:Segredo"}, 1, "Linha de comando errada: opção repetida"},
+        {{"/desfazer:Segredo"}, 1, "Linha de comando errada: a opção /desfazer não leva valor;"},
         {{"/importar"}, 1, "Linha de comando errada: falta o nome do arquivo"},
-        {{"/importar", good, "b"}, 1, "Linha de comando errada"},
+        {{"/importar", good, "Segredo"}, 1, "Linha de comando errada: argumento a mais; nada"},
         {{"/importar", good, "/desfazer"}, 1, "Linha de comando errada"},
         {{"/importar", good, "/grupos:1"}, 1, "Linha de comando errada"},
         {{"/exportar", out, "/grupos:1,0"}, 1, "Linha de comando errada"},
         {{"/?", "/log:" + lab.File("x.log")}, 1, "Linha de comando errada"},
         {{"/politicas", good}, 1, "Linha de comando errada"},
+        // An empty argument is no path (an unset variable): nothing is written at a root.
+        {{"/importar", ""}, 1, "Linha de comando errada: nome de arquivo ou pasta vazio"},
+        {{"/exportar", ""}, 1, "Linha de comando errada: nome de arquivo ou pasta vazio"},
+        {{"/politicas", good, ""}, 1, "Linha de comando errada: nome de arquivo ou pasta vazio"},
+        {{"/politicas", "", lab.File("gpo")}, 1, "Linha de comando errada: nome de arquivo"},
+        {{"/importar", good, "/LOG:"}, 1, "Linha de comando errada: falta o nome do arquivo em"},
         {{"/IMPORTAR", lab.File("missing.qvc")}, 2, "O arquivo "},
         {{"-importar", junk}, 2, "O arquivo não contém configurações do Quarvel"},
         {{"/Importar", good}, 0, "Configurações importadas com sucesso. (código 0)"},
-        {{"/exportar", out, "/grupos:7"}, 0, "O Arquivo de configurações foi gerado"},
+        {{"/exportar", out, "/grupos:7", "-Senha:Segredo"}, 0, "O Arquivo de configurações foi"},
         {{"/exportar", out, "/grupos:2"}, 4, "Nada foi exportado"},
         {{"/desfazer"}, 0, "A última importação foi desfeita"},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.arguments[0] + (c.arguments.size() > 1 ? " " + c.arguments[1] : ""));
-        EXPECT_EQ(lab.Run(c.arguments), c.code);
+        auto arguments = c.arguments;
+        if (arguments.size() > 1 || arguments[0] != "/?") arguments.push_back("/log:" + log);
+        EXPECT_EQ(lab.Run(arguments), c.code);
         EXPECT_TRUE(lab.shown.starts_with(c.report)) << lab.shown;
+        EXPECT_EQ(lab.shown.find("Segredo"), std::string::npos) << lab.shown;
     }
+    const std::string logged = FileBytes(log);
+    EXPECT_EQ(std::count(logged.begin(), logged.end(), '\n'), std::size(cases) - 1) << logged;
+    EXPECT_EQ(logged.find("Segredo"), std::string::npos) << logged;
+    EXPECT_NE(logged.find(" -Senha:*** /log:" + log + ": O Arquivo"), std::string::npos);
+    EXPECT_FALSE(fs::exists(lab.folder / "gpo"));
     EXPECT_EQ(lab.codec.FromAnsi(FileBytes(out)), "QV07Laboratório\r\nQVa7\r\nQVb70\r\n");
     lab.Expect({{kLM, kWinlogon, "LegalNoticeCaption", kAbsent}});  // undone
 }
@@ -87,7 +106,7 @@ TEST(PolicyFiles, HoldWhatTheImportWritesOnAnEmptyComputer) {
         std::vector<PolicyEntry> got,
             expected = imported.registryApi.writes[static_cast<platform::KeyHandle>(hive)];
         for (PolicyEntry& entry : expected)  // the logon entry names the writing computer's folder
-            if (entry.value == "TvalueT") entry.data = admin.Folder() + "\\DErodu.exe";
+            if (entry.value == "TvalueT") entry.data = "\"" + admin.Folder() + "\\DErodu.exe\"";
         int replaced = 0;
         for (PolicyEntry entry : *entries) {
             EXPECT_TRUE(entry.type != 1 || entry.data.ends_with(std::string(2, '\0'))) << entry;
@@ -115,17 +134,49 @@ TEST(PolicyFiles, HoldWhatTheImportWritesOnAnEmptyComputer) {
         EXPECT_NE(reg.find(line), std::string::npos) << line;
 }
 
-TEST(PolicyFiles, BadInputWritesNothing) {
+// All three files or none: bad input makes no folder, a folder that cannot be
+// made writes nothing, and a set already in a Group Policy object's folder
+// stays whole when the new one cannot be written or put in place. The report
+// is one log line.
+TEST(PolicyFiles, AllOrNoneOverAnEarlierSetTooAndTheReportIsOneLogLine) {
     Lab admin;
-    const std::string junk = admin.File("junk.qvc", "nada\r\n");
-    EXPECT_EQ(admin.Run({"/politicas", junk, admin.File("gpo")}), 2);
-    EXPECT_FALSE(fs::exists(admin.folder / "gpo"));
-    const std::string good = admin.File("good.qvc", "QV09x\r\n");
+    const std::string gpo = admin.File("gpo"), log = admin.File("gpo.log");
+    auto names = [](const std::string& folder) {  // nothing half-written, no temporary left
+        std::set<std::string> names;
+        for (const auto& entry : fs::recursive_directory_iterator(folder))
+            names.insert(entry.path().filename().string());
+        return names;
+    };
+    EXPECT_EQ(admin.Run({"/politicas", admin.File("junk.qvc", "nada\r\n"), gpo}), 2);
+    const std::string good = admin.File("a.qvc", kEveryGroup);
     EXPECT_EQ(admin.Run({"/politicas", good, admin.File("taken", "a file, not a folder")}), 4);
-    std::set<std::string> names;  // nothing half-written, no temporary left
-    for (const auto& entry : fs::recursive_directory_iterator(admin.folder))
-        names.insert(entry.path().filename().string());
-    EXPECT_EQ(names, (std::set<std::string>{"good.qvc", "junk.qvc", "taken"}));
+    EXPECT_EQ(names(admin.Folder()), (std::set<std::string>{"a.qvc", "junk.qvc", "taken"}));
+    auto set = [&] {  // the three files' bytes
+        return FileBytes(gpo + "/User/Registry.pol") + "|" +
+               FileBytes(gpo + "/Machine/Registry.pol") + "|" + FileBytes(gpo + "/Quarvel.reg");
+    };
+    ASSERT_EQ(admin.Run({"/politicas", good, gpo}), 0);
+    const std::string earlier = set();
+    std::string tooMany;  // one program past the allow-list's 594: a message of many lines
+    for (int i = 0; i < 595; ++i) tooMany += "QV02p" + std::to_string(i) + ".exe\r\n";
+    const std::string later = admin.File("b.qvc", tooMany.c_str());
+    // Each move of a file over another fails in turn (a temporary file over its
+    // target, an earlier file set aside, a new one put in place), until none is left.
+    int step = 0;
+    for (; (admin.files.refusedMove = step) < 20; ++step) {
+        SCOPED_TRACE(step);
+        EXPECT_EQ(admin.Run({"/politicas", later, gpo, "/log:" + log}), 4);
+        if (admin.files.refusedMove >= 0) break;  // nothing was refused: the new set is in
+        EXPECT_TRUE(set() == earlier);
+        EXPECT_EQ(names(gpo),
+                  (std::set<std::string>{"User", "Machine", "Registry.pol", "Quarvel.reg"}));
+    }
+    EXPECT_GE(step, 6) << "three written, then put in place";
+    EXPECT_NE(admin.shown.find("Estes não foram importados: p594.exe"), std::string::npos);
+    EXPECT_TRUE(set() != earlier) << "the new set replaced the earlier one";
+    const std::string written = FileBytes(log);
+    EXPECT_EQ(std::count(written.begin(), written.end(), '\n'), step + 1);
+    EXPECT_EQ(std::count(written.begin(), written.end(), '\r'), step + 1);
 }
 
 }  // namespace

@@ -38,6 +38,23 @@ TEST(BlockRule, ANameMatchesATitleWhateverTheLetterCaseAndBlanks) {
         << "the signature line and blank lines are no names";
 }
 
+// A window is spared only when its process runs one of the program's own
+// executables from the program's own folder, compared whole.
+TEST(BlockRule, SparesOnlyTheProgramsOwnFilesInItsOwnFolder) {
+    const std::string own = "C:\\Arquivos de Programas\\Quarvel";
+    for (const std::string& path : {own + "\\Quarvel.exe", own + "\\Resgate.exe",
+                                    std::string("c:\\ARQUIVOS DE PROGRAMAS\\quarvel\\DERODU.EXE")})
+        EXPECT_TRUE(companions::IsOwnProgram(path, own)) << path;
+    // limpaico has no window; a game copied to an own name elsewhere; prefix tricks.
+    for (const std::string& path :
+         {own + "\\limpaico.exe", own + "\\jogo.exe", std::string("C:\\Jogos\\Quarvel.exe"),
+          std::string("C:\\Arquivos de Programas\\QuarvelX\\Quarvel.exe"),
+          own + "\\Quarvel.exe.evil\\x", own + "\\Sub\\Resgate.exe", own + "Quarvel.exe",
+          std::string("Quarvel.exe"), std::string()})
+        EXPECT_FALSE(companions::IsOwnProgram(path, own)) << path;
+    EXPECT_FALSE(companions::IsOwnProgram("\\Quarvel.exe", "")) << "no folder known: none";
+}
+
 class Rescue : public ::testing::Test {
   protected:
     void SetUp() override {
@@ -90,7 +107,12 @@ TEST_F(Rescue, AsksForTheLockCodeOfAnyTypeLiftsTheRestrictionsKeepsTheListsAndSa
     registry.DeleteValue(HKLM, kCurrentVersion, "SYSNOT");  // no code: nothing asked
     EXPECT_EQ(Lift(), std::vector{Report("")});
     PutNumber(registry, HKCU, kSystem, "NoDispCPL", 1);
-    EXPECT_EQ(Lift(), std::vector{Report("\r\n- 1 restrição do Windows foi desligada")});
+    // The logon entry as written now (quoted) goes as the older form above did.
+    PutText(registry, HKLM, kRun, "TvalueT", "\"C:\\Program Files\\Quarvel\\DErodu.exe\"");
+    EXPECT_EQ(Lift(), std::vector{Report("\r\n- 1 restrição do Windows foi desligada\r\n- o "
+                                         "bloqueio de pastas/janelas não será mais iniciado com "
+                                         "o Windows")});
+    EXPECT_TRUE(IsAbsent(registry, HKLM, kRun, "TvalueT"));
 }
 
 }  // namespace

@@ -17,17 +17,6 @@ using restrictions::block_list::kRunKey;
 
 const std::string kSignatureLine = "Quarvel by Ostrelvan - www.quarvel.com.br";
 
-// Files whose final replace fails, as on a full disk or a read-only file.
-class UnreplaceableFiles : public platform::StdFiles {
-  public:
-    using StdFiles::StdFiles;
-
-  protected:
-    bool Replace(const std::filesystem::path&, const std::filesystem::path&) override {
-        return false;
-    }
-};
-
 class BlockList : public ::testing::Test {
   protected:
     void SetUp() override {
@@ -89,8 +78,9 @@ TEST_F(BlockList, WhateverAnotherToolLeftSurvivesALoadAndBloquearWithItsLogonEnt
         EXPECT_TRUE(FileBytes(Path()) == c.expected) << c.what;
         program.screens.Close<frmRestF>();
     }
-    EXPECT_TRUE(
-        HasValue(program.registry, kLM, kRunKey, "TvalueT", program.Folder() + "\\DErodu.exe"));
+    // As Windows reads it at logon: quoted, so that no "C:\Program.exe" runs in its place.
+    EXPECT_EQ(StoredBytes(program.registryApi, kLM, kRunKey, "TvalueT"),
+              "\"" + program.Folder() + "\\DErodu.exe\"" + std::string(1, '\0'));
 }
 
 TEST_F(BlockList, AFileThatCannotBeReadOrWrittenIsReportedAndNothingIsBlocked) {
@@ -114,10 +104,8 @@ TEST_F(BlockList, AFileThatCannotBeReadOrWrittenIsReportedAndNothingIsBlocked) {
 
 TEST_F(BlockList, AFailedWriteKeepsTheOldList) {
     Write(kSignatureLine + "\r\nantiga\r\n");
-    UnreplaceableFiles files(program.codec, program.Folder());
-    core::Context context{program.registry, program.dialogs, files,          program.pictures,
-                          program.values,   program.target,  program.accounts};
-    auto& screen = program.screens.Open<frmRestF>(context);
+    program.files.refusedMove = 0;  // the temporary file's, over the list
+    auto& screen = Open();
     screen.Text1.UserType("nova");
     screen.Label4.UserClick();
     EXPECT_EQ(FileBytes(Path()), kSignatureLine + "\r\nantiga\r\n");

@@ -279,8 +279,8 @@ TEST_F(ScreenEdges, IconsPickedWithoutPreviewOrCancelledAreStoredAsPicked) {
         EXPECT_EQ(program.registry.ValueExists(HKLM, kRun, "DelIconCache"),
                   std::string(command) == "Label45");
     }
-    EXPECT_TRUE(HasValue(program.registry, HKLM, kRun, "DelIconCache",
-                         program.files.ProgramFolder() + "\\limpaico.exe"));
+    EXPECT_EQ(StoredBytes(program.registryApi, HKLM, kRun, "DelIconCache"),
+              std::string("\"") + program.Folder() + "\\limpaico.exe\"" + std::string(1, '\0'));
     EXPECT_EQ(screen.wells[40]->picture(), "C:\\Icones\\cd.ico");
     Run(screen, {"Label47"});
     EXPECT_EQ(screen.wells[40]->picture(), "");

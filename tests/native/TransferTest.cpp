@@ -183,7 +183,7 @@ TEST(Transfer, EverythingSurvivesTheTripToAnotherComputerInFileOrder) {
                    {kCU, kAllowList, "7", "sol.exe"},
                    {kCU, kAllowList, "9", kAbsent},
                    {kCU, kExplorer, "RestrictRun", "1"},
-                   {kLM, kRun, "TvalueT", second.Folder() + "\\DErodu.exe"}});
+                   {kLM, kRun, "TvalueT", std::string("\"") + second.Folder() + "\\DErodu.exe\""}});
     EXPECT_EQ(second.BlockList(), "Quarvel by Ostrelvan - www.quarvel.com.br\r\nC:\\Jogos\r\n");
     EXPECT_EQ(second.Export(), file);
 }

@@ -63,16 +63,30 @@ inline std::map<int, std::string> NumberedValues(RegistryAccess& registry, Hive 
     return values;
 }
 
-// The type the value is stored with (1 REG_SZ, 4 REG_DWORD); 0 when absent.
+// A value exactly as stored: its type (1 REG_SZ, 4 REG_DWORD) and its data (a
+// REG_SZ with its terminating zero, if it has one), as Windows itself reads
+// it; type 0 and no data when absent.
+inline std::pair<std::uint32_t, std::string> AsStored(platform::RegistryApi& api, Hive hive,
+                                                      std::string_view key, std::string_view name) {
+    platform::KeyHandle handle = 0;
+    std::uint32_t type = 0, size = 0;
+    if (api.OpenKey(static_cast<platform::KeyHandle>(hive), std::string(key), 0x3F, handle) != 0)
+        return {0, ""};
+    if (api.QueryValue(handle, std::string(name), &type, nullptr, &size) != 0) type = size = 0;
+    std::string bytes(size, '\0');
+    if (size > 0 && api.QueryValue(handle, std::string(name), &type,
+                                   reinterpret_cast<std::uint8_t*>(bytes.data()), &size) != 0)
+        type = size = 0;
+    api.CloseKey(handle);
+    return {type, bytes.substr(0, size)};
+}
 inline std::uint32_t TypeOf(platform::RegistryApi& api, Hive hive, std::string_view key,
                             std::string_view name) {
-    platform::KeyHandle handle = 0;
-    if (api.OpenKey(static_cast<platform::KeyHandle>(hive), std::string(key), 0x3F, handle) != 0)
-        return 0;
-    std::uint32_t type = 0, size = 0;
-    if (api.QueryValue(handle, std::string(name), &type, nullptr, &size) != 0) type = 0;
-    api.CloseKey(handle);
-    return type;
+    return AsStored(api, hive, key, name).first;
+}
+inline std::string StoredBytes(platform::RegistryApi& api, Hive hive, std::string_view key,
+                               std::string_view name) {
+    return AsStored(api, hive, key, name).second;
 }
 
 // Creates the key and stores raw bytes of any type (3 is REG_BINARY), as

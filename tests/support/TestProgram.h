@@ -84,7 +84,9 @@ class WatchedRegistry : public platform::MemoryRegistry {
     const platform::AnsiCodec& codec_;
 };
 
-// Files whose reads stop after `cutAfter` characters, as at a read error.
+// Files whose reads stop after `cutAfter` characters, as at a read error, and
+// which refuse the `refusedMove`-th move of a file over another (counting from
+// 0; each write ends with one), as a full disk or a file held open would.
 class CuttingFiles : public platform::StdFiles {
   public:
     using StdFiles::StdFiles;
@@ -94,6 +96,12 @@ class CuttingFiles : public platform::StdFiles {
         return read;
     }
     std::size_t cutAfter = std::string::npos;
+    int refusedMove = -1;
+
+  protected:
+    bool Replace(const std::filesystem::path& from, const std::filesystem::path& to) override {
+        return refusedMove-- != 0 && StdFiles::Replace(from, to);
+    }
 };
 
 struct TestProgram {

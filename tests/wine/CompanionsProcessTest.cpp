@@ -46,11 +46,22 @@ TEST(DErodu, ClosesListedWindowsButNeverItsOwnFollowsTheListAndEndsWithIt) {
     Process rescue(L"Resgate.exe");
     HWND own = FindTopLevel("Quarvel - Resgate", rescue.info.dwProcessId);
     ASSERT_NE(own, nullptr);
+    // Resgate itself, copied to another folder by a student: not the program's own.
+    const std::filesystem::path copied = BuildFolder() + L"\\outra pasta\\Resgate.exe";
+    std::filesystem::create_directories(copied.parent_path());
+    std::filesystem::copy_file(ProgramPath(L"Resgate.exe"), copied,
+                               std::filesystem::copy_options::overwrite_existing);
+    Process copy(copied.c_str());
+    HWND impostor = FindTopLevel("Quarvel - Resgate", copy.info.dwProcessId);
+    ASSERT_NE(impostor, nullptr);
     HWND game = OpenWindow(L"Paciência"), folder = OpenWindow(L"Jogos");
-    HWND notes = OpenWindow(L"Bloco de notas"), impostor = OpenWindow(L"Quarvel - Resgate");
+    HWND notes = OpenWindow(L"Bloco de notas"), titled = OpenWindow(L"Quarvel - Resgate");
     Process process(L"DErodu.exe");
-    EXPECT_TRUE(
-        Within(1500, [&] { return !IsWindow(game) && !IsWindow(folder) && !IsWindow(impostor); }));
+    EXPECT_TRUE(Within(1500, [&] {
+        return !IsWindow(game) && !IsWindow(folder) && !IsWindow(impostor) && !IsWindow(titled);
+    }));
+    copy.Ends(2000);
+    std::filesystem::remove_all(copied.parent_path());
     EXPECT_TRUE(IsWindow(notes)) << "a title that is not listed stays";
     EXPECT_TRUE(IsWindow(own)) << "Resgate.exe's window is spared";
     EXPECT_TRUE(Process(L"DErodu.exe").Ends(3000)) << "one at a time";

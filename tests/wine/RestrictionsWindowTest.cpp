@@ -78,7 +78,9 @@ TEST(RestrictionsWindow, TheBlockListWritesItsFileAndLogonEntryAndTakesThemBack)
     EXPECT_EQ(driver.Run("Label4"), (Said{{"Restrições aplicadas com sucesso", "Quarvel", 64}}));
     EXPECT_EQ(FileBytes(path),
               "Quarvel by Ostrelvan - www.quarvel.com.br\r\nC:\\Jogos\r\nPaci\xEAncia\r\n");
-    EXPECT_TRUE(HasValue(driver.registry, kLM, kRun, "TvalueT", folder + "\\DErodu.exe"));
+    // The bytes Windows reads at logon: a quoted path, its terminating zero.
+    EXPECT_EQ(StoredBytes(driver.real.program.registryApi, kLM, kRun, "TvalueT"),
+              "\"" + folder + "\\DErodu.exe\"" + std::string(1, '\0'));
     const Said unblocked{
         {"As alterações foram efetuadas com sucesso, reinicie o seu computador", "Quarvel", 64}};
     EXPECT_EQ(driver.Run("Label5"), unblocked);
