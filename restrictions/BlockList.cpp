@@ -39,14 +39,21 @@ std::string LogonCommand(const std::string& programFolder) {
     return "\"" + programFolder + std::string(kCompanion) + "\"";
 }
 
-bool SetLogonEntry(RegistryAccess& registry, platform::Files& files) {
-    return registry.SetValue(Hive::LocalMachine, kRunKey, kLogonEntry,
+LogonPlace LogonPlaceFor(const core::Target& target) {
+    if (target.IsPolicyObject()) return {Hive::CurrentUser, kPolicyRunKey};
+    return {Hive::LocalMachine, kRunKey};
+}
+
+bool SetLogonEntry(RegistryAccess& registry, platform::Files& files, const core::Target& target) {
+    LogonPlace place = LogonPlaceFor(target);
+    return registry.SetValue(place.hive, place.key, kLogonEntry,
                              LogonCommand(files.ProgramFolder()), ValueType::String) == 0;
 }
 
-bool RemoveLogonEntry(RegistryAccess& registry) {
-    registry.DeleteValue(Hive::LocalMachine, kRunKey, kLogonEntry);
-    return !registry.ValueExists(Hive::LocalMachine, kRunKey, kLogonEntry);
+bool RemoveLogonEntry(RegistryAccess& registry, const core::Target& target) {
+    LogonPlace place = LogonPlaceFor(target);
+    registry.DeleteValue(place.hive, place.key, kLogonEntry);
+    return !registry.ValueExists(place.hive, place.key, kLogonEntry);
 }
 
 }  // namespace restrictions::block_list

@@ -8,6 +8,7 @@
 #include <string_view>
 
 #include "core/LongValues.h"
+#include "core/Target.h"
 #include "platform/Files.h"
 #include "registry/RegistryAccess.h"
 
@@ -18,7 +19,11 @@ inline constexpr std::string_view kFileName = "\\restt.qvn";
 inline constexpr std::string_view kSignature = "Quarvel by Ostrelvan";
 
 inline constexpr std::string_view kRunKey = "Software\\Microsoft\\Windows\\CurrentVersion\\Run";
-inline constexpr std::string_view kLogonEntry = "TvalueT";  // HKEY_LOCAL_MACHINE
+inline constexpr std::string_view kLogonEntry = "TvalueT";
+// A policy object's own list of programs run at logon: there the entry starts
+// DErodu.exe for the accounts the object restricts only, and goes away with it.
+inline constexpr std::string_view kPolicyRunKey =
+    "Software\\Microsoft\\Windows\\CurrentVersion\\Policies\\Explorer\\Run";
 inline constexpr std::string_view kCompanion = "\\DErodu.exe";
 
 // What the screen's box shows of a list: some twenty thousand names, laid
@@ -43,10 +48,18 @@ bool Write(platform::Files& files, const std::string& path, const std::string& t
 // cannot take "C:\Program.exe" for the start of "C:\Program Files\...".
 std::string LogonCommand(const std::string& programFolder);
 
-// TvalueT = the quoted command (REG_SZ); the Run key is Windows' own and is
-// not created.
-// Both false when the entry is not as asked afterwards.
-bool SetLogonEntry(RegistryAccess& registry, platform::Files& files);
-bool RemoveLogonEntry(RegistryAccess& registry);
+struct LogonPlace {
+    Hive hive;
+    std::string_view key;
+};
+// The computer's Run key for this account's own settings; the policy
+// object's run list when the target is one.
+LogonPlace LogonPlaceFor(const core::Target& target);
+
+// TvalueT = the quoted command (REG_SZ); the computer's Run key is Windows'
+// own and is not created. Both false when the entry is not as asked afterwards.
+bool SetLogonEntry(RegistryAccess& registry, platform::Files& files,
+                   const core::Target& target = {});
+bool RemoveLogonEntry(RegistryAccess& registry, const core::Target& target = {});
 
 }  // namespace restrictions::block_list

@@ -57,7 +57,7 @@ void frmRestF::Bloquear_Click() {
                                      "Erro", platform::style::Critical);
         return;
     }
-    if (!block_list::SetLogonEntry(context_.registry, context_.files))
+    if (!block_list::SetLogonEntry(context_.registry, context_.files, context_.values.target))
         return core::ShowNotStored(
             context_.dialogs, "a entrada de logon que inicia o bloqueio (TvalueT)",
             "a lista foi gravada, mas nada será bloqueado no próximo logon.");
@@ -68,7 +68,7 @@ void frmRestF::Bloquear_Click() {
 void frmRestF::Desbloquear_Click() {
     // A missing file or logon entry is no error: the goal is that neither is there.
     context_.files.Delete(FilePath());
-    bool stopped = block_list::RemoveLogonEntry(context_.registry);
+    bool stopped = block_list::RemoveLogonEntry(context_.registry, context_.values.target);
     if (context_.files.Exists(FilePath()) || !stopped)
         return core::ShowNotStored(context_.dialogs, "o desbloqueio",
                                    "o Windows recusou a remoção da lista ou da entrada de logon.");

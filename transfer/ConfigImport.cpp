@@ -138,9 +138,10 @@ void Apply(core::Context& context, const Record& record, Imported& imported) {
 // that an empty line at the end of a list never switches blocking off.
 void DecideLogonEntry(core::Context& context, const Imported& imported) {
     if (!imported.blockList.empty())
-        restrictions::block_list::SetLogonEntry(context.registry, context.files);
+        restrictions::block_list::SetLogonEntry(context.registry, context.files,
+                                                context.values.target);
     else if (imported.blockListRecord)
-        restrictions::block_list::RemoveLogonEntry(context.registry);
+        restrictions::block_list::RemoveLogonEntry(context.registry, context.values.target);
 }
 
 // The imported programs at "6" onwards, never past "599" (the wizard's

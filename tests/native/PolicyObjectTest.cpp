@@ -10,6 +10,7 @@
 #include "personalization/frmPersDesk.h"
 #include "personalization/frmPersIE.h"
 #include "restrictions/PolicyScreens.h"
+#include "restrictions/frmRestF.h"
 #include "tests/support/PolicyObjectVerbs.h"
 #include "tests/support/PolicyTable.h"
 #include "tests/support/RegistryVerbs.h"
@@ -121,6 +122,21 @@ TEST_F(PolicyObject, DeletionsUnderThePolicyKeysRemoveTheEntryElsewhereTheyAreMa
     EXPECT_EQ(ObjectEntries(folder),
               (std::vector<PolicyEntry>{{kBrowser, "Window Title", 1, PolData("Lab")}}))
         << "the marker that would take it away again goes";
+}
+
+TEST_F(PolicyObject, TheBlockListStartsForTheRestrictedAccountsOnly) {
+    program.values.baseFolder = program.Folder();
+    forms::Form& screen = OpenScreen<restrictions::frmRestF>(program);
+    TextBoxOf(screen, "Text1").UserType("Jogos");
+    RunCommands(program, screen, {"Label4"});  // Bloquear
+    const std::string run = kPolicies + "\\Explorer\\Run";
+    EXPECT_EQ(ObjectEntries(folder),
+              (std::vector<PolicyEntry>{
+                  {run, "TvalueT", 1, PolData("\"" + program.Folder() + "\\DErodu.exe\"")}}));
+    EXPECT_TRUE(IsAbsent(program.hive, Hive::LocalMachine,
+                         "Software\\Microsoft\\Windows\\CurrentVersion\\Run", "TvalueT"));
+    RunCommands(program, screen, {"Label5"});  // Desbloquear
+    EXPECT_TRUE(ObjectEntries(folder).empty()) << "a policy value goes when the object drops it";
 }
 
 TEST_F(PolicyObject, AFileThatIsNoPolicyFileIsNeitherReadNorOverwritten) {

@@ -60,10 +60,12 @@ class PolicyObjectProcess : public ::testing::Test {
         kept.Set({kCU, kCurrentVersion, "Tb", "0"});
         kept.Set({kCU, kAllowListKey, "6"});
         kept.Set({kLM, kWinlogon, "LegalNoticeCaption"});
+        kept.Set({kLM, kRun, "TvalueT"});
     }
     void TearDown() override {
         std::filesystem::remove_all(kObjects);
         DeleteFileA(file.c_str());
+        DeleteFileA((folder + "\\restt.qvn").c_str());
     }
     DWORD Quarvel(const std::string& arguments, const char* content = nullptr) {
         if (content) std::ofstream(file, std::ios::binary) << real.program.codec.ToAnsi(content);
@@ -87,7 +89,7 @@ TEST_F(PolicyObjectProcess, AnImportGoesIntoTheObjectAndTheComputerAndLeavesThis
     std::ofstream(everyone + "\\gpt.ini", std::ios::binary)
         << "[General]\r\ndisplayName=Escola\r\nVersion=65539\r\n";
     EXPECT_EQ(Quarvel("/importar \"" + file + "\" /para:comuns",
-                      "QV02jogo.exe\r\nQV02editor.exe\r\nQV07Laboratório\r\n"),
+                      "QV02jogo.exe\r\nQV02editor.exe\r\nQV03Jogos\r\nQV07Laboratório\r\n"),
               0u)
         << report;
     EXPECT_TRUE(report.starts_with("Configurações importadas com sucesso")) << report;
@@ -96,13 +98,17 @@ TEST_F(PolicyObjectProcess, AnImportGoesIntoTheObjectAndTheComputerAndLeavesThis
     EXPECT_EQ(entries.front(), gpedit) << "another tool's entry kept";
     for (const PolicyEntry& wanted : {PolicyEntry{kAllowList, "6", 1, PolData("jogo.exe")},
                                       PolicyEntry{kAllowList, "7", 1, PolData("editor.exe")},
-                                      PolicyEntry{kExplorer, "RestrictRun", 4, PolDword(0)}})
+                                      PolicyEntry{kExplorer, "RestrictRun", 4, PolDword(0)},
+                                      PolicyEntry{kExplorer + "\\Run", "TvalueT", 1,
+                                                  PolData("\"" + folder + "\\DErodu.exe\"")}})
         EXPECT_NE(std::find(entries.begin(), entries.end(), wanted), entries.end()) << wanted;
     EXPECT_EQ(FileBytes(everyone + "\\gpt.ini"),
               "[General]\r\ngPCUserExtensionNames=[{35378EAC-683F-11D2-A89A-00C04FBBCFA2}"
               "{D02B1F73-3407-48AE-BA88-E8213C6761F1}]\r\ndisplayName=Escola\r\n"
               "Version=131075\r\n");
     EXPECT_TRUE(IsAbsent(real.program.registry, kCU, kAllowList, "6"));
+    EXPECT_TRUE(IsAbsent(real.program.registry, kLM, kRun, "TvalueT"))
+        << "DErodu starts for the restricted accounts only";
     EXPECT_TRUE(
         HasValue(real.program.registry, kLM, kWinlogon, "LegalNoticeCaption", "Laboratório"));
     // The export of the same target reads the object back.
