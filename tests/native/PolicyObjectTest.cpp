@@ -139,6 +139,27 @@ TEST_F(PolicyObject, TheBlockListStartsForTheRestrictedAccountsOnly) {
     EXPECT_TRUE(ObjectEntries(folder).empty()) << "a policy value goes when the object drops it";
 }
 
+TEST_F(PolicyObject, AnotherToolsMarkersAreReadAsWindowsAppliesThemInOrder) {
+    const std::string key = kPolicies + "\\System";
+    PutObjectFile(folder, {{key, "A", 4, PolDword(1)},
+                           {key, "B", 4, PolDword(1)},
+                           {key, "C", 4, PolDword(1)},
+                           {key, "**delvals.", 1, PolData(" ")},
+                           {key, "B", 4, PolDword(2)},
+                           {key, "**DeleteValues", 1, PolData("B;d")},
+                           {key, "D", 4, PolDword(3)},
+                           {kPolicies, "**DeleteKeys", 1, PolData("System")},
+                           {key, "E", 4, PolDword(4)},
+                           {key, "**del.e", 1, PolData(" ")},
+                           {key, "F", 4, PolDword(5)}});
+    std::string read;
+    for (const char* name : {"A", "B", "C", "D", "E", "F"})
+        read += program.registry.ValueExists(Hive::CurrentUser, key, name)
+                    ? program.registry.GetValue(Hive::CurrentUser, key, name)
+                    : "-";
+    EXPECT_EQ(read, "-----5");
+}
+
 TEST_F(PolicyObject, AFileThatIsNoPolicyFileIsNeitherReadNorOverwritten) {
     std::filesystem::create_directories(folder + "\\User");
     const std::string junk = "PReg\x02\0\0\0[\0"s;
