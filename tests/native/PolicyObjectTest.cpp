@@ -140,24 +140,24 @@ TEST_F(PolicyObject, TheBlockListStartsForTheRestrictedAccountsOnly) {
 }
 
 TEST_F(PolicyObject, AnotherToolsMarkersAreReadAsWindowsAppliesThemInOrder) {
-    const std::string key = kPolicies + "\\System";
+    const std::string key = kPolicies + "\\System", sub = key + "\\Sub";
     PutObjectFile(folder, {{key, "A", 4, PolDword(1)},
-                           {key, "B", 4, PolDword(1)},
-                           {key, "C", 4, PolDword(1)},
                            {key, "**delvals.", 1, PolData(" ")},
                            {key, "B", 4, PolDword(2)},
-                           {key, "**DeleteValues", 1, PolData("B;d")},
-                           {key, "D", 4, PolDword(3)},
-                           {kPolicies, "**DeleteKeys", 1, PolData("System")},
-                           {key, "E", 4, PolDword(4)},
-                           {key, "**del.e", 1, PolData(" ")},
-                           {key, "F", 4, PolDword(5)}});
+                           {key, "C", 4, PolDword(3)},
+                           {key, "**DeleteValues", 1, PolData("x;b")},
+                           {key, "D", 4, PolDword(4)},
+                           {key, "**del.d", 1, PolData(" ")},
+                           {sub, "E", 4, PolDword(5)},
+                           {key, "**DeleteKeys", 1, PolData("Sub")},
+                           {sub, "F", 4, PolDword(6)}});
     std::string read;
-    for (const char* name : {"A", "B", "C", "D", "E", "F"})
-        read += program.registry.ValueExists(Hive::CurrentUser, key, name)
-                    ? program.registry.GetValue(Hive::CurrentUser, key, name)
+    for (const auto& [at, name] :
+         {std::pair{key, "A"}, {key, "B"}, {key, "C"}, {key, "D"}, {sub, "E"}, {sub, "F"}})
+        read += program.registry.ValueExists(Hive::CurrentUser, at, name)
+                    ? program.registry.GetValue(Hive::CurrentUser, at, name)
                     : "-";
-    EXPECT_EQ(read, "-----5");
+    EXPECT_EQ(read, "--3--6");
 }
 
 TEST_F(PolicyObject, AFileThatIsNoPolicyFileIsNeitherReadNorOverwritten) {
