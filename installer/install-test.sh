@@ -30,7 +30,11 @@ quiet wine reg add 'HKCU\Software\Microsoft\Windows\CurrentVersion' /v Tb /d 0 /
 wine "C:\\Program Files\\Quarvel\\Quarvel.exe" >/dev/null 2>&1 </dev/null &
 shown=""
 for _ in $(seq 50); do
-    if xwininfo -name "Quarvel 2.0 - www.quarvel.com.br" >/dev/null 2>&1; then shown=yes; break; fi
+    # The caption names the target: this account, whatever its name.
+    if xwininfo -root -tree 2>/dev/null | grep -q '"Quarvel 2.0 - www.quarvel.com.br - Esta conta ('; then
+        shown=yes
+        break
+    fi
     sleep 0.2
 done
 [ -n "$shown" ] || fail "the installed Quarvel.exe showed no main menu"
