@@ -110,7 +110,8 @@ TEST(PolicyFiles, HoldWhatTheImportWritesOnAnEmptyComputer) {
         std::vector<PolicyEntry> got,
             expected = imported.registryApi.writes[static_cast<platform::KeyHandle>(hive)];
         for (PolicyEntry& entry : expected)  // the logon entry names the writing computer's folder
-            if (entry.value == "TvalueT") entry.data = "\"" + admin.Folder() + "\\DErodu.exe\"";
+            if (entry.value == "TvalueT")
+                entry.data = std::string("\"") + admin.Folder() + "\\DErodu.exe\"";
         int replaced = 0;
         for (PolicyEntry entry : *entries) {
             EXPECT_TRUE(entry.type != 1 || entry.data.ends_with(std::string(2, '\0'))) << entry;

@@ -132,7 +132,8 @@ TEST_F(PolicyObject, TheBlockListStartsForTheRestrictedAccountsOnly) {
     const std::string run = kPolicies + "\\Explorer\\Run";
     EXPECT_EQ(ObjectEntries(folder),
               (std::vector<PolicyEntry>{
-                  {run, "TvalueT", 1, PolData("\"" + program.Folder() + "\\DErodu.exe\"")}}));
+                  {run, "TvalueT", 1,
+                   PolData(std::string("\"") + program.Folder() + "\\DErodu.exe\"")}}));
     EXPECT_TRUE(IsAbsent(program.hive, Hive::LocalMachine,
                          "Software\\Microsoft\\Windows\\CurrentVersion\\Run", "TvalueT"));
     RunCommands(program, screen, {"Label5"});  // Desbloquear
