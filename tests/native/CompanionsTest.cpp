@@ -106,11 +106,10 @@ TEST_F(Rescue, AsksForTheLockCodeOfAnyTypeLiftsTheRestrictionsKeepsTheListsAndSa
         HasValue(registry, HKCU, std::string(kExplorer) + "\\RestrictRun", "6", "calc.exe"));
     registry.DeleteValue(HKLM, kCurrentVersion, "SYSNOT");  // no code: nothing asked
     EXPECT_EQ(Lift(), std::vector{Report("")});
-    PutNumber(registry, HKCU, kSystem, "NoDispCPL", 1);
     PutNumber(registry, HKCU, kExplorer, "NoDrives", 0x03FFFFFF);  // a drive mask is on too
     // The logon entry as written now (quoted) goes as the older form above did.
     PutText(registry, HKLM, kRun, "TvalueT", "\"C:\\Program Files\\Quarvel\\DErodu.exe\"");
-    EXPECT_EQ(Lift(), std::vector{Report("\r\n- 2 restrições do Windows foram desligadas\r\n- o "
+    EXPECT_EQ(Lift(), std::vector{Report("\r\n- 1 restrição do Windows foi desligada\r\n- o "
                                          "bloqueio de pastas/janelas não será mais iniciado com "
                                          "o Windows")});
     EXPECT_TRUE(HasValue(registry, HKCU, kExplorer, "NoDrives", "0"));

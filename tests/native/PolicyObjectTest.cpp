@@ -253,7 +253,8 @@ TEST(TargetOnTheCommandLine, WhoIsRestrictedIsSaidOrRefused) {
          false,
          {"/para:comuns"},
          1,
-         "Este Windows não tem políticas locais por conta",
+         "Este Windows não tem políticas locais por conta (elas existem do Windows Vista em "
+         "diante): as configurações só podem ir para esta conta. (código 1)",
          nullptr},
     };
     for (const auto& c : cases) {
