@@ -6,7 +6,7 @@ ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 BUILD="$ROOT/build"
 PACKAGES=(wine wine64 g++-mingw-w64-x86-64 mingw-w64-tools cmake ninja-build g++ xvfb
           x11-utils imagemagick fonts-liberation libgtest-dev googletest clang libclang-rt-14-dev
-          nsis g++-mingw-w64-i686 binutils-mingw-w64-i686)
+          nsis g++-mingw-w64-i686 binutils-mingw-w64-i686 python3-samba)
 
 as_root() {
     if [ "$(id -u)" -eq 0 ]; then "$@"; else sudo "$@"; fi
