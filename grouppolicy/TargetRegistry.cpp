@@ -120,12 +120,17 @@ const PolicyEntry* TargetRegistry::Find(const std::u16string& key, const std::u1
     return found;
 }
 
-// Writes the file as the entries now stand; on failure the entries go back
-// to what the file still holds.
-long TargetRegistry::Store(std::vector<PolicyEntry> before) {
+bool TargetRegistry::WriteFile() {
     std::string file = UserPolicyFile(folder_);
-    if (files_.CreateFolder(file.substr(0, file.rfind('\\'))) &&
-        files_.WriteBytes(file, PolicyFileBytes(*entries_))) {
+    return files_.CreateFolder(file.substr(0, file.rfind('\\'))) &&
+           files_.WriteBytes(file, PolicyFileBytes(*entries_));
+}
+
+// Writes the file as the entries now stand (later, when deferred); on
+// failure the entries go back to what the file still holds.
+long TargetRegistry::Store(std::vector<PolicyEntry> before) {
+    if (deferred_ || WriteFile()) {
+        unwritten_ |= deferred_;
         changed_ = true;
         return platform::status::Success;
     }
@@ -257,8 +262,11 @@ long TargetRegistry::CloseKey(platform::KeyHandle key) {
 }
 
 bool TargetRegistry::Commit() {
+    bool written = !unwritten_ || WriteFile();
+    unwritten_ = false;
     entries_.reset();
-    if (!changed_) return true;
+    if (!written) changed_ = false;  // nothing new for Windows to apply
+    if (!changed_) return written;
     changed_ = false;
     std::string gpt = GptIniFile(folder_);
     auto text = files_.ReadText(gpt);

@@ -29,10 +29,16 @@ class TargetRegistry : public platform::RegistryApi {
     void UseObject(std::string folder);
     const std::string& object() const { return folder_; }
 
-    // Ends a command: raises the object's version when its file changed, so
-    // that Windows applies it again, and forgets what was read, so that the
-    // next command sees what another tool wrote. False when gpt.ini could
-    // not be written.
+    // While deferred, changes stay in memory until Commit writes the file
+    // once (a whole import or command-line job of hundreds of values);
+    // otherwise each change is written at once, so that a refused write is
+    // reported by the command that made it.
+    void Defer(bool on) { deferred_ = on; }
+
+    // Ends a command: writes what was deferred, raises the object's version
+    // when its file changed, so that Windows applies it again, and forgets
+    // what was read, so that the next command sees what another tool wrote.
+    // False when the file or gpt.ini could not be written.
     bool Commit();
 
     // The object's file as it is (nothing when there is none), and put back
@@ -59,6 +65,7 @@ class TargetRegistry : public platform::RegistryApi {
     std::vector<PolicyEntry>* Entries();
     const PolicyEntry* Find(const std::u16string& key, const std::u16string& name);
     long Store(std::vector<PolicyEntry> before);
+    bool WriteFile();
     std::u16string Text(const std::string& ansi) const { return Utf16Of(codec_.FromAnsi(ansi)); }
 
     platform::RegistryApi& computer_;
@@ -70,7 +77,9 @@ class TargetRegistry : public platform::RegistryApi {
     platform::KeyHandle nextHandle_ = 0x7E000000;
     std::optional<std::vector<PolicyEntry>> entries_;  // read once per command
     bool unreadable_ = false;
-    bool changed_ = false;
+    bool changed_ = false;  // the file changed since the version was last raised
+    bool deferred_ = false;
+    bool unwritten_ = false;  // deferred changes not yet in the file
 };
 
 }  // namespace grouppolicy

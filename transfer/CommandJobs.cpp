@@ -78,7 +78,8 @@ struct Seams {
 
 Outcome Run(const CommandLine& command, core::Context& context, platform::RecordedDialogs& dialogs,
             const Seams& seams) {
-    if (!ChooseCommandTarget(command.target, context)) return {exit_code::WrongCommandLine, Facts(dialogs)};
+    if (!ChooseCommandTarget(command.target, context))
+        return {exit_code::WrongCommandLine, Facts(dialogs)};
     // A start-up script runs as SYSTEM: its own settings restrict nobody.
     if (command.job == Job::Import && !command.target && core::RunsAsService(context))
         return {exit_code::WrongCommandLine,
@@ -140,8 +141,7 @@ std::string Stamp(const platform::LocalTime& t) {
 
 bool ChooseCommandTarget(const std::optional<std::string>& target, core::Context& context) {
     core::TargetChoice choice =
-        !target || *target == kTargetMe
-            ? core::ChooseTarget(context, core::TargetKind::ThisAccount)
+        !target || *target == kTargetMe ? core::ChooseTarget(context, core::TargetKind::ThisAccount)
         : *target == kTargetEveryone
             ? core::ChooseTarget(context, core::TargetKind::NonAdministrators)
             : core::ChooseTarget(context, core::TargetKind::Account, *target);
@@ -161,14 +161,15 @@ int RunCommandLine(const std::vector<std::string>& arguments, core::Context& con
         console.Write(kUsage);
         return exit_code::Done;
     } else {
+        // A job writes a policy object's file once, at its end; Windows applies
+        // the object again only when its version has grown.
+        context.target.Defer(true);
         outcome = Run(*parsed.command, context, dialogs, {api, codec, readAhead});
-        // Windows applies a policy object again only when its version has grown.
         if (!context.target.Commit() && outcome.code == exit_code::Done)
-            outcome = {exit_code::Partial,
-                       outcome.facts +
-                           " A versão do objeto de política (gpt.ini) não pôde ser "
-                           "gravada: o Windows só aplica as mudanças depois de outra "
-                           "gravação."};
+            outcome = {exit_code::Partial, outcome.facts + " O arquivo do objeto de política (" +
+                                               context.target.object() +
+                                               "\\User\\Registry.pol ou gpt.ini) não pôde ser "
+                                               "gravado."};
     }
     std::string line = outcome.facts + " (código " + std::to_string(outcome.code) + ")";
     console.Write(line + "\r\n");

@@ -183,10 +183,11 @@ TEST_F(MenusWindow, EveryWizardMenuEntryAndItsIconOpenTheSameWindow) {
         EXPECT_EQ(WindowTextUtf8(label), row.caption);
         EXPECT_EQ(Outcome(label, row.opens), row.opens);
     }
-    for (const Row& row : kWizardMenu)
+    for (const Row& row : kWizardMenu) {
         if (row.toolTip)
             EXPECT_EQ(Outcome(real.Window(*wizard->Find(row.toolTip)), row.opens), row.opens)
                 << row.toolTip;
+    }
 }
 
 }  // namespace
