@@ -184,9 +184,9 @@ TEST_F(MenusWindow, EveryWizardMenuEntryAndItsIconOpenTheSameWindow) {
         EXPECT_EQ(Outcome(label, row.opens), row.opens);
     }
     for (const Row& row : kWizardMenu) {
-        if (row.toolTip)
-            EXPECT_EQ(Outcome(real.Window(*wizard->Find(row.toolTip)), row.opens), row.opens)
-                << row.toolTip;
+        if (!row.toolTip) continue;  // an entry without an icon
+        EXPECT_EQ(Outcome(real.Window(*wizard->Find(row.toolTip)), row.opens), row.opens)
+            << row.toolTip;
     }
 }
 
