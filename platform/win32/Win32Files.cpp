@@ -115,7 +115,7 @@ bool Win32Files::CreatePrivateFolder(const std::string& path) {
     EXPLICIT_ACCESSW entries[2] = {};
     PSID sids[2] = {trusted.administrators, trusted.system};
     for (int i = 0; i < 2; ++i) {
-        entries[i].grfAccessPermissions = GENERIC_ALL;
+        entries[i].grfAccessPermissions = FILE_ALL_ACCESS;
         entries[i].grfAccessMode = SET_ACCESS;
         entries[i].grfInheritance = SUB_CONTAINERS_AND_OBJECTS_INHERIT;
         entries[i].Trustee.TrusteeForm = TRUSTEE_IS_SID;

@@ -115,7 +115,7 @@ TEST_F(BlockList, AFileThatCannotBeReadOrWrittenIsReportedAndNothingIsBlocked) {
 TEST_F(BlockList, AFailedWriteKeepsTheOldList) {
     Write(kSignatureLine + "\r\nantiga\r\n");
     UnreplaceableFiles files(program.codec, program.Folder());
-    core::Context context{program.registry, program.dialogs, files,          program.pictures,
+    core::Context context{program.registry, program.dialogs, files,           program.pictures,
                           program.values,   program.target,  program.accounts};
     auto& screen = program.screens.Open<frmRestF>(context);
     screen.Text1.UserType("nova");

@@ -4,9 +4,11 @@
 // temporary folder (whose reads can be cut short, as a failing disk does)
 // and the headless renderer. One per test.
 #include <atomic>
+#include <cctype>
 #include <chrono>
 #include <filesystem>
 #include <map>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -42,7 +44,8 @@ inline std::filesystem::path FreshFolder() {
 
 // The in-memory registry, keeping every value set or deleted, by the hive of
 // its key, as a policy file says it: keys and texts in UTF-8 (a text without
-// its terminating zero), a deletion's name starting with "**del.".
+// its terminating zero), a deletion's name starting with "**del.". Values of
+// the keys named in `refused` cannot be set or deleted: access denied.
 class WatchedRegistry : public platform::MemoryRegistry {
   public:
     using Handle = platform::KeyHandle;
@@ -57,18 +60,26 @@ class WatchedRegistry : public platform::MemoryRegistry {
     }
     long SetValue(Handle key, const std::string& name, std::uint32_t type, const std::uint8_t* data,
                   std::uint32_t size) override {
+        if (Refuses(key)) return platform::status::AccessDenied;
         std::string bytes(data, data + size);
         if (type == 1) bytes = codec_.FromAnsi(bytes.substr(0, bytes.find('\0')));
         writes[keys_[key].first].push_back({keys_[key].second, name, type, bytes});
         return MemoryRegistry::SetValue(key, name, type, data, size);
     }
     long DeleteValue(Handle key, const std::string& name) override {
+        if (Refuses(key)) return platform::status::AccessDenied;
         writes[keys_[key].first].push_back({keys_[key].second, "**del." + name, 1, ""});
         return MemoryRegistry::DeleteValue(key, name);
     }
     std::map<Handle, std::vector<PolicyEntry>> writes;
+    std::set<std::string> refused;  // lower case
 
   private:
+    bool Refuses(Handle key) {
+        std::string path = keys_[key].second;
+        for (char& c : path) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+        return refused.contains(path);
+    }
     long Opened(Handle parent, const std::string& key, Handle result, long status) {
         if (status == 0) keys_[result] = {parent, codec_.FromAnsi(key)};
         return status;

@@ -19,9 +19,6 @@ using namespace wine_tests;
 constexpr char kFloppy[] = "A:\\config.qvc";
 constexpr char kChosen[] = "chosen";  // the file answered in the open dialog
 constexpr char kUndo[] = "undo";      // the import just before is taken back
-const ShownMessage kUndone{
-    "A última importação foi desfeita: as configurações anteriores foram restauradas.", "Quarvel²",
-    64};
 
 // opens: the caption of the window an entry opens, or the import it runs.
 struct Row {
