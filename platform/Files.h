@@ -48,6 +48,15 @@ class Files {
     virtual bool Delete(const std::string& path) = 0;
     // Creates the folder and those above it; true when it is there.
     virtual bool CreateFolder(const std::string& path) = 0;
+    // A folder nobody but Administrators and SYSTEM may change: its own
+    // access list (both full control, inherited by what it holds; owner
+    // Administrators; nothing inherited from above), given also to a folder
+    // that is already there. True when it is private afterwards.
+    virtual bool CreatePrivateFolder(const std::string& path) = 0;
+    // Whether the folder or file is owned by Administrators or SYSTEM and no
+    // access entry lets anyone else write it, delete it or change its
+    // permissions.
+    virtual bool IsPrivate(const std::string& path) = 0;
     // Names of the files (not folders) in the folder, in no order.
     virtual std::vector<std::string> FileNames(const std::string& folder) = 0;
     // Win32 attribute words; nothing when the file cannot be reached.

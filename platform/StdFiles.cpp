@@ -98,6 +98,21 @@ bool StdFiles::CreateFolder(const std::string& path) {
     return std::filesystem::is_directory(folder, error);
 }
 
+bool StdFiles::CreatePrivateFolder(const std::string& path) {
+    if (!CreateFolder(path)) return false;
+    planted_.erase(path);
+    private_.insert(path);
+    return true;
+}
+
+bool StdFiles::IsPrivate(const std::string& path) {
+    if (planted_.contains(path) || !Exists(path)) return false;
+    if (private_.contains(path)) return true;
+    // What the program writes in a private folder takes the folder's list.
+    auto slash = path.find_last_of("\\/");
+    return slash != std::string::npos && private_.contains(path.substr(0, slash));
+}
+
 std::vector<std::string> StdFiles::FileNames(const std::string& folder) {
     std::vector<std::string> names;
     std::error_code error;

@@ -4,6 +4,7 @@
 // memory); the Win32 one derives from it for what only Windows knows.
 #include <filesystem>
 #include <map>
+#include <set>
 
 #include "platform/AnsiCodec.h"
 #include "platform/Files.h"
@@ -31,6 +32,12 @@ class StdFiles : public Files {
     bool Exists(const std::string& path) override;
     bool Delete(const std::string& path) override;
     bool CreateFolder(const std::string& path) override;
+    // Natively privacy is remembered, as attributes are: a folder made
+    // private, and what is written in it, until a test plants something.
+    bool CreatePrivateFolder(const std::string& path) override;
+    bool IsPrivate(const std::string& path) override;
+    // The file or folder is now someone else's, as a student's would be.
+    void Plant(const std::string& path) { planted_.insert(path); }
     std::vector<std::string> FileNames(const std::string& folder) override;
     std::optional<std::uint32_t> GetAttributes(const std::string& path) override;
     bool SetAttributes(const std::string& path, std::uint32_t attributes) override;
@@ -48,6 +55,7 @@ class StdFiles : public Files {
     const AnsiCodec& codec_;
     std::string programFolder_;
     std::map<std::string, std::uint32_t> attributes_;
+    std::set<std::string> private_, planted_;
 };
 
 }  // namespace platform

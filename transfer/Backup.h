@@ -1,55 +1,36 @@
 #pragma once
-// Every import first saves what it can change, so that it can be undone:
-// a configuration file of all nine groups (what a full export writes), and
-// beside it the facts such a file cannot say. Undo imports the newest
-// backup with those facts and removes it, so that repeated undo walks back
-// through earlier imports.
-#include <cstdint>
+// Every import that changes something first keeps what it is about to
+// change (transfer/BackupFile.h), one file per import, numbered by a
+// sequence that only grows, in a folder only Administrators and SYSTEM may
+// change: the backups hold the lock code, and undo, run elevated, writes
+// what they say. Undo puts back the newest and removes it, so that repeated
+// undo walks back through earlier imports.
 #include <optional>
 #include <string>
-#include <vector>
 
 #include "core/Context.h"
+#include "transfer/BackupFile.h"
 #include "transfer/ConfigImport.h"
 
 namespace transfer {
 
 inline constexpr std::size_t kBackupsKept = 20;
 
-struct StoredValue {
-    Hive hive;
-    std::string key;
-    std::string name;
-    bool operator==(const StoredValue&) const = default;
-};
-
-struct BackupFacts {
-    // The number of each allow-list value, in the order of the file's "QV02" records.
-    std::vector<int> programNumbers;
-    // Values an import writes that were not there at all.
-    std::vector<StoredValue> absent;
-    // The texts an import writes, as they were: the file's rules cannot say
-    // every one of them (an empty start page comes back as "about:blank", a
-    // notice title without its text is deleted).
-    std::vector<std::pair<StoredValue, std::string>> texts;
-    // The numbers an import writes that the file can only say as 0: a policy
-    // another tool stored as a mask (NoDrives) or any number but 0 and 1.
-    std::vector<std::pair<StoredValue, std::int32_t>> numbers;
-    bool noBlockList = false;  // there was no block-list file
-};
-
 // Quarvel\Copias in the folder Windows keeps for all users' application data.
 std::string BackupFolder(platform::Files& files);
 
-// Saves the state now; false (and nothing left half-written) when it could
-// not be stored.
-bool SaveBackup(core::Context& context);
+// Stores the backup as the newest and keeps the newest kBackupsKept; false
+// (nothing left half-written) when it could not be stored in a private
+// folder.
+bool SaveBackup(platform::Files& files, const BackupContents& contents);
 
-// Puts the texts and numbers back, deletes the values that were absent, and
-// the block-list file when there was none.
-void RestoreFacts(core::Context& context, const BackupFacts& facts);
+// The lock code as it was before the import undo would take back, when that
+// import changed it ("" for none); nothing when it did not, or when there is
+// no trusted, whole backup.
+std::optional<std::string> LockCodeBeforeImport(core::Context& context);
 
-// Imports the newest backup without taking one, then removes it.
+// Puts back the newest whole backup, wherever its import went, whatever
+// target is chosen now; every message goes through the context's dialogs.
 ImportStatus UndoLastImport(core::Context& context);
 
 }  // namespace transfer

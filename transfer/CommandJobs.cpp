@@ -43,6 +43,7 @@ Outcome FromImport(ImportStatus status, const std::string& file,
                    const platform::RecordedDialogs& dialogs) {
     switch (status) {
         case ImportStatus::Done:
+        case ImportStatus::Unchanged:
             return {exit_code::Done, Facts(dialogs)};
         case ImportStatus::Partial:
         case ImportStatus::NoBackup:
@@ -51,6 +52,7 @@ Outcome FromImport(ImportStatus status, const std::string& file,
             return {exit_code::Unreadable,
                     "O arquivo " + file + " não pôde ser lido; nada foi importado."};
         case ImportStatus::NotAConfiguration:
+        case ImportStatus::Refused:
             return {exit_code::Unreadable, Facts(dialogs)};
         case ImportStatus::NothingToUndo:
             return {exit_code::NothingToUndo, Facts(dialogs)};
@@ -89,15 +91,19 @@ Outcome Run(const CommandLine& command, core::Context& context, platform::Record
     // The lock code stops a passer-by at the gate; the command line is no
     // way around it.
     std::string stored = core::ReadLockCode(context.registry);
-    if (!stored.empty() && command.lockCode != stored)
+    // Undo also opens with the code before the import it takes back: a file
+    // that carried another lab's code must not lock the administrator out.
+    auto opens = [&](const std::string& code) { return code.empty() || command.lockCode == code; };
+    if (!opens(stored) &&
+        !(command.job == Job::Undo && opens(LockCodeBeforeImport(context).value_or(stored))))
         return {exit_code::LockCode, "Código-trava ausente ou errado; nada foi feito."};
     context.values.baseFolder = core::BaseFolder(context.registry, context.files);
     switch (command.job) {
         case Job::Import: {
             ImportOptions options;
-            // The backup reads the whole allow-list: at once, where that is possible.
+            // The comparison reads the whole allow-list: at once, where that is possible.
             if (seams.readAhead)
-                options.beforeBackup = [&] {
+                options.beforeComparing = [&] {
                     seams.readAhead(Hive::CurrentUser, restrictions::allow_list::kListKey,
                                     ExportedProgramNames());
                 };

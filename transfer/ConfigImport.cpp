@@ -1,7 +1,6 @@
 #include "transfer/ConfigImport.h"
 
 #include <algorithm>
-#include <set>
 
 #include "optimization/OpenWithVerb.h"
 #include "personalization/LogonNotice.h"
@@ -11,6 +10,10 @@
 #include "transfer/ConfigFile.h"
 #include "transfer/ConfigRecords.h"
 #include "transfer/ConfigValues.h"
+#include "transfer/ImportChanges.h"
+#include "transfer/ImportedValues.h"
+#include "transfer/RegistryWrites.h"
+#include "transfer/ValueReport.h"
 
 namespace transfer {
 namespace {
@@ -18,14 +21,14 @@ namespace {
 using platform::style::Critical;
 using platform::style::Information;
 
-// What the records of one file build up before it is stored.
+// What the records of one file decide besides their registry writes.
 struct Imported {
+    std::optional<std::string_view> noticeKey;  // where this Windows reads the notice
     std::vector<std::string> allowList;
     std::vector<std::string> blockList;
     bool blockListRecord = false;  // any "QV03", empty or not
-    bool noticeLost = false;       // a notice with nowhere to go
-    bool openWithLost = false;     // the open-with verb could not be set or removed
-    bool partial = false;
+    bool allowListSwitch = false;
+    bool noticeLost = false;  // a notice with nowhere to go
 };
 
 bool IsFlag(char32_t c) {
@@ -40,28 +43,27 @@ void Delete(RegistryAccess& registry, const TextValue& value) {
     registry.DeleteValue(value.hive, value.key, value.name);
 }
 
-void ApplyPolicies(core::Context& context, const std::string& data) {
+void ApplyPolicies(RegistryAccess& registry, const std::string& data, Imported& imported) {
     auto policies = PoliciesInFileOrder();
     for (std::size_t i = 0; i < policies.size(); ++i) {
         char32_t flag = FlagAt(data, i);
         // Any other character, or none, leaves the policy as it is.
         if (IsFlag(flag))
-            context.registry.SetValue(Hive::CurrentUser, policies[i]->key, policies[i]->valueName,
-                                      flag == U'1' ? 1 : 0);
+            registry.SetValue(Hive::CurrentUser, policies[i]->key, policies[i]->valueName,
+                              flag == U'1' ? 1 : 0);
     }
     char32_t allowListSwitch = FlagAt(data, policies.size());
-    if (IsFlag(allowListSwitch)) context.values.importedAllowList = allowListSwitch == U'1';
+    if (IsFlag(allowListSwitch)) imported.allowListSwitch = allowListSwitch == U'1';
 }
 
-void ApplyDesktopTuning(core::Context& context, const std::string& data, Imported& imported) {
+void ApplyDesktopTuning(RegistryAccess& registry, platform::Files& files, const std::string& data) {
     for (auto [position, setting] :
          {std::pair{0, &optimization::kMenuShowDelay}, std::pair{1, &optimization::kMinAnimate}})
-        context.registry.SetValue(
-            setting->hive, setting->key, setting->valueName,
-            FlagAt(data, position) == U'1' ? setting->onData : setting->offData, ValueType::String);
+        registry.SetValue(setting->hive, setting->key, setting->valueName,
+                          FlagAt(data, position) == U'1' ? setting->onData : setting->offData,
+                          ValueType::String);
     // The command names the Windows folder the system reports when SystemRoot is empty.
-    if (!optimization::SetOpenWithVerb(context.registry, context.files, FlagAt(data, 2) == U'1'))
-        imported.openWithLost = true;
+    optimization::SetOpenWithVerb(registry, files, FlagAt(data, 2) == U'1');
 }
 
 void ApplySwitches(RegistryAccess& registry,
@@ -75,29 +77,29 @@ void ApplySwitches(RegistryAccess& registry,
 }
 
 // The notice goes where this Windows reads it; with no such place it is lost.
-void ApplyNotice(core::Context& context, std::string_view recordKey, const std::string& data,
+void ApplyNotice(RegistryAccess& registry, std::string_view recordKey, const std::string& data,
                  Imported& imported) {
-    auto place = personalization::LogonNoticeKey(context.registry);
-    if (!place) {
+    if (!imported.noticeKey) {
         imported.noticeLost = true;
         return;
     }
-    TextValue caption = NoticeCaptionAt(*place), text = NoticeTextAt(*place);
+    TextValue caption = NoticeCaptionAt(*imported.noticeKey),
+              text = NoticeTextAt(*imported.noticeKey);
     if (recordKey == key::NoticeCaption) {
-        Write(context.registry, caption, data);
+        Write(registry, caption, data);
     } else if (data.empty()) {
-        Delete(context.registry, caption);
-        Delete(context.registry, text);
+        Delete(registry, caption);
+        Delete(registry, text);
     } else {
-        Write(context.registry, text, data);
+        Write(registry, text, data);
     }
 }
 
-void Apply(core::Context& context, const Record& record, Imported& imported) {
-    RegistryAccess& registry = context.registry;
+void Apply(RegistryAccess& registry, platform::Files& files, const Record& record,
+           Imported& imported) {
     const std::string& data = record.data;
     if (record.key == key::Policies) {
-        ApplyPolicies(context, data);
+        ApplyPolicies(registry, data, imported);
     } else if (record.key == key::AllowList) {
         imported.allowList.push_back(data);
     } else if (record.key == key::BlockList) {
@@ -105,7 +107,7 @@ void Apply(core::Context& context, const Record& record, Imported& imported) {
         imported.blockListRecord = true;
         if (!data.empty()) imported.blockList.push_back(data);
     } else if (record.key == key::DesktopTuning) {
-        ApplyDesktopTuning(context, data, imported);
+        ApplyDesktopTuning(registry, files, data);
     } else if (record.key == key::BrowserTuning) {
         ApplySwitches(registry, kBrowserTuningFlags, data);
     } else if (record.key == key::SaveDirectory) {
@@ -113,8 +115,10 @@ void Apply(core::Context& context, const Record& record, Imported& imported) {
     } else if (record.key == key::DiskCache) {
         Write(registry, kDiskCacheTemplate, data);
     } else if (record.key == key::NoticeCaption || record.key == key::NoticeText) {
-        ApplyNotice(context, record.key, data, imported);
+        ApplyNotice(registry, record.key, data, imported);
     } else if (record.key == key::ScrollPrograms) {
+        // As the desktop screen does: the key is missing on a fresh profile.
+        registry.CreateKey(kScrollPrograms.hive, kScrollPrograms.key);
         Write(registry, kScrollPrograms,
               std::string(FlagAt(data, 0) == U'1' ? personalization::kScrolls
                                                   : personalization::kColumns));
@@ -136,69 +140,129 @@ void Apply(core::Context& context, const Record& record, Imported& imported) {
 // Set when any block-list record carried a line; removed only when every one
 // was empty (what an export writes for a computer without a block list), so
 // that an empty line at the end of a list never switches blocking off.
-void DecideLogonEntry(core::Context& context, const Imported& imported) {
+void DecideLogonEntry(RegistryAccess& registry, platform::Files& files, const core::Target& target,
+                      const Imported& imported) {
     if (!imported.blockList.empty())
-        restrictions::block_list::SetLogonEntry(context.registry, context.files,
-                                                context.values.target);
+        restrictions::block_list::SetLogonEntry(registry, files, target);
     else if (imported.blockListRecord)
-        restrictions::block_list::RemoveLogonEntry(context.registry, context.values.target);
+        restrictions::block_list::RemoveLogonEntry(registry, target);
 }
 
 // The imported programs at "6" onwards, never past "599" (the wizard's
-// catalogue lies beyond); the user hears of any that did not fit.
-void WriteImportedAllowList(core::Context& context, Imported& imported) {
+// catalogue lies beyond), and nothing of an earlier list behind them: the
+// list "Bloquear" and the policy files leave.
+void WriteImportedAllowList(RegistryAccess& registry, const Imported& imported) {
     namespace allow_list = restrictions::allow_list;
     const std::vector<std::string>& entries = imported.allowList;
     if (entries.empty()) return;
-    allow_list::PrepareList(context.registry);
+    allow_list::PrepareList(registry);
     std::size_t count = std::min(entries.size(), allow_list::kUserCapacity);
     for (std::size_t i = 0; i < count; ++i)
-        context.registry.SetValue(Hive::CurrentUser, allow_list::kListKey,
-                                  std::to_string(allow_list::kFirstUserNumber + i), entries[i],
-                                  ValueType::String);
-    allow_list::SetSwitch(context.registry, context.values.importedAllowList);
-    if (count == entries.size()) return;
-    imported.partial = true;
-    std::string dropped;
-    for (std::size_t i = count; i < entries.size(); ++i) dropped += "\r\n" + entries[i];
-    context.dialogs.ShowMessage("A lista de executáveis permitidos comporta " +
-                                    std::to_string(allow_list::kUserCapacity) +
-                                    " programas. Estes não foram importados:" + dropped,
-                                std::string(kImportTitle), Critical);
+        registry.SetValue(Hive::CurrentUser, allow_list::kListKey,
+                          std::to_string(allow_list::kFirstUserNumber + i), entries[i],
+                          ValueType::String);
+    for (int number = allow_list::kFirstUserNumber + static_cast<int>(count);
+         number <= allow_list::kLastUserNumber; ++number)
+        if (registry.ValueExists(Hive::CurrentUser, allow_list::kListKey, std::to_string(number)))
+            registry.DeleteValue(Hive::CurrentUser, allow_list::kListKey, std::to_string(number));
+    allow_list::SetSwitch(registry, imported.allowListSwitch);
 }
 
-// Undo puts every program back under the number it had, and takes away the
-// numbers of the user's range that the undone import added.
-void RestoreAllowList(core::Context& context, const Imported& imported, const BackupFacts& facts) {
-    namespace allow_list = restrictions::allow_list;
-    allow_list::PrepareList(context.registry);
-    std::set<int> kept(facts.programNumbers.begin(), facts.programNumbers.end());
-    for (int number = allow_list::kFirstUserNumber; number <= allow_list::kLastUserNumber; ++number)
-        if (!kept.contains(number))
-            context.registry.DeleteValue(Hive::CurrentUser, allow_list::kListKey,
-                                         std::to_string(number));
-    std::size_t count = std::min(imported.allowList.size(), facts.programNumbers.size());
-    for (std::size_t i = 0; i < count; ++i)
-        context.registry.SetValue(Hive::CurrentUser, allow_list::kListKey,
-                                  std::to_string(facts.programNumbers[i]), imported.allowList[i],
-                                  ValueType::String);
-    allow_list::SetSwitch(context.registry, context.values.importedAllowList);
+struct Planned {
+    Imported imported;
+    std::vector<RegistryWrite> writes;
+};
+
+// The import's registry writes, recorded over the stored state and not done.
+Planned Plan(core::Context& context, const std::vector<Record>& records) {
+    const platform::AnsiCodec& codec = context.registry.codec();
+    Planned plan;
+    // Asked of the stored state itself: the recording registry opens every key.
+    RegistryAccess stored(context.target, codec);
+    plan.imported.noticeKey = personalization::LogonNoticeKey(stored);
+    RecordedWrites recorder(context.target, codec);
+    RegistryAccess registry(recorder, codec);
+    for (std::string_view key : restrictions::kPolicyKeys)
+        registry.CreateKey(Hive::CurrentUser, key);
+    for (const Record& record : records) Apply(registry, context.files, record, plan.imported);
+    DecideLogonEntry(registry, context.files, context.values.target, plan.imported);
+    WriteImportedAllowList(registry, plan.imported);
+    plan.writes = std::move(recorder.writes);
+    return plan;
 }
 
-// Only a file that carried block-list lines replaces the block list; the
-// registry changes of the import stay when the file cannot be written.
-void WriteImportedBlockList(core::Context& context, Imported& imported) {
-    if (imported.blockList.empty()) return;
+// Does the writes, each checked: what was not written, named.
+std::vector<std::string> DoWrites(RegistryAccess& registry,
+                                  const std::vector<RegistryWrite>& writes) {
+    std::vector<std::string> failed;
+    for (const RegistryWrite& write : writes) {
+        RegistryStatus status = 0;
+        bool onKey = write.kind == RegistryWrite::Kind::CreateKey ||
+                     write.kind == RegistryWrite::Kind::DeleteKey;
+        std::string path =
+            onKey ? KeyPath(write.hive, write.key) : ValuePath(write.hive, write.key, write.name);
+        switch (write.kind) {
+            case RegistryWrite::Kind::CreateKey:
+                status = registry.CreateKey(write.hive, write.key);
+                break;
+            case RegistryWrite::Kind::SetValue:
+                status = registry.Restore(
+                    write.hive, write.key, write.name,
+                    StoredValue{static_cast<std::uint32_t>(write.type),
+                                std::vector<std::uint8_t>(write.bytes.begin(), write.bytes.end())});
+                break;
+            case RegistryWrite::Kind::DeleteValue:
+                status = registry.DeleteValue(write.hive, write.key, write.name);
+                status = status == 2 ? 0 : status;  // already gone is what was asked
+                break;
+            case RegistryWrite::Kind::DeleteKey:
+                status = registry.DeleteKey(write.hive, write.key);
+                status = status == 2 ? 0 : status;
+                break;
+        }
+        if (status != 0 &&
+            std::find(failed.begin(), failed.end(), path + WhyNotWritten(status)) == failed.end())
+            failed.push_back(path + WhyNotWritten(status));
+    }
+    return failed;
+}
+
+std::string BlockListText(const Imported& imported) {
     std::string text;
     for (const std::string& line : imported.blockList) text += (text.empty() ? "" : "\r\n") + line;
+    return text;
+}
+
+// Only a file that carried block-list lines replaces the block list.
+bool BlockListChanges(core::Context& context, const Imported& imported) {
+    if (imported.blockList.empty()) return false;
     std::string path = restrictions::block_list::FilePath(context.values.baseFolder);
-    if (restrictions::block_list::Write(context.files, path, text)) return;
-    imported.partial = true;
-    context.dialogs.ShowMessage(
-        "As configurações foram importadas, mas a lista de pastas/janelas bloqueadas não pôde "
-        "ser gravada em " +
-            path,
-        std::string(kImportTitle), Critical);
+    return context.files.ReadBytes(path) !=
+           context.registry.codec().ToAnsi(
+               restrictions::block_list::FileContent(BlockListText(imported)));
+}
+
+// The state before, of exactly what the import will change.
+BackupContents Before(core::Context& context, const ImportChanges& changes, bool blockList) {
+    BackupContents before;
+    const std::string& object = context.target.object();
+    bool objectChanges = false;
+    for (const ValueState& value : changes.before) {
+        // A policy object's values are kept as its file's bytes.
+        if (!object.empty() && value.hive == Hive::CurrentUser) {
+            objectChanges = true;
+            continue;
+        }
+        before.values.push_back(value);
+    }
+    for (const KeyState& key : changes.createdKeys)
+        if (ImportableValues().HoldsKey(key.hive, key.key)) before.absentKeys.push_back(key);
+    if (blockList) {
+        std::string path = restrictions::block_list::FilePath(context.values.baseFolder);
+        before.blockList = FileState{path, context.files.ReadBytes(path)};
+    }
+    if (objectChanges) before.policyObject = FileState{object, context.target.FileBytes()};
+    return before;
 }
 
 }  // namespace
@@ -206,59 +270,79 @@ void WriteImportedBlockList(core::Context& context, Imported& imported) {
 ImportStatus ImportText(core::Context& context, const std::string& text, bool complete,
                         const ImportOptions& options) {
     const std::string title(kImportTitle);
-    // Each import stands alone: nothing of an earlier file is applied again.
-    context.values.importedAllowList = false;
     std::vector<Record> records = ReadRecords(SplitConfigLines(text));
     if (records.empty()) {
         context.dialogs.ShowMessage(
             "O arquivo não contém configurações do Quarvel; nada foi importado.", title, Critical);
         return ImportStatus::NotAConfiguration;
     }
-    if (options.takeBackup && options.beforeBackup) options.beforeBackup();
-    if (options.takeBackup && !SaveBackup(context)) {
-        context.dialogs.ShowMessage(
-            "Não foi possível guardar uma cópia das configurações atuais em " +
-                BackupFolder(context.files) + "; nada foi importado.",
-            title, Critical);
-        return ImportStatus::NoBackup;
+    if (options.beforeComparing) options.beforeComparing();
+    Planned plan = Plan(context, records);
+    const Imported& imported = plan.imported;
+    std::vector<RegistryWrite> writes = std::move(plan.writes);
+    bool writeBlockList = options.blockListFile && !imported.blockList.empty();
+    if (options.takeBackup) {
+        ImportChanges changes = FindChanges(context.registry, writes, ImportableValues().values());
+        writeBlockList = BlockListChanges(context, imported);
+        if (changes.empty() && !writeBlockList) {
+            context.dialogs.ShowMessage("Nada a mudar", title, Information);
+            return ImportStatus::Unchanged;
+        }
+        if (!SaveBackup(context.files, Before(context, changes, writeBlockList))) {
+            context.dialogs.ShowMessage(
+                "Não foi possível guardar uma cópia das configurações atuais em " +
+                    BackupFolder(context.files) + "; nada foi importado.",
+                title, Critical);
+            return ImportStatus::NoBackup;
+        }
+        writes = std::move(changes.writes);
     }
-    for (std::string_view key : restrictions::kPolicyKeys)
-        context.registry.CreateKey(Hive::CurrentUser, key);
-    Imported imported;
-    for (const Record& record : records) Apply(context, record, imported);
-    DecideLogonEntry(context, imported);
-    if (options.restore)
-        RestoreAllowList(context, imported, *options.restore);
-    else
-        WriteImportedAllowList(context, imported);
-    if (options.blockListFile) WriteImportedBlockList(context, imported);
-    if (options.restore) RestoreFacts(context, *options.restore);
+    // Each import stands alone: nothing of an earlier file is applied again.
+    context.values.importedAllowList = imported.allowListSwitch;
+    std::vector<std::string> failed = DoWrites(context.registry, writes);
+    bool partial = !failed.empty();
+    if (partial)
+        context.dialogs.ShowMessage(
+            "A importação foi feita só em parte; não foi gravado:" + Listed(failed), title,
+            Critical);
+    std::size_t kept = restrictions::allow_list::kUserCapacity;
+    if (imported.allowList.size() > kept) {
+        partial = true;
+        std::string dropped;
+        for (std::size_t i = kept; i < imported.allowList.size(); ++i)
+            dropped += "\r\n" + imported.allowList[i];
+        context.dialogs.ShowMessage("A lista de executáveis permitidos comporta " +
+                                        std::to_string(kept) +
+                                        " programas. Estes não foram importados:" + dropped,
+                                    title, Critical);
+    }
+    std::string blockListPath = restrictions::block_list::FilePath(context.values.baseFolder);
+    if (writeBlockList &&
+        !restrictions::block_list::Write(context.files, blockListPath, BlockListText(imported))) {
+        partial = true;
+        context.dialogs.ShowMessage(
+            "As configurações foram importadas, mas a lista de pastas/janelas bloqueadas não pôde "
+            "ser gravada em " +
+                blockListPath,
+            title, Critical);
+    }
     if (imported.noticeLost) {
-        imported.partial = true;
+        partial = true;
         context.dialogs.ShowMessage(
             "A mensagem de logon não foi importada: este Windows não tem a chave Winlogon onde "
             "ela é lida.",
             title, Critical);
     }
-    if (imported.openWithLost) {
-        imported.partial = true;
-        context.dialogs.ShowMessage(
-            "A opção \"QV - Abrir com...\" do menu de contexto dos arquivos não pôde ser gravada.",
-            title, Critical);
-    }
     if (!complete) {
-        imported.partial = true;
+        partial = true;
         context.dialogs.ShowMessage(
             "O arquivo não pôde ser lido até o fim; foram importadas as configurações lidas antes "
             "do erro.",
             title, Critical);
     }
-    context.dialogs.ShowMessage(options.restore
-                                    ? "A última importação foi desfeita: as configurações "
-                                      "anteriores foram restauradas."
-                                    : "Configurações importadas com sucesso",
-                                title, Information);
-    return imported.partial ? ImportStatus::Partial : ImportStatus::Done;
+    if (partial) return ImportStatus::Partial;
+    context.dialogs.ShowMessage("Configurações importadas com sucesso", title, Information);
+    return ImportStatus::Done;
 }
 
 ImportStatus ImportFile(core::Context& context, const std::string& path,

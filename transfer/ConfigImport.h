@@ -10,8 +10,6 @@
 
 namespace transfer {
 
-struct BackupFacts;
-
 inline constexpr std::string_view kFloppyFile = "A:\\config.qvc";
 inline constexpr std::string_view kImportTitle = "Quarvel²";
 // No configuration comes near this; a bigger file was chosen by mistake.
@@ -21,20 +19,23 @@ enum class ImportSource { Floppy, ChosenFile };
 
 enum class ImportStatus {
     Done,
+    Unchanged,          // the file says what is stored already: nothing written
     Partial,            // something could not be written; the rest was
     NoFile,             // no file chosen, or it cannot be opened: nothing changed
     NotAConfiguration,  // too large, or no record in it: nothing changed
     NoBackup,           // the state before could not be saved: nothing changed
     NothingToUndo,      // undo: no backup is left
+    Refused,            // undo: the backups are not to be trusted, or all damaged
 };
 
 struct ImportOptions {
+    // Compares first and writes only what changes, after keeping it in a
+    // backup. False: every write is done as the file says, compared with
+    // nothing (what the Group Policy files record).
     bool takeBackup = true;
-    // Run just before the backup is taken (the command line reads ahead there).
-    std::function<void()> beforeBackup = nullptr;
+    // Run just before the stored state is read (the command line reads ahead there).
+    std::function<void()> beforeComparing = nullptr;
     bool blockListFile = true;  // false: the block list is decided, not written
-    // Undo: the facts kept beside the backup being imported.
-    const BackupFacts* restore = nullptr;
 };
 
 // The whole command of the menus' import entries: the open dialog first for

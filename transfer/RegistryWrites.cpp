@@ -27,17 +27,13 @@ long RecordedWrites::Open(platform::KeyHandle parent, const std::string& subKey,
     Path lower{hive, Lower(subKey)};
     if (create) {
         writes.push_back(Write(RegistryWrite::Kind::CreateKey, hive, codec_.FromAnsi(subKey), ""));
-        created_.insert(lower);
         deleted_.erase(lower);
     }
-    if (deleted_.contains(lower)) return platform::status::FileNotFound;
-    if (reads_.OpenKey(parent, subKey, rights & 0x20019, result) == platform::status::Success) {
-        real_.insert(result);
-    } else if (created_.contains(lower)) {
+    if (deleted_.contains(lower) ||
+        reads_.OpenKey(parent, subKey, rights & 0x20019, result) != platform::status::Success)
         result = nextFake_++;
-    } else {
-        return platform::status::FileNotFound;
-    }
+    else
+        real_.insert(result);
     opened_[result] = {hive, subKey};
     return platform::status::Success;
 }
@@ -65,6 +61,7 @@ long RecordedWrites::SetValue(platform::KeyHandle key, const std::string& name, 
     RegistryWrite write = Write(RegistryWrite::Kind::SetValue, found->second.first,
                                 codec_.FromAnsi(found->second.second), codec_.FromAnsi(name));
     write.type = static_cast<ValueType>(type);
+    write.bytes.assign(reinterpret_cast<const char*>(data), size);
     if (write.type == ValueType::Dword && size == 4) {
         write.number = data[0] | (data[1] << 8) | (data[2] << 16) |
                        (static_cast<std::uint32_t>(data[3]) << 24);
@@ -81,7 +78,6 @@ long RecordedWrites::DeleteKey(platform::KeyHandle parent, const std::string& su
     Hive hive = static_cast<Hive>(parent);
     writes.push_back(Write(RegistryWrite::Kind::DeleteKey, hive, codec_.FromAnsi(subKey), ""));
     deleted_.insert({hive, Lower(subKey)});
-    created_.erase({hive, Lower(subKey)});
     return platform::status::Success;
 }
 

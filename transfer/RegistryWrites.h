@@ -1,7 +1,11 @@
 #pragma once
 // The registry writes an import would do, recorded instead of done: the
 // import runs as ever over a registry that reads this computer's registry
-// and keeps every write, in order, for the Group Policy files.
+// and keeps every write, in order: for the Group Policy files, and for the
+// import itself, which compares them with what is stored before it writes.
+// Every key opens, since Group Policy creates the keys it writes into: a
+// value is recorded whatever keys this computer has. A key missing here
+// holds no values.
 #include <cstdint>
 #include <map>
 #include <set>
@@ -24,6 +28,7 @@ struct RegistryWrite {
     ValueType type = ValueType::String;
     std::string text;          // REG_SZ: the text, UTF-8
     std::uint32_t number = 0;  // REG_DWORD
+    std::string bytes;         // the data exactly as it would be stored
 };
 
 class RecordedWrites : public platform::RegistryApi {
@@ -55,7 +60,7 @@ class RecordedWrites : public platform::RegistryApi {
     const platform::AnsiCodec& codec_;
     std::map<platform::KeyHandle, Path> opened_;
     std::set<platform::KeyHandle> real_;  // handles of this computer's keys
-    std::set<Path> created_, deleted_;    // lower-case paths
+    std::set<Path> deleted_;              // lower-case paths
     platform::KeyHandle nextFake_ = 0x7F000000;
 };
 

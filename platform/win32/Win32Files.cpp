@@ -3,6 +3,8 @@
 #include <windows.h>
 // After windows.h.
 #include <shlobj.h>
+// After windows.h.
+#include <aclapi.h>
 
 #include "platform/win32/Wide.h"
 
@@ -71,6 +73,96 @@ bool Win32Files::SetAttributes(const std::string& path, std::uint32_t attributes
 
 bool Win32Files::Delete(const std::string& path) {
     return DeleteFileW(Widen(path).c_str()) != 0;
+}
+
+namespace {
+
+// Administrators or SYSTEM, made once for a check and freed with it.
+class TrustedSids {
+  public:
+    TrustedSids() {
+        SID_IDENTIFIER_AUTHORITY nt = SECURITY_NT_AUTHORITY;
+        AllocateAndInitializeSid(&nt, 2, SECURITY_BUILTIN_DOMAIN_RID, DOMAIN_ALIAS_RID_ADMINS, 0, 0,
+                                 0, 0, 0, 0, &administrators);
+        AllocateAndInitializeSid(&nt, 1, SECURITY_LOCAL_SYSTEM_RID, 0, 0, 0, 0, 0, 0, 0, &system);
+    }
+    ~TrustedSids() {
+        if (administrators) FreeSid(administrators);
+        if (system) FreeSid(system);
+    }
+    TrustedSids(const TrustedSids&) = delete;
+    TrustedSids& operator=(const TrustedSids&) = delete;
+    bool Made() const { return administrators && system; }
+    bool Holds(PSID sid) const {
+        return sid && IsValidSid(sid) && (EqualSid(sid, administrators) || EqualSid(sid, system));
+    }
+    PSID administrators = nullptr;
+    PSID system = nullptr;
+};
+
+// Any right that changes the folder, what it holds or who may do so.
+constexpr ACCESS_MASK kChangingRights = FILE_WRITE_DATA | FILE_APPEND_DATA | FILE_WRITE_EA |
+                                        FILE_WRITE_ATTRIBUTES | FILE_DELETE_CHILD | DELETE |
+                                        WRITE_DAC | WRITE_OWNER | GENERIC_WRITE | GENERIC_ALL;
+
+}  // namespace
+
+bool Win32Files::CreatePrivateFolder(const std::string& path) {
+    if (!CreateFolder(path)) return false;
+    if (IsPrivate(path)) return true;
+    TrustedSids trusted;
+    if (!trusted.Made()) return false;
+    EXPLICIT_ACCESSW entries[2] = {};
+    PSID sids[2] = {trusted.administrators, trusted.system};
+    for (int i = 0; i < 2; ++i) {
+        entries[i].grfAccessPermissions = FILE_ALL_ACCESS;
+        entries[i].grfAccessMode = SET_ACCESS;
+        entries[i].grfInheritance = SUB_CONTAINERS_AND_OBJECTS_INHERIT;
+        entries[i].Trustee.TrusteeForm = TRUSTEE_IS_SID;
+        entries[i].Trustee.TrusteeType = TRUSTEE_IS_GROUP;
+        entries[i].Trustee.ptstrName = static_cast<LPWSTR>(sids[i]);
+    }
+    PACL list = nullptr;
+    if (SetEntriesInAclW(2, entries, nullptr, &list) != ERROR_SUCCESS) return false;
+    std::wstring wide = Widen(path);
+    DWORD status = SetNamedSecurityInfoW(wide.data(), SE_FILE_OBJECT,
+                                         OWNER_SECURITY_INFORMATION | DACL_SECURITY_INFORMATION |
+                                             PROTECTED_DACL_SECURITY_INFORMATION,
+                                         trusted.administrators, nullptr, list, nullptr);
+    LocalFree(list);
+    return status == ERROR_SUCCESS && IsPrivate(path);
+}
+
+bool Win32Files::IsPrivate(const std::string& path) {
+    PSID owner = nullptr;
+    PACL list = nullptr;
+    PSECURITY_DESCRIPTOR descriptor = nullptr;
+    std::wstring wide = Widen(path);
+    if (GetNamedSecurityInfoW(wide.data(), SE_FILE_OBJECT,
+                              OWNER_SECURITY_INFORMATION | DACL_SECURITY_INFORMATION, &owner,
+                              nullptr, &list, nullptr, &descriptor) != ERROR_SUCCESS)
+        return false;
+    TrustedSids trusted;
+    // No access list at all lets everybody do everything.
+    bool trustworthy = trusted.Made() && trusted.Holds(owner) && list;
+    for (DWORD i = 0; trustworthy && i < list->AceCount; ++i) {
+        void* entry = nullptr;
+        if (!GetAce(list, i, &entry)) {
+            trustworthy = false;
+            break;
+        }
+        auto* header = static_cast<ACE_HEADER*>(entry);
+        if (header->AceType != ACCESS_ALLOWED_ACE_TYPE) {
+            // Denials take rights away; any other kind of grant is not ours.
+            trustworthy = header->AceType == ACCESS_DENIED_ACE_TYPE;
+            continue;
+        }
+        auto* allowed = static_cast<ACCESS_ALLOWED_ACE*>(entry);
+        PSID sid = &allowed->SidStart;
+        if ((allowed->Mask & kChangingRights) && !trusted.Holds(sid)) trustworthy = false;
+    }
+    LocalFree(descriptor);
+    return trustworthy;
 }
 
 bool Win32Files::Replace(const std::filesystem::path& from, const std::filesystem::path& to) {

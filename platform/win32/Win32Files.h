@@ -11,6 +11,8 @@ class Win32Files : public StdFiles {
     std::optional<std::uint32_t> GetAttributes(const std::string& path) override;
     bool SetAttributes(const std::string& path, std::uint32_t attributes) override;
     bool Delete(const std::string& path) override;
+    bool CreatePrivateFolder(const std::string& path) override;
+    bool IsPrivate(const std::string& path) override;
     std::string WindowsFolder() override;
     std::string CommonAppDataFolder() override;
     LocalTime Now() override;

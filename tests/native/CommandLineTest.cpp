@@ -19,6 +19,10 @@ TEST(CommandLine, EachRunEndsWithItsExitCode) {
     const std::string good = lab.File("good.qvc", "QV09\r\nQV07Laboratório\r\n");
     const std::string junk = lab.File("junk.qvc", "nada\r\n"), out = lab.File("out.qvc");
     const std::string log = lab.File("lab.log");  // on a shared folder: never the lock code
+    const std::string one = lab.File("one.qvc", "QV09um\r\n"),
+                      two = lab.File("two.qvc", "QV09dois\r\n");
+    const std::string cache = lab.File("cache.qvc", "QV06Desktop\r\n");
+    lab.registry.DeleteKey(kLM, "Software\\Microsoft\\Windows\\CurrentVersion\\FS Templates");
     const struct {
         std::vector<std::string> arguments;
         int code;
@@ -51,9 +55,21 @@ TEST(CommandLine, EachRunEndsWithItsExitCode) {
         {{"/IMPORTAR", lab.File("missing.qvc")}, 2, "O arquivo "},
         {{"-importar", junk}, 2, "O arquivo não contém configurações do Quarvel"},
         {{"/Importar", good}, 0, "Configurações importadas com sucesso. (código 0)"},
+        {{"/importar", good}, 0, "Nada a mudar. (código 0)\r\n"},
+        {{"/importar", cache},
+         4,
+         "A importação foi feita só em parte; não foi gravado: HKEY_LOCAL_MACHINE\\Software\\"
+         "Microsoft\\Windows\\CurrentVersion\\FS Templates\\(Padrão) (a chave não existe). "
+         "(código 4)\r\n"},
+        {{"/desfazer"}, 0, "A última importação foi desfeita"},
         {{"/exportar", out, "/grupos:7", "-Senha:Segredo"}, 0, "O Arquivo de configurações foi"},
         {{"/exportar", out, "/grupos:2"}, 4, "Nada foi exportado"},
         {{"/desfazer"}, 0, "A última importação foi desfeita"},
+        // A file that carried another code: undo opens with the one before it too.
+        {{"/importar", one}, 0, "Configurações importadas com sucesso"},
+        {{"/importar", two, "/senha:um"}, 0, "Configurações importadas com sucesso"},
+        {{"/desfazer", "/senha:tres"}, 3, "Código-trava ausente ou errado; nada foi feito."},
+        {{"/desfazer", "/senha:um"}, 0, "A última importação foi desfeita"},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.arguments[0] + (c.arguments.size() > 1 ? " " + c.arguments[1] : ""));
@@ -69,7 +85,8 @@ TEST(CommandLine, EachRunEndsWithItsExitCode) {
     EXPECT_NE(logged.find(" -Senha:*** /log:" + log + ": O Arquivo"), std::string::npos);
     EXPECT_FALSE(fs::exists(lab.folder / "gpo"));
     EXPECT_EQ(lab.codec.FromAnsi(FileBytes(out)), "QV07Laboratório\r\nQVa7\r\nQVb70\r\n");
-    lab.Expect({{kLM, kWinlogon, "LegalNoticeCaption", kAbsent}});  // undone
+    lab.Expect({{kLM, kWinlogon, "LegalNoticeCaption", kAbsent},  // undone
+                {kLM, kCurrentVersion, "SYSNOT", "um"}});
 }
 
 TEST(CommandLine, AKeyDeletedAndMadeAgainIsWrittenAgain) {
@@ -98,6 +115,8 @@ TEST(PolicyFiles, HoldWhatTheImportWritesOnAnEmptyComputer) {
               transfer::ImportStatus::Done);
 
     Lab admin;
+    // Group Policy creates the keys it writes into: a key this computer lacks is no matter.
+    admin.registry.DeleteKey(kLM, "Software\\Microsoft\\Windows\\CurrentVersion\\FS Templates");
     const std::string gpo = admin.File("gpo");
     ASSERT_EQ(admin.Run({"/politicas", admin.File("every.qvc", kEveryGroup), gpo}), 0)
         << admin.shown;

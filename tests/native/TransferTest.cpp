@@ -4,7 +4,11 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <functional>
+#include <map>
+#include <tuple>
 
+#include "grouppolicy/GptIni.h"
 #include "tests/support/TransferVerbs.h"
 #include "transfer/Backup.h"
 #include "transfer/ConfigFile.h"
@@ -42,7 +46,7 @@ TEST(Import, RecordsWriteTheirValues) {
     const ImportCase cases[] = {
         {"only a lock code", {"QV09novo"},
          {{kLM, kCurrentVersion, "SYSNOT", "novo"}, {kCU, kExplorer, "NoFolderOptions", kAbsent},
-          {kCU, kAllowList, "1", kAbsent}}},
+          {kCU, kAllowList, "1", kAbsent}, {kCU, kAllowList, "599", "old599.exe"}}},
         {"flags other than 0 and 1 leave their value", {"QV011111x1"},
          {{kCU, kExplorer, "NoFolderOptions", "1"}, {kCU, kExplorer, "NoFileMenu", "7"},
           {kCU, kExplorer, "NoSetFolders", "1"}, {kCU, kExplorer, "NoWindowsUpdate", kAbsent}}},
@@ -59,7 +63,7 @@ TEST(Import, RecordsWriteTheirValues) {
           {kLM, kBrowserMain, "Delete_Temp_Files_On_Exit", "no"},
           {kCU, kBrowserMain, "Show_FullURL", "yes"}, {kLM, kBrowserMain, "Use_Async_DNS", "no"},
           {kCU, kBrowserMain, "FullScreen", "yes"}}},
-        {"empty texts", {"QVa5", "QVa7", "QVa8", "QVb8", "QVb7"},
+        {"empty texts; the key of the Start-menu style made", {"QVa5", "QVa7", "QVa8", "QVb8", "QVb7"},
          {{kCU, kBrowserMain, "Save Directory", ""}, {kCU, kBrowserMain, "Window Title", kAbsent},
           {kLM, kWinlogon, "LegalNoticeCaption", kAbsent},
           {kCU, kBrowserMain, "Start Page", "about:blank"},
@@ -68,8 +72,11 @@ TEST(Import, RecordsWriteTheirValues) {
          {"QV01" + std::string(43, '2') + "1", "QV02a.exe", "QV02b.exe"},
          {{kCU, kAllowList, "1", "Quarvel.exe"}, {kCU, kAllowList, "3", "DErodu.exe"},
           {kCU, kAllowList, "6", "a.exe"}, {kCU, kAllowList, "7", "b.exe"},
-          {kCU, kExplorer, "RestrictRun", "1"}}},
-        {"programs without a switch", {"QV02only.exe"}, {{kCU, kExplorer, "RestrictRun", "0"}}},
+          {kCU, kAllowList, "8", kAbsent}, {kCU, kExplorer, "RestrictRun", "1"}}},
+        {"a shorter list leaves nothing behind it", {"QV02only.exe"},
+         {{kCU, kExplorer, "RestrictRun", "0"}, {kCU, kAllowList, "6", "only.exe"},
+          {kCU, kAllowList, "7", kAbsent}, {kCU, kAllowList, "599", kAbsent},
+          {kCU, kAllowList, "606", "wizard.exe"}}},
         {"an empty last block-list line keeps the logon entry", {"QV03C:\\Jogos", "QV03"},
          {{kLM, kRun, "TvalueT", kAnyText}}},
         {"only empty block-list lines remove it", {"QV03", "QV03"},
@@ -81,6 +88,10 @@ TEST(Import, RecordsWriteTheirValues) {
         Computer computer;
         PutNumber(computer.registry, kCU, kExplorer, "NoFileMenu", 7);
         PutText(computer.registry, kLM, kRun, "TvalueT", "antes");
+        for (auto [name, text] :
+             {std::pair{"7", "old7.exe"}, {"599", "old599.exe"}, {"606", "wizard.exe"}})
+            PutText(computer.registry, kCU, kAllowList, name, text);
+        computer.registry.DeleteKey(kCU, kExplorerAdvanced);  // a fresh profile
         EXPECT_EQ(computer.Import(c.lines), ImportStatus::Done);
         computer.Expect(c.expected);
         EXPECT_EQ(computer.dialogs.messages, (std::vector<ShownMessage>{kImported}));
@@ -93,17 +104,34 @@ TEST(Import, WhatCouldNotBeDoneIsSaidAndAReadErrorKeepsTheLinesBeforeIt) {
     for (int i = 0; i < 596; ++i) lines.push_back("QV02p" + std::to_string(i) + ".exe");
     PutText(full.registry, kCU, kAllowList, "606", "wizard.exe");
     EXPECT_EQ(full.Import(lines), ImportStatus::Partial);
-    full.Expect({{kCU, kAllowList, "599", "p593.exe"},
+    full.Expect({{kCU, kAllowList, "6", "p0.exe"},
+                 {kCU, kAllowList, "599", "p593.exe"},
                  {kCU, kAllowList, "600", kAbsent},
                  {kCU, kAllowList, "606", "wizard.exe"}});
-    ASSERT_EQ(full.dialogs.messages.size(), 2u);
+    ASSERT_EQ(full.dialogs.messages.size(), 1u) << "no success after a part was left out";
     EXPECT_NE(full.dialogs.messages[0].text.find("p594.exe\r\np595.exe"), std::string::npos);
+
+    // A key this Windows lacks, and a write Windows refuses: the rest is written.
+    Computer refusing;
+    refusing.registry.DeleteKey(kLM, "Software\\Microsoft\\Windows\\CurrentVersion\\FS Templates");
+    PutText(refusing.registry, kLM, kRun, "TvalueT", "antes");
+    refusing.registryApi.refused.insert("software\\microsoft\\windows\\currentversion\\run");
+    EXPECT_EQ(refusing.Import({"QV06Desktop", "QV03", "QV09x"}), ImportStatus::Partial);
+    refusing.Expect({{kLM, kCurrentVersion, "SYSNOT", "x"}, {kLM, kRun, "TvalueT", "antes"}});
+    EXPECT_EQ(refusing.dialogs.messages,
+              (std::vector<ShownMessage>{
+                  {"A importação foi feita só em parte; não foi gravado:\r\n"
+                   "HKEY_LOCAL_MACHINE\\Software\\Microsoft\\Windows\\CurrentVersion\\FS "
+                   "Templates\\(Padrão) (a chave não existe)\r\n"
+                   "HKEY_LOCAL_MACHINE\\Software\\Microsoft\\Windows\\CurrentVersion\\Run\\"
+                   "TvalueT (acesso negado)",
+                   "Quarvel²", 16}}));
 
     Computer readOnly;
     readOnly.values.baseFolder = readOnly.Folder() + "/missing/folder";
     EXPECT_EQ(readOnly.Import({"QV03C:\\Jogos", "QV09x"}), ImportStatus::Partial);
     readOnly.Expect({{kLM, kCurrentVersion, "SYSNOT", "x"}});
-    ASSERT_EQ(readOnly.dialogs.messages.size(), 2u);
+    ASSERT_EQ(readOnly.dialogs.messages.size(), 1u);
     EXPECT_EQ(readOnly.dialogs.messages[0].style, 16);
 
     Computer garbage;
@@ -126,7 +154,7 @@ TEST(Import, WhatCouldNotBeDoneIsSaidAndAReadErrorKeepsTheLinesBeforeIt) {
     EXPECT_EQ(computer.Import({"QV09novo", "QV07lost"}), ImportStatus::Partial);
     computer.Expect({{kLM, kCurrentVersion, "SYSNOT", "novo"},
                      {kLM, kWinlogon, "LegalNoticeCaption", kAbsent}});
-    EXPECT_EQ(computer.dialogs.messages.back(), kImported);
+    EXPECT_EQ(computer.dialogs.messages.back().style, 16);
 
     Computer exporter;
     exporter.WriteBlockList("C:\\Jogos\r\nC:\\Outros\r\n");
@@ -186,6 +214,31 @@ TEST(Transfer, EverythingSurvivesTheTripToAnotherComputerInFileOrder) {
                    {kLM, kRun, "TvalueT", std::string("\"") + second.Folder() + "\\DErodu.exe\""}});
     EXPECT_EQ(second.BlockList(), "Quarvel by Ostrelvan - www.quarvel.com.br\r\nC:\\Jogos\r\n");
     EXPECT_EQ(second.Export(), file);
+
+    // The same file again, as a start-up script applies it at every start.
+    const auto longAgo = std::filesystem::file_time_type{};
+    std::filesystem::last_write_time(second.BlockListPath(), longAgo);
+    const std::vector<std::string> backups = second.Backups();
+    second.registryApi.writes.clear();
+    second.dialogs.messages.clear();
+    EXPECT_EQ(second.Import(lines), ImportStatus::Unchanged);
+    EXPECT_EQ(second.dialogs.messages, std::vector<ShownMessage>{kNothingToChange});
+    EXPECT_TRUE(second.registryApi.writes.empty());
+    EXPECT_EQ(std::filesystem::last_write_time(second.BlockListPath()), longAgo);
+    EXPECT_EQ(second.Backups(), backups);
+    // One value changed since: only it is written, and only it is kept.
+    PutText(second.registry, kLM, kCurrentVersion, "SYSNOT", "outro");
+    second.registryApi.writes.clear();
+    EXPECT_EQ(second.Import(lines), ImportStatus::Done);
+    EXPECT_EQ(second.registryApi.writes,
+              (decltype(second.registryApi.writes){
+                  {static_cast<platform::KeyHandle>(kLM),
+                   {{"SOFTWARE\\Microsoft\\Windows\\CurrentVersion", "SYSNOT", 1, "Segredo"}}}}));
+    auto kept = transfer::ParseBackup(FileBytes(second.Backups().back()));
+    ASSERT_TRUE(kept.has_value());
+    EXPECT_EQ(kept->values, (std::vector<transfer::ValueState>{
+                                {kLM, "SOFTWARE\\Microsoft\\Windows\\CurrentVersion", "SYSNOT",
+                                 StoredValue{1, {'o', 'u', 't', 'r', 'o', 0}}}}));
 }
 
 // Another computer's configuration of the ticked groups, each different from
@@ -207,38 +260,64 @@ std::string OtherFile(const std::vector<std::string>& groups) {
 }
 
 TEST(Undo, BringsBackExactlyTheStateBeforeTheImportOfAnyGroup) {
+    constexpr char kOpenWith[] = "*\\Shell\\OpenWith";
+    constexpr char kCommand[] = "*\\Shell\\OpenWith\\Command";
+    // Values present and absent, some of them stored as no screen stores them.
+    const std::vector<std::tuple<Hive, const char*, const char*>> watched = {
+        {kCU, kExplorer, "NoRun"},
+        {kCU, kExplorer, "NoDrives"},
+        {kCU, kExplorer, "NoFind"},
+        {kCU, kBrowserMain, "Save Directory"},
+        {kCU, kAllowList, "6"},
+        {kCU, kAllowList, "7"},
+        {kCU, kAllowList, "9"},
+        {kCU, kAllowList, "610"},
+        {kCU, kExplorer, "RestrictRun"},
+        {kLM, kCurrentVersion, "SYSNOT"},
+        {kCU, kBrowserMain, "Start Page"},
+        {kLM, kRun, "TvalueT"},
+        {kLM, kWinlogon, "LegalNoticeText"},
+        {Hive::ClassesRoot, kOpenWith, ""},
+        {Hive::ClassesRoot, kCommand, ""},
+        {kCU, "Control Panel\\Desktop", "MenuShowDelay"}};
     for (const char* group : {"", "Check1", "Check6", "Check5", "Check4", "Check3", "Check2",
                               "Check11", "Check10", "Check9"}) {
         SCOPED_TRACE(*group ? group : "every group at once");
-        // A state with values present and absent: no lock code, no start
-        // page, and a block list whose logon entry Resgate removed.
         Computer computer;
         RegistryAccess& r = computer.registry;
         PutNumber(r, kCU, kExplorer, "NoRun", 1);
         PutNumber(r, kCU, kExplorer, "NoDrives", 67108863);  // a mask the file says as 0
+        PutBytes(computer.registryApi, kCU, kExplorer, "NoFind", 3, std::string("\x01\0\0", 3));
+        PutBytes(computer.registryApi, kCU, kBrowserMain, "Save Directory", 2,
+                 std::string("%USERPROFILE%\\Baixados\0", 23));
         PutNumber(r, kCU, kExplorer, "RestrictRun", 1);
         for (auto [name, text] : {std::pair{"6", "calc.exe"}, {"9", "gap.exe"}, {"610", "sol.exe"}})
             PutText(r, kCU, kAllowList, name, text);
         PutText(r, kLM, kWinlogon, "LegalNoticeCaption", "Aviso");
         PutText(r, kCU, "Control Panel\\Desktop", "MenuShowDelay", "0");
-        computer.WriteBlockList("C:\\Jogos\r\n");
-        std::string before = computer.Export();
+        PutText(r, Hive::ClassesRoot, kOpenWith, "", "QV - Abrir com...");
+        PutText(r, Hive::ClassesRoot, kCommand, "", "C:\\W\\rundll32.exe shell32.dll,x %1");
+        std::ofstream(computer.BlockListPath());  // an empty list
+        std::map<std::size_t, std::optional<StoredValue>> before;
+        for (std::size_t i = 0; i < watched.size(); ++i)
+            before[i] = computer.hive.Snapshot(std::get<0>(watched[i]), std::get<1>(watched[i]),
+                                               std::get<2>(watched[i]));
+        std::string exported = computer.Export();
         std::string other =
             OtherFile(*group ? std::vector<std::string>{group} : std::vector<std::string>{});
-        ASSERT_NE(computer.Import(transfer::SplitConfigLines(other)), ImportStatus::NoBackup);
+        ASSERT_EQ(computer.Import(transfer::SplitConfigLines(other)), ImportStatus::Done);
         computer.dialogs.messages.clear();
         EXPECT_EQ(transfer::UndoLastImport(computer.context), ImportStatus::Done);
-        EXPECT_EQ(computer.Export(), before);
-        computer.Expect({{kLM, kCurrentVersion, "SYSNOT", kAbsent},
-                         {kCU, kBrowserMain, "Start Page", kAbsent},
-                         {kLM, kRun, "TvalueT", kAbsent},
-                         {kCU, kAllowList, "9", "gap.exe"},
-                         {kCU, kExplorer, "NoDrives", "67108863"},
-                         {kCU, kExplorer, "NoFind", kAbsent},
-                         {kCU, kAllowList, "7", kAbsent}});
-        EXPECT_EQ(computer.BlockList(),
-                  "Quarvel by Ostrelvan - www.quarvel.com.br\r\nC:\\Jogos\r\n");
-        EXPECT_EQ(computer.dialogs.messages.front().title, "Quarvel²");
+        EXPECT_EQ(computer.dialogs.messages, std::vector<ShownMessage>{kUndone});
+        EXPECT_EQ(computer.Export(), exported);
+        for (std::size_t i = 0; i < watched.size(); ++i)
+            EXPECT_EQ(computer.hive.Snapshot(std::get<0>(watched[i]), std::get<1>(watched[i]),
+                                             std::get<2>(watched[i])),
+                      before[i])
+                << std::get<1>(watched[i]) << "\\" << std::get<2>(watched[i]);
+        EXPECT_TRUE(std::filesystem::exists(computer.BlockListPath()));
+        EXPECT_EQ(computer.BlockList(), "") << "an empty list comes back empty";
+        EXPECT_TRUE(computer.Backups().empty()) << "a backup put back whole goes";
     }
 }
 
@@ -246,14 +325,14 @@ TEST(Undo, WalksBackThroughTheNewestTwentyImportsAndThenSaysThereIsNothing) {
     Computer computer;
     ASSERT_EQ(computer.Import({"QV09um"}), ImportStatus::Done);
     std::string first = computer.Export();
-    ASSERT_EQ(computer.Import({"QV09dois", "QV03C:\\Um"}), ImportStatus::Done);
+    ASSERT_EQ(computer.Import({"QV09dois", "QV03C:\\Um", "QV04001"}), ImportStatus::Done);
     std::string second = computer.Export();
     for (int i = 3; i <= 21; ++i)
         ASSERT_EQ(computer.Import({"QV09c" + std::to_string(i)}), ImportStatus::Done);
-    int backups = 0;
-    for (const auto& name : computer.files.FileNames(transfer::BackupFolder(computer.files)))
-        backups += name.ends_with(".qvc");
-    EXPECT_EQ(backups, 20);
+    std::vector<std::string> backups = computer.Backups();
+    ASSERT_EQ(backups.size(), 20u);
+    EXPECT_TRUE(backups.front().ends_with("/0000000002.copia")) << backups.front();
+    EXPECT_TRUE(backups.back().ends_with("/0000000021.copia")) << backups.back();
     EXPECT_EQ(transfer::UndoLastImport(computer.context), ImportStatus::Done);
     computer.Expect({{kLM, kCurrentVersion, "SYSNOT", "c20"}});
     for (int i = 20; i > 2; --i)
@@ -261,11 +340,122 @@ TEST(Undo, WalksBackThroughTheNewestTwentyImportsAndThenSaysThereIsNothing) {
     EXPECT_EQ(computer.Export(), second);
     EXPECT_EQ(transfer::UndoLastImport(computer.context), ImportStatus::Done);
     EXPECT_EQ(computer.Export(), first);
+    EXPECT_TRUE(KeyIsAbsent(computer.registry, Hive::ClassesRoot, "*\\Shell\\OpenWith"));
     EXPECT_FALSE(std::filesystem::exists(computer.BlockListPath())) << "there was none before";
     computer.dialogs.messages.clear();
     EXPECT_EQ(transfer::UndoLastImport(computer.context), ImportStatus::NothingToUndo);
     EXPECT_EQ(computer.dialogs.messages,
               (std::vector<ShownMessage>{{"Não há importação para desfazer.", "Quarvel²", 64}}));
+}
+
+// Two imports, then the backups as a student or a failing disk leaves them.
+TEST(Undo, TrustsOnlyWhatNobodyElseCanChangeAndSaysWhatItCouldNotPutBack) {
+    const std::string kSethc =
+        "SOFTWARE\\Microsoft\\Windows NT\\CurrentVersion\\Image File Execution Options\\sethc.exe";
+    auto cut = [](Computer& c, const std::string& path) {
+        std::string bytes = FileBytes(path);
+        c.files.WriteBytes(path, bytes.substr(0, bytes.rfind("Fim")));
+    };
+    const struct {
+        const char* name;
+        std::function<void(Computer&, const std::string& folder, const std::string& newest)> spoil;
+        ImportStatus status;
+        const char* lockCode;                           // after the undo
+        std::vector<std::pair<std::string, int>> said;  // %F the folder, %N the newest backup
+    } cases[] = {
+        {"a folder someone else may change",
+         [](Computer& c, auto& folder, auto&) { c.files.Plant(folder); },
+         ImportStatus::Refused,
+         "dois",
+         {{"A pasta das cópias de segurança, %F, tem o que outros usuários além dos "
+           "Administradores podem mudar (%F): nada foi desfeito. Confira a pasta e apague o "
+           "que não foi o Quarvel que gravou.",
+           16}}},
+        {"a planted newest backup",
+         [](Computer& c, auto&, auto& newest) { c.files.Plant(newest); },
+         ImportStatus::Refused,
+         "dois",
+         {{"A pasta das cópias de segurança, %F, tem o que outros usuários além dos "
+           "Administradores podem mudar (%N): nada foi desfeito. Confira a pasta e apague o "
+           "que não foi o Quarvel que gravou.",
+           16}}},
+        {"a backup naming what no import changes",
+         [&](Computer& c, auto&, auto& newest) {
+             transfer::BackupContents contents;
+             contents.values = {{kLM, kSethc, "Debugger", StoredValue{1, {'x', 0}}},
+                                {kLM, kCurrentVersion, "SYSNOT", StoredValue{1, {'u', 'm', 0}}}};
+             c.files.WriteBytes(newest, transfer::BackupText(contents));
+         },
+         ImportStatus::Partial,
+         "um",
+         {{"A cópia de segurança %N nomeia o que uma importação não muda; foi ignorado:\r\n"
+           "HKEY_LOCAL_MACHINE\\" +
+               kSethc + "\\Debugger",
+           16}}},
+        {"a newest backup cut short",
+         [&](Computer& c, auto&, auto& newest) { cut(c, newest); },
+         ImportStatus::Done,
+         "",
+         {{"A cópia de segurança %N está danificada e foi pulada: vale a cópia anterior a ela.",
+           16},
+          {kUndone.text, 64}}},
+        {"a newest backup whose parts disagree",
+         [](Computer& c, auto&, auto& newest) {
+             transfer::BackupContents contents;
+             contents.values = {{kLM, kCurrentVersion, "SYSNOT", StoredValue{1, {'u', 'm', 0}}},
+                                {kLM, kCurrentVersion, "sysnot", std::nullopt}};
+             c.files.WriteBytes(newest, transfer::BackupText(contents));
+         },
+         ImportStatus::Done,
+         "",
+         {{"A cópia de segurança %N está danificada e foi pulada: vale a cópia anterior a ela.",
+           16},
+          {kUndone.text, 64}}},
+        {"every backup damaged",
+         [&](Computer& c, auto&, auto&) {
+             for (const std::string& name : c.Backups()) cut(c, name);
+         },
+         ImportStatus::Refused,
+         "dois",
+         {{"A cópia de segurança %N está danificada e foi pulada: vale a cópia anterior a ela.",
+           16},
+          {"A cópia de segurança %O está danificada e foi pulada: vale a cópia anterior a ela.",
+           16},
+          {"Nenhuma cópia de segurança em %F está inteira: nada foi desfeito.", 16}}},
+        {"a restore Windows refuses",
+         [](Computer& c, auto&, auto&) { c.registryApi.DenyWrites(true); },
+         ImportStatus::Partial,
+         "dois",
+         {{"A última importação foi desfeita só em parte; não foi possível restaurar:\r\n"
+           "HKEY_LOCAL_MACHINE\\SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\SYSNOT "
+           "(acesso negado)\r\nA cópia %N foi mantida para outra tentativa.",
+           16}}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        Computer computer;
+        ASSERT_EQ(computer.Import({"QV09um"}), ImportStatus::Done);
+        ASSERT_EQ(computer.Import({"QV09dois"}), ImportStatus::Done);
+        const std::string folder = transfer::BackupFolder(computer.files);
+        const std::vector<std::string> backups = computer.Backups();
+        c.spoil(computer, folder, backups.back());
+        computer.dialogs.messages.clear();
+        EXPECT_EQ(transfer::UndoLastImport(computer.context), c.status);
+        computer.registryApi.DenyWrites(false);
+        computer.Expect({{kLM, kCurrentVersion, "SYSNOT", *c.lockCode ? c.lockCode : kAbsent},
+                         {kLM, kSethc, "Debugger", kAbsent}});
+        std::vector<ShownMessage> said;
+        for (auto [text, style] : c.said) {
+            for (auto [mark, path] :
+                 {std::pair{"%F", folder}, {"%N", backups.back()}, {"%O", backups.front()}})
+                for (std::size_t at; (at = text.find(mark)) != std::string::npos;)
+                    text.replace(at, 2, path);
+            said.push_back({text, "Quarvel²", style});
+        }
+        EXPECT_EQ(computer.dialogs.messages, said);
+        EXPECT_EQ(computer.Backups().size(), c.status == ImportStatus::Done ? 1u : 2u)
+            << "only a backup put back whole goes";
+    }
 }
 
 TEST(Undo, AnImportWhoseBackupCannotBeWrittenChangesNothing) {
@@ -276,6 +466,34 @@ TEST(Undo, AnImportWhoseBackupCannotBeWrittenChangesNothing) {
     ASSERT_EQ(computer.dialogs.messages.size(), 1u);
     EXPECT_EQ(computer.dialogs.messages[0].style, 16);
     EXPECT_EQ(computer.dialogs.messages[0].title, "Quarvel²");
+}
+
+// The import went into the non-administrators' policy object; undo puts its
+// file back byte for byte, whatever target is chosen by then, and raises the
+// object's version so that Windows applies it again.
+TEST(Undo, PutsBackThePolicyObjectTheImportWentTo) {
+    Computer computer;
+    computer.accounts.system32 = computer.Folder();
+    ASSERT_EQ(core::ChooseTarget(computer.context, core::TargetKind::NonAdministrators),
+              core::TargetChoice::Chosen);
+    const std::string object = computer.target.object();
+    PutNumber(computer.registry, kCU, kExplorer, "NoRun", 1);
+    ASSERT_TRUE(computer.target.Commit());
+    const std::string file = FileBytes(object + "\\User\\Registry.pol");
+    ASSERT_NE(file, "");
+    ASSERT_EQ(computer.Import({"QV01" + std::string(43, '1'), "QV09x"}), ImportStatus::Done);
+    ASSERT_TRUE(computer.target.Commit());
+    const auto version = grouppolicy::GptVersion(FileBytes(object + "\\gpt.ini"));
+    EXPECT_NE(FileBytes(object + "\\User\\Registry.pol"), file);
+    ASSERT_EQ(core::ChooseTarget(computer.context, core::TargetKind::ThisAccount),
+              core::TargetChoice::Chosen);
+
+    EXPECT_EQ(transfer::UndoLastImport(computer.context), ImportStatus::Done);
+    EXPECT_EQ(FileBytes(object + "\\User\\Registry.pol"), file);
+    EXPECT_GT(grouppolicy::GptVersion(FileBytes(object + "\\gpt.ini")), version);
+    computer.Expect({{kLM, kCurrentVersion, "SYSNOT", kAbsent}});
+    EXPECT_TRUE(IsAbsent(computer.hive, kCU, kExplorer, "NoFolderOptions")) << "not this account";
+    EXPECT_EQ(computer.target.object(), "") << "the target chosen stays";
 }
 
 }  // namespace

@@ -4,9 +4,11 @@
 // temporary folder (whose reads can be cut short, as a failing disk does)
 // and the headless renderer. One per test.
 #include <atomic>
+#include <cctype>
 #include <chrono>
 #include <filesystem>
 #include <map>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -42,7 +44,8 @@ inline std::filesystem::path FreshFolder() {
 
 // The in-memory registry, keeping every value set or deleted, by the hive of
 // its key, as a policy file says it: keys and texts in UTF-8 (a text without
-// its terminating zero), a deletion's name starting with "**del.".
+// its terminating zero), a deletion's name starting with "**del.". Values of
+// the keys named in `refused` cannot be set or deleted: access denied.
 class WatchedRegistry : public platform::MemoryRegistry {
   public:
     using Handle = platform::KeyHandle;
@@ -57,6 +60,7 @@ class WatchedRegistry : public platform::MemoryRegistry {
     }
     long SetValue(Handle key, const std::string& name, std::uint32_t type, const std::uint8_t* data,
                   std::uint32_t size) override {
+        if (Refuses(key)) return platform::status::AccessDenied;
         // Faults a test asks for: a write that loses its last bytes, then refusals.
         if (allowedWrites == 0) return platform::status::AccessDenied;
         if (allowedWrites > 0) --allowedWrites;
@@ -68,14 +72,21 @@ class WatchedRegistry : public platform::MemoryRegistry {
         return MemoryRegistry::SetValue(key, name, type, data, size);
     }
     long DeleteValue(Handle key, const std::string& name) override {
+        if (Refuses(key)) return platform::status::AccessDenied;
         writes[keys_[key].first].push_back({keys_[key].second, "**del." + name, 1, ""});
         return MemoryRegistry::DeleteValue(key, name);
     }
     std::map<Handle, std::vector<PolicyEntry>> writes;
-    int cutNextWrite = 0;    // bytes the next write loses at its end
-    int allowedWrites = -1;  // writes let through before every one is refused; -1: all
+    std::set<std::string> refused;  // lower case
+    int cutNextWrite = 0;           // bytes the next write loses at its end
+    int allowedWrites = -1;         // writes let through before every one is refused; -1: all
 
   private:
+    bool Refuses(Handle key) {
+        std::string path = keys_[key].second;
+        for (char& c : path) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+        return refused.contains(path);
+    }
     long Opened(Handle parent, const std::string& key, Handle result, long status) {
         if (status == 0) keys_[result] = {parent, codec_.FromAnsi(key)};
         return status;

@@ -4,6 +4,7 @@
 // Quarvel.exe's command line run on it.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <fstream>
 #include <map>
 #include <string>
@@ -15,6 +16,7 @@
 #include "tests/support/Keys.h"
 #include "tests/support/RegistryVerbs.h"
 #include "tests/support/TestProgram.h"
+#include "transfer/Backup.h"
 #include "transfer/CommandJobs.h"
 #include "transfer/ConfigImport.h"
 #include "transfer/frmWizrd.h"
@@ -27,6 +29,10 @@ constexpr Hive kLM = Hive::LocalMachine;
 inline const std::string kAbsent = "\x01(absent)";
 inline const std::string kAnyText = "\x01(any)";
 inline const ShownMessage kImported{"Configurações importadas com sucesso", "Quarvel²", 64};
+inline const ShownMessage kNothingToChange{"Nada a mudar", "Quarvel²", 64};
+inline const ShownMessage kUndone{
+    "A última importação foi desfeita: as configurações anteriores foram restauradas.", "Quarvel²",
+    64};
 
 struct Expected {
     Hive hive;
@@ -79,6 +85,15 @@ struct Computer : TestProgram {
         return FileBytes(path);
     }
     std::string BlockList() const { return FileBytes(BlockListPath()); }
+    // The backups' files, oldest first.
+    std::vector<std::string> Backups() {
+        std::string folder = transfer::BackupFolder(files);
+        std::vector<std::string> names = files.FileNames(folder);
+        std::erase_if(names, [](const std::string& name) { return !name.ends_with(".copia"); });
+        std::sort(names.begin(), names.end());
+        for (std::string& name : names) name = folder + "/" + name;
+        return names;
+    }
     // The block list as the folder-blocking screen stores it.
     void WriteBlockList(const std::string& text) {
         std::ofstream(BlockListPath(), std::ios::binary)

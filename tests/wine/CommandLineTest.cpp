@@ -2,6 +2,9 @@
 // its report, the real registry and files, and no window at any moment.
 #include <gtest/gtest.h>
 
+#include <aclapi.h>
+#include <sddl.h>
+
 #include <algorithm>
 
 #include "tests/support/TransferVerbs.h"
@@ -21,6 +24,26 @@ constexpr char kOtherComputer[] =
     "QV03C:\\Jogos\r\nQV04100\r\nQV0511111\r\nQVa5C:\\Baixados\r\nQV06Desktop\r\n"
     "QV07Laboratório\r\nQVa7Uso restrito.\r\nQVb71\r\nQV0811111\r\nQVa8http://escola\r\n"
     "QVb8Escola\r\n";
+
+constexpr char kFsTemplates[] = "Software\\Microsoft\\Windows\\CurrentVersion\\FS Templates";
+
+// The owner and access list of a file or folder, as Windows writes them down.
+std::string Security(const std::string& path) {
+    PSECURITY_DESCRIPTOR descriptor = nullptr;
+    std::wstring wide = platform::win32::Widen(path);
+    if (GetNamedSecurityInfoW(wide.c_str(), SE_FILE_OBJECT,
+                              OWNER_SECURITY_INFORMATION | DACL_SECURITY_INFORMATION, nullptr,
+                              nullptr, nullptr, nullptr, &descriptor) != ERROR_SUCCESS)
+        return "unreadable";
+    wchar_t* text = nullptr;
+    ConvertSecurityDescriptorToStringSecurityDescriptorW(
+        descriptor, SDDL_REVISION_1, OWNER_SECURITY_INFORMATION | DACL_SECURITY_INFORMATION, &text,
+        nullptr);
+    std::string sddl = text ? Narrow(text) : "none";
+    LocalFree(text);
+    LocalFree(descriptor);
+    return sddl;
+}
 
 struct ProcessRun {
     DWORD code;
@@ -64,6 +87,8 @@ class CommandLine : public ::testing::Test {
 };
 
 TEST_F(CommandLine, ImportExportAndUndoLeaveTheComputerAsItWas) {
+    kept.Keep({kLM, kFsTemplates});  // Windows has it; a fresh Wine does not
+    registry.CreateKey(kLM, kFsTemplates);
     const struct {
         std::string arguments;
         DWORD code;
@@ -71,6 +96,7 @@ TEST_F(CommandLine, ImportExportAndUndoLeaveTheComputerAsItWas) {
     } steps[] = {
         {"/exportar \"" + a + "\"", 0, "O Arquivo de configurações foi gerado com sucesso!"},
         {"/IMPORTAR \"" + other + "\"", 0, "Configurações importadas com sucesso."},
+        {"/importar \"" + other + "\"", 0, "Nada a mudar. (código 0)"},
         {"-desfazer", 0, "A última importação foi desfeita"},
         {"/exportar \"" + b + "\" /grupos:1,2,3,4,5,6,7,8,9", 0, "O Arquivo de configurações"},
         {"/importar \"" + folder + "\\none.qvc\"", 2, "O arquivo "},
@@ -88,6 +114,22 @@ TEST_F(CommandLine, ImportExportAndUndoLeaveTheComputerAsItWas) {
     }
     EXPECT_EQ(FileBytes(b), FileBytes(a)) << "export, import, undo, export: the same file";
     EXPECT_NE(FileBytes(a), "");
+    // Wine keeps the access list without enforcing it: what it holds is what was set.
+    EXPECT_EQ(Security(transfer::BackupFolder(real.program.files)),
+              "O:BAD:PAI(A;OICI;FA;;;BA)(A;OICI;FA;;;SY)");
+}
+
+TEST_F(CommandLine, AnImportThatCannotWriteEverythingSaysWhatAndUndoTakesBackTheRest) {
+    registry.DeleteKey(kLM, kFsTemplates);
+    std::ofstream(a, std::ios::binary) << "QV06Desktop\r\nQV03C:\\Jogos\r\n";
+    ProcessRun run = Quarvel("/importar \"" + a + "\"");
+    EXPECT_EQ(run.code, 4u);
+    EXPECT_EQ(codec.FromAnsi(run.output),
+              "A importação foi feita só em parte; não foi gravado: "
+              "HKEY_LOCAL_MACHINE\\Software\\Microsoft\\Windows\\CurrentVersion\\FS "
+              "Templates\\(Padrão) (a chave não existe). (código 4)\r\n");
+    EXPECT_TRUE(registry.ValueExists(kLM, kRun, "TvalueT")) << "the rest is written";
+    EXPECT_EQ(Quarvel("/desfazer").code, 0u);
 }
 
 TEST_F(CommandLine, AStoredLockCodeIsNeededAndAWrongOneChangesNothing) {

@@ -19,9 +19,6 @@ using namespace wine_tests;
 constexpr char kFloppy[] = "A:\\config.qvc";
 constexpr char kChosen[] = "chosen";  // the file answered in the open dialog
 constexpr char kUndo[] = "undo";      // the import just before is taken back
-const ShownMessage kUndone{
-    "A última importação foi desfeita: as configurações anteriores foram restauradas.", "Quarvel²",
-    64};
 
 const std::string kWizardTitle = "Quarvel 2.0 - Assistente de Configurações" + ThisAccountSuffix();
 

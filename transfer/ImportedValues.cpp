@@ -1,0 +1,69 @@
+#include "transfer/ImportedValues.h"
+
+#include "optimization/DesktopSettings.h"
+#include "personalization/DesktopTouches.h"
+#include "personalization/LogonNotice.h"
+#include "restrictions/AllowList.h"
+#include "restrictions/BlockList.h"
+#include "transfer/ConfigRecords.h"
+#include "transfer/ConfigValues.h"
+
+namespace transfer {
+namespace {
+
+std::string Lower(std::string_view text) {
+    std::string lower(text);
+    for (char& c : lower)
+        if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
+    return lower;
+}
+
+}  // namespace
+
+ImportedValues::ImportedValues() {
+    namespace allow_list = restrictions::allow_list;
+    auto add = [&](Hive hive, std::string_view key, std::string_view name) {
+        if (index_.insert({hive, Lower(key), Lower(name)}).second)
+            values_.push_back({hive, std::string(key), std::string(name), std::nullopt});
+    };
+    for (const restrictions::PolicyEntry* policy : PoliciesInFileOrder())
+        add(Hive::CurrentUser, policy->key, policy->valueName);
+    add(Hive::CurrentUser, restrictions::kExplorerPolicyKey, allow_list::kSwitch);
+    for (std::size_t i = 1; i <= allow_list::kOwnExecutables.size(); ++i)
+        add(Hive::CurrentUser, allow_list::kListKey, std::to_string(i));
+    for (int n = allow_list::kFirstUserNumber; n <= allow_list::kLastUserNumber; ++n)
+        add(Hive::CurrentUser, allow_list::kListKey, std::to_string(n));
+    for (const auto* setting : {&optimization::kMenuShowDelay, &optimization::kMinAnimate})
+        add(setting->hive, setting->key, setting->valueName);
+    for (std::string_view key : {optimization::kOpenWithKey, optimization::kOpenWithCommandKey}) {
+        add(Hive::ClassesRoot, key, "");
+        keys_.insert({Hive::ClassesRoot, Lower(key)});
+    }
+    for (const auto& switches : {kBrowserTuningFlags, kBrowserLookFlags})
+        for (const auto* entry : switches)
+            add(entry->hive, personalization::kBrowserMainKey, entry->valueName);
+    for (const TextValue& text : {kSaveDirectory, kDiskCacheTemplate, kScrollPrograms, kStartPage,
+                                  kWindowTitle, kLockCodeValue})
+        add(text.hive, text.key, text.name);
+    for (std::string_view place : {personalization::kWinlogonKey, personalization::kNtWinlogonKey})
+        for (const TextValue& text : {NoticeCaptionAt(place), NoticeTextAt(place)})
+            add(text.hive, text.key, text.name);
+    // A policy object as target takes the logon entry into its own Run key.
+    for (Hive hive : {Hive::LocalMachine, Hive::CurrentUser})
+        add(hive, restrictions::block_list::kRunKey, restrictions::block_list::kLogonEntry);
+}
+
+bool ImportedValues::HoldsValue(Hive hive, std::string_view key, std::string_view name) const {
+    return index_.contains({hive, Lower(key), Lower(name)});
+}
+
+bool ImportedValues::HoldsKey(Hive hive, std::string_view key) const {
+    return keys_.contains({hive, Lower(key)});
+}
+
+const ImportedValues& ImportableValues() {
+    static const ImportedValues values;
+    return values;
+}
+
+}  // namespace transfer
