@@ -142,16 +142,13 @@ TEST_F(PolicyObject, TheBlockListStartsForTheRestrictedAccountsOnly) {
 
 TEST_F(PolicyObject, AnotherToolsMarkersAreReadAsWindowsAppliesThemInOrder) {
     const std::string key = kPolicies + "\\System", sub = key + "\\Sub";
-    PutObjectFile(folder, {{key, "A", 4, PolDword(1)},
-                           {key, "**delvals.", 1, PolData(" ")},
-                           {key, "B", 4, PolDword(2)},
-                           {key, "C", 4, PolDword(3)},
-                           {key, "**DeleteValues", 1, PolData("x;b")},
-                           {key, "D", 4, PolDword(4)},
-                           {key, "**del.d", 1, PolData(" ")},
-                           {sub, "E", 4, PolDword(5)},
-                           {key, "**DeleteKeys", 1, PolData("Sub")},
-                           {sub, "F", 4, PolDword(6)}});
+    // clang-format off
+    PutObjectFile(folder, {{key, "A", 4, PolDword(1)}, {key, "**delvals.", 1, PolData(" ")},
+                           {key, "B", 4, PolDword(2)}, {key, "C", 4, PolDword(3)},
+                           {key, "**DeleteValues", 1, PolData("x;b")}, {key, "D", 4, PolDword(4)},
+                           {key, "**del.d", 1, PolData(" ")}, {sub, "E", 4, PolDword(5)},
+                           {key, "**DeleteKeys", 1, PolData("Sub")}, {sub, "F", 4, PolDword(6)}});
+    // clang-format on
     std::string read;
     for (const auto& [at, name] :
          {std::pair{key, "A"}, {key, "B"}, {key, "C"}, {key, "D"}, {sub, "E"}, {sub, "F"}})
@@ -168,17 +165,10 @@ TEST_F(PolicyObject, AFileThatIsNoPolicyFileIsNeitherReadNorOverwritten) {
     EXPECT_TRUE(IsAbsent(program.registry, Hive::CurrentUser, kExplorer, "NoRun"));
     EXPECT_NE(program.registry.SetValue(Hive::CurrentUser, kExplorer, "NoRun", 1), 0);
     EXPECT_EQ(ReadWhole(folder + "\\User\\Registry.pol"), junk);
-}
-
-TEST_F(PolicyObject, TheStartUpModeStaysWithTheAccountRunningTheProgram) {
-    program.hive.CreateKey(Hive::CurrentUser, "SOFTWARE\\Microsoft\\Windows\\CurrentVersion");
-    ASSERT_EQ(
-        program.registry.SetValue(Hive::CurrentUser, "SOFTWARE\\Microsoft\\Windows\\CurrentVersion",
-                                  "Tb", "0", ValueType::String),
-        0);
-    EXPECT_TRUE(HasValue(program.hive, Hive::CurrentUser,
-                         "SOFTWARE\\Microsoft\\Windows\\CurrentVersion", "Tb", "0"));
-    EXPECT_FALSE(std::filesystem::exists(folder + "\\User\\Registry.pol"));
+    // The start-up mode stays with the account running the program.
+    const std::string mine = "SOFTWARE\\Microsoft\\Windows\\CurrentVersion";
+    PutText(program.registry, Hive::CurrentUser, mine, "Tb", "0");
+    EXPECT_TRUE(HasValue(program.hive, Hive::CurrentUser, mine, "Tb", "0"));
 }
 
 TEST_F(PolicyObject, WhatOnlyTheAccountItselfHoldsIsRefusedAndSaid) {
@@ -188,11 +178,12 @@ TEST_F(PolicyObject, WhatOnlyTheAccountItselfHoldsIsRefusedAndSaid) {
         std::vector<const char*> commands;  // the last one is refused
         std::string reason;
     } cases[] = {
-        {OpenScreen<personalization::frmPersDesk>,
-         {"Label11"},
+        // clang-format off
+        {OpenScreen<personalization::frmPersDesk>, {"Label11"},
          "a lista de arquivos recentes fica no perfil de cada conta."},
         {OpenScreen<optimization::frmOtiIE>, {"Label2", "Label6"}, mail},
         {OpenScreen<personalization::frmPersIE>, {"Label2", "Label22"}, mail},
+        // clang-format on
     };
     PutText(program.hive, Hive::CurrentUser,
             "Software\\Microsoft\\MediaPlayer\\Player\\RecentFileList", "File0", "aula.wmv");
@@ -202,8 +193,7 @@ TEST_F(PolicyObject, WhatOnlyTheAccountItselfHoldsIsRefusedAndSaid) {
         EXPECT_EQ(program.dialogs.messages,
                   (std::vector<ShownMessage>{
                       {"Isto não pode ser feito para Usuários comuns: " + c.reason +
-                           " Entre nessa conta e use o Quarvel nela; nada "
-                           "foi mudado.",
+                           " Entre nessa conta e use o Quarvel nela; nada foi mudado.",
                        "Quarvel", 48}}));
     }
     EXPECT_FALSE(AnythingAt(folder)) << "nothing written into the object";
@@ -240,22 +230,16 @@ TEST(TargetOnTheCommandLine, WhoIsRestrictedIsSaidOrRefused) {
         const char* report;  // how it starts
         const char* object;  // the SID whose object holds NoRun; nullptr: none written
     } cases[] = {
+        // clang-format off
         {system, true, {}, 1, "O Quarvel roda como conta de serviço do Windows (SYSTEM)", nullptr},
         {system, true, {"/para:comuns"}, 0, "Configurações importadas com sucesso", "S-1-5-32-545"},
         {admin, true, {"/para:aluno"}, 0, "Configurações importadas", "S-1-5-21-1-2-3-1001"},
-        {admin,
-         true,
-         {"/para:ninguem"},
-         1,
-         "Não há conta local chamada \"ninguem\" neste computador",
-         nullptr},
-        {admin,
-         false,
-         {"/para:comuns"},
-         1,
-         "Este Windows não tem políticas locais por conta (elas existem do Windows Vista em "
-         "diante): as configurações só podem ir para esta conta. (código 1)",
-         nullptr},
+        {admin, true, {"/para:ninguem"}, 1,
+         "Não há conta local chamada \"ninguem\" neste computador", nullptr},
+        {admin, false, {"/para:comuns"}, 1, "Este Windows não tem políticas locais por conta (elas "
+         "existem do Windows Vista em diante): as configurações só podem ir para esta conta. "
+         "(código 1)", nullptr},
+        // clang-format on
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.report);

@@ -59,19 +59,12 @@ inline std::vector<PolicyEntry> ObjectEntries(const std::string& folder) {
 // A policy file of the entries, written as another tool would leave it.
 inline void PutObjectFile(const std::string& folder, const std::vector<PolicyEntry>& entries) {
     std::string bytes = std::string("PReg") + PolDword(1);
-    auto text = [&](const std::string& utf8) { bytes += PolData(utf8); };
     auto mark = [&](char c) { bytes += {c, '\0'}; };
     for (const PolicyEntry& e : entries) {
         mark('[');
-        text(e.key);
+        bytes += PolData(e.key) + ";" + '\0' + PolData(e.value) + ";" + '\0' + PolDword(e.type);
         mark(';');
-        text(e.value);
-        mark(';');
-        bytes += PolDword(e.type);
-        mark(';');
-        bytes += PolDword(static_cast<std::uint32_t>(e.data.size()));
-        mark(';');
-        bytes += e.data;
+        bytes += PolDword(static_cast<std::uint32_t>(e.data.size())) + ";" + '\0' + e.data;
         mark(']');
     }
     std::filesystem::create_directories(folder + "\\User");
