@@ -86,6 +86,7 @@ TEST_F(PolicyObjectProcess, AnImportGoesIntoTheObjectAndTheComputerAndLeavesThis
     const PolicyEntry gpedit{"Software\\Policies\\Microsoft\\Windows\\Explorer", "NoX", 4,
                              PolDword(7)};
     PutObjectFile(everyone, {gpedit});
+    const std::string before = FileBytes(everyone + "\\User\\Registry.pol");
     std::ofstream(everyone + "\\gpt.ini", std::ios::binary)
         << "[General]\r\ndisplayName=Escola\r\nVersion=65539\r\n";
     EXPECT_EQ(Quarvel("/importar \"" + file + "\" /para:comuns",
@@ -116,6 +117,10 @@ TEST_F(PolicyObjectProcess, AnImportGoesIntoTheObjectAndTheComputerAndLeavesThis
     EXPECT_EQ(Quarvel("/exportar \"" + out + "\" /grupos:2 /para:comuns"), 0u) << report;
     EXPECT_EQ(FileBytes(out), "QV02jogo.exe\r\nQV02editor.exe\r\n");
     DeleteFileA(out.c_str());
+    // Undo, whatever target is chosen now, puts the object's file back and raises it once more.
+    EXPECT_EQ(Quarvel("/desfazer"), 0u) << report;
+    EXPECT_EQ(FileBytes(everyone + "\\User\\Registry.pol"), before);
+    EXPECT_NE(FileBytes(everyone + "\\gpt.ini").find("Version=196611"), std::string::npos);
 }
 
 TEST_F(PolicyObjectProcess, OneAccountByNameHasAnObjectOfItsOwnAndAnUnknownOneNone) {
