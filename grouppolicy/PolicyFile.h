@@ -31,6 +31,11 @@ std::u16string Utf16Of(std::string_view utf8);
 std::string Utf8Of(std::u16string_view utf16);
 // A text value's data: UTF-16LE bytes with the terminating null.
 std::string TextData(std::string_view utf8);
+// What a marker (**del., **delvals.) carries: one blank, as Group Policy's
+// own editor writes them.
+inline std::string MarkerData() {
+    return TextData(" ");
+}
 // The text of such data, up to its first null.
 std::string TextOfData(std::string_view data);
 

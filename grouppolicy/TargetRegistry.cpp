@@ -60,10 +60,8 @@ std::u16string Joined(std::u16string_view parent, std::u16string_view child) {
     return std::u16string(parent) + u"\\" + std::u16string(child);
 }
 
-PolicyEntry Marker(std::u16string key, std::u16string name, std::string_view text = " ") {
-    // A marker carries a text, one blank where it needs none, as Group
-    // Policy's own editor writes them.
-    return {std::move(key), std::move(name), 1, TextData(text)};
+PolicyEntry Marker(std::u16string key, std::u16string name) {
+    return {std::move(key), std::move(name), 1, MarkerData()};
 }
 
 }  // namespace
@@ -250,8 +248,8 @@ long TargetRegistry::DeleteKey(platform::KeyHandle parent, const std::string& su
     std::erase_if(*entries, [&](const PolicyEntry& entry) { return Within(entry.key, path); });
     std::size_t slash = path.rfind(u'\\');
     if (!UnderPolicies(path) && slash != std::u16string::npos)
-        entries->push_back(Marker(path.substr(0, slash), std::u16string(kDeleteKeysMarker),
-                                  Utf8Of(path.substr(slash + 1))));
+        entries->push_back({path.substr(0, slash), std::u16string(kDeleteKeysMarker), 1,
+                            TextData(Utf8Of(path.substr(slash + 1)))});
     if (*entries == before) return platform::status::FileNotFound;
     return Store(std::move(before));
 }

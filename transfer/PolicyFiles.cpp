@@ -4,6 +4,7 @@
 #include <cstdio>
 
 #include "core/Settings.h"
+#include "grouppolicy/PolicyFile.h"
 #include "platform/RecordedDialogs.h"
 #include "restrictions/AllowList.h"
 #include "restrictions/BlockList.h"
@@ -48,43 +49,10 @@ std::string HiveName(Hive hive) {
     return {};
 }
 
-// UTF-16LE bytes of a UTF-8 text, with its terminating null.
-std::string Utf16(std::string_view utf8) {
-    std::string bytes;
-    auto unit = [&](std::uint32_t u) {
-        bytes += static_cast<char>(u & 0xFF);
-        bytes += static_cast<char>(u >> 8);
-    };
-    for (char32_t c : platform::DecodeUtf8(utf8)) {
-        if (c >= 0x10000) {
-            unit(0xD800 + ((c - 0x10000) >> 10));
-            unit(0xDC00 + ((c - 0x10000) & 0x3FF));
-        } else {
-            unit(c);
-        }
-    }
-    unit(0);
-    return bytes;
-}
-
 std::string Dword(std::uint32_t number) {
     std::string bytes;
     for (int shift = 0; shift < 32; shift += 8) bytes += static_cast<char>(number >> shift);
     return bytes;
-}
-
-std::string Entry(std::string_view key, std::string_view name, ValueType type,
-                  const std::string& data) {
-    std::string semicolon = Utf16(";").substr(0, 2);
-    std::string entry = Utf16("[").substr(0, 2) + Utf16(key) + semicolon + Utf16(name) + semicolon;
-    entry += Dword(static_cast<std::uint32_t>(type)) + semicolon;
-    entry += Dword(static_cast<std::uint32_t>(data.size())) + semicolon;
-    return entry + data + Utf16("]").substr(0, 2);
-}
-
-// Deletes carry a text of one blank, as Group Policy's own editor writes them.
-std::string Marker() {
-    return Utf16(" ");
 }
 
 std::string RegQuoted(std::string_view text) {
@@ -117,35 +85,39 @@ std::string RegData(const RegistryWrite& write, const platform::AnsiCodec& codec
 }  // namespace
 
 std::string RegistryPolicyFile(const std::vector<RegistryWrite>& writes, Hive hive) {
-    std::string file = "PReg" + Dword(1);
+    std::vector<grouppolicy::PolicyEntry> entries;
+    auto add = [&](std::string_view key, std::string_view name, ValueType type, std::string data) {
+        entries.push_back({grouppolicy::Utf16Of(key), grouppolicy::Utf16Of(name),
+                           static_cast<std::uint32_t>(type), std::move(data)});
+    };
     bool replaced = false;
     for (const RegistryWrite& write : writes) {
         if (write.hive != hive) continue;
         switch (write.kind) {
             case RegistryWrite::Kind::CreateKey:
                 if (ReplacedWhole(write) && !replaced) {
-                    file += Entry(write.key, "**delvals.", ValueType::String, Marker());
+                    add(write.key, "**delvals.", ValueType::String, grouppolicy::MarkerData());
                     replaced = true;
                 }
                 break;
             case RegistryWrite::Kind::SetValue:
-                file +=
-                    Entry(write.key, write.name, write.type,
-                          write.type == ValueType::Dword ? Dword(write.number) : Utf16(write.text));
+                add(write.key, write.name, write.type,
+                    write.type == ValueType::Dword ? Dword(write.number)
+                                                   : grouppolicy::TextData(write.text));
                 break;
             case RegistryWrite::Kind::DeleteValue:
-                file += Entry(write.key, "**del." + write.name, ValueType::String, Marker());
+                add(write.key, "**del." + write.name, ValueType::String, grouppolicy::MarkerData());
                 break;
             case RegistryWrite::Kind::DeleteKey: {
                 auto slash = write.key.rfind('\\');
                 if (slash == std::string::npos) break;
-                file += Entry(write.key.substr(0, slash), "**DeleteKeys", ValueType::String,
-                              Utf16(write.key.substr(slash + 1)));
+                add(write.key.substr(0, slash), "**DeleteKeys", ValueType::String,
+                    grouppolicy::TextData(write.key.substr(slash + 1)));
                 break;
             }
         }
     }
-    return file;
+    return grouppolicy::PolicyFileBytes(entries);
 }
 
 std::string RegFile(const std::vector<RegistryWrite>& writes, const platform::AnsiCodec& codec) {
