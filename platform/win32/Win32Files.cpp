@@ -6,6 +6,8 @@
 // After windows.h.
 #include <aclapi.h>
 
+#include <vector>
+
 #include "platform/win32/Wide.h"
 
 namespace platform::win32 {
@@ -77,7 +79,10 @@ bool Win32Files::Delete(const std::string& path) {
 
 namespace {
 
-// Administrators or SYSTEM, made once for a check and freed with it.
+// Who may own and change the backups: Administrators, SYSTEM, and the
+// account running the program when it is an administrator (what an
+// administrator made is his; Wine, which keeps no access lists on disk,
+// shows every file as the running account's).
 class TrustedSids {
   public:
     TrustedSids() {
@@ -85,6 +90,11 @@ class TrustedSids {
         AllocateAndInitializeSid(&nt, 2, SECURITY_BUILTIN_DOMAIN_RID, DOMAIN_ALIAS_RID_ADMINS, 0, 0,
                                  0, 0, 0, 0, &administrators);
         AllocateAndInitializeSid(&nt, 1, SECURITY_LOCAL_SYSTEM_RID, 0, 0, 0, 0, 0, 0, 0, &system);
+        HANDLE token = nullptr;
+        if (administrators && OpenProcessToken(GetCurrentProcess(), TOKEN_QUERY, &token)) {
+            if (IsAdministrator(token)) user_ = Information(token, TokenUser);
+            CloseHandle(token);
+        }
     }
     ~TrustedSids() {
         if (administrators) FreeSid(administrators);
@@ -94,10 +104,36 @@ class TrustedSids {
     TrustedSids& operator=(const TrustedSids&) = delete;
     bool Made() const { return administrators && system; }
     bool Holds(PSID sid) const {
-        return sid && IsValidSid(sid) && (EqualSid(sid, administrators) || EqualSid(sid, system));
+        if (!sid || !IsValidSid(sid) || !Made()) return false;
+        if (EqualSid(sid, administrators) || EqualSid(sid, system)) return true;
+        return !user_.empty() &&
+               EqualSid(sid, reinterpret_cast<const TOKEN_USER*>(user_.data())->User.Sid);
     }
     PSID administrators = nullptr;
     PSID system = nullptr;
+
+  private:
+    static std::vector<BYTE> Information(HANDLE token, TOKEN_INFORMATION_CLASS kind) {
+        DWORD size = 0;
+        GetTokenInformation(token, kind, nullptr, 0, &size);
+        std::vector<BYTE> information(size);
+        if (!size || !GetTokenInformation(token, kind, information.data(), size, &size))
+            information.clear();
+        return information;
+    }
+    // Administrators among the token's groups, enabled (not for denial
+    // only, as in an administrator's token before elevation).
+    bool IsAdministrator(HANDLE token) const {
+        std::vector<BYTE> groups = Information(token, TokenGroups);
+        if (groups.empty()) return false;
+        const auto* list = reinterpret_cast<const TOKEN_GROUPS*>(groups.data());
+        for (DWORD i = 0; i < list->GroupCount; ++i)
+            if (EqualSid(list->Groups[i].Sid, administrators))
+                return (list->Groups[i].Attributes & SE_GROUP_ENABLED) &&
+                       !(list->Groups[i].Attributes & SE_GROUP_USE_FOR_DENY_ONLY);
+        return false;
+    }
+    std::vector<BYTE> user_;
 };
 
 // Any right that changes the folder, what it holds or who may do so.
@@ -105,11 +141,46 @@ constexpr ACCESS_MASK kChangingRights = FILE_WRITE_DATA | FILE_APPEND_DATA | FIL
                                         FILE_WRITE_ATTRIBUTES | FILE_DELETE_CHILD | DELETE |
                                         WRITE_DAC | WRITE_OWNER | GENERIC_WRITE | GENERIC_ALL;
 
+// Owned by a trusted account, and no access entry lets anyone else change
+// anything. No access list at all lets everybody do everything.
+bool KeepsOthersOut(PSID owner, PACL list, const TrustedSids& trusted) {
+    if (!trusted.Holds(owner) || !list) return false;
+    for (DWORD i = 0; i < list->AceCount; ++i) {
+        void* entry = nullptr;
+        if (!GetAce(list, i, &entry)) return false;
+        auto* header = static_cast<ACE_HEADER*>(entry);
+        // Denials take rights away; any other kind of grant is not ours.
+        if (header->AceType == ACCESS_DENIED_ACE_TYPE) continue;
+        if (header->AceType != ACCESS_ALLOWED_ACE_TYPE) return false;
+        auto* allowed = static_cast<ACCESS_ALLOWED_ACE*>(entry);
+        if ((allowed->Mask & kChangingRights) && !trusted.Holds(&allowed->SidStart)) return false;
+    }
+    return true;
+}
+
+// The list just set, read back through the same handle as Windows keeps it.
+bool SetAsPrivate(HANDLE folder, const TrustedSids& trusted, PACL list) {
+    if (SetSecurityInfo(folder, SE_FILE_OBJECT,
+                        OWNER_SECURITY_INFORMATION | DACL_SECURITY_INFORMATION |
+                            PROTECTED_DACL_SECURITY_INFORMATION,
+                        trusted.administrators, nullptr, list, nullptr) != ERROR_SUCCESS)
+        return false;
+    PSID owner = nullptr;
+    PACL kept = nullptr;
+    PSECURITY_DESCRIPTOR descriptor = nullptr;
+    if (GetSecurityInfo(folder, SE_FILE_OBJECT,
+                        OWNER_SECURITY_INFORMATION | DACL_SECURITY_INFORMATION, &owner, nullptr,
+                        &kept, nullptr, &descriptor) != ERROR_SUCCESS)
+        return false;
+    bool done = KeepsOthersOut(owner, kept, trusted);
+    LocalFree(descriptor);
+    return done;
+}
+
 }  // namespace
 
 bool Win32Files::CreatePrivateFolder(const std::string& path) {
     if (!CreateFolder(path)) return false;
-    if (IsPrivate(path)) return true;
     TrustedSids trusted;
     if (!trusted.Made()) return false;
     EXPLICIT_ACCESSW entries[2] = {};
@@ -124,13 +195,15 @@ bool Win32Files::CreatePrivateFolder(const std::string& path) {
     }
     PACL list = nullptr;
     if (SetEntriesInAclW(2, entries, nullptr, &list) != ERROR_SUCCESS) return false;
-    std::wstring wide = Widen(path);
-    DWORD status = SetNamedSecurityInfoW(wide.data(), SE_FILE_OBJECT,
-                                         OWNER_SECURITY_INFORMATION | DACL_SECURITY_INFORMATION |
-                                             PROTECTED_DACL_SECURITY_INFORMATION,
-                                         trusted.administrators, nullptr, list, nullptr);
+    // Given again each time: a folder already there may be an earlier
+    // version's, or one someone else made first.
+    HANDLE folder = CreateFileW(Widen(path).c_str(), READ_CONTROL | WRITE_DAC | WRITE_OWNER,
+                                FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                                OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr);
+    bool done = folder != INVALID_HANDLE_VALUE && SetAsPrivate(folder, trusted, list);
+    if (folder != INVALID_HANDLE_VALUE) CloseHandle(folder);
     LocalFree(list);
-    return status == ERROR_SUCCESS && IsPrivate(path);
+    return done;
 }
 
 bool Win32Files::IsPrivate(const std::string& path) {
@@ -142,27 +215,9 @@ bool Win32Files::IsPrivate(const std::string& path) {
                               OWNER_SECURITY_INFORMATION | DACL_SECURITY_INFORMATION, &owner,
                               nullptr, &list, nullptr, &descriptor) != ERROR_SUCCESS)
         return false;
-    TrustedSids trusted;
-    // No access list at all lets everybody do everything.
-    bool trustworthy = trusted.Made() && trusted.Holds(owner) && list;
-    for (DWORD i = 0; trustworthy && i < list->AceCount; ++i) {
-        void* entry = nullptr;
-        if (!GetAce(list, i, &entry)) {
-            trustworthy = false;
-            break;
-        }
-        auto* header = static_cast<ACE_HEADER*>(entry);
-        if (header->AceType != ACCESS_ALLOWED_ACE_TYPE) {
-            // Denials take rights away; any other kind of grant is not ours.
-            trustworthy = header->AceType == ACCESS_DENIED_ACE_TYPE;
-            continue;
-        }
-        auto* allowed = static_cast<ACCESS_ALLOWED_ACE*>(entry);
-        PSID sid = &allowed->SidStart;
-        if ((allowed->Mask & kChangingRights) && !trusted.Holds(sid)) trustworthy = false;
-    }
+    bool kept = KeepsOthersOut(owner, list, TrustedSids());
     LocalFree(descriptor);
-    return trustworthy;
+    return kept;
 }
 
 bool Win32Files::Replace(const std::filesystem::path& from, const std::filesystem::path& to) {

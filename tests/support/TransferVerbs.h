@@ -19,6 +19,7 @@
 #include "transfer/Backup.h"
 #include "transfer/CommandJobs.h"
 #include "transfer/ConfigImport.h"
+#include "transfer/FolderPath.h"
 #include "transfer/frmWizrd.h"
 
 namespace testing_support {
@@ -91,7 +92,7 @@ struct Computer : TestProgram {
         std::vector<std::string> names = files.FileNames(folder);
         std::erase_if(names, [](const std::string& name) { return !name.ends_with(".copia"); });
         std::sort(names.begin(), names.end());
-        for (std::string& name : names) name = folder + "/" + name;
+        for (std::string& name : names) name = transfer::InFolder(folder, name);
         return names;
     }
     // The block list as the folder-blocking screen stores it.
