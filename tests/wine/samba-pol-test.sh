@@ -11,6 +11,8 @@ object="$WINEPREFIX/drive_c/windows/system32/GroupPolicyUsers/S-1-5-32-545"
 trap 'rm -rf "$work" "$object"' EXIT
 printf 'QV0101\r\nQV02jogo.exe\r\nQV03Jogos\r\nQVa8http://escola\r\n' >"$work/lab.qvc"
 lab=$(winepath -w "$work/lab.qvc")
+companion=$(winepath -w "$(dirname "$program")/DErodu.exe")
+[[ $companion == *DErodu.exe ]] || fail "winepath gave $companion"
 # Prints each entry as key|value|type|data (texts decoded), Samba's reading.
 entries() {
     /usr/bin/python3 - "$1" <<'PY' || fail "Samba could not read $1"
@@ -33,7 +35,7 @@ expect "$work/gpo/User/Registry.pol" "$policies\\Explorer|NoDeletePrinter|4|1"
 expect "$work/gpo/User/Registry.pol" "$policies\\Explorer\\RestrictRun|6|1|jogo.exe"
 expect "$work/gpo/User/Registry.pol" "$policies\\Explorer\\RestrictRun|**delvals.|1| "
 expect "$work/gpo/Machine/Registry.pol" \
-    "Software\\Microsoft\\Windows\\CurrentVersion\\Run|TvalueT|1|\"$(winepath -w "$(dirname "$program")")\\DErodu.exe\""
+    "Software\\Microsoft\\Windows\\CurrentVersion\\Run|TvalueT|1|\"$companion\""
 wine "$program" /importar "$lab" /para:comuns >/dev/null 2>&1 </dev/null || fail "/importar ended with $?"
 expect "$object/User/Registry.pol" "$policies\\Explorer|NoDeletePrinter|4|1"
 expect "$object/User/Registry.pol" "$policies\\Explorer\\RestrictRun|6|1|jogo.exe"
