@@ -127,9 +127,10 @@ int main() {
     const std::string folder = files.ProgramFolder();
     const std::string qvc = folder + "\\bench.qvc", reg = folder + "\\bench.reg";
     std::ofstream(qvc, std::ios::binary) << ConfigFile();
-    std::ofstream(reg, std::ios::binary) << RegFile(folder + "\\DErodu.exe");
     // The bench lies in tests\, beside the built programs' folder.
     const std::string programs = folder.substr(0, folder.find_last_of('\\'));
+    // The logon entry as Quarvel.exe writes it, so that each tool finds the other's values.
+    std::ofstream(reg, std::ios::binary) << RegFile(programs + "\\DErodu.exe");
     const std::wstring quarvel = L"\"" + platform::win32::Widen(programs) + L"\\Quarvel.exe\"";
 
     const std::string exported = folder + "\\bench-export.qvc";

@@ -1,10 +1,10 @@
 #include "transfer/CommandJobs.h"
 
 #include <cstdio>
+#include <map>
 
 #include "core/BaseFolder.h"
 #include "core/LockCode.h"
-#include "restrictions/AllowList.h"
 #include "transfer/Backup.h"
 #include "transfer/CommandLine.h"
 #include "transfer/ConfigExport.h"
@@ -101,11 +101,17 @@ Outcome Run(const CommandLine& command, core::Context& context, platform::Record
     switch (command.job) {
         case Job::Import: {
             ImportOptions options;
-            // The comparison reads the whole allow-list: at once, where that is possible.
+            // The comparison reads every value the file writes: those of each key
+            // at once, where that is possible.
             if (seams.readAhead)
-                options.beforeComparing = [&] {
-                    seams.readAhead(Hive::CurrentUser, restrictions::allow_list::kListKey,
-                                    ExportedProgramNames());
+                options.beforeComparing = [&](const std::vector<RegistryWrite>& writes) {
+                    std::map<std::pair<Hive, std::string>, std::vector<std::string>> keys;
+                    for (const RegistryWrite& write : writes)
+                        if (write.kind == RegistryWrite::Kind::SetValue ||
+                            write.kind == RegistryWrite::Kind::DeleteValue)
+                            keys[{write.hive, write.key}].push_back(write.name);
+                    for (const auto& [key, names] : keys)
+                        if (names.size() > 4) seams.readAhead(key.first, key.second, names);
                 };
             return FromImport(ImportFile(context, command.file, options), command.file, dialogs);
         }

@@ -276,12 +276,12 @@ ImportStatus ImportText(core::Context& context, const std::string& text, bool co
             "O arquivo não contém configurações do Quarvel; nada foi importado.", title, Critical);
         return ImportStatus::NotAConfiguration;
     }
-    if (options.beforeComparing) options.beforeComparing();
     Planned plan = Plan(context, records);
     const Imported& imported = plan.imported;
     std::vector<RegistryWrite> writes = std::move(plan.writes);
     bool writeBlockList = options.blockListFile && !imported.blockList.empty();
     if (options.takeBackup) {
+        if (options.beforeComparing) options.beforeComparing(writes);
         ImportChanges changes = FindChanges(context.registry, writes, ImportableValues().values());
         writeBlockList = BlockListChanges(context, imported);
         if (changes.empty() && !writeBlockList) {

@@ -5,8 +5,10 @@
 #include <cstdint>
 #include <functional>
 #include <string>
+#include <vector>
 
 #include "core/Context.h"
+#include "transfer/RegistryWrites.h"
 
 namespace transfer {
 
@@ -33,8 +35,9 @@ struct ImportOptions {
     // backup. False: every write is done as the file says, compared with
     // nothing (what the Group Policy files record).
     bool takeBackup = true;
-    // Run just before the stored state is read (the command line reads ahead there).
-    std::function<void()> beforeComparing = nullptr;
+    // Given the writes the file asks for, just before the stored state is
+    // compared with them (the command line reads their values ahead there).
+    std::function<void(const std::vector<RegistryWrite>&)> beforeComparing = nullptr;
     bool blockListFile = true;  // false: the block list is decided, not written
 };
 

@@ -325,18 +325,19 @@ TEST(Undo, BringsBackExactlyTheStateBeforeTheImportOfAnyGroup) {
 TEST(Undo, WalksBackThroughTheNewestTwentyImportsAndThenSaysThereIsNothing) {
     Computer computer;
     ASSERT_EQ(computer.Import({"QV09um"}), ImportStatus::Done);
+    ASSERT_EQ(computer.Import({"QV09dois"}), ImportStatus::Done);
     std::string first = computer.Export();
-    ASSERT_EQ(computer.Import({"QV09dois", "QV03C:\\Um", "QV04001"}), ImportStatus::Done);
+    ASSERT_EQ(computer.Import({"QV09tres", "QV03C:\\Um", "QV04001"}), ImportStatus::Done);
     std::string second = computer.Export();
-    for (int i = 3; i <= 21; ++i)
+    for (int i = 4; i <= 22; ++i)
         ASSERT_EQ(computer.Import({"QV09c" + std::to_string(i)}), ImportStatus::Done);
     std::vector<std::string> backups = computer.Backups();
     ASSERT_EQ(backups.size(), 20u);
-    EXPECT_TRUE(backups.front().ends_with("0000000002.copia")) << backups.front();
-    EXPECT_TRUE(backups.back().ends_with("0000000021.copia")) << backups.back();
+    EXPECT_TRUE(backups.front().ends_with("0000000003.copia")) << backups.front();
+    EXPECT_TRUE(backups.back().ends_with("0000000022.copia")) << backups.back();
     EXPECT_EQ(transfer::UndoLastImport(computer.context), ImportStatus::Done);
-    computer.Expect({{kLM, kCurrentVersion, "SYSNOT", "c20"}});
-    for (int i = 20; i > 2; --i)
+    computer.Expect({{kLM, kCurrentVersion, "SYSNOT", "c21"}});
+    for (int i = 21; i > 3; --i)
         EXPECT_EQ(transfer::UndoLastImport(computer.context), ImportStatus::Done);
     EXPECT_EQ(computer.Export(), second);
     EXPECT_EQ(transfer::UndoLastImport(computer.context), ImportStatus::Done);
