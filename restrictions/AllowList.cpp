@@ -29,8 +29,10 @@ Written WriteUserList(RegistryAccess& registry, const std::vector<std::string>& 
         written.refused |= registry.SetValue(Hive::CurrentUser, kListKey, std::to_string(number),
                                              entries[i], ValueType::String) != 0;
     // A removed entry must no longer be allowed: nothing of the old list may
-    // stay behind the new end. Deleting what is not there is no failure.
+    // stay behind the new end. Only what is there is deleted, so that an
+    // import compared with the stored list finds nothing to change.
     for (; number <= kLastUserNumber; ++number) {
+        if (!registry.ValueExists(Hive::CurrentUser, kListKey, std::to_string(number))) continue;
         RegistryStatus status =
             registry.DeleteValue(Hive::CurrentUser, kListKey, std::to_string(number));
         written.refused |= status != 0 && status != platform::status::FileNotFound;

@@ -156,15 +156,7 @@ void WriteImportedAllowList(RegistryAccess& registry, const Imported& imported) 
     const std::vector<std::string>& entries = imported.allowList;
     if (entries.empty()) return;
     allow_list::PrepareList(registry);
-    std::size_t count = std::min(entries.size(), allow_list::kUserCapacity);
-    for (std::size_t i = 0; i < count; ++i)
-        registry.SetValue(Hive::CurrentUser, allow_list::kListKey,
-                          std::to_string(allow_list::kFirstUserNumber + i), entries[i],
-                          ValueType::String);
-    for (int number = allow_list::kFirstUserNumber + static_cast<int>(count);
-         number <= allow_list::kLastUserNumber; ++number)
-        if (registry.ValueExists(Hive::CurrentUser, allow_list::kListKey, std::to_string(number)))
-            registry.DeleteValue(Hive::CurrentUser, allow_list::kListKey, std::to_string(number));
+    allow_list::WriteUserList(registry, entries);
     allow_list::SetSwitch(registry, imported.allowListSwitch);
 }
 

@@ -22,9 +22,6 @@ namespace {
 using namespace testing_support;
 using namespace std::string_literals;
 
-const std::string kExplorer = kPolicies + "\\Explorer";
-const std::string kBrowser = "Software\\Microsoft\\Internet Explorer\\Main";
-
 class PolicyObject : public ::testing::Test {
   protected:
     void SetUp() override {
@@ -97,30 +94,31 @@ TEST_F(PolicyObject, EveryKindOfValueComesBackAsItWasStored) {
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
         StoredValue value{c.type, std::vector<std::uint8_t>(c.stored.begin(), c.stored.end())};
-        ASSERT_EQ(program.registry.Restore(Hive::CurrentUser, kBrowser, c.name, value), 0);
-        EXPECT_EQ(program.registry.Snapshot(Hive::CurrentUser, kBrowser, c.name), value);
-        EXPECT_EQ(ObjectEntries(folder).back(), (PolicyEntry{kBrowser, c.name, c.type, c.inFile}));
+        ASSERT_EQ(program.registry.Restore(Hive::CurrentUser, kBrowserMain, c.name, value), 0);
+        EXPECT_EQ(program.registry.Snapshot(Hive::CurrentUser, kBrowserMain, c.name), value);
+        EXPECT_EQ(ObjectEntries(folder).back(),
+                  (PolicyEntry{kBrowserMain, c.name, c.type, c.inFile}));
     }
-    EXPECT_TRUE(IsAbsent(program.hive, Hive::CurrentUser, kBrowser, "Texto"));
+    EXPECT_TRUE(IsAbsent(program.hive, Hive::CurrentUser, kBrowserMain, "Texto"));
 }
 
 TEST_F(PolicyObject, DeletionsUnderThePolicyKeysRemoveTheEntryElsewhereTheyAreMarked) {
     PutObjectFile(folder, {{kExplorer, "NoRun", 4, PolDword(1)},
-                           {kBrowser, "Window Title", 1, PolData("Escola")}});
+                           {kBrowserMain, "Window Title", 1, PolData("Escola")}});
     RegistryAccess& registry = program.registry;
-    ASSERT_TRUE(HasValue(registry, Hive::CurrentUser, kBrowser, "Window Title", "Escola"));
+    ASSERT_TRUE(HasValue(registry, Hive::CurrentUser, kBrowserMain, "Window Title", "Escola"));
     EXPECT_EQ(registry.DeleteValue(Hive::CurrentUser, kExplorer, "NoRun"), 0);
-    EXPECT_EQ(registry.DeleteValue(Hive::CurrentUser, kBrowser, "Window Title"), 0);
+    EXPECT_EQ(registry.DeleteValue(Hive::CurrentUser, kBrowserMain, "Window Title"), 0);
     EXPECT_EQ(registry.DeleteValue(Hive::CurrentUser, kExplorer, "NoRun"), 2) << "nothing left";
     EXPECT_EQ(ObjectEntries(folder),
-              (std::vector<PolicyEntry>{{kBrowser, "**del.Window Title", 1, PolData(" ")}}));
-    EXPECT_TRUE(IsAbsent(registry, Hive::CurrentUser, kBrowser, "Window Title"));
+              (std::vector<PolicyEntry>{{kBrowserMain, "**del.Window Title", 1, PolData(" ")}}));
+    EXPECT_TRUE(IsAbsent(registry, Hive::CurrentUser, kBrowserMain, "Window Title"));
     EXPECT_TRUE(IsAbsent(registry, Hive::CurrentUser, kExplorer, "NoRun"));
-    ASSERT_EQ(
-        registry.SetValue(Hive::CurrentUser, kBrowser, "Window Title", "Lab", ValueType::String),
-        0);
+    ASSERT_EQ(registry.SetValue(Hive::CurrentUser, kBrowserMain, "Window Title", "Lab",
+                                ValueType::String),
+              0);
     EXPECT_EQ(ObjectEntries(folder),
-              (std::vector<PolicyEntry>{{kBrowser, "Window Title", 1, PolData("Lab")}}))
+              (std::vector<PolicyEntry>{{kBrowserMain, "Window Title", 1, PolData("Lab")}}))
         << "the marker that would take it away again goes";
 }
 
@@ -129,7 +127,7 @@ TEST_F(PolicyObject, TheBlockListStartsForTheRestrictedAccountsOnly) {
     forms::Form& screen = OpenScreen<restrictions::frmRestF>(program);
     TextBoxOf(screen, "Text1").UserType("Jogos");
     RunCommands(program, screen, {"Label4"});  // Bloquear
-    const std::string run = kPolicies + "\\Explorer\\Run";
+    const std::string run = std::string(kExplorer) + "\\Run";
     EXPECT_EQ(ObjectEntries(folder),
               (std::vector<PolicyEntry>{
                   {run, "TvalueT", 1,
@@ -141,7 +139,7 @@ TEST_F(PolicyObject, TheBlockListStartsForTheRestrictedAccountsOnly) {
 }
 
 TEST_F(PolicyObject, AnotherToolsMarkersAreReadAsWindowsAppliesThemInOrder) {
-    const std::string key = kPolicies + "\\System", sub = key + "\\Sub";
+    const std::string key = kSystem, sub = key + "\\Sub";
     // clang-format off
     PutObjectFile(folder, {{key, "A", 4, PolDword(1)}, {key, "**delvals.", 1, PolData(" ")},
                            {key, "B", 4, PolDword(2)}, {key, "C", 4, PolDword(3)},

@@ -264,23 +264,15 @@ TEST(Undo, BringsBackExactlyTheStateBeforeTheImportOfAnyGroup) {
     constexpr char kOpenWith[] = "*\\Shell\\OpenWith";
     constexpr char kCommand[] = "*\\Shell\\OpenWith\\Command";
     // Values present and absent, some of them stored as no screen stores them.
+    // clang-format off
     const std::vector<std::tuple<Hive, const char*, const char*>> watched = {
-        {kCU, kExplorer, "NoRun"},
-        {kCU, kExplorer, "NoDrives"},
-        {kCU, kExplorer, "NoFind"},
-        {kCU, kBrowserMain, "Save Directory"},
-        {kCU, kAllowList, "6"},
-        {kCU, kAllowList, "7"},
-        {kCU, kAllowList, "9"},
-        {kCU, kAllowList, "610"},
-        {kCU, kExplorer, "RestrictRun"},
-        {kLM, kCurrentVersion, "SYSNOT"},
-        {kCU, kBrowserMain, "Start Page"},
-        {kLM, kRun, "TvalueT"},
-        {kLM, kWinlogon, "LegalNoticeText"},
-        {Hive::ClassesRoot, kOpenWith, ""},
-        {Hive::ClassesRoot, kCommand, ""},
-        {kCU, "Control Panel\\Desktop", "MenuShowDelay"}};
+        {kCU, kExplorer, "NoRun"}, {kCU, kExplorer, "NoDrives"}, {kCU, kExplorer, "NoFind"},
+        {kCU, kBrowserMain, "Save Directory"}, {kCU, kAllowList, "6"}, {kCU, kAllowList, "7"},
+        {kCU, kAllowList, "9"}, {kCU, kAllowList, "610"}, {kCU, kExplorer, "RestrictRun"},
+        {kLM, kCurrentVersion, "SYSNOT"}, {kCU, kBrowserMain, "Start Page"}, {kLM, kRun, "TvalueT"},
+        {kLM, kWinlogon, "LegalNoticeText"}, {Hive::ClassesRoot, kOpenWith, ""},
+        {Hive::ClassesRoot, kCommand, ""}, {kCU, "Control Panel\\Desktop", "MenuShowDelay"}};
+    // clang-format on
     for (const char* group : {"", "Check1", "Check6", "Check5", "Check4", "Check3", "Check2",
                               "Check11", "Check10", "Check9"}) {
         SCOPED_TRACE(*group ? group : "every group at once");
@@ -358,81 +350,53 @@ TEST(Undo, TrustsOnlyWhatNobodyElseCanChangeAndSaysWhatItCouldNotPutBack) {
         std::string bytes = FileBytes(path);
         c.files.WriteBytes(path, bytes.substr(0, bytes.rfind("Fim")));
     };
+    const std::string untrusted =
+        "A pasta das cópias de segurança, %F, tem o que outros usuários "
+        "além dos Administradores podem mudar (";
+    const std::string trust =
+        "): nada foi desfeito. Confira a pasta e apague o que não foi o "
+        "Quarvel que gravou.";
+    const std::string skipped = " está danificada e foi pulada: vale a cópia anterior a ela.";
     const struct {
         const char* name;
         std::function<void(Computer&, const std::string& folder, const std::string& newest)> spoil;
         ImportStatus status;
         const char* lockCode;                           // after the undo
         std::vector<std::pair<std::string, int>> said;  // %F the folder, %N the newest backup
+        // clang-format off
     } cases[] = {
-        {"a folder someone else may change",
-         [](Computer& c, auto& folder, auto&) { c.files.Plant(folder); },
-         ImportStatus::Refused,
-         "dois",
-         {{"A pasta das cópias de segurança, %F, tem o que outros usuários além dos "
-           "Administradores podem mudar (%F): nada foi desfeito. Confira a pasta e apague o "
-           "que não foi o Quarvel que gravou.",
-           16}}},
-        {"a planted newest backup",
-         [](Computer& c, auto&, auto& newest) { c.files.Plant(newest); },
-         ImportStatus::Refused,
-         "dois",
-         {{"A pasta das cópias de segurança, %F, tem o que outros usuários além dos "
-           "Administradores podem mudar (%N): nada foi desfeito. Confira a pasta e apague o "
-           "que não foi o Quarvel que gravou.",
-           16}}},
-        {"a backup naming what no import changes",
-         [&](Computer& c, auto&, auto& newest) {
+        {"a folder someone else may change", [](Computer& c, auto& folder, auto&) { c.files.Plant(folder); },
+         ImportStatus::Refused, "dois", {{untrusted + "%F" + trust, 16}}},
+        {"a planted newest backup", [](Computer& c, auto&, auto& newest) { c.files.Plant(newest); },
+         ImportStatus::Refused, "dois", {{untrusted + "%N" + trust, 16}}},
+        {"a backup naming what no import changes", [&](Computer& c, auto&, auto& newest) {
              transfer::BackupContents contents;
              contents.values = {{kLM, kSethc, "Debugger", StoredValue{1, {'x', 0}}},
                                 {kLM, kCurrentVersion, "SYSNOT", StoredValue{1, {'u', 'm', 0}}}};
              c.files.WriteBytes(newest, transfer::BackupText(contents));
-         },
-         ImportStatus::Partial,
-         "um",
+         }, ImportStatus::Partial, "um",
          {{"A cópia de segurança %N nomeia o que uma importação não muda; foi ignorado:\r\n"
-           "HKEY_LOCAL_MACHINE\\" +
-               kSethc + "\\Debugger",
-           16}}},
-        {"a newest backup cut short",
-         [&](Computer& c, auto&, auto& newest) { cut(c, newest); },
-         ImportStatus::Done,
-         "",
-         {{"A cópia de segurança %N está danificada e foi pulada: vale a cópia anterior a ela.",
-           16},
-          {kUndone.text, 64}}},
-        {"a newest backup whose parts disagree",
-         [](Computer& c, auto&, auto& newest) {
+           "HKEY_LOCAL_MACHINE\\" + kSethc + "\\Debugger", 16}}},
+        {"a newest backup cut short", [&](Computer& c, auto&, auto& newest) { cut(c, newest); },
+         ImportStatus::Done, "", {{"A cópia de segurança %N" + skipped, 16}, {kUndone.text, 64}}},
+        {"a newest backup whose parts disagree", [](Computer& c, auto&, auto& newest) {
              transfer::BackupContents contents;
              contents.values = {{kLM, kCurrentVersion, "SYSNOT", StoredValue{1, {'u', 'm', 0}}},
                                 {kLM, kCurrentVersion, "sysnot", std::nullopt}};
              c.files.WriteBytes(newest, transfer::BackupText(contents));
-         },
-         ImportStatus::Done,
-         "",
-         {{"A cópia de segurança %N está danificada e foi pulada: vale a cópia anterior a ela.",
-           16},
-          {kUndone.text, 64}}},
-        {"every backup damaged",
-         [&](Computer& c, auto&, auto&) {
+         }, ImportStatus::Done, "", {{"A cópia de segurança %N" + skipped, 16}, {kUndone.text, 64}}},
+        {"every backup damaged", [&](Computer& c, auto&, auto&) {
              for (const std::string& name : c.Backups()) cut(c, name);
-         },
-         ImportStatus::Refused,
-         "dois",
-         {{"A cópia de segurança %N está danificada e foi pulada: vale a cópia anterior a ela.",
-           16},
-          {"A cópia de segurança %O está danificada e foi pulada: vale a cópia anterior a ela.",
-           16},
+         }, ImportStatus::Refused, "dois",
+         {{"A cópia de segurança %N" + skipped, 16}, {"A cópia de segurança %O" + skipped, 16},
           {"Nenhuma cópia de segurança em %F está inteira: nada foi desfeito.", 16}}},
-        {"a restore Windows refuses",
-         [](Computer& c, auto&, auto&) { c.registryApi.DenyWrites(true); },
-         ImportStatus::Partial,
-         "dois",
+        {"a restore Windows refuses", [](Computer& c, auto&, auto&) { c.registryApi.DenyWrites(true); },
+         ImportStatus::Partial, "dois",
          {{"A última importação foi desfeita só em parte; não foi possível restaurar:\r\n"
            "HKEY_LOCAL_MACHINE\\SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\SYSNOT "
-           "(acesso negado)\r\nA cópia %N foi mantida para outra tentativa.",
-           16}}},
+           "(acesso negado)\r\nA cópia %N foi mantida para outra tentativa.", 16}}},
     };
+    // clang-format on
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
         Computer computer;

@@ -18,24 +18,12 @@ using namespace testing_support;
 using namespace wine_tests;
 using platform::win32::Narrow;
 
-const std::string kExplorer = kPolicies + "\\Explorer";
-constexpr char kAllowListKey[] =
-    "Software\\Microsoft\\Windows\\CurrentVersion\\Policies\\Explorer\\RestrictRun";
-const std::string kAllowList = kAllowListKey;
-
 std::string System32() {
     wchar_t folder[MAX_PATH];
     GetSystemDirectoryW(folder, MAX_PATH);
     return Narrow(folder);
 }
 const std::string kObjects = System32() + "\\GroupPolicyUsers";
-
-std::string AccountName() {
-    wchar_t name[256];
-    DWORD size = 256;
-    GetUserNameW(name, &size);
-    return Narrow(name);
-}
 
 std::string SidOf(const std::string& name) {
     BYTE sid[SECURITY_MAX_SID_SIZE];
@@ -58,7 +46,7 @@ class PolicyObjectProcess : public ::testing::Test {
         std::filesystem::remove_all(kObjects);
         kept.Set({kLM, kCurrentVersion, "SYSNOT"});
         kept.Set({kCU, kCurrentVersion, "Tb", "0"});
-        kept.Set({kCU, kAllowListKey, "6"});
+        kept.Set({kCU, kAllowList, "6"});
         kept.Set({kLM, kWinlogon, "LegalNoticeCaption"});
         kept.Set({kLM, kRun, "TvalueT"});
     }
@@ -100,7 +88,7 @@ TEST_F(PolicyObjectProcess, AnImportGoesIntoTheObjectAndTheComputerAndLeavesThis
     for (const PolicyEntry& wanted : {PolicyEntry{kAllowList, "6", 1, PolData("jogo.exe")},
                                       PolicyEntry{kAllowList, "7", 1, PolData("editor.exe")},
                                       PolicyEntry{kExplorer, "RestrictRun", 4, PolDword(0)},
-                                      PolicyEntry{kExplorer + "\\Run", "TvalueT", 1,
+                                      PolicyEntry{std::string(kExplorer) + "\\Run", "TvalueT", 1,
                                                   PolData("\"" + folder + "\\DErodu.exe\"")}})
         EXPECT_NE(std::find(entries.begin(), entries.end(), wanted), entries.end()) << wanted;
     EXPECT_EQ(FileBytes(everyone + "\\gpt.ini"),
@@ -124,7 +112,7 @@ TEST_F(PolicyObjectProcess, AnImportGoesIntoTheObjectAndTheComputerAndLeavesThis
 }
 
 TEST_F(PolicyObjectProcess, OneAccountByNameHasAnObjectOfItsOwnAndAnUnknownOneNone) {
-    const std::string name = AccountName(), sid = SidOf(name);
+    const std::string name = ThisAccountName(), sid = SidOf(name);
     ASSERT_FALSE(sid.empty());
     EXPECT_EQ(Quarvel("/importar \"" + file + "\" /para:" + name, "QV02jogo.exe\r\n"), 0u)
         << report;

@@ -54,11 +54,15 @@ HWND FindTopLevel(const std::string& caption, DWORD processId = 0, int waitMs = 
 // The message of a message box or the question of a prompt: its longest static text.
 std::string MessageText(HWND box);
 
-// How the menus' captions end while they work on this account's own settings.
-inline std::string ThisAccountSuffix() {
+// The account the tests run as, and how the menus' captions end while they
+// work on its own settings.
+inline std::string ThisAccountName() {
     wchar_t name[256];
     DWORD size = 256;
-    return GetUserNameW(name, &size) ? " - Esta conta (" + platform::win32::Narrow(name) + ")" : "";
+    return GetUserNameW(name, &size) ? platform::win32::Narrow(name) : "";
+}
+inline std::string ThisAccountSuffix() {
+    return " - Esta conta (" + ThisAccountName() + ")";
 }
 
 // Pumps this thread's messages until the condition holds or the time is up.
