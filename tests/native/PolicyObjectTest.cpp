@@ -201,20 +201,15 @@ TEST_F(PolicyObject, WhatOnlyTheAccountItselfHoldsIsRefusedAndSaid) {
 }
 
 TEST(GptIni, TheUserHalfGrowsByOneAndStopsAtItsTop) {
-    const struct {
-        const char *before, *version;
-    } cases[] = {
-        {"", "Version=65536"},
-        {"[General]\r\nVersion=65535\r\n", "Version=131071"},           // computer half full
-        {"[General]\r\nversion = 7\r\n", "Version=65543"},              // as another tool spells it
-        {"[General]\r\nVersion=4294901759\r\n", "Version=4294967295"},  // 65534 x 65536 + 65535
-        {"[General]\r\nVersion=4294967295\r\n", "Version=4294967295"},  // the top: stays
-    };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.before);
-        std::string raised = grouppolicy::RaisedGptIni(c.before);
-        EXPECT_NE(raised.find(std::string(c.version) + "\r\n"), std::string::npos) << raised;
-    }
+    // clang-format off
+    for (auto [before, version] : {std::pair{"", "Version=65536"},
+             {"[General]\r\nVersion=65535\r\n", "Version=131071"},            // computer half full
+             {"[General]\r\nversion = 7\r\n", "Version=65543"},               // another tool's spelling
+             {"[General]\r\nVersion=4294901759\r\n", "Version=4294967295"},  // 65534 x 65536 + 65535
+             {"[General]\r\nVersion=4294967295\r\n", "Version=4294967295"}})  // the top: stays
+        EXPECT_NE(grouppolicy::RaisedGptIni(before).find(std::string(version) + "\r\n"),
+                  std::string::npos) << before;
+    // clang-format on
 }
 
 TEST(TargetOnTheCommandLine, WhoIsRestrictedIsSaidOrRefused) {
