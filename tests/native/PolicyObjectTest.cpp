@@ -28,7 +28,7 @@ class PolicyObject : public ::testing::Test {
         ASSERT_EQ(core::ChooseTarget(program.context, core::TargetKind::NonAdministrators),
                   core::TargetChoice::Chosen);
     }
-    std::string Gpt() { return ReadWhole(folder + "\\gpt.ini"); }
+    std::string Gpt() { return FileBytes(folder + "\\gpt.ini"); }
 
     TestProgram program;
     std::string folder = ObjectFolderOf(program, kNonAdministratorsSid);
@@ -162,7 +162,7 @@ TEST_F(PolicyObject, AFileThatIsNoPolicyFileIsNeitherReadNorOverwritten) {
     std::ofstream(folder + "\\User\\Registry.pol", std::ios::binary) << junk;
     EXPECT_TRUE(IsAbsent(program.registry, Hive::CurrentUser, kExplorer, "NoRun"));
     EXPECT_NE(program.registry.SetValue(Hive::CurrentUser, kExplorer, "NoRun", 1), 0);
-    EXPECT_EQ(ReadWhole(folder + "\\User\\Registry.pol"), junk);
+    EXPECT_EQ(FileBytes(folder + "\\User\\Registry.pol"), junk);
     // The start-up mode stays with the account running the program.
     const std::string mine = "SOFTWARE\\Microsoft\\Windows\\CurrentVersion";
     PutText(program.registry, Hive::CurrentUser, mine, "Tb", "0");

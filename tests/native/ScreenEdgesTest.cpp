@@ -147,20 +147,16 @@ TEST_F(ScreenEdges, ALongerStoredValueShowsItsBeginningOnceAndStaysUntilReplaced
         {PersIE, "Text29", {HKCU, kBrowserMain, "Start Page"}, 2083},
         {OtiIE, "Text1", {HKCU, kBrowserMain, "Save Directory"}, 260},
     };
-    for (const Row& row : rows) {
-        PutText(program.registry, row.value.hive, row.value.key, row.value.name,
-                std::string(row.limit, 'z'));
-        program.dialogs.messages.clear();
-        EXPECT_EQ(TextBoxOf(row.open(program), row.box).text().size(), row.limit);
-        EXPECT_TRUE(program.dialogs.messages.empty()) << row.value.name << ": the limit fits";
-        std::string stored(row.limit + 1, 'z');
-        PutText(program.registry, row.value.hive, row.value.key, row.value.name, stored);
-        program.dialogs.messages.clear();
-        forms::Form& form = row.open(program);
-        EXPECT_EQ(TextBoxOf(form, row.box).text().size(), row.limit) << row.value.name;
-        EXPECT_EQ(program.dialogs.messages.size(), 1u) << row.value.name;
-        program.registry.DeleteValue(row.value.hive, row.value.key, row.value.name);
-    }
+    for (const Row& row : rows)
+        for (std::size_t over : {0, 1}) {  // the limit fits, one more does not
+            PutText(program.registry, row.value.hive, row.value.key, row.value.name,
+                    std::string(row.limit + over, 'z'));
+            program.dialogs.messages.clear();
+            forms::Form& form = row.open(program);
+            EXPECT_EQ(TextBoxOf(form, row.box).text().size(), row.limit) << row.value.name;
+            EXPECT_EQ(program.dialogs.messages.size(), over) << row.value.name;
+            program.registry.DeleteValue(row.value.hive, row.value.key, row.value.name);
+        }
     std::string names(600000, 'n');  // a block list of one long line, kept whole
     program.files.WriteText(program.values.baseFolder + "\\restt.qvn", names);
     forms::Form& blocking = RestF(program);

@@ -142,6 +142,9 @@ TEST(Import, WhatCouldNotBeDoneIsSaidAndAReadErrorKeepsTheLinesBeforeIt) {
     std::filesystem::resize_file((std::ofstream(huge) << "QV09x", huge), (16u << 20) + 1);
     EXPECT_EQ(transfer::ImportFile(garbage.context, huge), ImportStatus::NotAConfiguration);
     garbage.Expect({{kLM, kCurrentVersion, "SYSNOT", kAbsent}});
+    std::filesystem::resize_file(huge, 16u << 20);  // 16 MB itself is still read
+    EXPECT_NE(transfer::ImportFile(garbage.context, huge), ImportStatus::NotAConfiguration);
+    garbage.dialogs.messages.pop_back();
     ASSERT_EQ(garbage.dialogs.messages.size(), 3u);
     EXPECT_EQ(garbage.dialogs.messages[0],
               (ShownMessage{"O arquivo não contém configurações do Quarvel; nada foi importado.",

@@ -10,7 +10,7 @@
 
 #include "platform/AnsiCodec.h"
 #include "tests/support/PolicyFileReader.h"
-#include "tests/support/TestProgram.h"
+#include "tests/support/TransferVerbs.h"
 
 namespace testing_support {
 
@@ -32,11 +32,6 @@ inline std::string ObjectFolderOf(TestProgram& program, const std::string& sid) 
     return program.accounts.system32 + "\\GroupPolicyUsers\\" + sid;
 }
 
-inline std::string ReadWhole(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    return std::string((std::istreambuf_iterator<char>(in)), {});
-}
-
 // Whether anything was created at the path or below it (natively the
 // backslashes are part of names, so the path is a prefix there).
 inline bool AnythingAt(const std::string& path) {
@@ -50,7 +45,7 @@ inline bool AnythingAt(const std::string& path) {
 
 // The entries of the object's User\Registry.pol; a file that is not one fails.
 inline std::vector<PolicyEntry> ObjectEntries(const std::string& folder) {
-    auto entries = ReadPolicyFile(ReadWhole(folder + "\\User\\Registry.pol"));
+    auto entries = ReadPolicyFile(FileBytes(folder + "\\User\\Registry.pol"));
     EXPECT_TRUE(entries.has_value()) << folder << ": no policy file";
     return entries.value_or(std::vector<PolicyEntry>());
 }
