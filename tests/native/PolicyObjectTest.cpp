@@ -42,11 +42,7 @@ TEST_F(PolicyObject, AScreenWritesTheObjectAndLeavesThisAccountAlone) {
     ASSERT_EQ(entries.size(), 11u) << "the screen's eleven values";
     EXPECT_EQ(entries[0], (PolicyEntry{kExplorer, "NoFolderOptions", 4, PolDword(1)}));
     EXPECT_TRUE(IsAbsent(program.hive, Hive::CurrentUser, kExplorer, "NoFolderOptions"));
-    EXPECT_EQ(Gpt(),
-              "[General]\r\n"
-              "gPCUserExtensionNames=[{35378EAC-683F-11D2-A89A-00C04FBBCFA2}"
-              "{D02B1F73-3407-48AE-BA88-E8213C6761F1}]\r\n"
-              "Version=65536\r\n")
+    EXPECT_NE(Gpt().find("Version=65536\r\n"), std::string::npos)
         << "eleven values, one command: the user half raised once";
     // The screen opened again shows what the object holds.
     program.screens.Close<restrictions::frmRestS>();
@@ -79,18 +75,16 @@ TEST_F(PolicyObject, OtherToolsEntriesAndVersionAreKeptAndTheValueKeepsItsPlace)
 }
 
 TEST_F(PolicyObject, EveryKindOfValueComesBackAsItWasStored) {
-    const struct {
-        std::string name;
-        std::uint32_t type;
-        std::string stored;  // as the registry layer hands it over (ANSI)
-        std::string inFile;  // as Registry.pol holds it
-    } cases[] = {
+    // clang-format off
+    // The data as the registry layer hands it over (ANSI), and as Registry.pol holds it.
+    const struct { std::string name; std::uint32_t type; std::string stored, inFile; } cases[] = {
         {"Texto", 1, "A\xe7\xe3o\0"s, PolData("Ação")},
         {"Expande", 2, "%U%\0"s, PolData("%U%")},
         {"Numero", 4, "\xff\xff\xff\x03"s, "\xff\xff\xff\x03"s},
         {"Binario", 3, "\0\1\2"s, "\0\1\2"s},
         {"Varios", 7, "a\0b\0\0"s, "a\0\0\0b\0\0\0\0\0"s},
     };
+    // clang-format on
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
         StoredValue value{c.type, std::vector<std::uint8_t>(c.stored.begin(), c.stored.end())};
