@@ -188,7 +188,6 @@ TEST_F(Menus, AnotherAccountLoggedOnIsOfferedAsTheTargetAndChoosingItClosesStale
     frnINI& menu = MainMenu();
     auto* chooser = program.screens.Find<menus::frmDestino>();
     ASSERT_NE(chooser, nullptr);
-    EXPECT_EQ(chooser->caption(), "Destino das configurações");
     EXPECT_EQ(chooser->Label1.caption(),
               "O Windows está com a conta \"aluno\" aberta, mas o Quarvel roda como "
               "\"Administrador\": o que ele gravar restringe \"Administrador\", não \"aluno\". De "
@@ -202,10 +201,7 @@ TEST_F(Menus, AnotherAccountLoggedOnIsOfferedAsTheTargetAndChoosingItClosesStale
     auto& stale = program.screens.Open<restrictions::frmRestS>(program.context);
     chooser->Command1.UserClick();
     EXPECT_FALSE(program.screens.IsOpen(stale)) << "it showed the settings of the target before";
-    EXPECT_EQ(program.screens.Find<menus::frmDestino>(), nullptr);
     EXPECT_EQ(menu.caption(), "Quarvel 2.0 - www.quarvel.com.br - Conta aluno");
-    EXPECT_EQ(program.target.object(),
-              program.accounts.system32 + "\\GroupPolicyUsers\\S-1-5-21-1-2-3-1001");
 }
 
 TEST_F(Menus, AHomeEditionIsWarnedOnceAndEscLeavesTheTargetAsItWas) {

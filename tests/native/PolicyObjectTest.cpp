@@ -44,9 +44,7 @@ TEST_F(PolicyObject, AScreenWritesTheObjectAndLeavesThisAccountAlone) {
     EXPECT_TRUE(IsAbsent(program.hive, Hive::CurrentUser, kExplorer, "NoFolderOptions"));
     EXPECT_NE(Gpt().find("Version=65536\r\n"), std::string::npos)
         << "eleven values, one command: the user half raised once";
-    // The screen opened again shows what the object holds.
-    program.screens.Close<restrictions::frmRestS>();
-    auto& again = program.screens.Open<restrictions::frmRestS>(program.context);
+    auto& again = OpenScreen<restrictions::frmRestS>(program);  // shows what the object holds
     EXPECT_TRUE(static_cast<forms::CheckBox*>(again.Find("CheckS1"))->checked());
 }
 

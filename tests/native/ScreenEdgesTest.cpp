@@ -204,28 +204,16 @@ TEST_F(ScreenEdges, ARefusedWriteNeverEndsInSuccessNorMovesAChoice) {
         std::initializer_list<const char*> commands;
         const char* says = "Não foi possível gravar";  // how the message starts
     } rows[] = {
-        {PersDesk, "Text3", {"Label7"}},
-        {PersDesk, nullptr, {"Label8"}},
-        {PersIE, "Text10", {"Label23"}},
-        {PersIE, nullptr, {"Label18"}},
-        {PersIE, nullptr, {"Label8"}},
-        {Novo, nullptr, {"Label45"}},
-        {OtiD, nullptr, {"Label7"}},
-        {OtiD, nullptr, {"Label2"}},
-        {OtiD, nullptr, {"Label4"}},
-        {OtiIE, nullptr, {"Label17"}},
-        {OtiIE, nullptr, {"Label3", "Label6"}},
-        {OtiS, nullptr, {"Label6"}},
-        {IniOpt, nullptr, {"Label5"}},
-        {PwdOpt, "Text2", {"Label3"}},
-        {RestE, "Text1", {"Text1", "Label5"}},
-        {RestE, nullptr, {"Label4"}},
-        {RestF, "Text1", {"Label4"}},
-        {Wizrd2, "Check1", {"Label3"}},
-        {RestS,
-         "CheckS1",
-         {"Label1"},
+        // clang-format off
+        {PersDesk, "Text3", {"Label7"}}, {PersDesk, nullptr, {"Label8"}},
+        {PersIE, "Text10", {"Label23"}}, {PersIE, nullptr, {"Label18"}}, {PersIE, nullptr, {"Label8"}},
+        {Novo, nullptr, {"Label45"}}, {OtiD, nullptr, {"Label7"}}, {OtiD, nullptr, {"Label2"}},
+        {OtiD, nullptr, {"Label4"}}, {OtiIE, nullptr, {"Label17"}}, {OtiIE, nullptr, {"Label3", "Label6"}},
+        {OtiS, nullptr, {"Label6"}}, {IniOpt, nullptr, {"Label5"}}, {PwdOpt, "Text2", {"Label3"}},
+        {RestE, "Text1", {"Text1", "Label5"}}, {RestE, nullptr, {"Label4"}}, {RestF, "Text1", {"Label4"}},
+        {Wizrd2, "Check1", {"Label3"}}, {RestS, "CheckS1", {"Label1"},
          "Não foi possível gravar as restrições NoFolderOptions, NoDeletePrinter, NoAddPrinter"},
+        // clang-format on
     };
     program.registry.CreateKey(HKLM, kTemplates);
     PutNumber(program.registry, HKCU, kExplorer, "RestrictRun", 1);
