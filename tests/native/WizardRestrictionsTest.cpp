@@ -132,12 +132,11 @@ TEST_F(RestrictionWizard, EveryEntryReadsWritesAndIsShownByItsIndicatorAsCatalog
     for (const auto& [number, file] : others)
         program.registry.DeleteValue(Hive::CurrentUser, kAllowList, std::to_string(number));
     wizard.Label2.UserClick();  // "Atuais": the indicators alone tick every box
-    for (const WizardRow& row : kCatalogue) {
-        EXPECT_TRUE(Box(wizard, row.box).checked()) << row.box;
-        Box(wizard, row.box).UserClick();
-    }
-    wizard.Label3.UserClick();  // every box cleared: every value of every entry goes
-    EXPECT_TRUE(Stored().empty());
+    for (const WizardRow& row : kCatalogue) EXPECT_TRUE(Box(wizard, row.box).checked()) << row.box;
+    wizard.Label3.UserClick();  // every value written again, then every box cleared
+    for (const WizardRow& row : kCatalogue) Box(wizard, row.box).UserClick();
+    wizard.Label3.UserClick();
+    EXPECT_TRUE(Stored().empty()) << "every value of every entry goes";
 }
 
 TEST_F(RestrictionWizard, ApplyingOfficeWritesItsOwnNumbersOnlyAndLeavesTheRestAlone) {
