@@ -72,18 +72,20 @@ struct Computer : TestProgram {
         return transfer::ImportFile(context, Folder() + "/import.qvc");
     }
     // Exports the ticked groups (all when none is named) through the save
-    // dialog; the file's bytes, or "" when none was written.
+    // dialog, over an earlier, longer file as in real use; the file's bytes,
+    // or "" when it was left as it was.
     std::string Export(const std::vector<std::string>& ticked = {}) {
         auto& screen = screens.Open<transfer::frmWizrd>(context);
         screen.Nenhuma_Click();
         if (ticked.empty()) screen.Todas_Click();
         for (const std::string& name : ticked)
             static_cast<forms::CheckBox*>(screen.Find(name))->SetChecked(true);
-        std::string path = Folder() + "/export.qvc";
-        std::filesystem::remove(path);
+        std::string path = Folder() + "/export.qvc", earlier(70000, '#');
+        std::ofstream(path, std::ios::binary) << earlier;
         dialogs.fileAnswers.push_back(path);
         screen.OtherPlace_Click();
-        return FileBytes(path);
+        std::string bytes = FileBytes(path);
+        return bytes == earlier ? "" : bytes;
     }
     std::string BlockList() const { return FileBytes(BlockListPath()); }
     // The backups' files, oldest first.
