@@ -39,6 +39,13 @@ struct StoredValue {
     bool operator==(const StoredValue&) const = default;
 };
 
+// Key paths and value names as Windows compares them: letter case aside
+// (the program's own names are plain ASCII).
+std::string Lowered(std::string_view text);
+inline bool SameName(std::string_view a, std::string_view b) {
+    return a.size() == b.size() && Lowered(a) == Lowered(b);
+}
+
 // The texts a REG_DWORD is written from: optional blanks around an optional
 // sign and decimal digits, within the signed 32-bit range.
 std::optional<std::int32_t> ParseSigned32(std::string_view text);

@@ -72,13 +72,6 @@ Found FindNewest(platform::Files& files) {
     return found;
 }
 
-bool SameName(std::string_view a, std::string_view b) {
-    return std::equal(a.begin(), a.end(), b.begin(), b.end(), [](char x, char y) {
-        return (x >= 'A' && x <= 'Z' ? x - 'A' + 'a' : x) ==
-               (y >= 'A' && y <= 'Z' ? y - 'A' + 'a' : y);
-    });
-}
-
 // A policy object's folder: System32\GroupPolicyUsers\ and a SID.
 bool IsPolicyObject(core::Context& context, const std::string& folder) {
     std::string parent = grouppolicy::ObjectFolder(context.accounts.System32(), "");

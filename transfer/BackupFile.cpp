@@ -112,12 +112,6 @@ std::vector<std::string_view> Fields(std::string_view line) {
     return fields;
 }
 
-std::string Lower(std::string text) {
-    for (char& c : text)
-        if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
-    return text;
-}
-
 // Reads one line into the contents; false when it is not a backup's line.
 bool ReadLine(const std::vector<std::string_view>& f, BackupContents& contents) {
     if (f.empty()) return false;
@@ -163,10 +157,11 @@ bool Agrees(const BackupContents& contents) {
     std::set<std::tuple<Hive, std::string, std::string>> values;
     std::set<std::pair<Hive, std::string>> keys;
     for (const KeyState& key : contents.absentKeys)
-        if (!keys.insert({key.hive, Lower(key.key)}).second) return false;
+        if (!keys.insert({key.hive, Lowered(key.key)}).second) return false;
     for (const ValueState& value : contents.values) {
-        if (!values.insert({value.hive, Lower(value.key), Lower(value.name)}).second) return false;
-        if (value.stored && keys.contains({value.hive, Lower(value.key)})) return false;
+        if (!values.insert({value.hive, Lowered(value.key), Lowered(value.name)}).second)
+            return false;
+        if (value.stored && keys.contains({value.hive, Lowered(value.key)})) return false;
     }
     return true;
 }

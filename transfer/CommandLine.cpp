@@ -3,6 +3,8 @@
 #include <array>
 #include <cstdlib>
 
+#include "registry/RegistryAccess.h"
+
 namespace transfer {
 namespace {
 
@@ -18,13 +20,6 @@ constexpr std::array<JobSwitch, 5> kJobs = {{
     {"desfazer", Job::Undo, 0},
     {"politicas", Job::Policies, 2},
 }};
-
-std::string Lower(std::string_view text) {
-    std::string lower(text);
-    for (char& c : lower)
-        if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
-    return lower;
-}
 
 // Switches whose values a log or an error may show; any other value may be
 // the lock code, typed under its name in whatever letter case or misspelt.
@@ -59,7 +54,7 @@ std::string ShownInLog(const std::string& argument, bool wrongLine) {
     if (!IsSwitch(argument)) return wrongLine ? "..." : argument;
     std::size_t colon = argument.find(':');
     if (colon == std::string::npos) return argument;
-    std::string name = Lower(argument.substr(1, colon - 1));
+    std::string name = Lowered(argument.substr(1, colon - 1));
     for (std::string_view shown : kShownValues)
         if (name == shown) return argument;
     return argument.substr(0, colon + 1) + "***";
@@ -79,7 +74,7 @@ ParsedCommandLine ParseCommandLine(const std::vector<std::string>& arguments) {
     // The log first, so that even a wrong line is logged.
     for (const std::string& argument : arguments)
         if (argument.size() > 5 && (argument[0] == '/' || argument[0] == '-') &&
-            Lower(argument.substr(1, 4)) == "log:")
+            Lowered(argument.substr(1, 4)) == "log:")
             parsed.log = argument.substr(5);
     for (const std::string& argument : arguments) {
         if (!IsSwitch(argument)) {
@@ -88,7 +83,7 @@ ParsedCommandLine ParseCommandLine(const std::vector<std::string>& arguments) {
         }
         std::size_t colon = argument.find(':');
         std::string name =
-            Lower(argument.substr(1, colon == std::string::npos ? colon : colon - 1));
+            Lowered(argument.substr(1, colon == std::string::npos ? colon : colon - 1));
         std::optional<std::string> value;
         if (colon != std::string::npos) value = argument.substr(colon + 1);
         bool found = false;

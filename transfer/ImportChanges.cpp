@@ -6,13 +6,6 @@
 namespace transfer {
 namespace {
 
-std::string Lower(std::string_view text) {
-    std::string lower(text);
-    for (char& c : lower)
-        if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
-    return lower;
-}
-
 bool Within(const std::string& lowerKey, const std::string& lowerParent) {
     return lowerKey == lowerParent ||
            (lowerKey.starts_with(lowerParent) && lowerKey[lowerParent.size()] == '\\');
@@ -36,7 +29,7 @@ class Fold {
     explicit Fold(RegistryAccess& registry) : registry_(registry) {}
 
     ValueSlot& Value(Hive hive, const std::string& key, const std::string& name) {
-        ValueId id{hive, Lower(key), Lower(name)};
+        ValueId id{hive, Lowered(key), Lowered(name)};
         auto found = values_.find(id);
         if (found == values_.end()) {
             ValueSlot slot{{hive, key, name, registry_.Snapshot(hive, key, name)}, std::nullopt};
@@ -46,7 +39,7 @@ class Fold {
         return found->second;
     }
     KeySlot& Key(Hive hive, const std::string& key) {
-        KeyId id{hive, Lower(key)};
+        KeyId id{hive, Lowered(key)};
         auto found = keys_.find(id);
         if (found == keys_.end()) {
             bool now = registry_.KeyExists(hive, key);
@@ -56,9 +49,9 @@ class Fold {
     }
     void DeleteKey(Hive hive, const std::string& key, const std::vector<ValueState>& held) {
         Key(hive, key);
-        std::string lower = Lower(key);
+        std::string lower = Lowered(key);
         for (const ValueState& value : held)
-            if (value.hive == hive && Within(Lower(value.key), lower))
+            if (value.hive == hive && Within(Lowered(value.key), lower))
                 Value(value.hive, value.key, value.name);
         for (auto& [id, slot] : keys_)
             if (id.first == hive && Within(id.second, lower)) slot.end = false;
@@ -103,11 +96,12 @@ ImportChanges FindChanges(RegistryAccess& registry, const std::vector<RegistryWr
     }
     ImportChanges changes;
     auto changedValue = [&](const RegistryWrite& write) {
-        const ValueSlot& slot = fold.values().at({write.hive, Lower(write.key), Lower(write.name)});
+        const ValueSlot& slot =
+            fold.values().at({write.hive, Lowered(write.key), Lowered(write.name)});
         return slot.now.stored != slot.end;
     };
     auto key = [&](const RegistryWrite& write) {
-        return fold.keys().at({write.hive, Lower(write.key)});
+        return fold.keys().at({write.hive, Lowered(write.key)});
     };
     for (const RegistryWrite& write : writes) {
         bool changes_something = false;
@@ -132,7 +126,7 @@ ImportChanges FindChanges(RegistryAccess& registry, const std::vector<RegistryWr
             // The name as the import wrote it.
             for (const RegistryWrite& write : writes)
                 if (write.kind == RegistryWrite::Kind::CreateKey && write.hive == id.first &&
-                    Lower(write.key) == id.second) {
+                    Lowered(write.key) == id.second) {
                     changes.createdKeys.push_back({write.hive, write.key});
                     break;
                 }

@@ -9,21 +9,12 @@
 #include "transfer/ConfigValues.h"
 
 namespace transfer {
-namespace {
-
-std::string Lower(std::string_view text) {
-    std::string lower(text);
-    for (char& c : lower)
-        if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
-    return lower;
-}
-
-}  // namespace
+namespace {}  // namespace
 
 ImportedValues::ImportedValues() {
     namespace allow_list = restrictions::allow_list;
     auto add = [&](Hive hive, std::string_view key, std::string_view name) {
-        if (index_.insert({hive, Lower(key), Lower(name)}).second)
+        if (index_.insert({hive, Lowered(key), Lowered(name)}).second)
             values_.push_back({hive, std::string(key), std::string(name), std::nullopt});
     };
     for (const restrictions::PolicyEntry* policy : PoliciesInFileOrder())
@@ -37,7 +28,7 @@ ImportedValues::ImportedValues() {
         add(setting->hive, setting->key, setting->valueName);
     for (std::string_view key : {optimization::kOpenWithKey, optimization::kOpenWithCommandKey}) {
         add(Hive::ClassesRoot, key, "");
-        keys_.insert({Hive::ClassesRoot, Lower(key)});
+        keys_.insert({Hive::ClassesRoot, Lowered(key)});
     }
     for (const auto& switches : {kBrowserTuningFlags, kBrowserLookFlags})
         for (const auto* entry : switches)
@@ -54,11 +45,11 @@ ImportedValues::ImportedValues() {
 }
 
 bool ImportedValues::HoldsValue(Hive hive, std::string_view key, std::string_view name) const {
-    return index_.contains({hive, Lower(key), Lower(name)});
+    return index_.contains({hive, Lowered(key), Lowered(name)});
 }
 
 bool ImportedValues::HoldsKey(Hive hive, std::string_view key) const {
-    return keys_.contains({hive, Lower(key)});
+    return keys_.contains({hive, Lowered(key)});
 }
 
 const ImportedValues& ImportableValues() {

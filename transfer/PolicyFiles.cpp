@@ -26,20 +26,9 @@ constexpr std::array<std::pair<Hive, std::string_view>, 3> kHiveNames = {{
     {Hive::LocalMachine, "HKEY_LOCAL_MACHINE"},
 }};
 
-bool SameKey(std::string_view a, std::string_view b) {
-    if (a.size() != b.size()) return false;
-    for (std::size_t i = 0; i < a.size(); ++i) {
-        char x = a[i], y = b[i];
-        if (x >= 'A' && x <= 'Z') x = static_cast<char>(x - 'A' + 'a');
-        if (y >= 'A' && y <= 'Z') y = static_cast<char>(y - 'A' + 'a');
-        if (x != y) return false;
-    }
-    return true;
-}
-
 bool ReplacedWhole(const RegistryWrite& write) {
     for (std::string_view key : kReplacedWhole)
-        if (SameKey(write.key, key)) return true;
+        if (SameName(write.key, key)) return true;
     return false;
 }
 
@@ -136,7 +125,7 @@ std::string RegFile(const std::vector<RegistryWrite>& writes, const platform::An
             current.clear();
             replaced = true;
         }
-        if (!SameKey(key, current)) {
+        if (!SameName(key, current)) {
             reg += "\r\n[" + key + "]\r\n";
             current = key;
         }

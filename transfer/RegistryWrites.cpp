@@ -14,17 +14,11 @@ RegistryWrite Write(RegistryWrite::Kind kind, Hive hive, std::string key, std::s
 
 }  // namespace
 
-std::string RecordedWrites::Lower(std::string text) {
-    for (char& c : text)
-        if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
-    return text;
-}
-
 long RecordedWrites::Open(platform::KeyHandle parent, const std::string& subKey,
                           std::uint32_t rights, platform::KeyHandle& result, bool create) {
     // The import opens every key from a hive's root.
     Hive hive = static_cast<Hive>(parent);
-    Path lower{hive, Lower(subKey)};
+    Path lower{hive, Lowered(subKey)};
     if (create) {
         writes.push_back(Write(RegistryWrite::Kind::CreateKey, hive, codec_.FromAnsi(subKey), ""));
         deleted_.erase(lower);
@@ -77,7 +71,7 @@ long RecordedWrites::SetValue(platform::KeyHandle key, const std::string& name, 
 long RecordedWrites::DeleteKey(platform::KeyHandle parent, const std::string& subKey) {
     Hive hive = static_cast<Hive>(parent);
     writes.push_back(Write(RegistryWrite::Kind::DeleteKey, hive, codec_.FromAnsi(subKey), ""));
-    deleted_.insert({hive, Lower(subKey)});
+    deleted_.insert({hive, Lowered(subKey)});
     return platform::status::Success;
 }
 

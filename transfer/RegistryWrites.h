@@ -54,7 +54,6 @@ class RecordedWrites : public platform::RegistryApi {
     using Path = std::pair<Hive, std::string>;  // the key as the import named it (ANSI)
     long Open(platform::KeyHandle parent, const std::string& subKey, std::uint32_t rights,
               platform::KeyHandle& result, bool create);
-    static std::string Lower(std::string text);
 
     platform::RegistryApi& reads_;
     const platform::AnsiCodec& codec_;
