@@ -95,10 +95,11 @@ std::string_view HiveField(Hive hive) {
     return {};
 }
 
-std::optional<Hive> HiveOf(std::string_view field) {
+// The hive a field names; Hive{} (no hive) when it names none.
+Hive HiveOf(std::string_view field) {
     for (auto [hive, name] : kHives)
         if (name == field) return hive;
-    return std::nullopt;
+    return Hive{};
 }
 
 std::vector<std::string_view> Fields(std::string_view line) {
@@ -115,12 +116,12 @@ std::vector<std::string_view> Fields(std::string_view line) {
 // Reads one line into the contents; false when it is not a backup's line.
 bool ReadLine(const std::vector<std::string_view>& f, BackupContents& contents) {
     if (f.empty()) return false;
-    auto hive = f.size() > 1 ? HiveOf(f[1]) : std::nullopt;
+    Hive hive = f.size() > 1 ? HiveOf(f[1]) : Hive{};
     auto key = f.size() > 2 ? TextOf(f[2]) : std::nullopt;
     if (f[0] == kValue || f[0] == kAbsent) {
         auto name = f.size() > 3 ? TextOf(f[3]) : std::nullopt;
-        if (!hive || !key || !name) return false;
-        ValueState value{*hive, *key, *name, std::nullopt};
+        if (hive == Hive{} || !key || !name) return false;
+        ValueState value{hive, *key, *name, std::nullopt};
         if (f[0] == kValue) {
             unsigned type = 0;
             char extra = 0;
@@ -137,8 +138,8 @@ bool ReadLine(const std::vector<std::string_view>& f, BackupContents& contents) 
         return true;
     }
     if (f[0] == kAbsentKey) {
-        if (!hive || !key || f.size() != 3) return false;
-        contents.absentKeys.push_back({*hive, *key});
+        if (hive == Hive{} || !key || f.size() != 3) return false;
+        contents.absentKeys.push_back({hive, *key});
         return true;
     }
     if (f[0] == kBlockList || f[0] == kPolicyObject) {
@@ -175,7 +176,7 @@ std::string BackupText(const BackupContents& contents) {
                            std::string(HiveField(value.hive)) + " " + Text(value.key) + " " +
                            Text(value.name);
         if (value.stored)
-            line += " " + std::to_string(value.stored->type) + " " +
+            line += std::string(" ") + std::to_string(value.stored->type) + " " +
                     Bytes(std::string(value.stored->data.begin(), value.stored->data.end()));
         lines.push_back(std::move(line));
     }
