@@ -48,16 +48,17 @@ TEST(CommandLine, EachRunEndsWithItsExitCode) {
         {{"/politicas", "", lab.File("gpo")}, 1, "Linha de comando errada: nome de arquivo"},
         {{"/importar", good, "/LOG:"}, 1, "Linha de comando errada: falta o nome do arquivo em"},
         {{"/importar", good, "/para:"}, 1, "Linha de comando errada: falta a conta em /para:;"},
-        {{"/importar", good, "/para:eu", "/PARA:comuns"},
-         1,
-         "Linha de comando errada: opção repetida"},
+        {{"/importar", good, "/para:a", "/PARA:b"}, 1, "Linha de comando errada: opção repetida"},
         {{"/politicas", good, out, "/para:comuns"}, 1, "Linha de comando errada: /para vale só"},
         {{"/IMPORTAR", lab.File("missing.qvc")}, 2, "O arquivo "},
         {{"-importar", junk}, 2, "O arquivo não contém configurações do Quarvel"},
         {{"/Importar", good}, 0, "Configurações importadas com sucesso. (código 0)"},
         {{"/importar", good}, 0, "Nada a mudar. (código 0)\r\n"},
-        {{"/importar", cache}, 4, "A importação foi feita só em parte; não foi gravado: "
-         "HKEY_LOCAL_MACHINE\\Software\\Microsoft\\Windows\\CurrentVersion\\FS Templates\\(Padrão) (a "
+        {{"/importar", cache},
+         4,
+         "A importação foi feita só em parte; não foi gravado: "
+         "HKEY_LOCAL_MACHINE\\Software\\Microsoft\\Windows\\CurrentVersion\\FS Templates\\(Padrão) "
+         "(a "
          "chave não existe). (código 4)\r\n"},
         {{"/desfazer"}, 0, "A última importação foi desfeita"},
         {{"/exportar", out, "/grupos:7", "-Senha:Segredo"}, 0, "O Arquivo de configurações foi"},

@@ -197,7 +197,6 @@ TEST_F(Menus, AnotherAccountLoggedOnIsOfferedAsTheTargetAndChoosingItClosesStale
         (std::vector<std::string>{"Esta conta (Administrador)",
                                   "Usuários comuns (todos que não são administradores)", "aluno"}));
     EXPECT_EQ(chooser->List1.listIndex(), 2);
-    EXPECT_EQ(menu.caption(), "Quarvel 2.0 - www.quarvel.com.br - Esta conta (Administrador)");
     auto& stale = program.screens.Open<restrictions::frmRestS>(program.context);
     chooser->Command1.UserClick();
     EXPECT_FALSE(program.screens.IsOpen(stale)) << "it showed the settings of the target before";

@@ -14,7 +14,6 @@
 
 namespace testing_support {
 
-inline const std::string kNonAdministratorsSid = "S-1-5-32-545";
 
 // A text as the file stores it: UTF-16LE with its terminating null.
 inline std::string PolData(const std::string& utf8) {
