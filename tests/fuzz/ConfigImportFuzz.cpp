@@ -1,9 +1,12 @@
 // libFuzzer target: any bytes as a configuration file, read and applied to
-// an in-memory registry. Nothing may crash, hang or write outside the test.
+// an in-memory registry, and as a policy object's Registry.pol and gpt.ini.
+// Nothing may crash, hang or write outside the test.
 #include <cstddef>
 #include <cstdint>
 #include <string>
 
+#include "grouppolicy/GptIni.h"
+#include "grouppolicy/PolicyFile.h"
 #include "tests/support/TestProgram.h"
 #include "transfer/ConfigImport.h"
 
@@ -15,5 +18,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
                          {.takeBackup = false});
     program.dialogs.messages.clear();
     program.registryApi.writes.clear();
+    // What parses must come back byte for byte.
+    if (auto entries = grouppolicy::ParsePolicyFile(bytes); entries && !bytes.empty())
+        if (grouppolicy::PolicyFileBytes(*entries) != bytes) __builtin_trap();
+    grouppolicy::RaisedGptIni(bytes);
     return 0;
 }
