@@ -18,9 +18,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
                          {.takeBackup = false});
     program.dialogs.messages.clear();
     program.registryApi.writes.clear();
-    // What parses must come back byte for byte.
-    if (auto entries = grouppolicy::ParsePolicyFile(bytes); entries && !bytes.empty())
-        if (grouppolicy::PolicyFileBytes(*entries) != bytes) __builtin_trap();
+    auto entries = grouppolicy::ParsePolicyFile(bytes);  // what parses comes back byte for byte
+    if (entries && !bytes.empty() && grouppolicy::PolicyFileBytes(*entries) != bytes)
+        __builtin_trap();
     grouppolicy::RaisedGptIni(bytes);
     return 0;
 }

@@ -31,7 +31,7 @@ class PolicyObject : public ::testing::Test {
     std::string Gpt() { return FileBytes(folder + "\\gpt.ini"); }
 
     TestProgram program;
-    std::string folder = ObjectFolderOf(program, "S-1-5-32-545");
+    std::string folder = program.accounts.system32 + "\\GroupPolicyUsers\\S-1-5-32-545";
 };
 
 TEST_F(PolicyObject, AScreenWritesTheObjectAndLeavesThisAccountAlone) {
@@ -103,9 +103,7 @@ TEST_F(PolicyObject, DeletionsUnderThePolicyKeysRemoveTheEntryElsewhereTheyAreMa
     EXPECT_EQ(ObjectEntries(folder),
               (std::vector<PolicyEntry>{{kBrowserMain, "**del.Window Title", 1, PolData(" ")}}));
     EXPECT_TRUE(IsAbsent(registry, Hive::CurrentUser, kBrowserMain, "Window Title"));
-    ASSERT_EQ(registry.SetValue(Hive::CurrentUser, kBrowserMain, "Window Title", "Lab",
-                                ValueType::String),
-              0);
+    PutText(registry, Hive::CurrentUser, kBrowserMain, "Window Title", "Lab");
     EXPECT_EQ(ObjectEntries(folder),
               (std::vector<PolicyEntry>{{kBrowserMain, "Window Title", 1, PolData("Lab")}}))
         << "the marker that would take it away again goes";
@@ -233,8 +231,9 @@ TEST(TargetOnTheCommandLine, WhoIsRestrictedIsSaidOrRefused) {
         EXPECT_TRUE(IsAbsent(lab.hive, Hive::CurrentUser, kExplorer, "NoRun"));
         EXPECT_EQ(AnythingAt(lab.accounts.system32), c.object != nullptr);
         if (c.object) {
-            EXPECT_EQ(ObjectEntries(ObjectFolderOf(lab, c.object)).at(18),
-                      (PolicyEntry{kExplorer, "NoRun", 4, PolDword(1)}));
+            EXPECT_EQ(
+                ObjectEntries(lab.accounts.system32 + "\\GroupPolicyUsers\\" + c.object).at(18),
+                (PolicyEntry{kExplorer, "NoRun", 4, PolDword(1)}));
         }
     }
 }

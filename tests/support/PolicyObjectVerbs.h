@@ -1,7 +1,6 @@
 #pragma once
-// Verbs of the policy-object tests: where an object's files lie, their
-// entries as the tests' own reader sees them, and data as Registry.pol
-// stores it.
+// Verbs of the policy-object tests: an object's entries as the tests' own
+// reader sees them, and data as Registry.pol stores it.
 #include <gtest/gtest.h>
 
 #include <fstream>
@@ -14,7 +13,6 @@
 
 namespace testing_support {
 
-
 // A text as the file stores it: UTF-16LE with its terminating null.
 inline std::string PolData(const std::string& utf8) {
     std::string bytes;
@@ -25,10 +23,6 @@ inline std::string PolData(const std::string& utf8) {
 inline std::string PolDword(std::uint32_t n) {
     return {static_cast<char>(n), static_cast<char>(n >> 8), static_cast<char>(n >> 16),
             static_cast<char>(n >> 24)};
-}
-
-inline std::string ObjectFolderOf(TestProgram& program, const std::string& sid) {
-    return program.accounts.system32 + "\\GroupPolicyUsers\\" + sid;
 }
 
 // Whether anything was created at the path or below it (natively the
