@@ -4,19 +4,14 @@
 #include <optional>
 #include <vector>
 
+#include "registry/RegistryAccess.h"
+
 namespace grouppolicy {
 namespace {
 
 constexpr std::string_view kSection = "[General]";
 constexpr std::string_view kVersionKey = "Version";
 constexpr std::string_view kUserExtensionsKey = "gPCUserExtensionNames";
-
-std::string Upper(std::string_view text) {
-    std::string upper(text);
-    for (char& c : upper)
-        if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
-    return upper;
-}
 
 std::vector<std::string> Lines(std::string_view text) {
     std::vector<std::string> lines;
@@ -38,7 +33,7 @@ std::optional<std::string_view> ValueOf(std::string_view line, std::string_view 
     if (equals == std::string_view::npos) return std::nullopt;
     std::string_view left = line.substr(0, equals);
     while (!left.empty() && left.back() == ' ') left.remove_suffix(1);
-    if (Upper(left) != Upper(name)) return std::nullopt;
+    if (!SameName(left, name)) return std::nullopt;
     return line.substr(equals + 1);
 }
 
@@ -70,19 +65,20 @@ std::string WithRegistryExtension(std::string_view list) {
         at = end;
     }
     auto ours = std::find_if(groups.begin(), groups.end(), [](const auto& ids) {
-        return Upper(ids.front()) == kRegistryExtension;
+        return SameName(ids.front(), kRegistryExtension);
     });
     if (ours == groups.end()) {
         groups.push_back({std::string(kRegistryExtension), std::string(kTemplatesTool)});
     } else if (std::none_of(ours->begin() + 1, ours->end(),
-                            [](const std::string& id) { return Upper(id) == kTemplatesTool; })) {
+                            [](const std::string& id) { return SameName(id, kTemplatesTool); })) {
         ours->push_back(std::string(kTemplatesTool));
-        std::sort(ours->begin() + 1, ours->end(),
-                  [](const std::string& a, const std::string& b) { return Upper(a) < Upper(b); });
+        std::sort(ours->begin() + 1, ours->end(), [](const std::string& a, const std::string& b) {
+            return Lowered(a) < Lowered(b);
+        });
     }
     // Windows expects the groups in the order of their extensions.
     std::stable_sort(groups.begin(), groups.end(), [](const auto& a, const auto& b) {
-        return Upper(a.front()) < Upper(b.front());
+        return Lowered(a.front()) < Lowered(b.front());
     });
     std::string joined;
     for (const auto& ids : groups) {
@@ -109,7 +105,7 @@ std::string RaisedGptIni(std::string_view text) {
     std::vector<std::string> lines = Lines(text);
     bool haveSection = false, haveVersion = false, haveExtensions = false;
     for (std::string& line : lines) {
-        haveSection |= Upper(line) == Upper(kSection);
+        haveSection |= SameName(line, kSection);
         if (ValueOf(line, kVersionKey)) {
             line = versionLine;
             haveVersion = true;
@@ -121,7 +117,7 @@ std::string RaisedGptIni(std::string_view text) {
     if (!haveSection) lines.insert(lines.begin(), std::string(kSection));
     auto afterSection =
         std::find_if(lines.begin(), lines.end(),
-                     [](const std::string& line) { return Upper(line) == Upper(kSection); }) +
+                     [](const std::string& line) { return SameName(line, kSection); }) +
         1;
     if (!haveExtensions)
         afterSection = lines.insert(afterSection, std::string(kUserExtensionsKey) + "=" +
