@@ -168,8 +168,8 @@ TEST_F(PolicyObject, WhatOnlyTheAccountItselfHoldsIsRefusedAndSaid) {
         {OpenScreen<personalization::frmPersIE>, {"Label2", "Label22"}, mail},
         // clang-format on
     };
-    PutText(program.hive, Hive::CurrentUser,
-            "Software\\Microsoft\\MediaPlayer\\Player\\RecentFileList", "File0", "aula.wmv");
+    const std::string recent = "Software\\Microsoft\\MediaPlayer\\Player\\RecentFileList";
+    PutText(program.hive, Hive::CurrentUser, recent, "File0", "aula.wmv");
     for (const auto& c : cases) {
         forms::Form& screen = c.open(program);
         for (const char* command : c.commands) RunCommands(program, screen, {command});
@@ -180,9 +180,7 @@ TEST_F(PolicyObject, WhatOnlyTheAccountItselfHoldsIsRefusedAndSaid) {
                        "Quarvel", 48}}));
     }
     EXPECT_FALSE(AnythingAt(folder)) << "nothing written into the object";
-    EXPECT_TRUE(HasValue(program.hive, Hive::CurrentUser,
-                         "Software\\Microsoft\\MediaPlayer\\Player\\RecentFileList", "File0",
-                         "aula.wmv"));
+    EXPECT_TRUE(HasValue(program.hive, Hive::CurrentUser, recent, "File0", "aula.wmv"));
 }
 
 TEST(GptIni, TheUserHalfGrowsByOneAndStopsAtItsTop) {
