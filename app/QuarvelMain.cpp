@@ -6,14 +6,14 @@
 #include <vector>
 
 #include "app/Program.h"
+#include "commandline/CommandJobs.h"
+#include "commandline/CommandLine.h"
 #include "core/Settings.h"
 #include "menus/frmpwd.h"
 #include "platform/HeldKeys.h"
 #include "platform/RecordedDialogs.h"
 #include "platform/win32/Win32Console.h"
 #include "platform/win32/Win32ReadAhead.h"
-#include "transfer/CommandJobs.h"
-#include "transfer/CommandLine.h"
 
 namespace {
 
@@ -85,20 +85,21 @@ int RunSwitches(const std::vector<std::string>& arguments) {
     auto readAhead = [&](Hive hive, std::string_view key, const std::vector<std::string>& names) {
         ahead.Read(static_cast<platform::KeyHandle>(hive), codec.ToAnsi(key), names);
     };
-    return transfer::RunCommandLine(arguments, context, dialogs, console, keys, codec, readAhead);
+    return commandline::RunCommandLine(arguments, context, dialogs, console, keys, codec,
+                                       readAhead);
 }
 
 }  // namespace
 
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
     std::vector<std::string> arguments = Arguments();
-    transfer::ParsedCommandLine parsed = transfer::ParseCommandLine(arguments);
-    bool menus = parsed.command && parsed.command->job == transfer::Job::Menus;
+    commandline::ParsedCommandLine parsed = commandline::ParseCommandLine(arguments);
+    bool menus = parsed.command && parsed.command->job == commandline::Job::Menus;
     if (!arguments.empty() && !menus) return RunSwitches(arguments);
     app::Program program(instance);
     // "/para:" alone: the menus, with that target from the start.
-    if (menus && !transfer::ChooseCommandTarget(parsed.command->target, program.context))
-        return transfer::exit_code::WrongCommandLine;
+    if (menus && !commandline::ChooseCommandTarget(parsed.command->target, program.context))
+        return changes::exit_code::WrongCommandLine;
     program.screens.Open<menus::frmpwd>(program.context);
     if (program.screens.Count() == 0) return 0;
     return program.renderer.Run(program.screens);

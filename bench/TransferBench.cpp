@@ -23,9 +23,9 @@
 #include "platform/win32/Win32Registry.h"
 #include "restrictions/AllowList.h"
 #include "restrictions/BlockList.h"
-#include "transfer/Backup.h"
 #include "transfer/ConfigImport.h"
 #include "transfer/ConfigRecords.h"
+#include "undo/Backup.h"
 
 namespace {
 
@@ -179,7 +179,7 @@ int main() {
                 Median(writes));
     std::printf("  the block-list file                                    %.1f ms\n",
                 Median(blockLists));
-    transfer::UndoLastImport(context);
+    undo::UndoLastImport(context);
     DeleteFileA(exported.c_str());
     DeleteFileA(qvc.c_str());
     DeleteFileA(reg.c_str());

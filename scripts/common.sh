@@ -25,12 +25,22 @@ install_packages() {
         "${missing[@]}" >/dev/null
 }
 
-build_all() {
+build_native() {
     cmake -S "$ROOT" -B "$BUILD/native" -G Ninja -DCMAKE_BUILD_TYPE=Debug >/dev/null
     cmake --build "$BUILD/native"
+}
+
+# The 64-bit build; with targets given, only those (the program and its
+# companions are what a run needs), else everything with the installer.
+build_win64() {
     cmake -S "$ROOT" -B "$BUILD/win64" -G Ninja -DCMAKE_BUILD_TYPE=Release \
         -DCMAKE_TOOLCHAIN_FILE="$ROOT/cmake/mingw-w64-x86_64.cmake" >/dev/null
-    cmake --build "$BUILD/win64"
+    cmake --build "$BUILD/win64" ${1:+--target "$@"}
+}
+
+build_all() {
+    build_native
+    build_win64
     # The 32-bit programs for older Windows: built here, tested as x86-64 only.
     cmake -S "$ROOT" -B "$BUILD/win32" -G Ninja -DCMAKE_BUILD_TYPE=Release \
         -DCMAKE_TOOLCHAIN_FILE="$ROOT/cmake/mingw-w64-i686.cmake" >/dev/null
@@ -39,6 +49,8 @@ build_all() {
         -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_CXX_FLAGS="-fsanitize=fuzzer-no-link,address" >/dev/null
     cmake --build "$BUILD/fuzz" --target config_import_fuzz
 }
+
+PROGRAMS=(Quarvel DErodu limpaico Resgate)
 
 XVFB_PID=""
 start_xvfb() {
@@ -86,4 +98,49 @@ start_wine() {
 stop_all() {
     if [ -n "${WINEPREFIX:-}" ]; then wineserver -k 2>/dev/null || true; fi
     if [ -n "$XVFB_PID" ]; then kill "$XVFB_PID" 2>/dev/null || true; fi
+}
+
+quietly() { "$@" >/dev/null 2>&1 </dev/null || true; }
+
+# Starts Quarvel, waits for the window with the caption, saves it as name.png
+# in the folder.
+shoot() {
+    local caption="$1" out="$2" name="$3"
+    wine "$BUILD/win64/Quarvel.exe" >/dev/null 2>&1 </dev/null &
+    for _ in $(seq 50); do
+        xwininfo -name "$caption" >/dev/null 2>&1 && break
+        sleep 0.2
+    done
+    sleep 0.5
+    local id
+    id=$(xwininfo -name "$caption" | awk '/Window id:/ {print $4}')
+    import -window "$id" "$out/$name.png"
+    quietly wineserver -k
+    wineserver -w || true
+    wineserver -p
+}
+
+# A PNG of every screen into the folder, under this display and a started
+# Wine: the gate from Quarvel.exe itself, then the tour program, which opens
+# every other screen in turn. Needs build_win64 with quarvel_tour.
+take_screenshots() {
+    local out="$1"
+    local version_key='HKLM\SOFTWARE\Microsoft\Windows\CurrentVersion'
+    local user_key='HKCU\SOFTWARE\Microsoft\Windows\CurrentVersion'
+    mkdir -p "$out"
+    quietly wine reg add "$user_key" /v Tb /d 0 /f
+    quietly wine reg add "$version_key" /v SYSNOT /d segredo /f
+    shoot "Digite o seu código-trava " "$out" lock-code
+    quietly wine reg delete "$version_key" /v SYSNOT /f
+    local tour="$BUILD/tour"
+    # The tour runs from the tests folder: its screens look for their pictures there.
+    rm -rf "$BUILD/win64/tests/images" "$tour"
+    cp -r "$ROOT/images" "$BUILD/win64/tests/images"
+    mkdir -p "$tour"
+    wine "$BUILD/win64/tests/quarvel_tour.exe" "$(winepath -w "$tour")" >/dev/null 2>&1 </dev/null || true
+    for bitmap in "$tour"/*.bmp; do
+        [ -e "$bitmap" ] || continue
+        convert "$bitmap" "$out/$(basename "$bitmap" .bmp).png"
+    done
+    echo "Screenshots of $(ls "$out"/*.png | wc -l) screens saved in $out"
 }

@@ -1,20 +1,19 @@
 #!/usr/bin/env bash
-# Builds Quarvel and starts it under Wine on this display, or, with no
-# display, under Xvfb, saving a screenshot of the first window.
+# Builds Quarvel and its companions (64-bit only) and starts it under Wine on
+# this display; with no display, takes the screenshot tour of every screen
+# under Xvfb into build/screens instead.
 source "$(dirname "$0")/common.sh"
 
 install_packages
-build_all
 trap stop_all EXIT
 if [ -z "${DISPLAY:-}" ]; then
+    build_win64 "${PROGRAMS[@]}" quarvel_tour
     start_xvfb
     start_wine unmanaged
-    wine "$BUILD/win64/Quarvel.exe" &
-    sleep 4
-    shot="$BUILD/quarvel-screenshot.png"
-    import -display "$DISPLAY" -window root "$shot"
-    echo "No display here: Quarvel ran under Xvfb; screenshot saved to $shot"
+    take_screenshots "$BUILD/screens"
+    echo "No display here: Quarvel ran under Xvfb; open the pictures in $BUILD/screens"
 else
+    build_win64 "${PROGRAMS[@]}"
     start_wine
     wine "$BUILD/win64/Quarvel.exe"
 fi

@@ -2,15 +2,18 @@
 
 #include <algorithm>
 
+#include "changes/ConfigValues.h"
 #include "optimization/OpenWithVerb.h"
 #include "personalization/LogonNotice.h"
 #include "platform/StdFiles.h"
 #include "restrictions/AllowList.h"
 #include "restrictions/BlockList.h"
 #include "transfer/ConfigRecords.h"
-#include "transfer/ConfigValues.h"
 
 namespace transfer {
+
+using namespace changes;
+
 namespace {
 
 std::string Read(RegistryAccess& registry, const TextValue& value) {

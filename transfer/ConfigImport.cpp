@@ -2,20 +2,26 @@
 
 #include <algorithm>
 
+#include "changes/ConfigValues.h"
+#include "changes/ImportChanges.h"
+#include "changes/ImportedValues.h"
+#include "changes/RegistryWrites.h"
+#include "changes/ValueReport.h"
 #include "optimization/OpenWithVerb.h"
 #include "personalization/LogonNotice.h"
 #include "restrictions/AllowList.h"
 #include "restrictions/BlockList.h"
-#include "transfer/Backup.h"
 #include "transfer/ConfigFile.h"
 #include "transfer/ConfigRecords.h"
-#include "transfer/ConfigValues.h"
-#include "transfer/ImportChanges.h"
-#include "transfer/ImportedValues.h"
-#include "transfer/RegistryWrites.h"
-#include "transfer/ValueReport.h"
+#include "undo/Backup.h"
 
 namespace transfer {
+
+using namespace changes;
+using undo::BackupContents;
+using undo::BackupFolder;
+using undo::SaveBackup;
+
 namespace {
 
 using platform::style::Critical;

@@ -7,28 +7,17 @@
 #include <string>
 #include <vector>
 
+#include "changes/ImportStatus.h"
+#include "changes/RegistryWrites.h"
 #include "core/Context.h"
-#include "transfer/RegistryWrites.h"
 
 namespace transfer {
 
 inline constexpr std::string_view kFloppyFile = "A:\\config.qvc";
-inline constexpr std::string_view kImportTitle = "Quarvel²";
 // No configuration comes near this; a bigger file was chosen by mistake.
 inline constexpr std::uint64_t kLargestConfiguration = 16u << 20;
 
 enum class ImportSource { Floppy, ChosenFile };
-
-enum class ImportStatus {
-    Done,
-    Unchanged,          // the file says what is stored already: nothing written
-    Partial,            // something could not be written; the rest was
-    NoFile,             // no file chosen, or it cannot be opened: nothing changed
-    NotAConfiguration,  // too large, or no record in it: nothing changed
-    NoBackup,           // the state before could not be saved: nothing changed
-    NothingToUndo,      // undo: no backup is left
-    Refused,            // undo: the backups are not to be trusted, or all damaged
-};
 
 struct ImportOptions {
     // Compares first and writes only what changes, after keeping it in a
@@ -37,20 +26,20 @@ struct ImportOptions {
     bool takeBackup = true;
     // Given the writes the file asks for, just before the stored state is
     // compared with them (the command line reads their values ahead there).
-    std::function<void(const std::vector<RegistryWrite>&)> beforeComparing = nullptr;
+    std::function<void(const std::vector<changes::RegistryWrite>&)> beforeComparing = nullptr;
     bool blockListFile = true;  // false: the block list is decided, not written
 };
 
 // The whole command of the menus' import entries: the open dialog first for
 // a chosen file, then the import, then its messages.
-ImportStatus ImportConfiguration(core::Context& context, ImportSource source);
+changes::ImportStatus ImportConfiguration(core::Context& context, ImportSource source);
 
 // The import of one file; every message goes through the context's dialogs.
-ImportStatus ImportFile(core::Context& context, const std::string& path,
-                        const ImportOptions& options = {});
+changes::ImportStatus ImportFile(core::Context& context, const std::string& path,
+                                 const ImportOptions& options = {});
 
 // The import of a file's text, read whole (`complete`) or up to a read error.
-ImportStatus ImportText(core::Context& context, const std::string& text, bool complete,
-                        const ImportOptions& options = {});
+changes::ImportStatus ImportText(core::Context& context, const std::string& text, bool complete,
+                                 const ImportOptions& options = {});
 
 }  // namespace transfer

@@ -1,8 +1,8 @@
 #include "transfer/TransferCommands.h"
 
-#include "transfer/Backup.h"
 #include "transfer/ConfigImport.h"
 #include "transfer/frmWizrd.h"
+#include "undo/Backup.h"
 
 namespace transfer {
 
@@ -18,7 +18,7 @@ bool RunCommand(core::MenuCommand command, forms::Screens& screens, core::Contex
             ImportConfiguration(context, ImportSource::ChosenFile);
             return true;
         case core::MenuCommand::UndoImport:
-            UndoLastImport(context);
+            undo::UndoLastImport(context);
             return true;
         default:
             return false;

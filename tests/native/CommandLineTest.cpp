@@ -111,7 +111,7 @@ TEST(PolicyFiles, HoldWhatTheImportWritesOnAnEmptyComputer) {
     imported.File("every.qvc", kEveryGroup);
     ASSERT_EQ(transfer::ImportFile(imported.context, imported.Folder() + "/every.qvc",
                                    {.takeBackup = false}),
-              transfer::ImportStatus::Done);
+              changes::ImportStatus::Done);
 
     Lab admin;
     // Group Policy creates the keys it writes into: a key this computer lacks is no matter.

@@ -1,22 +1,17 @@
 // The configuration file: its lines and records, the import's rules, the
-// export, the trip from one computer to another, and undo walking back
-// through earlier imports to exactly the state that was there.
+// export, and the trip from one computer to another.
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <functional>
-#include <map>
-#include <tuple>
 
-#include "grouppolicy/GptIni.h"
 #include "tests/support/TransferVerbs.h"
-#include "transfer/Backup.h"
 #include "transfer/ConfigFile.h"
+#include "undo/Backup.h"
 
 namespace {
 
 using namespace testing_support;
-using transfer::ImportStatus;
+using changes::ImportStatus;
 using transfer::Record;
 using Lines = std::vector<std::string>;
 
@@ -238,231 +233,11 @@ TEST(Transfer, EverythingSurvivesTheTripToAnotherComputerInFileOrder) {
               (decltype(second.registryApi.writes){
                   {static_cast<platform::KeyHandle>(kLM),
                    {{"SOFTWARE\\Microsoft\\Windows\\CurrentVersion", "SYSNOT", 1, "Segredo"}}}}));
-    auto kept = transfer::ParseBackup(FileBytes(second.Backups().back()));
+    auto kept = undo::ParseBackup(FileBytes(second.Backups().back()));
     ASSERT_TRUE(kept.has_value());
-    EXPECT_EQ(kept->values, (std::vector<transfer::ValueState>{
+    EXPECT_EQ(kept->values, (std::vector<changes::ValueState>{
                                 {kLM, "SOFTWARE\\Microsoft\\Windows\\CurrentVersion", "SYSNOT",
                                  StoredValue{1, {'o', 'u', 't', 'r', 'o', 0}}}}));
-}
-
-// Another computer's configuration of the ticked groups, each different from
-// the state the tests start with.
-std::string OtherFile(const std::vector<std::string>& groups) {
-    Computer other;
-    RegistryAccess& r = other.registry;
-    PutNumber(r, kCU, kExplorer, "NoFind", 1);
-    for (int i = 6; i < 20; ++i) PutText(r, kCU, kAllowList, std::to_string(i), "p.exe");
-    PutText(r, kLM, kWinlogon, "LegalNoticeText", "Outro");
-    PutText(r, kLM, kCurrentVersion, "SYSNOT", "x");
-    PutText(r, kCU, kBrowserMain, "Start Page", "http://outro");
-    PutText(r, kCU, kBrowserMain, "Window Title", "Outro");
-    PutText(r, kCU, kExplorerAdvanced, "StartMenuScrollPrograms", "YES");
-    for (const char* name : {"Enable_Disk_Cache", "Save Directory"})
-        PutText(r, kLM, kBrowserMain, name, "yes");
-    other.WriteBlockList("C:\\Outros\r\n");
-    return other.Export(groups);
-}
-
-TEST(Undo, BringsBackExactlyTheStateBeforeTheImportOfAnyGroup) {
-    constexpr char kOpenWith[] = "*\\Shell\\OpenWith";
-    constexpr char kCommand[] = "*\\Shell\\OpenWith\\Command";
-    // Values present and absent, some of them stored as no screen stores them.
-    // clang-format off
-    const std::vector<std::tuple<Hive, const char*, const char*>> watched = {
-        {kCU, kExplorer, "NoRun"}, {kCU, kExplorer, "NoDrives"}, {kCU, kExplorer, "NoFind"},
-        {kCU, kBrowserMain, "Save Directory"}, {kCU, kAllowList, "6"}, {kCU, kAllowList, "7"},
-        {kCU, kAllowList, "9"}, {kCU, kAllowList, "610"}, {kCU, kExplorer, "RestrictRun"},
-        {kLM, kCurrentVersion, "SYSNOT"}, {kCU, kBrowserMain, "Start Page"}, {kLM, kRun, "TvalueT"},
-        {kLM, kWinlogon, "LegalNoticeText"}, {Hive::ClassesRoot, kOpenWith, ""},
-        {Hive::ClassesRoot, kCommand, ""}, {kCU, "Control Panel\\Desktop", "MenuShowDelay"}};
-    // clang-format on
-    for (const char* group : {"", "Check1", "Check6", "Check5", "Check4", "Check3", "Check2",
-                              "Check11", "Check10", "Check9"}) {
-        SCOPED_TRACE(*group ? group : "every group at once");
-        Computer computer;
-        RegistryAccess& r = computer.registry;
-        PutNumber(r, kCU, kExplorer, "NoRun", 1);
-        PutNumber(r, kCU, kExplorer, "NoDrives", 67108863);  // a mask the file says as 0
-        PutBytes(computer.registryApi, kCU, kExplorer, "NoFind", 3, std::string("\x01\0\0", 3));
-        PutBytes(computer.registryApi, kCU, kBrowserMain, "Save Directory", 2,
-                 std::string("%USERPROFILE%\\Baixados\0", 23));
-        PutNumber(r, kCU, kExplorer, "RestrictRun", 1);
-        for (auto [name, text] : {std::pair{"6", "calc.exe"}, {"9", "gap.exe"}, {"610", "sol.exe"}})
-            PutText(r, kCU, kAllowList, name, text);
-        PutText(r, kLM, kWinlogon, "LegalNoticeCaption", "Aviso");
-        PutText(r, kCU, "Control Panel\\Desktop", "MenuShowDelay", "0");
-        PutText(r, Hive::ClassesRoot, kOpenWith, "", "QV - Abrir com...");
-        PutText(r, Hive::ClassesRoot, kCommand, "", "C:\\W\\rundll32.exe shell32.dll,x %1");
-        std::ofstream(computer.BlockListPath());  // an empty list
-        std::map<std::size_t, std::optional<StoredValue>> before;
-        for (std::size_t i = 0; i < watched.size(); ++i)
-            before[i] = computer.hive.Snapshot(std::get<0>(watched[i]), std::get<1>(watched[i]),
-                                               std::get<2>(watched[i]));
-        std::string exported = computer.Export();
-        std::string other =
-            OtherFile(*group ? std::vector<std::string>{group} : std::vector<std::string>{});
-        ASSERT_EQ(computer.Import(transfer::SplitConfigLines(other)), ImportStatus::Done);
-        computer.dialogs.messages.clear();
-        EXPECT_EQ(transfer::UndoLastImport(computer.context), ImportStatus::Done);
-        EXPECT_EQ(computer.dialogs.messages, std::vector<ShownMessage>{kUndone});
-        EXPECT_EQ(computer.Export(), exported);
-        for (std::size_t i = 0; i < watched.size(); ++i)
-            EXPECT_EQ(computer.hive.Snapshot(std::get<0>(watched[i]), std::get<1>(watched[i]),
-                                             std::get<2>(watched[i])),
-                      before[i])
-                << std::get<1>(watched[i]) << "\\" << std::get<2>(watched[i]);
-        EXPECT_TRUE(std::filesystem::exists(computer.BlockListPath()));
-        EXPECT_EQ(computer.BlockList(), "") << "an empty list comes back empty";
-        EXPECT_TRUE(computer.Backups().empty()) << "a backup put back whole goes";
-    }
-}
-
-TEST(Undo, WalksBackThroughTheNewestTwentyImportsAndThenSaysThereIsNothing) {
-    Computer computer;
-    ASSERT_EQ(computer.Import({"QV09um"}), ImportStatus::Done);
-    ASSERT_EQ(computer.Import({"QV09dois"}), ImportStatus::Done);
-    std::string first = computer.Export();
-    ASSERT_EQ(computer.Import({"QV09tres", "QV03C:\\Um", "QV04001"}), ImportStatus::Done);
-    std::string second = computer.Export();
-    for (int i = 4; i <= 22; ++i)
-        ASSERT_EQ(computer.Import({"QV09c" + std::to_string(i)}), ImportStatus::Done);
-    std::vector<std::string> backups = computer.Backups();
-    ASSERT_EQ(backups.size(), 20u);
-    EXPECT_TRUE(backups.front().ends_with("0000000003.copia")) << backups.front();
-    EXPECT_TRUE(backups.back().ends_with("0000000022.copia")) << backups.back();
-    EXPECT_EQ(transfer::UndoLastImport(computer.context), ImportStatus::Done);
-    computer.Expect({{kLM, kCurrentVersion, "SYSNOT", "c21"}});
-    for (int i = 21; i > 3; --i)
-        EXPECT_EQ(transfer::UndoLastImport(computer.context), ImportStatus::Done);
-    EXPECT_EQ(computer.Export(), second);
-    EXPECT_EQ(transfer::UndoLastImport(computer.context), ImportStatus::Done);
-    EXPECT_EQ(computer.Export(), first);
-    EXPECT_TRUE(KeyIsAbsent(computer.registry, Hive::ClassesRoot, "*\\Shell\\OpenWith"));
-    EXPECT_FALSE(std::filesystem::exists(computer.BlockListPath())) << "there was none before";
-    computer.dialogs.messages.clear();
-    EXPECT_EQ(transfer::UndoLastImport(computer.context), ImportStatus::NothingToUndo);
-    EXPECT_EQ(computer.dialogs.messages,
-              (std::vector<ShownMessage>{{"Não há importação para desfazer.", "Quarvel²", 64}}));
-}
-
-// Two imports, then the backups as a student or a failing disk leaves them.
-TEST(Undo, TrustsOnlyWhatNobodyElseCanChangeAndSaysWhatItCouldNotPutBack) {
-    const std::string kSethc =
-        "SOFTWARE\\Microsoft\\Windows NT\\CurrentVersion\\Image File Execution Options\\sethc.exe";
-    auto cut = [](Computer& c, const std::string& path) {
-        std::string bytes = FileBytes(path);
-        c.files.WriteBytes(path, bytes.substr(0, bytes.rfind("Fim")));
-    };
-    const std::string untrusted =
-        "A pasta das cópias de segurança, %F, tem o que outros usuários "
-        "além dos Administradores podem mudar (";
-    const std::string trust =
-        "): nada foi desfeito. Confira a pasta e apague o que não foi o "
-        "Quarvel que gravou.";
-    const std::string skipped = " está danificada e foi pulada: vale a cópia anterior a ela.";
-    const struct {
-        const char* name;
-        std::function<void(Computer&, const std::string& folder, const std::string& newest)> spoil;
-        ImportStatus status;
-        const char* lockCode;                           // after the undo
-        std::vector<std::pair<std::string, int>> said;  // %F the folder, %N the newest backup
-        // clang-format off
-    } cases[] = {
-        {"a folder someone else may change", [](Computer& c, auto& folder, auto&) { c.files.Plant(folder); },
-         ImportStatus::Refused, "dois", {{untrusted + "%F" + trust, 16}}},
-        {"a planted newest backup", [](Computer& c, auto&, auto& newest) { c.files.Plant(newest); },
-         ImportStatus::Refused, "dois", {{untrusted + "%N" + trust, 16}}},
-        {"a backup naming what no import changes", [&](Computer& c, auto&, auto& newest) {
-             transfer::BackupContents contents;
-             contents.values = {{kLM, kSethc, "Debugger", StoredValue{1, {'x', 0}}},
-                                {kLM, kCurrentVersion, "SYSNOT", StoredValue{1, {'u', 'm', 0}}}};
-             c.files.WriteBytes(newest, transfer::BackupText(contents));
-         }, ImportStatus::Partial, "um",
-         {{"A cópia de segurança %N nomeia o que uma importação não muda; foi ignorado:\r\n"
-           "HKEY_LOCAL_MACHINE\\" + kSethc + "\\Debugger", 16}}},
-        {"a newest backup cut short", [&](Computer& c, auto&, auto& newest) { cut(c, newest); },
-         ImportStatus::Done, "", {{"A cópia de segurança %N" + skipped, 16}, {kUndone.text, 64}}},
-        {"a newest backup whose parts disagree", [](Computer& c, auto&, auto& newest) {
-             transfer::BackupContents contents;
-             contents.values = {{kLM, kCurrentVersion, "SYSNOT", StoredValue{1, {'u', 'm', 0}}},
-                                {kLM, kCurrentVersion, "sysnot", std::nullopt}};
-             c.files.WriteBytes(newest, transfer::BackupText(contents));
-         }, ImportStatus::Done, "", {{"A cópia de segurança %N" + skipped, 16}, {kUndone.text, 64}}},
-        {"every backup damaged", [&](Computer& c, auto&, auto&) {
-             for (const std::string& name : c.Backups()) cut(c, name);
-         }, ImportStatus::Refused, "dois",
-         {{"A cópia de segurança %N" + skipped, 16}, {"A cópia de segurança %O" + skipped, 16},
-          {"Nenhuma cópia de segurança em %F está inteira: nada foi desfeito.", 16}}},
-        {"a restore Windows refuses", [](Computer& c, auto&, auto&) { c.registryApi.DenyWrites(true); },
-         ImportStatus::Partial, "dois",
-         {{"A última importação foi desfeita só em parte; não foi possível restaurar:\r\n"
-           "HKEY_LOCAL_MACHINE\\SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\SYSNOT "
-           "(acesso negado)\r\nA cópia %N foi mantida para outra tentativa.", 16}}},
-    };
-    // clang-format on
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.name);
-        Computer computer;
-        ASSERT_EQ(computer.Import({"QV09um"}), ImportStatus::Done);
-        ASSERT_EQ(computer.Import({"QV09dois"}), ImportStatus::Done);
-        const std::string folder = transfer::BackupFolder(computer.files);
-        const std::vector<std::string> backups = computer.Backups();
-        c.spoil(computer, folder, backups.back());
-        computer.dialogs.messages.clear();
-        EXPECT_EQ(transfer::UndoLastImport(computer.context), c.status);
-        computer.registryApi.DenyWrites(false);
-        computer.Expect({{kLM, kCurrentVersion, "SYSNOT", *c.lockCode ? c.lockCode : kAbsent},
-                         {kLM, kSethc, "Debugger", kAbsent}});
-        std::vector<ShownMessage> said;
-        for (auto [text, style] : c.said) {
-            for (auto [mark, path] :
-                 {std::pair{"%F", folder}, {"%N", backups.back()}, {"%O", backups.front()}})
-                for (std::size_t at; (at = text.find(mark)) != std::string::npos;)
-                    text.replace(at, 2, path);
-            said.push_back({text, "Quarvel²", style});
-        }
-        EXPECT_EQ(computer.dialogs.messages, said);
-        EXPECT_EQ(computer.Backups().size(), c.status == ImportStatus::Done ? 1u : 2u)
-            << "only a backup put back whole goes";
-    }
-}
-
-TEST(Undo, AnImportWhoseBackupCannotBeWrittenChangesNothing) {
-    Computer computer;
-    std::ofstream(computer.files.CommonAppDataFolder()) << "x";  // where the backups go
-    EXPECT_EQ(computer.Import({"QV09novo"}), ImportStatus::NoBackup);
-    computer.Expect({{kLM, kCurrentVersion, "SYSNOT", kAbsent}});
-    ASSERT_EQ(computer.dialogs.messages.size(), 1u);
-    EXPECT_EQ(computer.dialogs.messages[0].style, 16);
-    EXPECT_EQ(computer.dialogs.messages[0].title, "Quarvel²");
-}
-
-// The import went into the non-administrators' policy object; undo puts its
-// file back byte for byte, whatever target is chosen by then, and raises the
-// object's version so that Windows applies it again.
-TEST(Undo, PutsBackThePolicyObjectTheImportWentTo) {
-    Computer computer;
-    computer.accounts.system32 = computer.Folder();
-    ASSERT_EQ(core::ChooseTarget(computer.context, core::TargetKind::NonAdministrators),
-              core::TargetChoice::Chosen);
-    const std::string object = computer.target.object();
-    PutNumber(computer.registry, kCU, kExplorer, "NoRun", 1);
-    ASSERT_TRUE(computer.target.Commit());
-    const std::string file = FileBytes(object + "\\User\\Registry.pol");
-    ASSERT_NE(file, "");
-    ASSERT_EQ(computer.Import({"QV01" + std::string(43, '1'), "QV09x"}), ImportStatus::Done);
-    ASSERT_TRUE(computer.target.Commit());
-    const auto version = grouppolicy::GptVersion(FileBytes(object + "\\gpt.ini"));
-    EXPECT_NE(FileBytes(object + "\\User\\Registry.pol"), file);
-    ASSERT_EQ(core::ChooseTarget(computer.context, core::TargetKind::ThisAccount),
-              core::TargetChoice::Chosen);
-
-    EXPECT_EQ(transfer::UndoLastImport(computer.context), ImportStatus::Done);
-    EXPECT_EQ(FileBytes(object + "\\User\\Registry.pol"), file);
-    EXPECT_GT(grouppolicy::GptVersion(FileBytes(object + "\\gpt.ini")), version);
-    computer.Expect({{kLM, kCurrentVersion, "SYSNOT", kAbsent}});
-    EXPECT_TRUE(IsAbsent(computer.hive, kCU, kExplorer, "NoFolderOptions")) << "not this account";
-    EXPECT_EQ(computer.target.object(), "") << "the target chosen stays";
 }
 
 }  // namespace

@@ -10,17 +10,17 @@
 #include <string>
 #include <vector>
 
+#include "commandline/CommandJobs.h"
+#include "core/FolderPath.h"
 #include "platform/Console.h"
 #include "platform/HeldKeys.h"
 #include "platform/RecordedDialogs.h"
 #include "tests/support/Keys.h"
 #include "tests/support/RegistryVerbs.h"
 #include "tests/support/TestProgram.h"
-#include "transfer/Backup.h"
-#include "transfer/CommandJobs.h"
 #include "transfer/ConfigImport.h"
-#include "transfer/FolderPath.h"
 #include "transfer/frmWizrd.h"
+#include "undo/Backup.h"
 
 namespace testing_support {
 
@@ -65,7 +65,7 @@ struct Computer : TestProgram {
     }
 
     // Imports the lines as a file with CR LF line ends.
-    transfer::ImportStatus Import(const std::vector<std::string>& lines) {
+    changes::ImportStatus Import(const std::vector<std::string>& lines) {
         std::string text;
         for (const std::string& line : lines) text += line + "\r\n";
         File("import.qvc", text.c_str());
@@ -90,11 +90,11 @@ struct Computer : TestProgram {
     std::string BlockList() const { return FileBytes(BlockListPath()); }
     // The backups' files, oldest first.
     std::vector<std::string> Backups() {
-        std::string folder = transfer::BackupFolder(files);
+        std::string folder = undo::BackupFolder(files);
         std::vector<std::string> names = files.FileNames(folder);
         std::erase_if(names, [](const std::string& name) { return !name.ends_with(".copia"); });
         std::sort(names.begin(), names.end());
-        for (std::string& name : names) name = transfer::InFolder(folder, name);
+        for (std::string& name : names) name = core::InFolder(folder, name);
         return names;
     }
     // The block list as the folder-blocking screen stores it.
@@ -123,7 +123,7 @@ struct Lab : Computer, platform::Console {
     int Run(const std::vector<std::string>& arguments) {
         shown.clear();
         recorded.messages.clear();  // each run is a process of its own
-        return transfer::RunCommandLine(arguments, quiet, recorded, *this, keys, codec);
+        return commandline::RunCommandLine(arguments, quiet, recorded, *this, keys, codec);
     }
     platform::HeldKeys keys{registryApi};
     grouppolicy::TargetRegistry heldTarget{keys, files, codec, core::AccountOwnKeys()};

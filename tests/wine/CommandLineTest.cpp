@@ -9,8 +9,8 @@
 
 #include "tests/support/TransferVerbs.h"
 #include "tests/wine/support/ScreenWindowDriver.h"
-#include "transfer/Backup.h"
 #include "transfer/ConfigFile.h"
+#include "undo/Backup.h"
 
 namespace {
 
@@ -117,7 +117,7 @@ TEST_F(CommandLine, ImportExportAndUndoLeaveTheComputerAsItWas) {
     // The access list read back as Windows answers for the folder: owned by
     // Administrators (or, under Wine, which keeps no lists on disk, by the
     // running administrator), and nobody else may change it.
-    const std::string copies = transfer::BackupFolder(real.program.files);
+    const std::string copies = undo::BackupFolder(real.program.files);
     const std::string security = Security(copies);
     EXPECT_TRUE(real.program.files.IsPrivate(copies)) << security;
     const std::string owner = security.substr(2, security.find("D:") - 2);
@@ -151,7 +151,7 @@ TEST_F(CommandLine, AStoredLockCodeIsNeededAndAWrongOneChangesNothing) {
     PutText(registry, kLM, kCurrentVersion, "SYSNOT", "Segredo");
     registry.DeleteValue(kCU, kAllowList, "7");
     platform::win32::Win32Files& files = real.program.files;
-    const auto backups = files.FileNames(transfer::BackupFolder(files));
+    const auto backups = files.FileNames(undo::BackupFolder(files));
     for (const char* code : {"", " /senha:segredo", " \"/senha:Segredo \"", " /senha:"}) {
         ProcessRun run = Quarvel("/importar \"" + other + "\"" + code);
         EXPECT_EQ(run.code, 3u) << code;
@@ -159,7 +159,7 @@ TEST_F(CommandLine, AStoredLockCodeIsNeededAndAWrongOneChangesNothing) {
         EXPECT_TRUE(IsAbsent(registry, kCU, kAllowList, "7"));
     }
     EXPECT_EQ(Quarvel("/desfazer").code, 3u);
-    EXPECT_EQ(files.FileNames(transfer::BackupFolder(files)), backups) << "no backup taken";
+    EXPECT_EQ(files.FileNames(undo::BackupFolder(files)), backups) << "no backup taken";
     // One dated line per run, and never the code itself.
     std::string written = codec.FromAnsi(FileBytes(log));
     EXPECT_TRUE(written.size() > 20 && written[4] == '-' && written[13] == ':') << written;

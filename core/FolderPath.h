@@ -4,11 +4,11 @@
 #include <string>
 #include <string_view>
 
-namespace transfer {
+namespace core {
 
 inline std::string InFolder(const std::string& folder, std::string_view name) {
     bool slashes = folder.find('\\') == std::string::npos && folder.find('/') != std::string::npos;
     return folder + (slashes ? "/" : "\\") + std::string(name);
 }
 
-}  // namespace transfer
+}  // namespace core

@@ -8,29 +8,26 @@
 #include <string>
 #include <vector>
 
+#include "changes/JobReport.h"
+#include "changes/RegistryWrites.h"
 #include "core/Context.h"
 #include "platform/AnsiCodec.h"
 #include "platform/RegistryApi.h"
-#include "transfer/RegistryWrites.h"
 
-namespace transfer {
-
-struct PolicyOutcome {
-    int code;  // as the command line's exit codes
-    std::string facts;
-};
+namespace policyoutput {
 
 // Reads the configuration file as the import does and writes the three files
 // under the folder; `api` is this computer's registry, only read.
-PolicyOutcome WritePolicyFiles(core::Context& context, platform::RegistryApi& api,
-                               const platform::AnsiCodec& codec, const std::string& file,
-                               const std::string& folder);
+changes::JobReport WritePolicyFiles(core::Context& context, platform::RegistryApi& api,
+                                    const platform::AnsiCodec& codec, const std::string& file,
+                                    const std::string& folder);
 
 // The registry policy file of the writes into one hive ("PReg", version 1,
 // then [key;value;type;size;data] entries in UTF-16LE).
-std::string RegistryPolicyFile(const std::vector<RegistryWrite>& writes, Hive hive);
+std::string RegistryPolicyFile(const std::vector<changes::RegistryWrite>& writes, Hive hive);
 
 // The REGEDIT4 text (UTF-8; written in the ANSI code page) of every write.
-std::string RegFile(const std::vector<RegistryWrite>& writes, const platform::AnsiCodec& codec);
+std::string RegFile(const std::vector<changes::RegistryWrite>& writes,
+                    const platform::AnsiCodec& codec);
 
-}  // namespace transfer
+}  // namespace policyoutput

@@ -8,9 +8,9 @@
 #include <tuple>
 #include <vector>
 
-#include "transfer/BackupFile.h"
+#include "changes/ValueStates.h"
 
-namespace transfer {
+namespace changes {
 
 class ImportedValues {
   public:
@@ -31,4 +31,4 @@ class ImportedValues {
 
 const ImportedValues& ImportableValues();
 
-}  // namespace transfer
+}  // namespace changes

@@ -6,10 +6,10 @@
 // change, as it was.
 #include <vector>
 
-#include "transfer/BackupFile.h"
-#include "transfer/RegistryWrites.h"
+#include "changes/RegistryWrites.h"
+#include "changes/ValueStates.h"
 
-namespace transfer {
+namespace changes {
 
 struct ImportChanges {
     std::vector<RegistryWrite> writes;  // to do, in the import's order
@@ -23,4 +23,4 @@ struct ImportChanges {
 ImportChanges FindChanges(RegistryAccess& registry, const std::vector<RegistryWrite>& writes,
                           const std::vector<ValueState>& inDeletedKeys);
 
-}  // namespace transfer
+}  // namespace changes

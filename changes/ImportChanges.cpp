@@ -1,9 +1,9 @@
-#include "transfer/ImportChanges.h"
+#include "changes/ImportChanges.h"
 
 #include <map>
 #include <tuple>
 
-namespace transfer {
+namespace changes {
 namespace {
 
 bool Within(const std::string& lowerKey, const std::string& lowerParent) {
@@ -134,4 +134,4 @@ ImportChanges FindChanges(RegistryAccess& registry, const std::vector<RegistryWr
     return changes;
 }
 
-}  // namespace transfer
+}  // namespace changes

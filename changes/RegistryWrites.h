@@ -17,7 +17,7 @@
 #include "platform/RegistryApi.h"
 #include "registry/RegistryAccess.h"
 
-namespace transfer {
+namespace changes {
 
 struct RegistryWrite {
     enum class Kind { CreateKey, SetValue, DeleteValue, DeleteKey };
@@ -63,4 +63,4 @@ class RecordedWrites : public platform::RegistryApi {
     platform::KeyHandle nextFake_ = 0x7F000000;
 };
 
-}  // namespace transfer
+}  // namespace changes

@@ -1,11 +1,16 @@
-#include "transfer/BackupFile.h"
+#include "undo/BackupFile.h"
 
 #include <array>
 #include <cstdio>
 #include <set>
 #include <tuple>
 
-namespace transfer {
+namespace undo {
+
+using changes::FileState;
+using changes::KeyState;
+using changes::ValueState;
+
 namespace {
 
 constexpr std::string_view kHeader = "Copia do Quarvel antes de uma importacao";
@@ -210,4 +215,4 @@ std::optional<BackupContents> ParseBackup(std::string_view text) {
     return contents;
 }
 
-}  // namespace transfer
+}  // namespace undo

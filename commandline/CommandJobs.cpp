@@ -1,23 +1,23 @@
-#include "transfer/CommandJobs.h"
+#include "commandline/CommandJobs.h"
 
 #include <cstdio>
 #include <map>
 
+#include "commandline/CommandLine.h"
 #include "core/BaseFolder.h"
 #include "core/LockCode.h"
-#include "transfer/Backup.h"
-#include "transfer/CommandLine.h"
+#include "policyoutput/PolicyFiles.h"
 #include "transfer/ConfigExport.h"
 #include "transfer/ConfigImport.h"
-#include "transfer/PolicyFiles.h"
+#include "undo/Backup.h"
 
-namespace transfer {
+namespace commandline {
 namespace {
 
-struct Outcome {
-    int code;
-    std::string facts;
-};
+namespace exit_code = changes::exit_code;
+using changes::ImportStatus;
+using changes::RegistryWrite;
+using Outcome = changes::JobReport;
 
 // The messages the screens would have shown, on one line.
 std::string Facts(const platform::RecordedDialogs& dialogs) {
@@ -61,9 +61,9 @@ Outcome FromImport(ImportStatus status, const std::string& file,
 }
 
 Outcome Export(const CommandLine& command, core::Context& context) {
-    std::vector<ExportGroup> groups;
-    for (int number : command.groups) groups.push_back(kExportGroups[number - 1].group);
-    std::string content = CollectFile(context, groups);
+    std::vector<transfer::ExportGroup> groups;
+    for (int number : command.groups) groups.push_back(transfer::kExportGroups[number - 1].group);
+    std::string content = transfer::CollectFile(context, groups);
     if (content.empty())
         return {exit_code::Partial,
                 "Nada foi exportado: os grupos escolhidos não têm configurações a gravar."};
@@ -95,12 +95,12 @@ Outcome Run(const CommandLine& command, core::Context& context, platform::Record
     // that carried another lab's code must not lock the administrator out.
     auto opens = [&](const std::string& code) { return code.empty() || command.lockCode == code; };
     if (!opens(stored) &&
-        !(command.job == Job::Undo && opens(LockCodeBeforeImport(context).value_or(stored))))
+        !(command.job == Job::Undo && opens(undo::LockCodeBeforeImport(context).value_or(stored))))
         return {exit_code::LockCode, "Código-trava ausente ou errado; nada foi feito."};
     context.values.baseFolder = core::BaseFolder(context.registry, context.files);
     switch (command.job) {
         case Job::Import: {
-            ImportOptions options;
+            transfer::ImportOptions options;
             // The comparison reads every value the file writes: those of each key
             // at once, where that is possible.
             if (seams.readAhead)
@@ -113,17 +113,16 @@ Outcome Run(const CommandLine& command, core::Context& context, platform::Record
                     for (const auto& [key, names] : keys)
                         if (names.size() > 4) seams.readAhead(key.first, key.second, names);
                 };
-            return FromImport(ImportFile(context, command.file, options), command.file, dialogs);
+            return FromImport(transfer::ImportFile(context, command.file, options), command.file,
+                              dialogs);
         }
         case Job::Undo:
-            return FromImport(UndoLastImport(context), "", dialogs);
+            return FromImport(undo::UndoLastImport(context), "", dialogs);
         case Job::Export:
             return Export(command, context);
-        case Job::Policies: {
-            PolicyOutcome outcome =
-                WritePolicyFiles(context, seams.api, seams.codec, command.file, command.folder);
-            return {outcome.code, outcome.facts};
-        }
+        case Job::Policies:
+            return policyoutput::WritePolicyFiles(context, seams.api, seams.codec, command.file,
+                                                  command.folder);
         case Job::Usage:
         case Job::Menus:
             break;
@@ -192,4 +191,4 @@ int RunCommandLine(const std::vector<std::string>& arguments, core::Context& con
     return outcome.code;
 }
 
-}  // namespace transfer
+}  // namespace commandline

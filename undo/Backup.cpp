@@ -1,16 +1,20 @@
-#include "transfer/Backup.h"
+#include "undo/Backup.h"
 
 #include <algorithm>
 #include <cstdio>
 
+#include "changes/ImportedValues.h"
+#include "changes/ValueReport.h"
+#include "core/FolderPath.h"
 #include "core/Settings.h"
 #include "grouppolicy/PolicyObject.h"
 #include "restrictions/BlockList.h"
-#include "transfer/FolderPath.h"
-#include "transfer/ImportedValues.h"
-#include "transfer/ValueReport.h"
 
-namespace transfer {
+namespace undo {
+
+using namespace changes;
+using core::InFolder;
+
 namespace {
 
 using platform::style::Critical;
@@ -224,4 +228,4 @@ ImportStatus UndoLastImport(core::Context& context) {
     return ImportStatus::Done;
 }
 
-}  // namespace transfer
+}  // namespace undo

@@ -4,14 +4,14 @@
 #include <array>
 #include <string_view>
 
+#include "core/Settings.h"
 #include "optimization/DesktopSettings.h"
 #include "optimization/DiskCacheProfiles.h"
 #include "personalization/BrowserAndMail.h"
 #include "personalization/DesktopTouches.h"
 #include "registry/RegistryAccess.h"
-#include "core/Settings.h"
 
-namespace transfer {
+namespace changes {
 
 struct TextValue {
     Hive hive;
@@ -73,4 +73,4 @@ inline constexpr TextValue kWindowTitle = {Hive::CurrentUser, personalization::k
 inline constexpr TextValue kLockCodeValue = {Hive::LocalMachine, core::kCurrentVersion,
                                              core::kLockCode};
 
-}  // namespace transfer
+}  // namespace changes

@@ -8,7 +8,7 @@
 
 #include "platform/Files.h"
 
-namespace transfer {
+namespace policyoutput {
 
 // Each (path, bytes) is written beside its target first; only when all are
 // there do they replace the earlier files, which are kept aside until the
@@ -17,4 +17,4 @@ namespace transfer {
 bool WriteAllOrNone(platform::Files& files,
                     const std::vector<std::pair<std::string, std::string>>& set);
 
-}  // namespace transfer
+}  // namespace policyoutput

@@ -6,7 +6,7 @@
 
 #include "registry/RegistryAccess.h"
 
-namespace transfer {
+namespace changes {
 
 // "HKEY_CURRENT_USER\key", and "...\key\name" ("(Padrão)" for the default
 // value, as the registry editor shows it).
@@ -17,4 +17,4 @@ std::string WhyNotWritten(RegistryStatus status);
 // Each item on a line of its own, after the text that announces them.
 std::string Listed(const std::vector<std::string>& items);
 
-}  // namespace transfer
+}  // namespace changes

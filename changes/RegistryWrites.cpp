@@ -1,6 +1,6 @@
-#include "transfer/RegistryWrites.h"
+#include "changes/RegistryWrites.h"
 
-namespace transfer {
+namespace changes {
 namespace {
 
 RegistryWrite Write(RegistryWrite::Kind kind, Hive hive, std::string key, std::string name) {
@@ -89,4 +89,4 @@ long RecordedWrites::CloseKey(platform::KeyHandle key) {
     return platform::status::Success;
 }
 
-}  // namespace transfer
+}  // namespace changes

@@ -1,6 +1,6 @@
 #pragma once
 // Every import that changes something first keeps what it is about to
-// change (transfer/BackupFile.h), one file per import, numbered by a
+// change (undo/BackupFile.h), one file per import, numbered by a
 // sequence that only grows, in a folder only Administrators and SYSTEM may
 // change: the backups hold the lock code, and undo, run elevated, writes
 // what they say. Undo puts back the newest and removes it, so that repeated
@@ -8,11 +8,11 @@
 #include <optional>
 #include <string>
 
+#include "changes/ImportStatus.h"
 #include "core/Context.h"
-#include "transfer/BackupFile.h"
-#include "transfer/ConfigImport.h"
+#include "undo/BackupFile.h"
 
-namespace transfer {
+namespace undo {
 
 inline constexpr std::size_t kBackupsKept = 20;
 
@@ -31,6 +31,6 @@ std::optional<std::string> LockCodeBeforeImport(core::Context& context);
 
 // Puts back the newest whole backup, wherever its import went, whatever
 // target is chosen now; every message goes through the context's dialogs.
-ImportStatus UndoLastImport(core::Context& context);
+changes::ImportStatus UndoLastImport(core::Context& context);
 
-}  // namespace transfer
+}  // namespace undo

@@ -1,9 +1,9 @@
-#include "transfer/ValueReport.h"
+#include "changes/ValueReport.h"
 
 #include <array>
 #include <utility>
 
-namespace transfer {
+namespace changes {
 namespace {
 
 constexpr std::array<std::pair<Hive, std::string_view>, 3> kHiveNames = {{
@@ -44,4 +44,4 @@ std::string Listed(const std::vector<std::string>& items) {
     return text;
 }
 
-}  // namespace transfer
+}  // namespace changes

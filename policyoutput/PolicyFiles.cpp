@@ -1,41 +1,34 @@
-#include "transfer/PolicyFiles.h"
+#include "policyoutput/PolicyFiles.h"
 
 #include <array>
 #include <cstdio>
 
+#include "changes/ValueReport.h"
+#include "core/FolderPath.h"
 #include "core/Settings.h"
 #include "grouppolicy/PolicyFile.h"
 #include "platform/RecordedDialogs.h"
+#include "policyoutput/FileSet.h"
 #include "restrictions/AllowList.h"
 #include "restrictions/BlockList.h"
-#include "transfer/CommandJobs.h"
 #include "transfer/ConfigImport.h"
-#include "transfer/FileSet.h"
-#include "transfer/FolderPath.h"
 
-namespace transfer {
+namespace policyoutput {
 namespace {
+
+namespace exit_code = changes::exit_code;
+using changes::ImportStatus;
+using changes::RegistryWrite;
+using core::InFolder;
 
 // Keys whose values the policy replaces whole, so that every computer ends
 // with exactly the file's list and not its own list with the file's on top.
 constexpr std::array<std::string_view, 1> kReplacedWhole = {restrictions::allow_list::kListKey};
 
-constexpr std::array<std::pair<Hive, std::string_view>, 3> kHiveNames = {{
-    {Hive::ClassesRoot, "HKEY_CLASSES_ROOT"},
-    {Hive::CurrentUser, "HKEY_CURRENT_USER"},
-    {Hive::LocalMachine, "HKEY_LOCAL_MACHINE"},
-}};
-
 bool ReplacedWhole(const RegistryWrite& write) {
     for (std::string_view key : kReplacedWhole)
         if (SameName(write.key, key)) return true;
     return false;
-}
-
-std::string HiveName(Hive hive) {
-    for (auto [known, name] : kHiveNames)
-        if (known == hive) return std::string(name);
-    return {};
 }
 
 std::string Dword(std::uint32_t number) {
@@ -114,7 +107,7 @@ std::string RegFile(const std::vector<RegistryWrite>& writes, const platform::An
     std::string current;
     bool replaced = false;
     for (const RegistryWrite& write : writes) {
-        std::string key = HiveName(write.hive) + "\\" + write.key;
+        std::string key = changes::KeyPath(write.hive, write.key);
         if (write.kind == RegistryWrite::Kind::DeleteKey) {
             reg += "\r\n[-" + key + "]\r\n";
             current.clear();
@@ -138,15 +131,16 @@ std::string RegFile(const std::vector<RegistryWrite>& writes, const platform::An
     return reg + "\r\n";
 }
 
-PolicyOutcome WritePolicyFiles(core::Context& context, platform::RegistryApi& api,
-                               const platform::AnsiCodec& codec, const std::string& file,
-                               const std::string& folder) {
-    RecordedWrites recorder(api, codec);
+changes::JobReport WritePolicyFiles(core::Context& context, platform::RegistryApi& api,
+                                    const platform::AnsiCodec& codec, const std::string& file,
+                                    const std::string& folder) {
+    changes::RecordedWrites recorder(api, codec);
     RegistryAccess recording(recorder, codec);
     platform::RecordedDialogs said;
     core::Context dryRun{recording,      said,           context.files,   context.pictures,
                          context.values, context.target, context.accounts};
-    ImportStatus status = ImportFile(dryRun, file, {.takeBackup = false, .blockListFile = false});
+    ImportStatus status =
+        transfer::ImportFile(dryRun, file, {.takeBackup = false, .blockListFile = false});
     std::string facts;
     // The report is one line of a log: a message's line breaks become blanks.
     for (const auto& message : said.messages)
@@ -190,4 +184,4 @@ PolicyOutcome WritePolicyFiles(core::Context& context, platform::RegistryApi& ap
     return {status == ImportStatus::Done ? exit_code::Done : exit_code::Partial, report + facts};
 }
 
-}  // namespace transfer
+}  // namespace policyoutput

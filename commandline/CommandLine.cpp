@@ -1,11 +1,11 @@
-#include "transfer/CommandLine.h"
+#include "commandline/CommandLine.h"
 
 #include <array>
 #include <cstdlib>
 
 #include "registry/RegistryAccess.h"
 
-namespace transfer {
+namespace commandline {
 namespace {
 
 struct JobSwitch {
@@ -143,4 +143,4 @@ ParsedCommandLine ParseCommandLine(const std::vector<std::string>& arguments) {
     return parsed;
 }
 
-}  // namespace transfer
+}  // namespace commandline

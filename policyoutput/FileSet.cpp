@@ -1,6 +1,6 @@
-#include "transfer/FileSet.h"
+#include "policyoutput/FileSet.h"
 
-namespace transfer {
+namespace policyoutput {
 namespace {
 
 constexpr char kNew[] = ".novo~";
@@ -33,4 +33,4 @@ bool WriteAllOrNone(platform::Files& files,
     return true;
 }
 
-}  // namespace transfer
+}  // namespace policyoutput

@@ -9,22 +9,14 @@
 #include <string_view>
 #include <vector>
 
+#include "changes/JobReport.h"
 #include "core/Context.h"
 #include "platform/AnsiCodec.h"
 #include "platform/Console.h"
-#include "platform/RegistryApi.h"
 #include "platform/RecordedDialogs.h"
+#include "platform/RegistryApi.h"
 
-namespace transfer {
-
-namespace exit_code {
-inline constexpr int Done = 0;
-inline constexpr int WrongCommandLine = 1;
-inline constexpr int Unreadable = 2;  // the file cannot be read or holds no record
-inline constexpr int LockCode = 3;    // missing or wrong
-inline constexpr int Partial = 4;     // something could not be written
-inline constexpr int NothingToUndo = 5;
-}  // namespace exit_code
+namespace commandline {
 
 // `dialogs` is the context's: the messages the procedures leave become the
 // report. `api` and `codec` are those under the context's registry, which the
@@ -43,4 +35,4 @@ int RunCommandLine(const std::vector<std::string>& arguments, core::Context& con
                    platform::RegistryApi& api, const platform::AnsiCodec& codec,
                    const ReadAhead& readAhead = {});
 
-}  // namespace transfer
+}  // namespace commandline

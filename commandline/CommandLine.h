@@ -7,7 +7,7 @@
 #include <string_view>
 #include <vector>
 
-namespace transfer {
+namespace commandline {
 
 // Menus: no job, only the target; the program opens its menus with it.
 enum class Job { Usage, Import, Export, Undo, Policies, Menus };
@@ -59,4 +59,4 @@ inline constexpr char kUsage[] =
     "Saída: 0 feito; 1 linha de comando errada; 2 arquivo ilegível ou sem configurações; "
     "3 código-trava ausente ou errado; 4 feito em parte; 5 nada a desfazer.\r\n";
 
-}  // namespace transfer
+}  // namespace commandline

@@ -1,15 +1,14 @@
-#include "transfer/ImportedValues.h"
+#include "changes/ImportedValues.h"
 
+#include "changes/ConfigValues.h"
 #include "optimization/DesktopSettings.h"
 #include "personalization/DesktopTouches.h"
 #include "personalization/LogonNotice.h"
 #include "restrictions/AllowList.h"
 #include "restrictions/BlockList.h"
-#include "transfer/ConfigRecords.h"
-#include "transfer/ConfigValues.h"
+#include "restrictions/PolicyCatalogues.h"
 
-namespace transfer {
-namespace {}  // namespace
+namespace changes {
 
 ImportedValues::ImportedValues() {
     namespace allow_list = restrictions::allow_list;
@@ -17,8 +16,13 @@ ImportedValues::ImportedValues() {
         if (index_.insert({hive, Lowered(key), Lowered(name)}).second)
             values_.push_back({hive, std::string(key), std::string(name), std::nullopt});
     };
-    for (const restrictions::PolicyEntry* policy : PoliciesInFileOrder())
-        add(Hive::CurrentUser, policy->key, policy->valueName);
+    auto addPolicies = [&](const auto& catalogue) {
+        for (const restrictions::PolicyEntry& policy : catalogue)
+            add(Hive::CurrentUser, policy.key, policy.valueName);
+    };
+    addPolicies(restrictions::kSystemPolicies);
+    addPolicies(restrictions::kDesktopPolicies);
+    addPolicies(restrictions::kExplorerPolicies);
     add(Hive::CurrentUser, restrictions::kExplorerPolicyKey, allow_list::kSwitch);
     for (std::size_t i = 1; i <= allow_list::kOwnExecutables.size(); ++i)
         add(Hive::CurrentUser, allow_list::kListKey, std::to_string(i));
@@ -57,4 +61,4 @@ const ImportedValues& ImportableValues() {
     return values;
 }
 
-}  // namespace transfer
+}  // namespace changes
