@@ -2,6 +2,7 @@
 
 #include "changes/ConfigValues.h"
 #include "optimization/DesktopSettings.h"
+#include "personalization/BrowserStartPage.h"
 #include "personalization/DesktopTouches.h"
 #include "personalization/LogonNotice.h"
 #include "restrictions/AllowList.h"
@@ -40,6 +41,8 @@ ImportedValues::ImportedValues() {
     for (const TextValue& text : {kSaveDirectory, kDiskCacheTemplate, kScrollPrograms, kStartPage,
                                   kWindowTitle, kLockCodeValue})
         add(text.hive, text.key, text.name);
+    for (const personalization::BrowserPolicy& policy : personalization::kStartPagePolicies)
+        add(Hive::CurrentUser, policy.key, policy.name);
     for (std::string_view place : {personalization::kWinlogonKey, personalization::kNtWinlogonKey})
         for (const TextValue& text : {NoticeCaptionAt(place), NoticeTextAt(place)})
             add(text.hive, text.key, text.name);

@@ -1,6 +1,7 @@
 #include "optimization/frmOtiIE.h"
 
 #include "core/StorableText.h"
+#include "forms/TextLines.h"
 
 namespace optimization {
 namespace {
@@ -17,34 +18,66 @@ constexpr std::string_view kSplashMessage = "A tela de abertura da versão: ";
 constexpr std::string_view kChooseVersion =
     "Escolha primeiro a versão do programa: 4.0, 5.0 ou 6.0.";
 
+constexpr std::string_view kSaveCaption = "Diretório de Salvamento:";
+constexpr std::string_view kSplashCaption = "Tela de abertura do Outlook Express";
 constexpr int kLeft = 16;
+constexpr int kWidth = 368;
 constexpr int kPairWidth = 90;
 constexpr int kPairHeight = 24;
-constexpr int kBelowSwitches = 14 + static_cast<int>(kTuningBrowserSwitches.size()) *
-                                        personalization::BrowserSwitchPairs::kPitch;
+constexpr int kSwitchesHeight =
+    static_cast<int>(kTuningBrowserSwitches.size()) * personalization::BrowserSwitchPairs::kPitch;
 
-forms::Rect VersionAt(int index) {
-    return {kLeft + 8 + index * 64, kBelowSwitches + 116, 56, kPairHeight};
+// Everything sits below the notice at the top, when there is one.
+int Top(core::Context& context) {
+    return 14 +
+           forms::WrappedHeight(personalization::RetiredProgramsNotice(context.accounts), kWidth);
+}
+int Below(core::Context& context) {
+    return Top(context) + kSwitchesHeight;
+}
+
+forms::Rect VersionAt(core::Context& context, int index) {
+    return {kLeft + 8 + index * 64, Below(context) + 116, 56, kPairHeight};
+}
+
+std::string NoEffect(core::Context& context) {
+    std::vector<core::CaptionedSetting> settings =
+        personalization::SwitchSettings(kTuningBrowserSwitches);
+    settings.push_back({kSaveCaption, kSaveDirectory});
+    settings.push_back({kSplashCaption, kNoSplash});
+    return core::NoEffectLine(context.accounts, settings);
 }
 
 }  // namespace
 
 frmOtiIE::frmOtiIE(forms::Screens& screens, core::Context& context)
-    : Form(screens, "frmOtiIE", "Internet Explorer", 400, kBelowSwitches + 200),
-      switches(*this, kTuningBrowserSwitches, kLeft, 14),
-      Label15(*this, "Label15", {kLeft, kBelowSwitches, 368, 18}, "Diretório de Salvamento:"),
-      Text1(*this, "Text1", {kLeft + 8, kBelowSwitches + 22, 256, 24}, {.wantsEnter = true}),
-      Label17(*this, "Label17", {kLeft + 272, kBelowSwitches + 22, 88, kPairHeight}, "Aplicar",
+    : Form(screens, "frmOtiIE", "Internet Explorer", 400,
+           Below(context) + 200 + forms::WrappedHeight(NoEffect(context), kWidth)),
+      LabelRetired(
+          *this, "LabelRetired",
+          {kLeft, 8, kWidth,
+           forms::WrappedHeight(personalization::RetiredProgramsNotice(context.accounts), kWidth)},
+          personalization::RetiredProgramsNotice(context.accounts)),
+      switches(*this, kTuningBrowserSwitches, kLeft, Top(context)),
+      Label15(*this, "Label15", {kLeft, Below(context), kWidth, 18}, std::string(kSaveCaption)),
+      Text1(*this, "Text1", {kLeft + 8, Below(context) + 22, 256, 24}, {.wantsEnter = true}),
+      Label17(*this, "Label17", {kLeft + 272, Below(context) + 22, 88, kPairHeight}, "Aplicar",
               Label::Look::Button),
-      Label1(*this, "Label1", {kLeft, kBelowSwitches + 66, 368, 18},
-             "Tela de abertura do Outlook Express"),
-      Label18(*this, "Label18", {kLeft + 8, kBelowSwitches + 92, 360, 18},
+      Label1(*this, "Label1", {kLeft, Below(context) + 66, kWidth, 18},
+             std::string(kSplashCaption)),
+      Label18(*this, "Label18", {kLeft + 8, Below(context) + 92, 360, 18},
               "Escolha a versão do programa:"),
-      Label2(*this, "Label2", VersionAt(0), "4.0", Label::Look::Button),
-      Label3(*this, "Label3", VersionAt(1), "5.0", Label::Look::Button),
-      Label4(*this, "Label4", VersionAt(2), "6.0", Label::Look::Button),
-      splash(*this, "Label5", "Label6", {kLeft + 8, kBelowSwitches + 150, kPairWidth, kPairHeight}),
+      Label2(*this, "Label2", VersionAt(context, 0), "4.0", Label::Look::Button),
+      Label3(*this, "Label3", VersionAt(context, 1), "5.0", Label::Look::Button),
+      Label4(*this, "Label4", VersionAt(context, 2), "6.0", Label::Look::Button),
+      splash(*this, "Label5", "Label6", {kLeft + 8, Below(context) + 150, kPairWidth, kPairHeight}),
+      LabelWindows(
+          *this, "LabelWindows",
+          {kLeft, Below(context) + 186, kWidth, forms::WrappedHeight(NoEffect(context), kWidth)},
+          NoEffect(context)),
       context_(context) {
+    LabelRetired.SetVisible(!LabelRetired.caption().empty());
+    LabelWindows.SetVisible(!LabelWindows.caption().empty());
     switches.onChoose = [this](std::size_t index, bool on) { Switch_Click(index, on); };
     for (Label* button : {&Label17, &Label2, &Label3, &Label4}) {
         button->SetBackColor(forms::SysColor::ButtonShadow);

@@ -2,6 +2,8 @@
 
 #include "optimization/DiskCacheProfiles.h"
 #include "core/StorableText.h"
+#include "core/WindowsSupport.h"
+#include "forms/TextLines.h"
 
 namespace optimization {
 namespace {
@@ -14,6 +16,13 @@ forms::Rect OptionAt(int index) {
     return {28, 40 + index * 28, 380, 24};
 }
 
+constexpr std::string_view kCaption = "Mudar o cache do disco rígido:";
+
+std::string NoEffect(core::Context& context) {
+    const core::CaptionedSetting settings[] = {{kCaption, "FS Templates"}};
+    return core::NoEffectLine(context.accounts, settings);
+}
+
 std::string CaptionOf(int index) {
     return std::string(kDiskCacheProfiles[static_cast<std::size_t>(index)].caption);
 }
@@ -21,13 +30,16 @@ std::string CaptionOf(int index) {
 }  // namespace
 
 frmOtiS::frmOtiS(forms::Screens& screens, core::Context& context)
-    : Form(screens, "frmOtiS", "Sistema", 420, 190),
-      Label1(*this, "Label1", {16, 14, 388, 18}, "Mudar o cache do disco rígido:"),
+    : Form(screens, "frmOtiS", "Sistema", 420, 190 + forms::WrappedHeight(NoEffect(context), 388)),
+      Label1(*this, "Label1", {16, 14, 388, 18}, std::string(kCaption)),
       Option1(*this, "Option1", OptionAt(0), CaptionOf(0)),
       Option2(*this, "Option2", OptionAt(1), CaptionOf(1)),
       Option3(*this, "Option3", OptionAt(2), CaptionOf(2)),
       Label6(*this, "Label6", {160, 140, 100, 28}, "Aplicar", Label::Look::Button),
+      LabelWindows(*this, "LabelWindows",
+                   {16, 180, 388, forms::WrappedHeight(NoEffect(context), 388)}, NoEffect(context)),
       context_(context) {
+    LabelWindows.SetVisible(!LabelWindows.caption().empty());
     Label6.SetBackColor(forms::SysColor::ButtonShadow);
     Label6.onClick = [this] { Aplicar_Click(); };
     acceptControl = &Label6;

@@ -18,6 +18,7 @@ class frmOtiS : public forms::Form {
     forms::OptionButton Option2;  // "Mobile"
     forms::OptionButton Option3;  // "Desktop"
     forms::Label Label6;          // "Aplicar"
+    forms::Label LabelWindows;    // what this Windows ignores; hidden when nothing
 
   private:
     core::Context& context_;

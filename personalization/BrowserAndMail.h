@@ -4,8 +4,11 @@
 #include <array>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "core/LongValues.h"
+#include "core/WindowsSupport.h"
+#include "platform/Accounts.h"
 #include "registry/RegistryAccess.h"
 
 namespace personalization {
@@ -17,6 +20,10 @@ inline constexpr std::string_view kDefaultUserId = "Default User ID";
 inline constexpr std::string_view kIdentityReason =
     "a chave do programa de e-mail depende da identidade de cada conta.";
 inline constexpr std::string_view kMailProgramPath = "\\Software\\Microsoft\\Outlook Express\\";
+
+// What the browser and mail screens say at their top on Windows 10 and 11;
+// empty on an older Windows.
+std::string RetiredProgramsNotice(platform::Accounts& accounts);
 
 // The mail program versions a screen can address.
 inline constexpr std::string_view kMailVersions[] = {"4.0", "5.0", "6.0"};
@@ -45,6 +52,9 @@ inline constexpr core::TextLimit kBrowserTitleLimit = {"o título do Internet Ex
 inline constexpr core::TextLimit kMailTitleLimit = {"o título do Outlook Express", 255};
 inline constexpr core::TextLimit kStartPageLimit = {"a página inicial", 2083};
 inline constexpr core::TextLimit kSaveDirectoryLimit = {"o diretório de salvamento", 260};
+
+// The switches of a screen as settings of the table of Windows versions.
+std::vector<core::CaptionedSetting> SwitchSettings(std::span<const BrowserSwitch> switches);
 
 inline constexpr std::string_view kSwitchOn = "yes";
 inline constexpr std::string_view kSwitchOff = "no";

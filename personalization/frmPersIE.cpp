@@ -1,6 +1,8 @@
 #include "personalization/frmPersIE.h"
 
 #include "core/StorableText.h"
+#include "forms/TextLines.h"
+#include "personalization/BrowserStartPage.h"
 
 namespace personalization {
 namespace {
@@ -12,54 +14,93 @@ constexpr std::string_view kMailWindowTitle = "WindowTitle";
 constexpr std::string_view kDone = "As alterações foram efetuadas com sucesso";
 constexpr std::string_view kTextRemoved = "O texto foi removido com sucesso";
 
-// Two columns: the switches on the left, the texts on the right.
+constexpr std::string_view kMailTitleCaption =
+    "Adicionar um texto na barra de título do Outlook Express";
+constexpr std::string_view kBrowserTitleCaption =
+    "Adicionar um texto na barra de Título do Internet Explorer:";
+constexpr std::string_view kBrowsersFollow =
+    "O Edge e o Chrome só seguem esta página em computadores de domínio ou gerenciados; o "
+    "Firefox segue sempre.";
+
+// Two columns: the switches on the left, the texts on the right, all below
+// the notice at the top when there is one.
+constexpr int kWidth = 768;
 constexpr int kRight = 400;
 constexpr int kFieldWidth = 300;
 constexpr int kButtonWidth = 88;
 constexpr int kButtonHeight = 24;
+constexpr int kBrowsersHeight = 2 * forms::kTextLineHeight;
 
-Rect Heading(int y) {
-    return {kRight, y, 380, 18};
+int Top(core::Context& context) {
+    return forms::WrappedHeight(RetiredProgramsNotice(context.accounts), kWidth);
 }
-Rect Field(int y) {
-    return {kRight + 8, y, kFieldWidth, 24};
+
+Rect Heading(core::Context& context, int y) {
+    return {kRight, Top(context) + y, 380, 18};
 }
-Rect ButtonAt(int index, int y) {
-    return {kRight + 8 + index * (kButtonWidth + 8), y, kButtonWidth, kButtonHeight};
+Rect Field(core::Context& context, int y) {
+    return {kRight + 8, Top(context) + y, kFieldWidth, 24};
 }
-Rect VersionAt(int index, int y) {
-    return {kRight + 8 + index * 64, y, 56, kButtonHeight};
+Rect ButtonAt(core::Context& context, int index, int y) {
+    return {kRight + 8 + index * (kButtonWidth + 8), Top(context) + y, kButtonWidth, kButtonHeight};
+}
+Rect VersionAt(core::Context& context, int index, int y) {
+    return {kRight + 8 + index * 64, Top(context) + y, 56, kButtonHeight};
+}
+
+std::string NoEffect(core::Context& context) {
+    std::vector<core::CaptionedSetting> settings = SwitchSettings(kPersonalBrowserSwitches);
+    settings.push_back({kMailTitleCaption, kMailWindowTitle});
+    settings.push_back({"Definir nova Página Inicial:", kStartPage});
+    settings.push_back({kBrowserTitleCaption, kWindowTitle});
+    return core::NoEffectLine(context.accounts, settings);
 }
 
 }  // namespace
 
 frmPersIE::frmPersIE(forms::Screens& screens, core::Context& context)
-    : Form(screens, "frmPersIE", "Internet Explorer", 800, 290),
-      switches(*this, kPersonalBrowserSwitches, 16, 14),
-      Label5(*this, "Label5", Heading(14),
-             "Adicionar um texto na barra de título do Outlook Express"),
-      Text11(*this, "Text11", Field(36), {.wantsEnter = true}),
-      Label22(*this, "Label22", ButtonAt(0, 66), "Aplicar", Label::Look::Button),
-      Label1(*this, "Label1", ButtonAt(1, 66), "Remover", Label::Look::Button),
-      Label6(*this, "Label6", Heading(100), "Selecione a versão do programa:"),
-      Label2(*this, "Label2", VersionAt(0, 122), "4.0", Label::Look::Button),
-      Label3(*this, "Label3", VersionAt(1, 122), "5.0", Label::Look::Button),
-      Label4(*this, "Label4", VersionAt(2, 122), "6.0", Label::Look::Button),
-      Label7(*this, "Label7", Heading(160), "Definir nova Página Inicial:"),
-      Text29(*this, "Text29", {kRight + 8, 182, kFieldWidth - kButtonWidth - 8, 24},
+    : Form(screens, "frmPersIE", "Internet Explorer", 800,
+           Top(context) + 290 + kBrowsersHeight + forms::WrappedHeight(NoEffect(context), kWidth)),
+      LabelRetired(*this, "LabelRetired", {16, 8, kWidth, Top(context)},
+                   RetiredProgramsNotice(context.accounts)),
+      switches(*this, kPersonalBrowserSwitches, 16, Top(context) + 14),
+      Label5(*this, "Label5", Heading(context, 14), std::string(kMailTitleCaption)),
+      Text11(*this, "Text11", Field(context, 36), {.wantsEnter = true}),
+      Label22(*this, "Label22", ButtonAt(context, 0, 66), "Aplicar", Label::Look::Button),
+      Label1(*this, "Label1", ButtonAt(context, 1, 66), "Remover", Label::Look::Button),
+      Label6(*this, "Label6", Heading(context, 100), "Selecione a versão do programa:"),
+      Label2(*this, "Label2", VersionAt(context, 0, 122), "4.0", Label::Look::Button),
+      Label3(*this, "Label3", VersionAt(context, 1, 122), "5.0", Label::Look::Button),
+      Label4(*this, "Label4", VersionAt(context, 2, 122), "6.0", Label::Look::Button),
+      Label7(*this, "Label7", Heading(context, 160), "Definir nova Página Inicial:"),
+      Text29(*this, "Text29", {kRight + 8, Top(context) + 182, kFieldWidth - kButtonWidth - 8, 24},
              {.wantsEnter = true}),
-      Label18(*this, "Label18", {kRight + 8 + kFieldWidth - kButtonWidth, 182, kButtonWidth, 24},
+      Label18(*this, "Label18",
+              {kRight + 8 + kFieldWidth - kButtonWidth, Top(context) + 182, kButtonWidth, 24},
               "Aplicar", Label::Look::Button),
-      Label19(*this, "Label19", Heading(218),
-              "Adicionar um texto na barra de Título do Internet Explorer:"),
-      Text10(*this, "Text10", {kRight + 8, 240, kFieldWidth - 2 * (kButtonWidth + 8), 24},
+      LabelBrowsers(*this, "LabelBrowsers", {kRight + 8, Top(context) + 210, 380, kBrowsersHeight},
+                    std::string(kBrowsersFollow)),
+      Label19(*this, "Label19", Heading(context, 218 + kBrowsersHeight),
+              std::string(kBrowserTitleCaption)),
+      Text10(*this, "Text10",
+             {kRight + 8, Top(context) + 240 + kBrowsersHeight,
+              kFieldWidth - 2 * (kButtonWidth + 8), 24},
              {.wantsEnter = true}),
       Label23(*this, "Label23",
-              {kRight + 8 + kFieldWidth - 2 * kButtonWidth - 8, 240, kButtonWidth, 24}, "Aplicar",
-              Label::Look::Button),
-      Label21(*this, "Label21", {kRight + 8 + kFieldWidth - kButtonWidth, 240, kButtonWidth, 24},
+              {kRight + 8 + kFieldWidth - 2 * kButtonWidth - 8,
+               Top(context) + 240 + kBrowsersHeight, kButtonWidth, 24},
+              "Aplicar", Label::Look::Button),
+      Label21(*this, "Label21",
+              {kRight + 8 + kFieldWidth - kButtonWidth, Top(context) + 240 + kBrowsersHeight,
+               kButtonWidth, 24},
               "Remover", Label::Look::Button),
+      LabelWindows(*this, "LabelWindows",
+                   {16, Top(context) + 282 + kBrowsersHeight, kWidth,
+                    forms::WrappedHeight(NoEffect(context), kWidth)},
+                   NoEffect(context)),
       context_(context) {
+    LabelRetired.SetVisible(!LabelRetired.caption().empty());
+    LabelWindows.SetVisible(!LabelWindows.caption().empty());
     switches.onChoose = [this](std::size_t index, bool on) { Switch_Click(index, on); };
     for (Label* button :
          {&Label22, &Label1, &Label2, &Label3, &Label4, &Label18, &Label23, &Label21})
@@ -147,6 +188,10 @@ void frmPersIE::StartPageAplicar_Click() {
     std::string page = longValues_.Value(Text29);
     if (page.empty()) page = kBlankPage;
     if (!StoreText(Text29, page, std::string(kBrowserMainKey), kStartPage, kStartPageLimit)) return;
+    if (!SetBrowsersStartPage(context_.registry, page))
+        return core::ShowNotStored(context_.dialogs,
+                                   "a página inicial do Firefox, do Edge e do Chrome",
+                                   "o Windows recusou a gravação.");
     context_.dialogs.ShowMessage(std::string(kDone), "Quarvel", platform::style::Information);
 }
 

@@ -23,6 +23,7 @@ class frmPersIE : public forms::Form {
     void BrowserTitleAplicar_Click();
     void BrowserTitleRemover_Click();
 
+    forms::Label LabelRetired;  // at the top on Windows 10 and 11
     // The pairs of kPersonalBrowserSwitches, in its order.
     BrowserSwitchPairs switches;
     forms::Label Label5;  // "Adicionar um texto na barra de título do Outlook Express"
@@ -35,11 +36,13 @@ class frmPersIE : public forms::Form {
     forms::Label Label4;   // "6.0"
     forms::Label Label7;   // "Definir nova Página Inicial:"
     forms::TextBox Text29;
-    forms::Label Label18;  // "Aplicar"
-    forms::Label Label19;  // "Adicionar um texto na barra de Título do Internet Explorer:"
+    forms::Label Label18;        // "Aplicar"
+    forms::Label LabelBrowsers;  // which of today's browsers follow the start page
+    forms::Label Label19;        // "Adicionar um texto na barra de Título do Internet Explorer:"
     forms::TextBox Text10;
-    forms::Label Label23;  // "Aplicar"
-    forms::Label Label21;  // "Remover"
+    forms::Label Label23;       // "Aplicar"
+    forms::Label Label21;       // "Remover"
+    forms::Label LabelWindows;  // what this Windows ignores; hidden when nothing
 
     // The mail program version the title commands address: "4.0" on opening.
     const std::string& chosenVersion() const { return textVer1_; }

@@ -8,6 +8,12 @@
 
 namespace platform {
 
+// The Windows this computer runs, as Windows itself reports it (never the
+// version it shows to programs not declared for it).
+struct WindowsVersion {
+    unsigned major = 0, minor = 0, build = 0;
+};
+
 struct Account {
     std::string name;
     std::string sid;  // "S-1-5-21-..."
@@ -33,6 +39,7 @@ class Accounts {
     virtual bool HasPolicyObjectsPerAccount() = 0;
     // A Home edition: no local Group Policy editor.
     virtual bool IsHomeEdition() = 0;
+    virtual WindowsVersion Windows() = 0;
 };
 
 // Fixed answers, for tests and for a program that runs with none of this.
@@ -49,6 +56,7 @@ class FixedAccounts : public Accounts {
     std::string System32() override { return system32; }
     bool HasPolicyObjectsPerAccount() override { return perAccount; }
     bool IsHomeEdition() override { return home; }
+    WindowsVersion Windows() override { return windows; }
 
     Account running{"Administrador", "S-1-5-21-1-2-3-500"};
     std::optional<Account> loggedOn;
@@ -57,6 +65,7 @@ class FixedAccounts : public Accounts {
     std::string system32 = "C:\\Windows\\System32";
     bool perAccount = true;
     bool home = false;
+    WindowsVersion windows{6, 1, 7601};  // Windows 7 SP1, as Wine reports itself
 };
 
 }  // namespace platform

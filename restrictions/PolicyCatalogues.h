@@ -4,6 +4,7 @@
 // order (system, desktop, explorer), so each key and value name is written
 // only here.
 #include <array>
+#include <cstdint>
 #include <string_view>
 
 namespace restrictions {
@@ -22,21 +23,32 @@ inline constexpr std::string_view kWinOldAppPolicyKey =
 inline constexpr std::array<std::string_view, 4> kPolicyKeys = {
     kSystemPolicyKey, kNetworkPolicyKey, kWinOldAppPolicyKey, kExplorerPolicyKey};
 
-// Every policy is a REG_DWORD under HKEY_CURRENT_USER: 1 on, 0 off.
+// Every policy is a REG_DWORD under HKEY_CURRENT_USER: `on` (1, or a mask)
+// or 0 off.
 struct PolicyEntry {
     std::string_view checkBox;
     std::string_view caption;
     std::string_view key;
     std::string_view valueName;
+    std::int32_t on = 1;
+    // A mask: another tool's mask (any but 0) shows the policy on, and is
+    // kept while it stays on.
+    bool IsMask() const { return on != 1; }
 };
+
+// Whether the stored value (as its text reads) has the policy on: exactly
+// "1", or for a mask anything but 0.
+inline bool IsOn(const PolicyEntry& entry, std::string_view stored) {
+    return entry.IsMask() ? !stored.empty() && stored != "0" : stored == "1";
+}
 
 inline constexpr std::array<PolicyEntry, 11> kSystemPolicies = {{
     {"CheckS1", "Oculta as opções de pasta no explorer", kExplorerPolicyKey, "NoFolderOptions"},
     {"CheckS2", "Não permite que as impressoras sejam deletadas", kExplorerPolicyKey,
      "NoDeletePrinter"},
     {"CheckS3", "Desliga a adição de novas impressoras", kExplorerPolicyKey, "NoAddPrinter"},
-    // Written as 1 or 0 like the others, not as a mask of drive letters.
-    {"CheckS4", "Esconde os drives em Meu Computador", kExplorerPolicyKey, "NoDrives"},
+    // A mask of drive letters, A: in its lowest bit: on hides every letter.
+    {"CheckS4", "Esconde os drives em Meu Computador", kExplorerPolicyKey, "NoDrives", 0x03FFFFFF},
     {"CheckS5", "Oculta o menu de arquivo no explorer", kExplorerPolicyKey, "NoFileMenu"},
     {"CheckS6", "Remove as pastas das sentenças (painel de controle, rede dial-up...)",
      kExplorerPolicyKey, "NoSetFolders"},

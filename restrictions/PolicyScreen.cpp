@@ -3,6 +3,8 @@
 #include <string>
 
 #include "core/StorableText.h"
+#include "core/WindowsSupport.h"
+#include "forms/TextLines.h"
 
 namespace restrictions {
 namespace {
@@ -25,6 +27,12 @@ forms::Rect ButtonAt(std::size_t boxes, int index) {
             kButtonHeight};
 }
 
+std::string NoEffect(core::Context& context, std::span<const PolicyEntry> catalogue) {
+    std::vector<core::CaptionedSetting> settings;
+    for (const PolicyEntry& entry : catalogue) settings.push_back({entry.caption, entry.valueName});
+    return core::NoEffectLine(context.accounts, settings);
+}
+
 std::vector<std::unique_ptr<forms::CheckBox>> MakeBoxes(forms::Form& form,
                                                         std::span<const PolicyEntry> catalogue) {
     std::vector<std::unique_ptr<forms::CheckBox>> boxes;
@@ -44,7 +52,8 @@ PolicyScreen::PolicyScreen(forms::Screens& screens, core::Context& context,
                            const PolicyScreenDefinition& definition)
     : Form(screens, std::string(definition.formName), std::string(definition.caption),
            kBoxWidth + 2 * kMargin,
-           ButtonsTop(definition.catalogue.size()) + kButtonHeight + kMargin),
+           ButtonsTop(definition.catalogue.size()) + kButtonHeight + kMargin +
+               forms::WrappedHeight(NoEffect(context, definition.catalogue), kBoxWidth)),
       boxes(MakeBoxes(*this, definition.catalogue)),
       Aplicar(*this, std::string(definition.applyLabel), ButtonAt(definition.catalogue.size(), 0),
               "Aplicar", Label::Look::Button),
@@ -52,8 +61,13 @@ PolicyScreen::PolicyScreen(forms::Screens& screens, core::Context& context,
             "Todos", Label::Look::Button),
       Nenhum(*this, std::string(definition.noneLabel), ButtonAt(definition.catalogue.size(), 2),
              "Nenhum", Label::Look::Button),
+      LabelWindows(*this, "LabelWindows",
+                   {kMargin, ButtonsTop(definition.catalogue.size()) + kButtonHeight + 8, kBoxWidth,
+                    forms::WrappedHeight(NoEffect(context, definition.catalogue), kBoxWidth)},
+                   NoEffect(context, definition.catalogue)),
       context_(context),
       definition_(definition) {
+    LabelWindows.SetVisible(!LabelWindows.caption().empty());
     Aplicar.onClick = [this] { Aplicar_Click(); };
     Todos.onClick = [this] { Todos_Click(); };
     Nenhum.onClick = [this] { Nenhum_Click(); };
@@ -67,12 +81,12 @@ forms::CheckBox* PolicyScreen::Box(std::string_view checkBox) {
 }
 
 void PolicyScreen::Load() {
-    // Only an exact "1" is on: a REG_SZ "1" of another tool counts, a drive
-    // mask or any other number does not.
+    // Only an exact "1" is on (a REG_SZ "1" of another tool counts), or for
+    // the drive mask any mask but 0.
     for (std::size_t i = 0; i < boxes.size(); ++i) {
         const PolicyEntry& entry = definition_.catalogue[i];
-        boxes[i]->SetChecked(
-            context_.registry.GetValueText(Hive::CurrentUser, entry.key, entry.valueName) == "1");
+        boxes[i]->SetChecked(IsOn(
+            entry, context_.registry.GetValueText(Hive::CurrentUser, entry.key, entry.valueName)));
     }
 }
 
@@ -82,8 +96,12 @@ void PolicyScreen::Aplicar_Click() {
     std::string refused;
     for (std::size_t i = 0; i < boxes.size(); ++i) {
         const PolicyEntry& entry = definition_.catalogue[i];
+        // A mask another tool chose stays while the box stays ticked.
+        if (entry.IsMask() && boxes[i]->checked() &&
+            IsOn(entry, registry.GetValueText(Hive::CurrentUser, entry.key, entry.valueName)))
+            continue;
         if (registry.SetValue(Hive::CurrentUser, entry.key, entry.valueName,
-                              boxes[i]->checked() ? 1 : 0) != 0)
+                              boxes[i]->checked() ? entry.on : 0) != 0)
             refused += (refused.empty() ? "" : ", ") + std::string(entry.valueName);
     }
     if (!refused.empty()) return core::ShowNotStored(context_.dialogs, "as restrições " + refused);

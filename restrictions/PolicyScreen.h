@@ -41,6 +41,8 @@ class PolicyScreen : public forms::Form {
     forms::Label Aplicar;
     forms::Label Todos;
     forms::Label Nenhum;
+    // What this Windows ignores of the catalogue; hidden when it ignores nothing.
+    forms::Label LabelWindows;
 
   private:
     void TickAll(bool ticked);

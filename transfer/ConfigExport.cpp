@@ -26,11 +26,12 @@ char Flag(bool on) {
 
 void Policies(RegistryAccess& registry, ConfigText& text) {
     std::string flags;
-    // Anything but 1 (a drive mask in NoDrives, say) goes out as "0", so that
-    // every flag keeps its position.
+    // Anything but on goes out as "0", so that every flag keeps its position;
+    // the drive mask is on for any mask but 0.
     for (const restrictions::PolicyEntry* policy : PoliciesInFileOrder())
-        flags += Flag(
-            registry.GetValueTextOrZero(Hive::CurrentUser, policy->key, policy->valueName) == "1");
+        flags += Flag(restrictions::IsOn(
+            *policy,
+            registry.GetValueTextOrZero(Hive::CurrentUser, policy->key, policy->valueName)));
     flags += Flag(registry.GetValueTextOrZero(Hive::CurrentUser, restrictions::kExplorerPolicyKey,
                                               restrictions::allow_list::kSwitch) == "1");
     text.Add(key::Policies, flags);

@@ -7,7 +7,9 @@
 #include "changes/ImportedValues.h"
 #include "changes/RegistryWrites.h"
 #include "changes/ValueReport.h"
+#include "core/WindowsSupport.h"
 #include "optimization/OpenWithVerb.h"
+#include "personalization/BrowserStartPage.h"
 #include "personalization/LogonNotice.h"
 #include "restrictions/AllowList.h"
 #include "restrictions/BlockList.h"
@@ -53,10 +55,16 @@ void ApplyPolicies(RegistryAccess& registry, const std::string& data, Imported& 
     auto policies = PoliciesInFileOrder();
     for (std::size_t i = 0; i < policies.size(); ++i) {
         char32_t flag = FlagAt(data, i);
-        // Any other character, or none, leaves the policy as it is.
-        if (IsFlag(flag))
-            registry.SetValue(Hive::CurrentUser, policies[i]->key, policies[i]->valueName,
-                              flag == U'1' ? 1 : 0);
+        const restrictions::PolicyEntry& policy = *policies[i];
+        // Any other character, or none, leaves the policy as it is; so does
+        // "1" for a drive mask that is on already, whatever letters it names.
+        if (!IsFlag(flag) ||
+            (flag == U'1' && policy.IsMask() &&
+             restrictions::IsOn(
+                 policy, registry.GetValueText(Hive::CurrentUser, policy.key, policy.valueName))))
+            continue;
+        registry.SetValue(Hive::CurrentUser, policy.key, policy.valueName,
+                          flag == U'1' ? policy.on : 0);
     }
     char32_t allowListSwitch = FlagAt(data, policies.size());
     if (IsFlag(allowListSwitch)) imported.allowListSwitch = allowListSwitch == U'1';
@@ -132,6 +140,7 @@ void Apply(RegistryAccess& registry, platform::Files& files, const Record& recor
         ApplySwitches(registry, kBrowserLookFlags, data);
     } else if (record.key == key::StartPage) {
         Write(registry, kStartPage, data.empty() ? std::string(personalization::kBlankPage) : data);
+        personalization::SetBrowsersStartPage(registry, data);
     } else if (record.key == key::WindowTitle) {
         if (data.empty()) {
             Delete(registry, kWindowTitle);
@@ -169,7 +178,34 @@ void WriteImportedAllowList(RegistryAccess& registry, const Imported& imported) 
 struct Planned {
     Imported imported;
     std::vector<RegistryWrite> writes;
+    std::vector<std::string> ignored;  // settings of the file this Windows ignores
 };
+
+// Takes away the writes into a key this Windows does not have (nothing is
+// written there, nor kept for undo) and names every setting it ignores; a
+// policy switched off does nothing anywhere and is not named.
+std::vector<std::string> SetAsideIgnored(core::Windows windows,
+                                         std::vector<RegistryWrite>& writes) {
+    std::vector<std::string> names;
+    auto name = [&](std::string_view setting) {
+        if (std::find(names.begin(), names.end(), setting) == names.end())
+            names.emplace_back(setting);
+    };
+    std::vector<RegistryWrite> kept;
+    for (RegistryWrite& write : writes) {
+        if (std::string_view gone = core::KeyGoneOn(windows, write.key); !gone.empty()) {
+            name(gone);
+            continue;
+        }
+        bool switchedOff = write.type == ValueType::Dword && write.number == 0;
+        if (write.kind == RegistryWrite::Kind::SetValue && !switchedOff &&
+            !core::Honours(windows, write.name))
+            name(write.name);
+        kept.push_back(std::move(write));
+    }
+    writes = std::move(kept);
+    return names;
+}
 
 // The import's registry writes, recorded over the stored state and not done.
 Planned Plan(core::Context& context, const std::vector<Record>& records) {
@@ -186,6 +222,7 @@ Planned Plan(core::Context& context, const std::vector<Record>& records) {
     DecideLogonEntry(registry, context.files, context.values.target, plan.imported);
     WriteImportedAllowList(registry, plan.imported);
     plan.writes = std::move(recorder.writes);
+    plan.ignored = SetAsideIgnored(core::ReleaseOf(context.accounts.Windows()), plan.writes);
     return plan;
 }
 
@@ -276,6 +313,12 @@ ImportStatus ImportText(core::Context& context, const std::string& text, bool co
     }
     Planned plan = Plan(context, records);
     const Imported& imported = plan.imported;
+    std::string ignored;
+    for (const std::string& setting : plan.ignored)
+        ignored += (ignored.empty() ? "" : "; ") + setting;
+    // After the first sentence, whatever it says.
+    const std::string ignoredHere =
+        ignored.empty() ? std::string() : "; sem efeito neste Windows: " + ignored + ".";
     std::vector<RegistryWrite> writes = std::move(plan.writes);
     bool writeBlockList = options.blockListFile && !imported.blockList.empty();
     if (options.takeBackup) {
@@ -283,7 +326,7 @@ ImportStatus ImportText(core::Context& context, const std::string& text, bool co
         ImportChanges changes = FindChanges(context.registry, writes, ImportableValues().values());
         writeBlockList = BlockListChanges(context, imported);
         if (changes.empty() && !writeBlockList) {
-            context.dialogs.ShowMessage("Nada a mudar", title, Information);
+            context.dialogs.ShowMessage("Nada a mudar" + ignoredHere, title, Information);
             return ImportStatus::Unchanged;
         }
         if (!SaveBackup(context.files, Before(context, changes, writeBlockList))) {
@@ -338,8 +381,14 @@ ImportStatus ImportText(core::Context& context, const std::string& text, bool co
             "do erro.",
             title, Critical);
     }
-    if (partial) return ImportStatus::Partial;
-    context.dialogs.ShowMessage("Configurações importadas com sucesso", title, Information);
+    if (partial) {
+        if (!ignored.empty())
+            context.dialogs.ShowMessage("Sem efeito neste Windows: " + ignored + ".", title,
+                                        Information);
+        return ImportStatus::Partial;
+    }
+    context.dialogs.ShowMessage("Configurações importadas com sucesso" + ignoredHere, title,
+                                Information);
     return ImportStatus::Done;
 }
 

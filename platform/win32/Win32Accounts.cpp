@@ -148,4 +148,9 @@ bool Win32Accounts::IsHomeEdition() {
     return false;
 }
 
+WindowsVersion Win32Accounts::Windows() {
+    OSVERSIONINFOEXW version = Version();
+    return {version.dwMajorVersion, version.dwMinorVersion, version.dwBuildNumber};
+}
+
 }  // namespace platform::win32

@@ -14,6 +14,7 @@ class Win32Accounts : public Accounts {
     std::string System32() override;
     bool HasPolicyObjectsPerAccount() override;
     bool IsHomeEdition() override;
+    WindowsVersion Windows() override;
 };
 
 }  // namespace platform::win32

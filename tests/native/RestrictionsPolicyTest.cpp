@@ -25,14 +25,14 @@ class PolicyScreens : public ::testing::Test {
     RegistryAccess& registry = program.registry;
 };
 
-TEST_F(PolicyScreens, OnlyAnExactOneShowsTickedAndAplicarRewritesEveryValueAsADword) {
+TEST_F(PolicyScreens, OnlyAnExactOneOrADriveMaskShowsTickedAndAplicarRewritesEveryValueAsADword) {
     using namespace std::string_literals;
     const auto& rows = kSystemScreen.rows;
     // clang-format off
     const struct { std::size_t row; std::uint32_t type; std::string data; } stored[] = {
         {0, 4, "\1\0\0\0"s},        // a DWORD 1: ticked
         {1, 1, "1\0"s},             // REG_SZ "1" of another tool: ticked
-        {3, 4, "\xff\xff\xff\3"s},  // a drive mask
+        {3, 4, "\4\0\0\0"s},        // another tool's drive mask (C:): ticked, and kept
         {4, 3, "\1\0\0\0"s},        // REG_BINARY
         {5, 1, "1 \0"s},            // "1 " is not "1"
         {7, 1, "1"},                // REG_SZ without its zero: ticked
@@ -43,14 +43,49 @@ TEST_F(PolicyScreens, OnlyAnExactOneShowsTickedAndAplicarRewritesEveryValueAsADw
                  value.type, value.data);
     auto& screen = program.screens.Open<frmRestS>(program.context);
     EXPECT_EQ(Ticks(screen, kSystemScreen),
-              (std::vector<bool>{true, true, false, false, false, false, false, true, false, false,
+              (std::vector<bool>{true, true, false, true, false, false, false, true, false, false,
                                  false}));
     screen.Aplicar.UserClick();
     for (std::size_t i = 0; i < rows.size(); ++i) {
         bool ticked = i == 0 || i == 1 || i == 7;
-        EXPECT_TRUE(
-            HasValue(registry, Hive::CurrentUser, rows[i].key, rows[i].value, ticked ? "1" : "0"));
+        EXPECT_TRUE(HasValue(registry, Hive::CurrentUser, rows[i].key, rows[i].value,
+                             i == 3   ? "4"
+                             : ticked ? "1"
+                                      : "0"));
         EXPECT_EQ(TypeOf(program.registryApi, Hive::CurrentUser, rows[i].key, rows[i].value), 4u);
+    }
+}
+
+// "Esconde os drives" hides every letter, A: to Z:, and leaves another tool's
+// mask alone until the box is changed.
+TEST_F(PolicyScreens, HidingTheDrivesWritesTheMaskOfEveryLetterOrZero) {
+    using namespace std::string_literals;
+    const PolicyRow& drives = kSystemScreen.rows[3];
+    ASSERT_STREQ(drives.value, "NoDrives");
+    const std::string every = "\xff\xff\xff\x03"s, none = "\0\0\0\0"s, cOnly = "\4\0\0\0"s;
+    // clang-format off
+    const struct { std::optional<std::string> stored; bool shown, tick; std::string written; } cases[] = {
+        {std::nullopt, false, true,  every},
+        {none,         false, true,  every},
+        {cOnly,        true,  true,  cOnly},
+        {cOnly,        true,  false, none},
+        {every,        true,  false, none},
+        {std::nullopt, false, false, none},
+    };
+    // clang-format on
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.written + (c.tick ? " ticked" : " unticked"));
+        TestProgram computer;
+        if (c.stored)
+            PutBytes(computer.registryApi, Hive::CurrentUser, drives.key, drives.value, 4,
+                     *c.stored);
+        auto& screen = computer.screens.Open<frmRestS>(computer.context);
+        EXPECT_EQ(screen.Box(drives.box)->checked(), c.shown);
+        screen.Box(drives.box)->SetChecked(c.tick);
+        screen.Aplicar.UserClick();
+        EXPECT_EQ(StoredBytes(computer.registryApi, Hive::CurrentUser, drives.key, drives.value),
+                  c.written);
+        EXPECT_EQ(TypeOf(computer.registryApi, Hive::CurrentUser, drives.key, drives.value), 4u);
     }
 }
 

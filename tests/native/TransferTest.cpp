@@ -33,6 +33,7 @@ struct ImportCase {
     const char* name;
     Lines lines;
     std::vector<Expected> expected;
+    std::string said = kImported.text;
 };
 
 TEST(Import, RecordsWriteTheirValues) {
@@ -47,7 +48,11 @@ TEST(Import, RecordsWriteTheirValues) {
           {kCU, kExplorer, "NoSetFolders", "1"}, {kCU, kExplorer, "NoWindowsUpdate", kAbsent}}},
         {"an accented character is one position", {"QV01é" + ones42},
          {{kCU, kExplorer, "NoFolderOptions", kAbsent}, {kCU, kExplorer, "NoDeletePrinter", "1"},
-          {kCU, kSystem, "NoDispBackgroundPage", "1"}, {kCU, kExplorer, "RestrictRun", kAbsent}}},
+          {kCU, kSystem, "NoDispBackgroundPage", "1"}, {kCU, kExplorer, "RestrictRun", kAbsent}},
+         // Windows 7 ignores these policies.
+         "Configurações importadas com sucesso; sem efeito neste Windows: NoNetworkConnections; "
+         "NoFind; NoSetActiveDesktop; NoNetSetupIDPage; NoFileSharingControl; NoNetSetup; "
+         "NoDevMgrPage; NoProfilePage; NoAdminPage; NoPwdPage; NoSecCPL; NoDispSettingsPage."},
         {"a lone LF stays in the notice", {"QVa7Aviso\nQV09x"},
          {{kLM, kWinlogon, "LegalNoticeText", "Aviso\nQV09x"},
           {kLM, kCurrentVersion, "SYSNOT", kAbsent}}},
@@ -89,7 +94,29 @@ TEST(Import, RecordsWriteTheirValues) {
         computer.registry.DeleteKey(kCU, kExplorerAdvanced);  // a fresh profile
         EXPECT_EQ(computer.Import(c.lines), ImportStatus::Done);
         computer.Expect(c.expected);
-        EXPECT_EQ(computer.dialogs.messages, (std::vector<ShownMessage>{kImported}));
+        EXPECT_EQ(computer.dialogs.messages,
+                  (std::vector<ShownMessage>{{c.said, kImported.title, kImported.style}}));
+    }
+}
+
+// The file's flag for "Esconde os drives" is 1 or 0; the mask it stands for
+// hides every letter, and a mask already there (another tool's) stays.
+TEST(Import, TheDriveFlagWritesTheWholeMaskUnlessOneIsThere) {
+    // clang-format off
+    const struct { int stored; char flag; const char* written; } cases[] = {
+        {-1, '1', "67108863"}, {0, '1', "67108863"}, {4, '1', "4"}, {4, '0', "0"},
+        {67108863, '0', "0"}, {-1, '0', "0"},
+    };
+    // clang-format on
+    for (const auto& c : cases) {
+        SCOPED_TRACE(std::to_string(c.stored) + c.flag);
+        Computer computer;
+        if (c.stored >= 0) PutNumber(computer.registry, kCU, kExplorer, "NoDrives", c.stored);
+        computer.Import({"QV01222" + std::string(1, c.flag)});
+        computer.Expect({{kCU, kExplorer, "NoDrives", c.written}});
+        // Any mask but 0 travels as "1".
+        EXPECT_EQ(computer.Export({"Check1"}).substr(0, 8),
+                  std::string("QV01000") + (c.written == std::string("0") ? '0' : '1'));
     }
 }
 
@@ -106,7 +133,8 @@ TEST(Import, WhatCouldNotBeDoneIsSaidAndAReadErrorKeepsTheLinesBeforeIt) {
     ASSERT_EQ(full.dialogs.messages.size(), 1u) << "no success after a part was left out";
     EXPECT_NE(full.dialogs.messages[0].text.find("p594.exe\r\np595.exe"), std::string::npos);
 
-    // A key this Windows lacks, and a write Windows refuses: the rest is written.
+    // A key only Windows 95 to Me have, set aside, and a write Windows refuses:
+    // the rest is written.
     Computer refusing;
     refusing.registry.DeleteKey(kLM, "Software\\Microsoft\\Windows\\CurrentVersion\\FS Templates");
     PutText(refusing.registry, kLM, kRun, "TvalueT", "antes");
@@ -116,11 +144,10 @@ TEST(Import, WhatCouldNotBeDoneIsSaidAndAReadErrorKeepsTheLinesBeforeIt) {
     EXPECT_EQ(refusing.dialogs.messages,
               (std::vector<ShownMessage>{
                   {"A importação foi feita só em parte; não foi gravado:\r\n"
-                   "HKEY_LOCAL_MACHINE\\Software\\Microsoft\\Windows\\CurrentVersion\\FS "
-                   "Templates\\(Padrão) (a chave não existe)\r\n"
                    "HKEY_LOCAL_MACHINE\\Software\\Microsoft\\Windows\\CurrentVersion\\Run\\"
                    "TvalueT (acesso negado)",
-                   "Quarvel²", 16}}));
+                   "Quarvel²", 16},
+                  {"Sem efeito neste Windows: FS Templates.", "Quarvel²", 64}}));
 
     Computer readOnly;
     readOnly.values.baseFolder = readOnly.Folder() + "/missing/folder";
@@ -198,7 +225,7 @@ TEST(Transfer, EverythingSurvivesTheTripToAnotherComputerInFileOrder) {
     EXPECT_EQ(keys, (Lines{"QV01", "QV02", "QV02", "QV02", "QV03", "QV03", "QV04", "QV05", "QVa5",
                            "QV06", "QV07", "QVa7", "QV__", "QVb7", "QV08", "QVa8", "QVb8", "QV09"}))
         << "no record for the empty line of the block list";
-    EXPECT_EQ(lines[0], "QV011000" + std::string(39, '0') + "1") << "a drive mask exports as 0";
+    EXPECT_EQ(lines[0], "QV011001" + std::string(39, '0') + "1") << "a drive mask exports as 1";
     EXPECT_EQ(lines[3], "QV02last.exe");
     EXPECT_EQ(lines[5], "QV03C:\\Jogos");
 
@@ -209,11 +236,13 @@ TEST(Transfer, EverythingSurvivesTheTripToAnotherComputerInFileOrder) {
                    {kCU, kAllowList, "7", "sol.exe"},
                    {kCU, kAllowList, "9", kAbsent},
                    {kCU, kExplorer, "RestrictRun", "1"},
+                   {kCU, kExplorer, "NoDrives", "67108863"},
                    {kLM, kRun, "TvalueT", std::string("\"") + second.Folder() + "\\DErodu.exe\""}});
     EXPECT_EQ(second.BlockList(), "Quarvel by Ostrelvan - www.quarvel.com.br\r\nC:\\Jogos\r\n");
     EXPECT_EQ(second.Export(), file);
 
-    // The same file again, as a start-up script applies it at every start.
+    // The same file again, as a start-up script applies it at every start: the
+    // disk cache of Windows 95 to Me is not taken for a change each time.
     const auto longAgo =
         std::filesystem::last_write_time(second.BlockListPath()) - std::chrono::hours(24);
     std::filesystem::last_write_time(second.BlockListPath(), longAgo);
@@ -221,7 +250,10 @@ TEST(Transfer, EverythingSurvivesTheTripToAnotherComputerInFileOrder) {
     second.registryApi.writes.clear();
     second.dialogs.messages.clear();
     EXPECT_EQ(second.Import(lines), ImportStatus::Unchanged);
-    EXPECT_EQ(second.dialogs.messages, std::vector<ShownMessage>{kNothingToChange});
+    EXPECT_EQ(second.dialogs.messages,
+              (std::vector<ShownMessage>{
+                  {kNothingToChange.text + "; sem efeito neste Windows: FS Templates.", "Quarvel²",
+                   64}}));
     EXPECT_TRUE(second.registryApi.writes.empty());
     EXPECT_EQ(std::filesystem::last_write_time(second.BlockListPath()), longAgo);
     EXPECT_EQ(second.Backups(), backups);

@@ -47,7 +47,10 @@ TEST(Undo, BringsBackExactlyTheStateBeforeTheImportOfAnyGroup) {
         {kCU, kAllowList, "9"}, {kCU, kAllowList, "610"}, {kCU, kExplorer, "RestrictRun"},
         {kLM, kCurrentVersion, "SYSNOT"}, {kCU, kBrowserMain, "Start Page"}, {kLM, kRun, "TvalueT"},
         {kLM, kWinlogon, "LegalNoticeText"}, {Hive::ClassesRoot, kOpenWith, ""},
-        {Hive::ClassesRoot, kCommand, ""}, {kCU, "Control Panel\\Desktop", "MenuShowDelay"}};
+        {Hive::ClassesRoot, kCommand, ""}, {kCU, "Control Panel\\Desktop", "MenuShowDelay"},
+        {kCU, "Software\\Policies\\Mozilla\\Firefox\\Homepage", "URL"},
+        {kCU, "Software\\Policies\\Microsoft\\Edge", "HomepageLocation"},
+        {kCU, "Software\\Policies\\Google\\Chrome\\RestoreOnStartupURLs", "1"}};
     // clang-format on
     for (const char* group : {"", "Check1", "Check6", "Check5", "Check4", "Check3", "Check2",
                               "Check11", "Check10", "Check9"}) {
@@ -55,7 +58,8 @@ TEST(Undo, BringsBackExactlyTheStateBeforeTheImportOfAnyGroup) {
         Computer computer;
         RegistryAccess& r = computer.registry;
         PutNumber(r, kCU, kExplorer, "NoRun", 1);
-        PutNumber(r, kCU, kExplorer, "NoDrives", 67108863);  // a mask the file says as 0
+        PutNumber(r, kCU, kExplorer, "NoDrives", 67108863);  // a mask the other file says as 0
+        PutText(r, kCU, "Software\\Policies\\Microsoft\\Edge", "HomepageLocation", "http://a");
         PutBytes(computer.registryApi, kCU, kExplorer, "NoFind", 3, std::string("\x01\0\0", 3));
         PutBytes(computer.registryApi, kCU, kBrowserMain, "Save Directory", 2,
                  std::string("%USERPROFILE%\\Baixados\0", 23));
