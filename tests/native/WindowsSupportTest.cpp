@@ -133,9 +133,10 @@ TEST(BrowserStartPage, TodaysBrowsersGetThePageAndLoseItAgain) {
     for (bool object : {false, true}) {
         SCOPED_TRACE(object ? "Usuários comuns" : "Esta conta");
         Computer computer;
-        if (object)
+        if (object) {
             ASSERT_EQ(core::ChooseTarget(computer.context, core::TargetKind::NonAdministrators),
                       core::TargetChoice::Chosen);
+        }
         auto& screen = computer.screens.Open<personalization::frmPersIE>(computer.context);
         auto typed = [&](const std::string& text) {
             screen.Text29.UserType(text);
