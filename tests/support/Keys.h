@@ -20,5 +20,7 @@ inline constexpr char kNtWinlogon[] = "SOFTWARE\\Microsoft\\Windows NT\\CurrentV
 inline constexpr char kExplorerAdvanced[] =
     "Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\Advanced";
 inline constexpr char kBrowserMain[] = "Software\\Microsoft\\Internet Explorer\\Main";
+// Where Windows keeps its own version: a new process of Wine reports what it says.
+inline constexpr char kNtCurrentVersion[] = "SOFTWARE\\Microsoft\\Windows NT\\CurrentVersion";
 
 }  // namespace testing_support
