@@ -103,10 +103,8 @@ TEST(Import, RecordsWriteTheirValues) {
 // hides every letter, and a mask already there (another tool's) stays.
 TEST(Import, TheDriveFlagWritesTheWholeMaskUnlessOneIsThere) {
     // clang-format off
-    const struct { int stored; char flag; const char* written; } cases[] = {
-        {-1, '1', "67108863"}, {0, '1', "67108863"}, {4, '1', "4"}, {4, '0', "0"},
-        {67108863, '0', "0"}, {-1, '0', "0"},
-    };
+    const struct { int stored; char flag; const char* written; } cases[] = {{-1, '1', "67108863"},
+        {0, '1', "67108863"}, {4, '1', "4"}, {4, '0', "0"}, {67108863, '0', "0"}, {-1, '0', "0"}};
     // clang-format on
     for (const auto& c : cases) {
         SCOPED_TRACE(std::to_string(c.stored) + c.flag);

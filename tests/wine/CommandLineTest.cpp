@@ -25,8 +25,6 @@ constexpr char kOtherComputer[] =
     "QV07Laboratório\r\nQVa7Uso restrito.\r\nQVb71\r\nQV0811111\r\nQVa8http://escola\r\n"
     "QVb8Escola\r\n";
 
-constexpr char kFsTemplates[] = "Software\\Microsoft\\Windows\\CurrentVersion\\FS Templates";
-
 // The owner and access list of a file or folder, as Windows writes them down.
 std::string Security(const std::string& path) {
     PSECURITY_DESCRIPTOR descriptor = nullptr;
@@ -134,18 +132,6 @@ TEST_F(CommandLine, ImportExportAndUndoLeaveTheComputerAsItWas) {
         bool trusted = sid == "BA" || sid == "SY" || sid == owner;
         EXPECT_TRUE(trusted || rights == "FR" || rights == "0x1200a9") << security;
     }
-}
-
-TEST_F(CommandLine, TheDiskCacheOfWindows95ToMeIsSetAsideAndTheRestIsWritten) {
-    std::ofstream(a, std::ios::binary) << "QV06Desktop\r\nQV03C:\\Jogos\r\n";
-    ProcessRun run = Quarvel("/importar \"" + a + "\"");
-    EXPECT_EQ(run.code, 0u);
-    EXPECT_EQ(codec.FromAnsi(run.output),
-              "Configurações importadas com sucesso; sem efeito neste Windows: FS Templates. "
-              "(código 0)\r\n");
-    EXPECT_FALSE(registry.KeyExists(kLM, kFsTemplates)) << "nothing made where Windows never reads";
-    EXPECT_TRUE(registry.ValueExists(kLM, kRun, "TvalueT")) << "the rest is written";
-    EXPECT_EQ(Quarvel("/desfazer").code, 0u);
 }
 
 TEST_F(CommandLine, AStoredLockCodeIsNeededAndAWrongOneChangesNothing) {
