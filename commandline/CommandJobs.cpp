@@ -183,11 +183,13 @@ int RunCommandLine(const std::vector<std::string>& arguments, core::Context& con
                                                "gravado."};
     }
     std::string line = outcome.facts + " (código " + std::to_string(outcome.code) + ")";
+    // The log is a start-up script's only witness: one that cannot be kept is said.
+    if (!parsed.log.empty() &&
+        !context.files.AppendText(parsed.log, Stamp(context.files.Now()) + " " +
+                                                  Operation(arguments, !parsed.command) + ": " +
+                                                  line + "\r\n"))
+        line += " O registro desta execução não pôde ser gravado em " + parsed.log + ".";
     console.Write(line + "\r\n");
-    if (!parsed.log.empty())
-        context.files.AppendText(parsed.log, Stamp(context.files.Now()) + " " +
-                                                 Operation(arguments, !parsed.command) + ": " +
-                                                 line + "\r\n");
     return outcome.code;
 }
 

@@ -24,6 +24,27 @@ constexpr std::array<JobSwitch, 5> kJobs = {{
 // Switches whose values a log or an error may show; any other value may be
 // the lock code, typed under its name in whatever letter case or misspelt.
 constexpr std::array<std::string_view, 3> kShownValues = {"log", "grupos", "para"};
+// The switches that take a value after ":".
+constexpr std::array<std::string_view, 4> kValueSwitches = {"senha", "log", "grupos", "para"};
+
+bool IsKnownName(const std::string& lowered) {
+    for (const JobSwitch& job : kJobs)
+        if (job.name == lowered) return true;
+    for (std::string_view name : kValueSwitches)
+        if (name == lowered) return true;
+    return false;
+}
+
+// An argument the line cannot take, named by its place only: whatever was
+// typed there may be the lock code ("/senha=Segredo", "/Segredo").
+std::string Unknown(std::size_t place, const std::string& lowered) {
+    std::string at = "a " + std::to_string(place) + "ª opção";
+    for (std::string_view name : kValueSwitches)
+        if (lowered.starts_with(name))
+            return at + " parece ser /" + std::string(name) + ", que leva \":\" antes do valor (/" +
+                   std::string(name) + ":...)";
+    return "opção desconhecida: " + at;
+}
 
 bool IsSwitch(const std::string& argument) {
     return !argument.empty() && (argument[0] == '/' || argument[0] == '-');
@@ -53,8 +74,9 @@ std::optional<std::set<int>> Groups(const std::string& list) {
 std::string ShownInLog(const std::string& argument, bool wrongLine) {
     if (!IsSwitch(argument)) return wrongLine ? "..." : argument;
     std::size_t colon = argument.find(':');
+    std::string name = Lowered(argument.substr(1, colon == std::string::npos ? colon : colon - 1));
+    if (!IsKnownName(name)) return "...";
     if (colon == std::string::npos) return argument;
-    std::string name = Lowered(argument.substr(1, colon - 1));
     for (std::string_view shown : kShownValues)
         if (name == shown) return argument;
     return argument.substr(0, colon + 1) + "***";
@@ -76,7 +98,9 @@ ParsedCommandLine ParseCommandLine(const std::vector<std::string>& arguments) {
         if (argument.size() > 5 && (argument[0] == '/' || argument[0] == '-') &&
             Lowered(argument.substr(1, 4)) == "log:")
             parsed.log = argument.substr(5);
+    std::size_t place = 0;
     for (const std::string& argument : arguments) {
+        ++place;
         if (!IsSwitch(argument)) {
             paths.push_back(argument);
             continue;
@@ -95,8 +119,11 @@ ParsedCommandLine ParseCommandLine(const std::vector<std::string>& arguments) {
             found = true;
         }
         if (found) continue;
-        // Errors name the switch only: its value may be the lock code.
-        if (!value) return wrong("opção desconhecida " + argument);
+        // Errors name a known switch only, never a value: it may be the lock code.
+        if (!value && IsKnownName(name))
+            return wrong("a opção /" + name + " precisa de \":\" antes do valor (/" + name +
+                         ":...)");
+        if (!value || !IsKnownName(name)) return wrong(Unknown(place, name));
         if (name == "senha" && !command.lockCode) {
             command.lockCode = *value;
         } else if (name == "log" && command.log.empty()) {
@@ -110,7 +137,7 @@ ParsedCommandLine ParseCommandLine(const std::vector<std::string>& arguments) {
         } else if (name == "senha" || name == "log" || name == "grupos" || name == "para") {
             return wrong("opção repetida " + SwitchOf(argument));
         } else {
-            return wrong("opção desconhecida " + SwitchOf(argument));
+            return wrong(Unknown(place, name));
         }
     }
     if (!job && command.target && paths.empty() && !groups && !command.lockCode) {

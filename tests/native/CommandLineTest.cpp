@@ -30,8 +30,22 @@ TEST(CommandLine, EachRunEndsWithItsExitCode) {
     } cases[] = {
         {{"/?"}, 0, "Uso:\r\n  Quarvel.exe /importar ARQUIVO"},
         {{"/desfazer", "/sEnHa:Segredo"}, 5, "Não há importação para desfazer. (código 5)\r\n"},
-        {{"/bogus"}, 1, "Linha de comando errada: opção desconhecida /bogus"},
-        {{"/desfazer", "/snha:Segredo"}, 1, "Linha de comando errada: opção desconhecida /snha;"},
+        // A switch the line cannot take is named by its place: it may be the code itself.
+        {{"/bogus"}, 1, "Linha de comando errada: opção desconhecida: a 1ª opção;"},
+        {{"/desfazer", "/snha:Segredo"}, 1, "Linha de comando errada: opção desconhecida: a 2ª"},
+        {{"/desfazer", "/Segredo"}, 1, "Linha de comando errada: opção desconhecida: a 2ª opção;"},
+        {{"/importar", good, "/Senha=Segredo"},
+         1,
+         "Linha de comando errada: a 3ª opção parece ser "
+         "/senha, que leva \":\" antes do valor (/senha:...);"},
+        {{"/desfazer", "/senhaSegredo"},
+         1,
+         "Linha de comando errada: a 2ª opção parece ser /senha,"},
+        {{"/desfazer", "-LOG=Segredo"}, 1, "Linha de comando errada: a 2ª opção parece ser /log,"},
+        {{"/desfazer", "/senha", "Segredo"},
+         1,
+         "Linha de comando errada: a opção /senha precisa de "
+         "\":\" antes do valor (/senha:...);"},
         {{"/desfazer", "/senha:A", "/SENHA:Segredo"}, 1, "Linha de comando errada: opção repetida"},
         {{"/desfazer:Segredo"}, 1, "Linha de comando errada: a opção /desfazer não leva valor;"},
         {{"/importar"}, 1, "Linha de comando errada: falta o nome do arquivo"},
@@ -75,6 +89,11 @@ TEST(CommandLine, EachRunEndsWithItsExitCode) {
         EXPECT_TRUE(lab.shown.starts_with(c.report)) << lab.shown;
         EXPECT_EQ(lab.shown.find("Segredo"), std::string::npos) << lab.shown;
     }
+    EXPECT_EQ(lab.Run({"/?x", "/log:" + lab.File("no/such/folder.log")}), 1);
+    EXPECT_NE(lab.shown.find(" O registro desta execução não pôde ser gravado em " +
+                             lab.File("no/such/folder.log") + ".\r\n"),
+              std::string::npos)
+        << lab.shown;
     const std::string logged = FileBytes(log);
     EXPECT_EQ(std::count(logged.begin(), logged.end(), '\n'), std::size(cases) - 1) << logged;
     EXPECT_EQ(logged.find("Segredo"), std::string::npos) << logged;

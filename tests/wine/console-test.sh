@@ -16,7 +16,7 @@ grep -q '^Uso:$' <<<"$shown" || fail "the usage did not appear: $shown"
 grep -qF 'Quarvel.exe /importar ARQUIVO [/senha:CÓDIGO] [/log:ARQUIVO]' <<<"$shown" ||
     fail "the usage lost its accents: $shown"
 shown=$(typed '/Senha:Segredo /snha:Segredo')
-grep -qF 'Linha de comando errada: opção desconhecida /snha; nada foi feito. Veja Quarvel.exe /? (código 1)' \
+grep -qF 'Linha de comando errada: opção desconhecida: a 2ª opção; nada foi feito. Veja Quarvel.exe /? (código 1)' \
     <<<"$shown" || fail "the report did not appear: $shown"
 grep -q Segredo <<<"$shown" && fail "the report shows the lock code: $shown"
 echo "console test passed"
