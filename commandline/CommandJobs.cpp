@@ -7,6 +7,7 @@
 #include "core/BaseFolder.h"
 #include "core/LockCode.h"
 #include "policyoutput/PolicyFiles.h"
+#include "registry/RegistryAccess.h"
 #include "transfer/ConfigExport.h"
 #include "transfer/ConfigImport.h"
 #include "undo/Backup.h"
@@ -152,8 +153,9 @@ std::string Stamp(const platform::LocalTime& t) {
 
 bool ChooseCommandTarget(const std::optional<std::string>& target, core::Context& context) {
     core::TargetChoice choice =
-        !target || *target == kTargetMe ? core::ChooseTarget(context, core::TargetKind::ThisAccount)
-        : *target == kTargetEveryone
+        !target || SameName(*target, kTargetMe)
+            ? core::ChooseTarget(context, core::TargetKind::ThisAccount)
+        : SameName(*target, kTargetEveryone)
             ? core::ChooseTarget(context, core::TargetKind::NonAdministrators)
             : core::ChooseTarget(context, core::TargetKind::Account, *target);
     return choice == core::TargetChoice::Chosen;

@@ -137,8 +137,12 @@ changes::JobReport WritePolicyFiles(core::Context& context, platform::RegistryAp
     changes::RecordedWrites recorder(api, codec);
     RegistryAccess recording(recorder, codec);
     platform::RecordedDialogs said;
-    core::Context dryRun{recording,      said,           context.files,   context.pictures,
-                         context.values, context.target, context.accounts};
+    // The object restricts the users it is linked to: the blocking companion starts for them
+    // from the object's own Run key, never for every account of every computer.
+    core::ProgramValues values = context.values;
+    values.target = {core::TargetKind::NonAdministrators, ""};
+    core::Context dryRun{recording, said,           context.files,   context.pictures,
+                         values,    context.target, context.accounts};
     ImportStatus status =
         transfer::ImportFile(dryRun, file, {.takeBackup = false, .blockListFile = false});
     std::string facts;

@@ -122,8 +122,11 @@ constexpr char kEveryGroup[] =
     "QVb8\r\nQV09x\r\n";
 
 TEST(PolicyFiles, HoldWhatTheImportWritesOnAnEmptyComputer) {
-    // What the import writes, seen on an empty computer.
+    // What the import writes, seen on an empty computer, for the users an object restricts:
+    // the blocking companion starts from their own Run policy, not from the computer's.
     Computer imported;
+    imported.values.target = {core::TargetKind::NonAdministrators, ""};
+    imported.registry.CreateKey(kCU, std::string(kExplorer) + "\\Run");
     imported.File("every.qvc", kEveryGroup);
     ASSERT_EQ(transfer::ImportFile(imported.context, imported.Folder() + "/every.qvc",
                                    {.takeBackup = false}),

@@ -208,6 +208,7 @@ TEST(TargetOnTheCommandLine, WhoIsRestrictedIsSaidOrRefused) {
         // clang-format off
         {system, true, {}, 1, "O Quarvel roda como conta de serviço do Windows (SYSTEM)", nullptr},
         {system, true, {"/para:comuns"}, 0, "Configurações importadas com sucesso", "S-1-5-32-545"},
+        {system, true, {"/PARA:Comuns"}, 0, "Configurações importadas com sucesso", "S-1-5-32-545"},
         {admin, true, {"/para:aluno"}, 0, "Configurações importadas", "S-1-5-21-1-2-3-1001"},
         {admin, true, {"/para:ninguem"}, 1,
          "Não há conta local chamada \"ninguem\" neste computador", nullptr},
