@@ -25,6 +25,10 @@ constexpr char kOtherComputer[] =
     "QV07Laboratório\r\nQVa7Uso restrito.\r\nQVb71\r\nQV0811111\r\nQVa8http://escola\r\n"
     "QVb8Escola\r\n";
 
+// Where a policy object starts the blocking companion (kept names outlive the test).
+constexpr char kPolicyRun[] =
+    "Software\\Microsoft\\Windows\\CurrentVersion\\Policies\\Explorer\\Run";
+
 // The owner and access list of a file or folder, as Windows writes them down.
 std::string Security(const std::string& path) {
     PSECURITY_DESCRIPTOR descriptor = nullptr;
@@ -162,6 +166,8 @@ TEST_F(CommandLine, ThePolicyFilesRegFileSetsWhatTheImportWould) {
     const std::string gpo = folder + "\\gpo";
     ASSERT_EQ(Quarvel("/exportar \"" + a + "\"").code, 0u);
     ASSERT_EQ(Quarvel("/politicas \"" + other + "\" \"" + gpo + "\"").code, 0u);
+    // The .reg file restricts the account that imports it: its logon entry goes afterwards.
+    kept.Keep({kCU, kPolicyRun, "TvalueT"});
     EXPECT_EQ(Run(L"reg.exe", "import \"" + gpo + "\\Quarvel.reg\"").code, 0u);
 
     ASSERT_EQ(Quarvel("/exportar \"" + b + "\" /grupos:1,2,4,5,6").code, 0u);

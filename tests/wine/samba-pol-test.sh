@@ -34,8 +34,8 @@ wine "$program" /politicas "$lab" "$(winepath -w "$work/gpo")" >/dev/null 2>&1 <
 expect "$work/gpo/User/Registry.pol" "$policies\\Explorer|NoDeletePrinter|4|1"
 expect "$work/gpo/User/Registry.pol" "$policies\\Explorer\\RestrictRun|6|1|jogo.exe"
 expect "$work/gpo/User/Registry.pol" "$policies\\Explorer\\RestrictRun|**delvals.|1| "
-expect "$work/gpo/Machine/Registry.pol" \
-    "Software\\Microsoft\\Windows\\CurrentVersion\\Run|TvalueT|1|\"$companion\""
+# The blocking companion starts for the users the object restricts, not for every account.
+expect "$work/gpo/User/Registry.pol" "$policies\\Explorer\\Run|TvalueT|1|\"$companion\""
 wine "$program" /importar "$lab" /para:comuns >/dev/null 2>&1 </dev/null || fail "/importar ended with $?"
 expect "$object/User/Registry.pol" "$policies\\Explorer|NoDeletePrinter|4|1"
 expect "$object/User/Registry.pol" "$policies\\Explorer\\RestrictRun|6|1|jogo.exe"
