@@ -8,7 +8,7 @@ Program::Program(HINSTANCE instance)
     : files(codec),
       target(registryApi, files, codec, core::AccountOwnKeys()),
       registry(target, codec),
-      context{registry, dialogs, files, pictures, values, target, accounts},
+      context{registry, dialogs, files, pictures, values, target, accounts, services},
       renderer(instance),
       screens(renderer) {
     screens.WhenIdle([this] { target.Commit(); });

@@ -7,6 +7,7 @@
 #include "forms/win32/Win32Renderer.h"
 #include "grouppolicy/TargetRegistry.h"
 #include "platform/win32/Win32Accounts.h"
+#include "platform/win32/Win32Services.h"
 #include "platform/win32/Win32Codec.h"
 #include "platform/win32/Win32Dialogs.h"
 #include "platform/win32/Win32Files.h"
@@ -26,6 +27,7 @@ class Program {
     platform::win32::Win32Files files;
     platform::win32::Win32Pictures pictures;
     platform::win32::Win32Accounts accounts;
+    platform::win32::Win32Services services;
     grouppolicy::TargetRegistry target;
     RegistryAccess registry;
     core::ProgramValues values;

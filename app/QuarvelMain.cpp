@@ -74,12 +74,13 @@ int RunSwitches(const std::vector<std::string>& arguments) {
     keys.Hold(true);
     platform::win32::Win32Files files(codec);
     platform::win32::Win32Accounts accounts;
+    platform::win32::Win32Services services;
     grouppolicy::TargetRegistry target(keys, files, codec, core::AccountOwnKeys());
     RegistryAccess registry(target, codec);
     platform::RecordedDialogs dialogs;
     NoPictures pictures;
     core::ProgramValues values;
-    core::Context context{registry, dialogs, files, pictures, values, target, accounts};
+    core::Context context{registry, dialogs, files, pictures, values, target, accounts, services};
     platform::win32::Win32Console console;
     platform::win32::ReadAhead ahead(keys, api);
     auto readAhead = [&](Hive hive, std::string_view key, const std::vector<std::string>& names) {

@@ -104,7 +104,7 @@ class RestrictionsBenchmark : public ::testing::Test {
     core::Context context{real.program.registry, silent,
                           real.program.files,    real.program.pictures,
                           real.program.values,   real.program.target,
-                          real.program.accounts};
+                          real.program.accounts, real.program.services};
 };
 
 TEST_F(RestrictionsBenchmark, AllowList) {

@@ -114,6 +114,7 @@ int main() {
     platform::HeldKeys keys(api);
     platform::win32::Win32Files files(codec);
     platform::FixedAccounts accounts;
+    platform::FixedServices services;
     grouppolicy::TargetRegistry target(keys, files, codec);
     RegistryAccess registry(target, codec);
     platform::RecordedDialogs dialogs;
@@ -122,7 +123,7 @@ int main() {
     } pictures;
     core::ProgramValues values;
     values.baseFolder = files.ProgramFolder();
-    core::Context context{registry, dialogs, files, pictures, values, target, accounts};
+    core::Context context{registry, dialogs, files, pictures, values, target, accounts, services};
 
     const std::string folder = files.ProgramFolder();
     const std::string qvc = folder + "\\bench.qvc", reg = folder + "\\bench.reg";

@@ -9,6 +9,7 @@
 #include "platform/Dialogs.h"
 #include "platform/Files.h"
 #include "platform/PictureLoader.h"
+#include "platform/Services.h"
 #include "registry/RegistryAccess.h"
 
 namespace core {
@@ -37,6 +38,7 @@ struct Context {
     // is chosen from.
     grouppolicy::TargetRegistry& target;
     platform::Accounts& accounts;
+    platform::Services& services;
 };
 
 }  // namespace core

@@ -11,7 +11,6 @@ namespace {
 
 constexpr std::string_view kSection = "[General]";
 constexpr std::string_view kVersionKey = "Version";
-constexpr std::string_view kUserExtensionsKey = "gPCUserExtensionNames";
 
 std::vector<std::string> Lines(std::string_view text) {
     std::vector<std::string> lines;
@@ -48,7 +47,7 @@ std::uint32_t NumberOf(std::string_view text) {
 }
 
 // "[{ext}{tool}][{ext}{tool}]": each group an extension and its tools.
-std::string WithRegistryExtension(std::string_view list) {
+std::string WithRegistryExtension(std::string_view list, const GptHalf& half) {
     std::vector<std::vector<std::string>> groups;
     for (std::size_t at = 0; (at = list.find('[', at)) != std::string_view::npos;) {
         std::size_t end = list.find(']', at);
@@ -68,14 +67,16 @@ std::string WithRegistryExtension(std::string_view list) {
         return SameName(ids.front(), kRegistryExtension);
     });
     if (ours == groups.end()) {
-        groups.push_back({std::string(kRegistryExtension), std::string(kTemplatesTool)});
-    } else if (std::none_of(ours->begin() + 1, ours->end(),
-                            [](const std::string& id) { return SameName(id, kTemplatesTool); })) {
-        ours->push_back(std::string(kTemplatesTool));
-        std::sort(ours->begin() + 1, ours->end(), [](const std::string& a, const std::string& b) {
-            return Lowered(a) < Lowered(b);
-        });
+        groups.push_back({std::string(kRegistryExtension)});
+        ours = groups.end() - 1;
     }
+    for (std::string_view tool : half.tools)
+        if (!tool.empty() &&
+            std::none_of(ours->begin() + 1, ours->end(),
+                         [&](const std::string& id) { return SameName(id, tool); }))
+            ours->emplace_back(tool);
+    std::sort(ours->begin() + 1, ours->end(),
+              [](const std::string& a, const std::string& b) { return Lowered(a) < Lowered(b); });
     // Windows expects the groups in the order of their extensions.
     std::stable_sort(groups.begin(), groups.end(), [](const auto& a, const auto& b) {
         return Lowered(a.front()) < Lowered(b.front());
@@ -97,11 +98,12 @@ std::uint32_t GptVersion(std::string_view text) {
     return 0;
 }
 
-std::string RaisedGptIni(std::string_view text) {
+std::string RaisedGptIni(std::string_view text, const GptHalf& half) {
     std::uint32_t version = GptVersion(text);
-    std::uint32_t user = std::min<std::uint32_t>((version >> 16) + 1, 0xFFFF);
+    std::uint32_t mask = 0xFFFFu << half.shift;
+    std::uint32_t raised = std::min<std::uint32_t>(((version & mask) >> half.shift) + 1, 0xFFFF);
     std::string versionLine =
-        std::string(kVersionKey) + "=" + std::to_string(user << 16 | (version & 0xFFFF));
+        std::string(kVersionKey) + "=" + std::to_string(raised << half.shift | (version & ~mask));
     std::vector<std::string> lines = Lines(text);
     bool haveSection = false, haveVersion = false, haveExtensions = false;
     for (std::string& line : lines) {
@@ -109,8 +111,8 @@ std::string RaisedGptIni(std::string_view text) {
         if (ValueOf(line, kVersionKey)) {
             line = versionLine;
             haveVersion = true;
-        } else if (auto list = ValueOf(line, kUserExtensionsKey)) {
-            line = std::string(kUserExtensionsKey) + "=" + WithRegistryExtension(*list);
+        } else if (auto list = ValueOf(line, half.extensionsKey)) {
+            line = std::string(half.extensionsKey) + "=" + WithRegistryExtension(*list, half);
             haveExtensions = true;
         }
     }
@@ -120,8 +122,8 @@ std::string RaisedGptIni(std::string_view text) {
                      [](const std::string& line) { return SameName(line, kSection); }) +
         1;
     if (!haveExtensions)
-        afterSection = lines.insert(afterSection, std::string(kUserExtensionsKey) + "=" +
-                                                      WithRegistryExtension("")) +
+        afterSection = lines.insert(afterSection, std::string(half.extensionsKey) + "=" +
+                                                      WithRegistryExtension("", half)) +
                        1;
     if (!haveVersion) lines.insert(afterSection, versionLine);
     std::string out;

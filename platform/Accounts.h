@@ -2,6 +2,7 @@
 // The accounts of this computer, as far as the program needs them: who runs
 // it, who is logged on to Windows, the local accounts and their SIDs, and
 // where Windows keeps its local policy objects.
+#include <algorithm>
 #include <optional>
 #include <string>
 #include <vector>
@@ -12,6 +13,8 @@ namespace platform {
 // version it shows to programs not declared for it).
 struct WindowsVersion {
     unsigned major = 0, minor = 0, build = 0;
+    unsigned edition = 0;  // the product type GetProductInfo names (0x04 Enterprise, ...)
+    bool server = false;
 };
 
 struct Account {
@@ -40,6 +43,8 @@ class Accounts {
     // A Home edition: no local Group Policy editor.
     virtual bool IsHomeEdition() = 0;
     virtual WindowsVersion Windows() = 0;
+    // Whether the account (by SID) is a member of the local Administrators.
+    virtual bool IsAdministrator(const std::string& sid) = 0;
 };
 
 // Fixed answers, for tests and for a program that runs with none of this.
@@ -57,6 +62,9 @@ class FixedAccounts : public Accounts {
     bool HasPolicyObjectsPerAccount() override { return perAccount; }
     bool IsHomeEdition() override { return home; }
     WindowsVersion Windows() override { return windows; }
+    bool IsAdministrator(const std::string& sid) override {
+        return std::find(administrators.begin(), administrators.end(), sid) != administrators.end();
+    }
 
     Account running{"Administrador", "S-1-5-21-1-2-3-500"};
     std::optional<Account> loggedOn;
@@ -65,7 +73,9 @@ class FixedAccounts : public Accounts {
     std::string system32 = "C:\\Windows\\System32";
     bool perAccount = true;
     bool home = false;
-    WindowsVersion windows{6, 1, 7601};  // Windows 7 SP1, as Wine reports itself
+    std::vector<std::string> administrators{"S-1-5-21-1-2-3-500"};
+    // Windows 7 SP1 Ultimate N, as Wine reports itself.
+    WindowsVersion windows{6, 1, 7601, 0x1C};
 };
 
 }  // namespace platform

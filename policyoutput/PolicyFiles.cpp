@@ -142,7 +142,7 @@ changes::JobReport WritePolicyFiles(core::Context& context, platform::RegistryAp
     core::ProgramValues values = context.values;
     values.target = {core::TargetKind::NonAdministrators, ""};
     core::Context dryRun{recording, said,           context.files,   context.pictures,
-                         values,    context.target, context.accounts};
+                         values,    context.target, context.accounts, context.services};
     ImportStatus status =
         transfer::ImportFile(dryRun, file, {.takeBackup = false, .blockListFile = false});
     std::string facts;

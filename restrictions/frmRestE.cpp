@@ -1,5 +1,6 @@
 #include "restrictions/frmRestE.h"
 
+#include "applocker/OutsideExplorer.h"
 #include "forms/Screens.h"
 #include "restrictions/AllowList.h"
 #include "restrictions/frmWizrd2.h"
@@ -25,7 +26,7 @@ forms::Rect ButtonAt(int row) {
 }  // namespace
 
 frmRestE::frmRestE(forms::Screens& screens, core::Context& context)
-    : Form(screens, "frmRestE", "Restrição de executáveis", 388, 330),
+    : Form(screens, "frmRestE", "Restrição de executáveis", 388, 396),
       Label2(*this, "Label2", {12, 12, 232, 18}, "Inserir executável:"),
       Text1(*this, "Text1", {12, 36, 232, 22}, {.wantsEnter = true}),
       List1(*this, "List1", {12, 66, 232, 252}),
@@ -34,6 +35,10 @@ frmRestE::frmRestE(forms::Screens& screens, core::Context& context)
       Label5(*this, "Label5", ButtonAt(2), "Bloquear", Label::Look::Button),
       Label4(*this, "Label4", ButtonAt(3), "Desbloquear", Label::Look::Button),
       Label9(*this, "Label9", ButtonAt(5), "Assistente", Label::Look::Button),
+      Check1(*this, "Check1", {12, 326, 364, 20}, "Valer também fora do Explorer"),
+      Label7(*this, "Label7", {30, 348, 346, 36},
+             "Windows 10 (2004 ou mais novo) e 11: o Windows só deixa rodar o que está "
+             "instalado"),
       context_(context) {
     Text1.onEnter = [this] { Text1_Enter(); };
     Label1.onClick = [this] { Atual_Click(); };
@@ -45,6 +50,7 @@ frmRestE::frmRestE(forms::Screens& screens, core::Context& context)
 
 void frmRestE::Load() {
     List1.SetItems(allow_list::ReadUserList(context_.registry));
+    Check1.SetChecked(applocker::InForce(context_));
 }
 
 void frmRestE::Text1_Enter() {
@@ -78,6 +84,9 @@ void frmRestE::Desbloquear_Click() {
         context_.registry.GetValueTextOrZero(Hive::CurrentUser, kExplorerPolicyKey,
                                              allow_list::kSwitch) != "0")
         return core::ShowNotStored(context_.dialogs, "o desbloqueio dos executáveis");
+    bool outside = applocker::SetOption(context_, false, {}, "Quarvel");
+    Check1.SetChecked(applocker::InForce(context_));
+    if (!outside) return;
     context_.dialogs.ShowMessage("Os executáveis não estão mais restritos no sistema", "Quarvel",
                                  platform::style::Information);
 }
@@ -99,7 +108,11 @@ void frmRestE::Bloquear_Click() {
     if (written.refused) return core::ShowNotStored(context_.dialogs, "a lista de executáveis");
     if (!allow_list::SetSwitch(registry, true))
         return core::ShowNotStored(context_.dialogs, "a restrição de executáveis");
+    // The box says whether the list also holds outside Explorer: its state is applied either way.
+    bool outside = applocker::SetOption(context_, Check1.checked(), entries, "Quarvel");
+    Check1.SetChecked(applocker::InForce(context_));
     if (written.stored < entries.size()) return ReportNotStored(written.stored);
+    if (!outside) return;
     context_.dialogs.ShowMessage("As restrições foram aplicadas com sucesso", "Quarvel",
                                  platform::style::Information);
 }

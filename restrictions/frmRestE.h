@@ -21,11 +21,13 @@ class frmRestE : public forms::Form {
     forms::Label Label2;  // "Inserir executável:"
     forms::TextBox Text1;
     forms::ListBox List1;
-    forms::Label Label1;  // "Atual"
-    forms::Label Label3;  // "Apagar"
-    forms::Label Label5;  // "Bloquear"
-    forms::Label Label4;  // "Desbloquear"
-    forms::Label Label9;  // "Assistente"
+    forms::Label Label1;     // "Atual"
+    forms::Label Label3;     // "Apagar"
+    forms::Label Label5;     // "Bloquear"
+    forms::Label Label4;     // "Desbloquear"
+    forms::Label Label9;     // "Assistente"
+    forms::CheckBox Check1;  // "Valer também fora do Explorer"
+    forms::Label Label7;     // what it does, and on which Windows
 
   private:
     void ReportNotStored(std::size_t stored);

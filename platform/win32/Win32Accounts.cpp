@@ -150,7 +150,35 @@ bool Win32Accounts::IsHomeEdition() {
 
 WindowsVersion Win32Accounts::Windows() {
     OSVERSIONINFOEXW version = Version();
-    return {version.dwMajorVersion, version.dwMinorVersion, version.dwBuildNumber};
+    using GetProductInfo = BOOL WINAPI(DWORD, DWORD, DWORD, DWORD, PDWORD);
+    DWORD product = 0;
+    if (auto* get = Lookup<GetProductInfo>(L"kernel32.dll", "GetProductInfo"))
+        get(version.dwMajorVersion, version.dwMinorVersion, version.wServicePackMajor,
+            version.wServicePackMinor, &product);
+    return {version.dwMajorVersion, version.dwMinorVersion, version.dwBuildNumber, product,
+            version.wProductType != VER_NT_WORKSTATION};
+}
+
+bool Win32Accounts::IsAdministrator(const std::string& sid) {
+    BYTE administrators[SECURITY_MAX_SID_SIZE];
+    DWORD size = sizeof administrators;
+    if (!CreateWellKnownSid(WinBuiltinAdministratorsSid, nullptr, administrators, &size))
+        return false;
+    wchar_t group[256], domain[256];
+    DWORD groupSize = 256, domainSize = 256;
+    SID_NAME_USE use;
+    if (!LookupAccountSidW(nullptr, administrators, group, &groupSize, domain, &domainSize, &use))
+        return false;
+    LPBYTE buffer = nullptr;
+    DWORD read = 0, total = 0;
+    if (NetLocalGroupGetMembers(nullptr, group, 0, &buffer, MAX_PREFERRED_LENGTH, &read, &total,
+                                nullptr) != NERR_Success)
+        return false;
+    bool member = false;
+    auto* members = reinterpret_cast<LOCALGROUP_MEMBERS_INFO_0*>(buffer);
+    for (DWORD i = 0; i < read && !member; ++i) member = SidText(members[i].lgrmi0_sid) == sid;
+    NetApiBufferFree(buffer);
+    return member;
 }
 
 }  // namespace platform::win32

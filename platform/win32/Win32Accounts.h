@@ -15,6 +15,7 @@ class Win32Accounts : public Accounts {
     bool HasPolicyObjectsPerAccount() override;
     bool IsHomeEdition() override;
     WindowsVersion Windows() override;
+    bool IsAdministrator(const std::string& sid) override;
 };
 
 }  // namespace platform::win32

@@ -134,6 +134,7 @@ struct TestProgram {
     WatchedRegistry registryApi{codec};
     CuttingFiles files{codec, folder.string()};
     platform::FixedAccounts accounts;
+    platform::FixedServices services;
     grouppolicy::TargetRegistry target{registryApi, files, codec, core::AccountOwnKeys()};
     RegistryAccess registry{target, codec};
     // This computer's registry itself, whatever the target.
@@ -141,7 +142,7 @@ struct TestProgram {
     ScriptedDialogs dialogs;
     KnownPictures pictures;
     core::ProgramValues values;
-    core::Context context{registry, dialogs, files, pictures, values, target, accounts};
+    core::Context context{registry, dialogs, files, pictures, values, target, accounts, services};
     forms::HeadlessRenderer renderer;
     forms::Screens screens{renderer};
 };

@@ -129,7 +129,7 @@ struct Lab : Computer, platform::Console {
     grouppolicy::TargetRegistry heldTarget{keys, files, codec, core::AccountOwnKeys()};
     RegistryAccess held{heldTarget, codec};
     platform::RecordedDialogs recorded;
-    core::Context quiet{held, recorded, files, pictures, values, heldTarget, accounts};
+    core::Context quiet{held, recorded, files, pictures, values, heldTarget, accounts, services};
     std::string shown;
 };
 
