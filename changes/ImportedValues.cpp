@@ -1,5 +1,6 @@
 #include "changes/ImportedValues.h"
 
+#include "applocker/OutsideExplorer.h"
 #include "changes/ConfigValues.h"
 #include "optimization/DesktopSettings.h"
 #include "personalization/BrowserStartPage.h"
@@ -25,6 +26,8 @@ ImportedValues::ImportedValues() {
     addPolicies(restrictions::kDesktopPolicies);
     addPolicies(restrictions::kExplorerPolicies);
     add(Hive::CurrentUser, restrictions::kExplorerPolicyKey, allow_list::kSwitch);
+    add(Hive::CurrentUser, applocker::kTaskManagerKey, applocker::kTaskManager);
+    add(Hive::CurrentUser, applocker::kCommandPromptKey, applocker::kCommandPrompt);
     for (std::size_t i = 1; i <= allow_list::kOwnExecutables.size(); ++i)
         add(Hive::CurrentUser, allow_list::kListKey, std::to_string(i));
     for (int n = allow_list::kFirstUserNumber; n <= allow_list::kLastUserNumber; ++n)

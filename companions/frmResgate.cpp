@@ -1,5 +1,6 @@
 #include "companions/frmResgate.h"
 
+#include "applocker/OutsideExplorer.h"
 #include "companions/Rescue.h"
 #include "forms/Screens.h"
 #include "core/LockCode.h"
@@ -44,6 +45,14 @@ void frmResgate::Desfazer_Click() {
         return;
     }
     std::vector<std::string> undone = LiftRestrictions(context_.registry);
+    // The way out when the lock went wrong: every rule of the program goes, whoever it was for.
+    if (std::optional<bool> removed =
+            applocker::RemoveAllRules(context_.files, context_.accounts)) {
+        undone.push_back(*removed ? "a lista deixou de valer fora do Explorer"
+                                  : "a lista continua valendo fora do Explorer: não foi possível "
+                                    "gravar a política do computador");
+        if (*removed) context_.services.RefreshComputerPolicy();
+    }
     std::string message = "Nenhuma restrição do Quarvel estava em vigor neste computador.";
     if (!undone.empty()) {
         message = "Restrições desfeitas:";

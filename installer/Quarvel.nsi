@@ -26,8 +26,9 @@ VIAddVersionKey /LANG=1046 "LegalCopyright" "Quarvel"
 
 UninstallText "O Quarvel, os seus programas auxiliares e os seus atalhos serão removidos, \
 e também as cópias de segurança das importações (pasta Quarvel\Copias nos dados de \
-aplicativos de todos os usuários), que guardam o código-trava. \
-As restrições, personalizações e otimizações aplicadas continuam valendo: para desfazê-las, \
+aplicativos de todos os usuários), que guardam o código-trava, e as regras do Quarvel \
+que fazem a lista de executáveis valer fora do Explorer (o serviço Identidade do Aplicativo \
+continua automático). As restrições, personalizações e otimizações aplicadas continuam valendo: para desfazê-las, \
 use o Quarvel ou o Resgate.exe antes de desinstalar."
 
 Page directory
@@ -82,6 +83,13 @@ Section "Uninstall"
     ; policies stay, for Quarvel or Resgate.exe to undo.
     DeleteRegValue HKLM "${RUN_KEY}" "TvalueT"
     DeleteRegValue HKLM "${RUN_KEY}" "DelIconCache"
+    ; The allow-list's rules in the computer's policy object name DErodu's
+    ; folder: they go with the program. The service stays as it is.
+    DetailPrint "Removendo as regras do Quarvel da política do computador"
+    ExecWait '"$INSTDIR\Resgate.exe" /regras' $0
+    StrCmp $0 "0" +2
+        DetailPrint "As regras do Quarvel não puderam ser removidas: use o nó AppLocker do Editor de Política de Grupo local."
+    DetailPrint "O serviço Identidade do Aplicativo (AppIDSvc) continua automático."
     ; The import backups hold the lock code in plain text: they go too.
     DetailPrint "Removendo as cópias de segurança das importações: $APPDATA\Quarvel\Copias"
     RMDir /r "$APPDATA\Quarvel\Copias"

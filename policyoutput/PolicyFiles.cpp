@@ -66,7 +66,8 @@ std::string RegData(const RegistryWrite& write, const platform::AnsiCodec& codec
 
 }  // namespace
 
-std::string RegistryPolicyFile(const std::vector<RegistryWrite>& writes, Hive hive) {
+std::string RegistryPolicyFile(const std::vector<RegistryWrite>& writes, Hive hive,
+                               const std::vector<grouppolicy::PolicyEntry>& extra) {
     std::vector<grouppolicy::PolicyEntry> entries;
     auto add = [&](std::string_view key, std::string_view name, ValueType type, std::string data) {
         entries.push_back({grouppolicy::Utf16Of(key), grouppolicy::Utf16Of(name),
@@ -99,6 +100,7 @@ std::string RegistryPolicyFile(const std::vector<RegistryWrite>& writes, Hive hi
             }
         }
     }
+    entries.insert(entries.end(), extra.begin(), extra.end());
     return grouppolicy::PolicyFileBytes(entries);
 }
 
@@ -141,10 +143,12 @@ changes::JobReport WritePolicyFiles(core::Context& context, platform::RegistryAp
     // from the object's own Run key, never for every account of every computer.
     core::ProgramValues values = context.values;
     values.target = {core::TargetKind::NonAdministrators, ""};
-    core::Context dryRun{recording, said,           context.files,   context.pictures,
+    core::Context dryRun{recording, said,           context.files,    context.pictures,
                          values,    context.target, context.accounts, context.services};
-    ImportStatus status =
-        transfer::ImportFile(dryRun, file, {.takeBackup = false, .blockListFile = false});
+    // A domain's object holds the allow-list's rules as the computer's own object would.
+    std::vector<grouppolicy::PolicyEntry> rules;
+    ImportStatus status = transfer::ImportFile(
+        dryRun, file, {.takeBackup = false, .blockListFile = false, .computerRules = &rules});
     std::string facts;
     // The report is one line of a log: a message's line breaks become blanks.
     for (const auto& message : said.messages)
@@ -160,7 +164,7 @@ changes::JobReport WritePolicyFiles(core::Context& context, platform::RegistryAp
     const std::vector<std::pair<std::string, std::string>> files = {
         {InFolder(user, "Registry.pol"), RegistryPolicyFile(recorder.writes, Hive::CurrentUser)},
         {InFolder(machine, "Registry.pol"),
-         RegistryPolicyFile(recorder.writes, Hive::LocalMachine)},
+         RegistryPolicyFile(recorder.writes, Hive::LocalMachine, rules)},
         {InFolder(folder, "Quarvel.reg"), codec.ToAnsi(RegFile(recorder.writes, codec))},
     };
     if (!context.files.CreateFolder(user) || !context.files.CreateFolder(machine) ||
@@ -185,6 +189,10 @@ changes::JobReport WritePolicyFiles(core::Context& context, platform::RegistryAp
             " A lista de pastas/janelas (restt.qvn) não cabe num arquivo de registro: copie "
             "restt.qvn para a pasta do Quarvel em cada computador com a mesma política, ou rode "
             "Quarvel.exe /importar num script de inicialização.";
+    if (!rules.empty())
+        report +=
+            " As regras da lista fora do Explorer vão em Machine\\Registry.pol: no objeto, ponha o "
+            "serviço Identidade do Aplicativo (AppIDSvc) como automático (Serviços do Sistema).";
     return {status == ImportStatus::Done ? exit_code::Done : exit_code::Partial, report + facts};
 }
 

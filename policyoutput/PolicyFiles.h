@@ -11,6 +11,7 @@
 #include "changes/JobReport.h"
 #include "changes/RegistryWrites.h"
 #include "core/Context.h"
+#include "grouppolicy/PolicyFile.h"
 #include "platform/AnsiCodec.h"
 #include "platform/RegistryApi.h"
 
@@ -24,7 +25,9 @@ changes::JobReport WritePolicyFiles(core::Context& context, platform::RegistryAp
 
 // The registry policy file of the writes into one hive ("PReg", version 1,
 // then [key;value;type;size;data] entries in UTF-16LE).
-std::string RegistryPolicyFile(const std::vector<changes::RegistryWrite>& writes, Hive hive);
+// `extra` entries follow the writes' own.
+std::string RegistryPolicyFile(const std::vector<changes::RegistryWrite>& writes, Hive hive,
+                               const std::vector<grouppolicy::PolicyEntry>& extra = {});
 
 // The REGEDIT4 text (UTF-8; written in the ANSI code page) of every write.
 std::string RegFile(const std::vector<changes::RegistryWrite>& writes,

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "applocker/OutsideExplorer.h"
 #include "changes/ConfigValues.h"
 #include "optimization/OpenWithVerb.h"
 #include "personalization/LogonNotice.h"
@@ -105,10 +106,14 @@ void CollectGroup(ExportGroup group, core::Context& context, ConfigText& text) {
     switch (group) {
         case ExportGroup::Policies:
             return Policies(registry, text);
-        case ExportGroup::AllowList:
-            for (const ExportedProgram& program : ExportedPrograms(registry))
-                text.Add(key::AllowList, program.name);
+        case ExportGroup::AllowList: {
+            std::vector<ExportedProgram> programs = ExportedPrograms(registry);
+            for (const ExportedProgram& program : programs) text.Add(key::AllowList, program.name);
+            // A group with no list says nothing of its option unless the option is on.
+            bool outside = applocker::InForce(context);
+            if (outside || !programs.empty()) text.Add(key::OutsideExplorer, outside ? "1" : "0");
             return;
+        }
         case ExportGroup::BlockList:
             return BlockList(context, text);
         case ExportGroup::DesktopTuning:

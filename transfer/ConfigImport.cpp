@@ -2,12 +2,14 @@
 
 #include <algorithm>
 
+#include "applocker/OutsideExplorer.h"
 #include "changes/ConfigValues.h"
 #include "changes/ImportChanges.h"
 #include "changes/ImportedValues.h"
 #include "changes/RegistryWrites.h"
 #include "changes/ValueReport.h"
 #include "core/WindowsSupport.h"
+#include "grouppolicy/PolicyObject.h"
 #include "optimization/OpenWithVerb.h"
 #include "personalization/BrowserStartPage.h"
 #include "personalization/LogonNotice.h"
@@ -27,6 +29,7 @@ using undo::SaveBackup;
 namespace {
 
 using platform::style::Critical;
+using platform::style::Exclamation;
 using platform::style::Information;
 
 // What the records of one file decide besides their registry writes.
@@ -36,7 +39,8 @@ struct Imported {
     std::vector<std::string> blockList;
     bool blockListRecord = false;  // any "QV03", empty or not
     bool allowListSwitch = false;
-    bool noticeLost = false;  // a notice with nowhere to go
+    bool noticeLost = false;              // a notice with nowhere to go
+    std::optional<bool> outsideExplorer;  // "QVc1": nothing when the file does not say
 };
 
 bool IsFlag(char32_t c) {
@@ -116,6 +120,8 @@ void Apply(RegistryAccess& registry, platform::Files& files, const Record& recor
         ApplyPolicies(registry, data, imported);
     } else if (record.key == key::AllowList) {
         imported.allowList.push_back(data);
+    } else if (record.key == key::OutsideExplorer) {
+        if (IsFlag(FlagAt(data, 0))) imported.outsideExplorer = FlagAt(data, 0) == U'1';
     } else if (record.key == key::BlockList) {
         // The logon entry is decided once the whole file is read.
         imported.blockListRecord = true;
@@ -178,7 +184,8 @@ void WriteImportedAllowList(RegistryAccess& registry, const Imported& imported) 
 struct Planned {
     Imported imported;
     std::vector<RegistryWrite> writes;
-    std::vector<std::string> ignored;  // settings of the file this Windows ignores
+    std::vector<std::string> ignored;    // settings of the file this Windows ignores
+    std::optional<std::string> refused;  // why the allow-list cannot hold outside Explorer
 };
 
 // Takes away the writes into a key this Windows does not have (nothing is
@@ -208,7 +215,7 @@ std::vector<std::string> SetAsideIgnored(core::Windows windows,
 }
 
 // The import's registry writes, recorded over the stored state and not done.
-Planned Plan(core::Context& context, const std::vector<Record>& records) {
+Planned Plan(core::Context& context, const std::vector<Record>& records, bool forReal) {
     const platform::AnsiCodec& codec = context.registry.codec();
     Planned plan;
     // Asked of the stored state itself: the recording registry opens every key.
@@ -221,6 +228,11 @@ Planned Plan(core::Context& context, const std::vector<Record>& records) {
     for (const Record& record : records) Apply(registry, context.files, record, plan.imported);
     DecideLogonEntry(registry, context.files, context.values.target, plan.imported);
     WriteImportedAllowList(registry, plan.imported);
+    if (std::optional<bool> outside = plan.imported.outsideExplorer) {
+        // Judged on the computer that will hold the rules, not on one writing files for others.
+        if (*outside && forReal) plan.refused = applocker::Refusal(context);
+        if (!plan.refused) applocker::SetAccountSwitches(registry, *outside);
+    }
     plan.writes = std::move(recorder.writes);
     plan.ignored = SetAsideIgnored(core::ReleaseOf(context.accounts.Windows()), plan.writes);
     return plan;
@@ -311,7 +323,7 @@ ImportStatus ImportText(core::Context& context, const std::string& text, bool co
             "O arquivo não contém configurações do Quarvel; nada foi importado.", title, Critical);
         return ImportStatus::NotAConfiguration;
     }
-    Planned plan = Plan(context, records);
+    Planned plan = Plan(context, records, options.takeBackup);
     const Imported& imported = plan.imported;
     std::string ignored;
     for (const std::string& setting : plan.ignored)
@@ -320,16 +332,47 @@ ImportStatus ImportText(core::Context& context, const std::string& text, bool co
     const std::string ignoredHere =
         ignored.empty() ? std::string() : "; sem efeito neste Windows: " + ignored + ".";
     std::vector<RegistryWrite> writes = std::move(plan.writes);
+    // The allow-list outside Explorer: its rules go to the computer's own object.
+    std::vector<std::string> optionRefused;  // said after the writes: the import is done in part
+    std::optional<applocker::ComputerPlan> computer;
+    if (plan.refused) {
+        optionRefused.push_back(*plan.refused);
+    } else if (std::optional<bool> outside = imported.outsideExplorer) {
+        std::vector<std::string> listed =
+            imported.allowList.empty() ? restrictions::allow_list::ReadUserList(context.registry)
+                                       : imported.allowList;
+        const std::string users(grouppolicy::kNonAdministrators);
+        if (*outside && options.takeBackup && !applocker::Enforces(context.accounts.Windows()))
+            optionRefused.push_back(applocker::NotOnThisWindows());
+        else if (!options.takeBackup && options.computerRules && *outside)
+            *options.computerRules =
+                applocker::RuleEntries(applocker::TargetRules({users, listed}, users));
+        else if (options.takeBackup)
+            computer = applocker::PlanRules(context, *outside, listed);
+        if (computer && !computer->readable)
+            optionRefused.push_back(applocker::NotAPolicyFile(computer->folder));
+    }
+    const bool computerChanges = computer && computer->Changes();
     bool writeBlockList = options.blockListFile && !imported.blockList.empty();
     if (options.takeBackup) {
         if (options.beforeComparing) options.beforeComparing(writes);
         ImportChanges changes = FindChanges(context.registry, writes, ImportableValues().values());
         writeBlockList = BlockListChanges(context, imported);
-        if (changes.empty() && !writeBlockList) {
+        if (changes.empty() && !writeBlockList && !computerChanges) {
+            if (!optionRefused.empty()) {
+                for (const std::string& refused : optionRefused)
+                    context.dialogs.ShowMessage(refused, title, Exclamation);
+                return ImportStatus::Partial;
+            }
             context.dialogs.ShowMessage("Nada a mudar" + ignoredHere, title, Information);
             return ImportStatus::Unchanged;
         }
-        if (!SaveBackup(context.files, Before(context, changes, writeBlockList))) {
+        BackupContents before = Before(context, changes, writeBlockList);
+        if (computerChanges)
+            before.computerRules =
+                FileState{computer->folder,
+                          grouppolicy::PolicyFileBytes(applocker::OwnPart(computer->before))};
+        if (!SaveBackup(context.files, before)) {
             context.dialogs.ShowMessage(
                 "Não foi possível guardar uma cópia das configurações atuais em " +
                     BackupFolder(context.files) + "; nada foi importado.",
@@ -366,6 +409,18 @@ ImportStatus ImportText(core::Context& context, const std::string& text, bool co
             "ser gravada em " +
                 blockListPath,
             title, Critical);
+    }
+    if (computerChanges) {
+        if (!applocker::WriteRules(context, *computer)) {
+            partial = true;
+            context.dialogs.ShowMessage(applocker::NotWritten(computer->folder), title, Critical);
+        } else if (!applocker::StartEnforcing(context, title, *imported.outsideExplorer)) {
+            partial = true;
+        }
+    }
+    for (const std::string& refused : optionRefused) {
+        partial = true;
+        context.dialogs.ShowMessage(refused, title, Exclamation);
     }
     if (imported.noticeLost) {
         partial = true;

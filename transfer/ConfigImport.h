@@ -10,6 +10,7 @@
 #include "changes/ImportStatus.h"
 #include "changes/RegistryWrites.h"
 #include "core/Context.h"
+#include "grouppolicy/PolicyFile.h"
 
 namespace transfer {
 
@@ -28,6 +29,10 @@ struct ImportOptions {
     // compared with them (the command line reads their values ahead there).
     std::function<void(const std::vector<changes::RegistryWrite>&)> beforeComparing = nullptr;
     bool blockListFile = true;  // false: the block list is decided, not written
+    // Without a backup the computer's own object is never written; given
+    // this, the rules the file asks for (those of the non-administrators)
+    // are put here.
+    std::vector<grouppolicy::PolicyEntry>* computerRules = nullptr;
 };
 
 // The whole command of the menus' import entries: the open dialog first for

@@ -13,6 +13,8 @@ namespace transfer {
 namespace key {
 inline constexpr std::string_view Policies = "QV01";
 inline constexpr std::string_view AllowList = "QV02";
+// "1": the allow-list holds outside Explorer too; "0": it does not.
+inline constexpr std::string_view OutsideExplorer = "QVc1";
 inline constexpr std::string_view BlockList = "QV03";
 inline constexpr std::string_view DesktopTuning = "QV04";
 inline constexpr std::string_view BrowserTuning = "QV05";
@@ -28,10 +30,11 @@ inline constexpr std::string_view LockCode = "QV09";
 }  // namespace key
 
 // Every key, in the order the import tries them.
-inline constexpr std::array<std::string_view, 14> kRecordKeys = {
-    key::Policies,      key::AllowList, key::BlockList,     key::DesktopTuning, key::BrowserTuning,
-    key::SaveDirectory, key::DiskCache, key::NoticeCaption, key::NoticeText,    key::ScrollPrograms,
-    key::BrowserLook,   key::StartPage, key::WindowTitle,   key::LockCode};
+inline constexpr std::array<std::string_view, 15> kRecordKeys = {
+    key::Policies,      key::AllowList,     key::OutsideExplorer, key::BlockList,
+    key::DesktopTuning, key::BrowserTuning, key::SaveDirectory,   key::DiskCache,
+    key::NoticeCaption, key::NoticeText,    key::ScrollPrograms,  key::BrowserLook,
+    key::StartPage,     key::WindowTitle,   key::LockCode};
 
 inline constexpr std::size_t kKeyLength = 4;
 

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstdio>
 
+#include "applocker/OutsideExplorer.h"
 #include "changes/ImportedValues.h"
 #include "changes/ValueReport.h"
 #include "core/FolderPath.h"
@@ -87,6 +88,7 @@ bool IsPolicyObject(core::Context& context, const std::string& folder) {
 
 struct Restored {
     std::vector<std::string> ignored, failed;
+    bool computer = false;  // the computer's object was written
 };
 
 void RestoreValues(core::Context& context, const BackupContents& contents, Restored& restored) {
@@ -135,6 +137,19 @@ void RestoreFiles(core::Context& context, const BackupContents& contents, Restor
             restored.ignored.push_back(file);
         else if (!context.target.PutFileBytes(object->bytes))
             restored.failed.push_back(file);
+    }
+    // Only the program's own rules go back; whatever else the computer's
+    // object holds now stays.
+    if (const auto& rules = contents.computerRules) {
+        std::string folder = grouppolicy::MachineObjectFolder(context.accounts.System32());
+        std::string file = grouppolicy::MachinePolicyFile(rules->path);
+        auto part = grouppolicy::ParsePolicyFile(rules->bytes.value_or(std::string()));
+        if (!SameName(rules->path, folder) || !part)
+            restored.ignored.push_back(file);
+        else if (!applocker::PutOwnPartBack(context, *part))
+            restored.failed.push_back(file);
+        else
+            restored.computer = true;
     }
 }
 
@@ -207,6 +222,7 @@ ImportStatus UndoLastImport(core::Context& context) {
     if (!context.target.Commit())
         restored.failed.push_back(grouppolicy::GptIniFile(context.target.object()));
     context.target.UseObject(chosen);
+    if (restored.computer) applocker::StartEnforcing(context, title, false);
 
     if (!restored.ignored.empty())
         dialogs.ShowMessage(

@@ -19,6 +19,7 @@ constexpr std::string_view kAbsent = "Ausente";
 constexpr std::string_view kAbsentKey = "ChaveAusente";
 constexpr std::string_view kBlockList = "Lista";
 constexpr std::string_view kPolicyObject = "Politica";
+constexpr std::string_view kComputerRules = "Computador";
 constexpr std::string_view kEnd = "Fim";
 constexpr std::string_view kNoFile = "-";
 
@@ -147,10 +148,12 @@ bool ReadLine(const std::vector<std::string_view>& f, BackupContents& contents) 
         contents.absentKeys.push_back({hive, *key});
         return true;
     }
-    if (f[0] == kBlockList || f[0] == kPolicyObject) {
+    if (f[0] == kBlockList || f[0] == kPolicyObject || f[0] == kComputerRules) {
         auto path = f.size() == 3 ? TextOf(f[1]) : std::nullopt;
         auto bytes = f.size() == 3 ? BytesOf(f[2]) : std::nullopt;
-        auto& file = f[0] == kBlockList ? contents.blockList : contents.policyObject;
+        auto& file = f[0] == kBlockList      ? contents.blockList
+                     : f[0] == kPolicyObject ? contents.policyObject
+                                             : contents.computerRules;
         if (!path || !bytes || file) return false;
         file = FileState{*path, *bytes};
         return true;
@@ -189,7 +192,8 @@ std::string BackupText(const BackupContents& contents) {
         lines.push_back(std::string(kAbsentKey) + " " + std::string(HiveField(key.hive)) + " " +
                         Text(key.key));
     for (auto [word, file] : {std::pair{kBlockList, &contents.blockList},
-                              std::pair{kPolicyObject, &contents.policyObject}})
+                              std::pair{kPolicyObject, &contents.policyObject},
+                              std::pair{kComputerRules, &contents.computerRules}})
         if (*file)
             lines.push_back(std::string(word) + " " + Text((*file)->path) + " " +
                             Bytes((*file)->bytes));

@@ -220,12 +220,14 @@ TEST(Transfer, EverythingSurvivesTheTripToAnotherComputerInFileOrder) {
     std::string file = first.Export();
     Lines lines = transfer::SplitConfigLines(file), keys;
     for (const std::string& line : lines) keys.push_back(line.substr(0, 4));
-    EXPECT_EQ(keys, (Lines{"QV01", "QV02", "QV02", "QV02", "QV03", "QV03", "QV04", "QV05", "QVa5",
-                           "QV06", "QV07", "QVa7", "QV__", "QVb7", "QV08", "QVa8", "QVb8", "QV09"}))
+    EXPECT_EQ(keys,
+              (Lines{"QV01", "QV02", "QV02", "QV02", "QVc1", "QV03", "QV03", "QV04", "QV05", "QVa5",
+                     "QV06", "QV07", "QVa7", "QV__", "QVb7", "QV08", "QVa8", "QVb8", "QV09"}))
         << "no record for the empty line of the block list";
     EXPECT_EQ(lines[0], "QV011001" + std::string(39, '0') + "1") << "a drive mask exports as 1";
     EXPECT_EQ(lines[3], "QV02last.exe");
-    EXPECT_EQ(lines[5], "QV03C:\\Jogos");
+    EXPECT_EQ(lines[4], "QVc10") << "the option is off: no rules in the computer's object";
+    EXPECT_EQ(lines[6], "QV03C:\\Jogos");
 
     Computer second;
     EXPECT_EQ(second.Import(transfer::SplitConfigLines(file)), ImportStatus::Done);
