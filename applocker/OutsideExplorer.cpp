@@ -42,13 +42,19 @@ std::optional<std::string> TargetSid(core::Context& context) {
     return std::nullopt;
 }
 
+// Letter case and either separator aside, as Windows compares paths.
+std::string Compared(std::string path) {
+    std::replace(path.begin(), path.end(), '/', '\\');
+    while (!path.empty() && path.back() == '\\') path.pop_back();
+    return Lowered(path) + "\\";
+}
+
 bool InProgramFolders(core::Context& context) {
-    std::string program = Lowered(context.files.ProgramFolder()) + "\\";
+    std::string program = Compared(context.files.ProgramFolder());
     for (std::string_view name : kProgramFolderValues) {
         std::string folder =
             context.registry.GetValue(Hive::LocalMachine, core::kCurrentVersion, name);
-        while (!folder.empty() && folder.back() == '\\') folder.pop_back();
-        if (!folder.empty() && program.starts_with(Lowered(folder) + "\\")) return true;
+        if (!folder.empty() && program.starts_with(Compared(folder))) return true;
     }
     return false;
 }
@@ -75,13 +81,13 @@ bool WriteEntries(platform::Files& files, const std::string& folder, const Entri
                                                           grouppolicy::kMachineHalf));
 }
 
-bool SetSwitch(RegistryAccess& registry, std::string_view key, std::string_view name, int value,
-               bool on) {
+bool SetSwitch(RegistryAccess& registry, RegistryAccess& stored, std::string_view key,
+               std::string_view name, int value, bool on) {
     if (on)
         return registry.CreateKey(Hive::CurrentUser, key) == 0 &&
                registry.SetValue(Hive::CurrentUser, key, name, value) == 0;
     // Only the option's own value goes: another value was someone else's choice.
-    if (registry.GetValueText(Hive::CurrentUser, key, name) != std::to_string(value)) return true;
+    if (stored.GetValueText(Hive::CurrentUser, key, name) != std::to_string(value)) return true;
     RegistryStatus status = registry.DeleteValue(Hive::CurrentUser, key, name);
     return status == 0 || status == platform::status::FileNotFound;
 }
@@ -141,9 +147,11 @@ bool InForce(core::Context& context) {
     return entries && HoldsTarget(*entries, *sid);
 }
 
-bool SetAccountSwitches(RegistryAccess& registry, bool on) {
-    bool done = SetSwitch(registry, kTaskManagerKey, kTaskManager, 1, on);
-    return SetSwitch(registry, kCommandPromptKey, kCommandPrompt, kPromptOffScriptsRun, on) && done;
+bool SetAccountSwitches(RegistryAccess& registry, bool on, RegistryAccess* stored) {
+    RegistryAccess& now = stored ? *stored : registry;
+    bool done = SetSwitch(registry, now, kTaskManagerKey, kTaskManager, 1, on);
+    return SetSwitch(registry, now, kCommandPromptKey, kCommandPrompt, kPromptOffScriptsRun, on) &&
+           done;
 }
 
 ComputerPlan PlanRules(core::Context& context, bool on, const std::vector<std::string>& listed) {

@@ -38,8 +38,8 @@ std::optional<std::string> Refusal(core::Context& context);
 bool InForce(core::Context& context);
 
 // Task Manager and the command prompt off, or back as they were before the
-// option set them.
-bool SetAccountSwitches(RegistryAccess& registry, bool on);
+// option set them (as `stored` holds them, when the writes go elsewhere).
+bool SetAccountSwitches(RegistryAccess& registry, bool on, RegistryAccess* stored = nullptr);
 
 // What putting the option in force (or taking it away) changes in the
 // computer's object.

@@ -231,7 +231,7 @@ Planned Plan(core::Context& context, const std::vector<Record>& records, bool fo
     if (std::optional<bool> outside = plan.imported.outsideExplorer) {
         // Judged on the computer that will hold the rules, not on one writing files for others.
         if (*outside && forReal) plan.refused = applocker::Refusal(context);
-        if (!plan.refused) applocker::SetAccountSwitches(registry, *outside);
+        if (!plan.refused) applocker::SetAccountSwitches(registry, *outside, &stored);
     }
     plan.writes = std::move(recorder.writes);
     plan.ignored = SetAsideIgnored(core::ReleaseOf(context.accounts.Windows()), plan.writes);

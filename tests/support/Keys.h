@@ -23,4 +23,9 @@ inline constexpr char kBrowserMain[] = "Software\\Microsoft\\Internet Explorer\\
 // Where Windows keeps its own version: a new process of Wine reports what it says.
 inline constexpr char kNtCurrentVersion[] = "SOFTWARE\\Microsoft\\Windows NT\\CurrentVersion";
 
+// The application-control policy (HKEY_LOCAL_MACHINE, in the computer's own
+// policy object), and the per-user policy key of the command prompt.
+inline constexpr char kSrpV2[] = "Software\\Policies\\Microsoft\\Windows\\SrpV2";
+inline constexpr char kPoliciesSystem[] = "Software\\Policies\\Microsoft\\Windows\\System";
+
 }  // namespace testing_support

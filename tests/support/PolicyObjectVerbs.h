@@ -36,15 +36,22 @@ inline bool AnythingAt(const std::string& path) {
     return false;
 }
 
-// The entries of the object's User\Registry.pol; a file that is not one fails.
-inline std::vector<PolicyEntry> ObjectEntries(const std::string& folder) {
-    auto entries = ReadPolicyFile(FileBytes(folder + "\\User\\Registry.pol"));
-    EXPECT_TRUE(entries.has_value()) << folder << ": no policy file";
+// The entries of a policy file; a file that is not one fails.
+inline std::vector<PolicyEntry> PolicyFileEntries(const std::string& file) {
+    auto entries = ReadPolicyFile(FileBytes(file));
+    EXPECT_TRUE(entries.has_value()) << file << ": no policy file";
     return entries.value_or(std::vector<PolicyEntry>());
+}
+// Of the object's User\Registry.pol, and of the computer's own object.
+inline std::vector<PolicyEntry> ObjectEntries(const std::string& folder) {
+    return PolicyFileEntries(folder + "\\User\\Registry.pol");
+}
+inline std::string ComputerFile(const TestProgram& program) {
+    return program.accounts.system32 + "\\GroupPolicy\\Machine\\Registry.pol";
 }
 
 // A policy file of the entries, written as another tool would leave it.
-inline void PutObjectFile(const std::string& folder, const std::vector<PolicyEntry>& entries) {
+inline void PutPolicyFile(const std::string& file, const std::vector<PolicyEntry>& entries) {
     std::string bytes = std::string("PReg") + PolDword(1);
     auto mark = [&](char c) { bytes += {c, '\0'}; };
     for (const PolicyEntry& e : entries) {
@@ -54,8 +61,11 @@ inline void PutObjectFile(const std::string& folder, const std::vector<PolicyEnt
         bytes += PolDword(static_cast<std::uint32_t>(e.data.size())) + ";" + '\0' + e.data;
         mark(']');
     }
+    std::ofstream(file, std::ios::binary) << bytes;
+}
+inline void PutObjectFile(const std::string& folder, const std::vector<PolicyEntry>& entries) {
     std::filesystem::create_directories(folder + "\\User");
-    std::ofstream(folder + "\\User\\Registry.pol", std::ios::binary) << bytes;
+    PutPolicyFile(folder + "\\User\\Registry.pol", entries);
 }
 
 }  // namespace testing_support
