@@ -161,6 +161,12 @@ TEST_F(OutsideExplorer, TheNonAdministratorsGetAllowRulesOnlyForTheWindowsAndPro
     EXPECT_EQ(lab.services.started, Items{"AppIDSvc"});
     EXPECT_EQ(lab.services.refreshes, 1);
     EXPECT_TRUE(static_cast<frmRestE&>(OpenScreen<frmRestE>(lab)).Check1.checked());
+    // Someone else's value for the prompt is not the option's to take away.
+    PutNumber(lab.registry, kCU, kPoliciesSystem, "DisableCMD", 1);
+    Press("Label4");
+    EXPECT_TRUE(IsAbsent(lab.registry, kCU, kSystem, "DisableTaskMgr"));
+    EXPECT_TRUE(HasValue(lab.registry, kCU, kPoliciesSystem, "DisableCMD", "1"));
+    EXPECT_TRUE(Rules("Exe").empty());
 }
 
 TEST_F(OutsideExplorer, TargetsCombineAndOnlyTheProgramsOwnEntriesChange) {
@@ -350,6 +356,12 @@ TEST_F(OutsideExplorer, TheFileCarriesItAndUndoPutsBackOnlyTheProgramsRules) {
     EXPECT_TRUE(HasValue(lab.registry, kCU, kSystem, "DisableTaskMgr", "1"));
     EXPECT_EQ(Entries()[0].value, "Depois");
     EXPECT_EQ(undo::UndoLastImport(lab.context), ImportStatus::Done);
+    EXPECT_TRUE(Rules("Exe").empty());
+    // A backup that names another folder as the computer's object is not followed there.
+    const std::string elsewhere = lab.Folder() + "/Outro";
+    ASSERT_TRUE(undo::SaveBackup(lab.files, {.computerRules = changes::FileState{elsewhere, ""}}));
+    EXPECT_EQ(undo::UndoLastImport(lab.context), ImportStatus::Partial);
+    EXPECT_FALSE(AnythingAt(elsewhere));
     EXPECT_TRUE(Rules("Exe").empty());
 
     // Refused or not valid: the rest of the file goes in, the run is done in part.
