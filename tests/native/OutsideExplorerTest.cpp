@@ -359,7 +359,9 @@ TEST_F(OutsideExplorer, TheFileCarriesItAndUndoPutsBackOnlyTheProgramsRules) {
     EXPECT_TRUE(Rules("Exe").empty());
     // A backup that names another folder as the computer's object is not followed there.
     const std::string elsewhere = lab.Folder() + "/Outro";
-    ASSERT_TRUE(undo::SaveBackup(lab.files, {.computerRules = changes::FileState{elsewhere, ""}}));
+    undo::BackupContents planted;
+    planted.computerRules = changes::FileState{elsewhere, ""};
+    ASSERT_TRUE(undo::SaveBackup(lab.files, planted));
     EXPECT_EQ(undo::UndoLastImport(lab.context), ImportStatus::Partial);
     EXPECT_FALSE(AnythingAt(elsewhere));
     EXPECT_TRUE(Rules("Exe").empty());
