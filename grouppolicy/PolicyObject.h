@@ -16,6 +16,14 @@ inline std::string ObjectFolder(std::string_view system32, std::string_view sid)
 inline std::string UserPolicyFile(std::string_view folder) {
     return std::string(folder) + "\\User\\Registry.pol";
 }
+// The computer's own local object (System32\GroupPolicy): its computer half
+// applies to the whole computer, whoever logs on.
+inline std::string MachineObjectFolder(std::string_view system32) {
+    return std::string(system32) + "\\GroupPolicy";
+}
+inline std::string MachinePolicyFile(std::string_view folder) {
+    return std::string(folder) + "\\Machine\\Registry.pol";
+}
 inline std::string GptIniFile(std::string_view folder) {
     return std::string(folder) + "\\gpt.ini";
 }
