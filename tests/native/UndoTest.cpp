@@ -9,6 +9,8 @@
 #include <tuple>
 
 #include "grouppolicy/GptIni.h"
+#include "tests/support/PolicyObjectVerbs.h"
+#include "tests/support/ScreenTable.h"
 #include "tests/support/TransferVerbs.h"
 #include "transfer/ConfigFile.h"
 #include "undo/Backup.h"
@@ -252,6 +254,207 @@ TEST(Undo, PutsBackThePolicyObjectTheImportWentTo) {
     computer.Expect({{kLM, kCurrentVersion, "SYSNOT", kAbsent}});
     EXPECT_TRUE(IsAbsent(computer.hive, kCU, kExplorer, "NoFolderOptions")) << "not this account";
     EXPECT_EQ(computer.target.object(), "") << "the target chosen stays";
+}
+
+}  // namespace
+
+namespace {
+
+using testing_support::Computer;
+
+const char kRunKey[] = "Software\\Microsoft\\Windows\\CurrentVersion\\Run";
+const char kPolicyRun[] = "Software\\Microsoft\\Windows\\CurrentVersion\\Policies\\Explorer\\Run";
+
+// A backup as another build or a damaged program might have left it, put
+// in place as the newest, over one real import that set the lock code.
+std::string Planted(Computer& computer, const undo::BackupContents& contents) {
+    EXPECT_EQ(computer.Import({"QV09um"}), ImportStatus::Done);
+    std::string path = undo::BackupFolder(computer.files) + "/0000000002.copia";
+    computer.files.WriteBytes(path, undo::BackupText(contents));
+    computer.dialogs.messages.clear();
+    return path;
+}
+
+// Undo writes into a policy object only where an import could have: the
+// non-administrators', an account's of this computer, the computer's own;
+// and sets the logon entry only to this program's own DErodu.exe. What a
+// backup names beyond that is said, and the next undo goes further back.
+TEST(Undo, WritesOnlyWhereAnImportCouldHaveWritten) {
+    const std::string kOwn = "\"%P\\DErodu.exe\"";
+    // clang-format off
+    const struct {
+        const char* object;  // under the test's Windows folder; "" for a value of the computer
+        const char* key;
+        const char* name;
+        std::string data;    // REG_SZ; %P the program's folder
+        bool undone;
+    } cases[] = {
+        {"System32\\GroupPolicyUsers\\S-1-5-32-545", kExplorer, "NoFind", "", true},
+        {"System32\\GroupPolicyUsers\\S-1-5-21-1-2-3-1001", kExplorer, "NoFind", "", true},
+        {"Sysnative\\GroupPolicyUsers\\S-1-5-32-545", kExplorer, "NoFind", "", true},
+        {"System32\\GroupPolicyUsers\\S-1-5-32-545", kPolicyRun, "TvalueT", kOwn, true},
+        {"System32\\GroupPolicy", kCurrentVersion, "SYSNOT", "dois", true},
+        {"System32\\GroupPolicyUsers\\S-1-5-32-544", kExplorer, "NoFind", "", false},
+        {"System32\\GroupPolicyUsers\\S-1-5-21-9-9-9-1001", kExplorer, "NoFind", "", false},
+        {"System32\\GroupPolicyUsers\\S-1-12-1-5-6-7-8", kExplorer, "NoFind", "", false},
+        {"System32\\GroupPolicyUsers\\S-1-5-32-545\\..\\S-1-5-32-544", kExplorer, "NoFind", "", false},
+        {"System32\\GROUPP~1\\S-1-5-32-545", kExplorer, "NoFind", "", false},
+        {"System32\\Tasks", kExplorer, "NoFind", "", false},
+        {"System32\\GroupPolicyUsers\\S-1-5-32-545", kPolicyRun, "TvalueT", "\"C:\\Jogos\\DErodu.exe\"", false},
+        {"", kRunKey, "TvalueT", kOwn, true},
+        {"", kRunKey, "TvalueT", "%P\\DErodu.exe", false},
+        {"", kRunKey, "TvalueT", "\"C:\\Users\\aluno\\DErodu.exe\"", false},
+    };
+    // clang-format on
+    for (const auto& c : cases) {
+        SCOPED_TRACE(std::string(c.object) + " " + c.name + " " + c.data);
+        Computer computer;
+        std::string data = c.data;
+        if (auto at = data.find("%P"); at != std::string::npos)
+            data.replace(at, 2, computer.files.ProgramFolder());
+        undo::BackupContents contents;
+        bool machine = std::string(c.object).ends_with("GroupPolicy");
+        std::string file = computer.Folder() + "/" + c.object +
+                           (machine ? "\\Machine\\Registry.pol" : "\\User\\Registry.pol");
+        std::string named = file + "\\" + c.key + "\\" + c.name;
+        if (*c.object) {
+            contents.policyValues = {{file, c.key, c.name, {}}};
+            if (!data.empty()) contents.policyValues[0].entries = {{c.name, 1, PolData(data)}};
+        } else {
+            named = "HKEY_LOCAL_MACHINE\\" + std::string(c.key) + "\\" + c.name;
+            std::string ansi = data + std::string(1, '\0');
+            contents.values = {{kLM, c.key, c.name, StoredValue{1, {ansi.begin(), ansi.end()}}}};
+        }
+        // Something the import would have changed, there now.
+        std::string real = std::string(c.object).starts_with("Sysnative")
+                               ? computer.Folder() + "/System32" + (file.c_str() + file.find('\\'))
+                               : file;
+        const std::string folder = real.substr(0, real.rfind(machine ? "\\Machine" : "\\User"));
+        if (*c.object)
+            PutObjectFile(folder, {{kExplorer, "NoRun", 4, PolDword(1)}, {c.key, c.name, 1, PolData("x")}});
+        if (machine) std::filesystem::rename(folder + "\\User\\Registry.pol", real);
+        std::string backup = Planted(computer, contents);
+        EXPECT_EQ(undo::UndoLastImport(computer.context),
+                  c.undone ? ImportStatus::Done : ImportStatus::Partial);
+        if (c.undone)
+            EXPECT_EQ(computer.dialogs.messages, std::vector<ShownMessage>{kUndone});
+        else
+            EXPECT_EQ(computer.dialogs.messages,
+                      (std::vector<ShownMessage>{
+                          {"A cópia de segurança " + backup +
+                               " nomeia o que uma importação não muda; isto não foi "
+                               "restaurado:\r\n" + named +
+                               "\r\nNada mais havia a restaurar. A cópia foi dada como desfeita: "
+                               "um novo Desfazer volta à importação anterior.",
+                           "Quarvel²", 16}}));
+        if (*c.object) {
+            // The other entry stays; the value is as it was before, or as now.
+            auto entries = ReadPolicyFile(FileBytes(real)).value_or(std::vector<PolicyEntry>());
+            ASSERT_EQ(entries.size(), c.undone && data.empty() ? 1u : 2u);
+            if (c.undone && data.empty())
+                EXPECT_EQ(entries.back().value, "NoRun");
+            else
+                EXPECT_EQ(entries.back().data, PolData(c.undone ? data : "x"));
+        } else {
+            computer.Expect({{kLM, c.key, c.name, c.undone ? data : kAbsent}});
+        }
+        computer.dialogs.messages.clear();
+        EXPECT_EQ(undo::UndoLastImport(computer.context), ImportStatus::Done)
+            << "the next undo goes further back";
+        computer.Expect({{kLM, kCurrentVersion, "SYSNOT", kAbsent}});
+    }
+}
+
+// An import into a policy object is taken back value by value, into the
+// file as it is by then; a backup of an earlier version, which kept the
+// whole file, still puts the whole file back. A backup by the 32-bit build
+// names the object as the 64-bit one does.
+TEST(Undo, TakesBackFromAPolicyObjectOnlyWhatTheImportChanged) {
+    Computer computer;
+    computer.accounts.system32 = computer.Folder() + "/Sysnative";
+    ASSERT_EQ(core::ChooseTarget(computer.context, core::TargetKind::NonAdministrators),
+              core::TargetChoice::Chosen);
+    const std::string object = computer.target.object();
+    const PolicyEntry other{"Software\\Policies\\Outro", "X", 4, PolDword(7)};
+    PutObjectFile(object, {{kExplorer, "NoRun", 4, PolDword(1)}, other});
+    ASSERT_EQ(computer.Import({"QV01" + std::string(43, '1')}), ImportStatus::Done);
+    ASSERT_TRUE(computer.target.Commit());
+    EXPECT_NE(FileBytes(computer.Backups().back()).find(
+                  "/System32\\GroupPolicyUsers\\S-1-5-32-545\\User\\Registry.pol"),
+              std::string::npos);
+    // Another tool writes there afterwards, and takes the other entry away.
+    std::vector<PolicyEntry> now = ObjectEntries(object);
+    const PolicyEntry later{"Software\\Policies\\Depois", "Y", 4, PolDword(8)};
+    std::erase(now, other);
+    now.push_back(later);
+    PutObjectFile(object, now);
+    EXPECT_EQ(undo::UndoLastImport(computer.context), ImportStatus::Done);
+    EXPECT_EQ(ObjectEntries(object),
+              (std::vector<PolicyEntry>{{kExplorer, "NoRun", 4, PolDword(1)}, later}));
+
+    undo::BackupContents earlier;
+    earlier.policyObject = changes::FileState{object, std::string("PReg\1\0\0\0", 8)};
+    Planted(computer, earlier);
+    EXPECT_EQ(undo::UndoLastImport(computer.context), ImportStatus::Done);
+    EXPECT_EQ(FileBytes(object + "\\User\\Registry.pol"), std::string("PReg\1\0\0\0", 8));
+}
+
+// Whose profile, what was left, what cannot be removed: undo says what it
+// did, and never puts one import back twice.
+TEST(Undo, SaysWhatItPutBackAndNeverPutsBackTheSameImportTwice) {
+    {  // into another account than the import's: nothing changes in this one
+        Computer computer;
+        ASSERT_EQ(computer.Import({"QV01" + std::string(43, '1')}), ImportStatus::Done);
+        computer.accounts.running = {"aluno", "S-1-5-21-1-2-3-1001"};
+        computer.dialogs.messages.clear();
+        EXPECT_EQ(undo::UndoLastImport(computer.context), ImportStatus::Refused);
+        EXPECT_EQ(computer.dialogs.messages,
+                  (std::vector<ShownMessage>{
+                      {"A última importação foi feita nas configurações da conta Administrador "
+                       "(S-1-5-21-1-2-3-500), e o Quarvel roda agora na conta aluno "
+                       "(S-1-5-21-1-2-3-1001): nada foi desfeito. Entre naquela conta e desfaça "
+                       "a importação por ela.",
+                       "Quarvel²", 16}}));
+        computer.Expect({{kCU, kExplorer, "NoFind", "1"}});
+        EXPECT_EQ(computer.Backups().size(), 1u);
+    }
+    {  // a backup that cannot be removed is marked, and the next undo goes further back
+        Computer computer;
+        ASSERT_EQ(computer.Import({"QV09um"}), ImportStatus::Done);
+        ASSERT_EQ(computer.Import({"QV09dois"}), ImportStatus::Done);
+        computer.files.undeletable.insert(computer.Backups().back());
+        EXPECT_EQ(undo::UndoLastImport(computer.context), ImportStatus::Done);
+        computer.Expect({{kLM, kCurrentVersion, "SYSNOT", "um"}});
+        PutText(computer.registry, kLM, kCurrentVersion, "SYSNOT", "depois");
+        EXPECT_EQ(undo::UndoLastImport(computer.context), ImportStatus::Done);
+        computer.Expect({{kLM, kCurrentVersion, "SYSNOT", kAbsent}});
+        // And when it cannot be marked either, undo says so.
+        ASSERT_EQ(computer.Import({"QV09tres"}), ImportStatus::Done);
+        std::string newest = computer.Backups().back();
+        computer.files.undeletable.insert(newest);
+        std::filesystem::create_directory(newest.substr(0, newest.size() - 6) + ".desfeita");
+        computer.dialogs.messages.clear();
+        EXPECT_EQ(undo::UndoLastImport(computer.context), ImportStatus::Partial);
+        EXPECT_EQ(computer.dialogs.messages,
+                  (std::vector<ShownMessage>{
+                      {"A última importação foi desfeita. A cópia " + newest +
+                           " não pôde ser apagada nem marcada como desfeita: apague-a antes de "
+                           "desfazer de novo, ou o próximo Desfazer a aplicará outra vez em vez "
+                           "de voltar à importação anterior.",
+                       "Quarvel²", 16}}));
+    }
+    {  // put back by someone else already; an import that wrote nothing keeps no backup
+        Computer computer;
+        ASSERT_EQ(computer.Import({"QV09um"}), ImportStatus::Done);
+        computer.registry.DeleteValue(kLM, kCurrentVersion, "SYSNOT");
+        computer.dialogs.messages.clear();
+        EXPECT_EQ(undo::UndoLastImport(computer.context), ImportStatus::NothingPutBack);
+        EXPECT_EQ(computer.dialogs.messages, std::vector<ShownMessage>{kNothingPutBack});
+        EXPECT_TRUE(computer.Backups().empty());
+        computer.registryApi.DenyWrites(true);
+        EXPECT_EQ(computer.Import({"QV09dois"}), ImportStatus::Partial);
+        EXPECT_TRUE(computer.Backups().empty()) << "nothing to take back";
+    }
 }
 
 }  // namespace
