@@ -118,4 +118,16 @@ bool MayStartAtLogon(platform::Files& files, platform::Dialogs& dialogs,
     return false;
 }
 
+void WarnOfProgramFolder(platform::Files& files, platform::Dialogs& dialogs) {
+    if (files.ElevatedAccount().empty()) return;
+    std::string why = ProgramDistrust(files, "\\DErodu.exe");
+    if (why.empty()) why = ProgramDistrust(files, "\\limpaico.exe");
+    if (why.empty()) return;
+    dialogs.ShowMessage("O Quarvel está numa pasta que outros usuários podem mudar (" + why +
+                            "): enquanto estiver nela, ele não grava as entradas de logon do "
+                            "bloqueio de pastas/janelas nem da limpeza do cache de ícones. "
+                            "Instale o Quarvel com o instalador, em Arquivos de Programas.",
+                        "Quarvel", platform::style::Exclamation);
+}
+
 }  // namespace core

@@ -33,6 +33,11 @@ bool MayStartAtLogon(platform::Files& files, platform::Dialogs& dialogs,
                      std::string_view executable, std::string_view entry,
                      const std::string& title);
 
+// At the start of an elevated program: a warning when the program's folder
+// is one others may change, so that the administrator knows before he
+// tries; nothing when the program runs without elevation.
+void WarnOfProgramFolder(platform::Files& files, platform::Dialogs& dialogs);
+
 // The parent folder of a path; "" for none.
 std::string ParentOf(const std::string& path);
 

@@ -5,6 +5,7 @@
 
 #include <filesystem>
 
+#include "core/AccessTrust.h"
 #include "personalization/frmNovo.h"
 #include "restrictions/frmRestF.h"
 #include "tests/support/ScreenVerbs.h"
@@ -122,6 +123,24 @@ TEST(AccessTrust, LogonEntriesStartOnlyWhatStudentsCannotChange) {
                          "inicia. Instale o Quarvel com o instalador, em Arquivos de Programas.",
                      title, 16}};
             };
+            // Told at the start of the elevated program too.
+            core::WarnOfProgramFolder(computer.files, computer.dialogs);
+            EXPECT_TRUE(computer.dialogs.messages.empty()) << "not elevated: nothing to say";
+            computer.files.elevated = "S-1-5-21-1-2-3-500";
+            core::WarnOfProgramFolder(computer.files, computer.dialogs);
+            if (*row.why)
+                EXPECT_EQ(computer.dialogs.messages,
+                          (std::vector<ShownMessage>{
+                              {std::string("O Quarvel está numa pasta que outros usuários podem "
+                                           "mudar (") +
+                                   (judged < 2 ? path[judged] : companions[0]) + row.why +
+                                   "): enquanto estiver nela, ele não grava as entradas de logon "
+                                   "do bloqueio de pastas/janelas nem da limpeza do cache de "
+                                   "ícones. Instale o Quarvel com o instalador, em Arquivos de "
+                                   "Programas.",
+                               "Quarvel", 48}}));
+            else
+                EXPECT_TRUE(computer.dialogs.messages.empty());
             auto& blocking = computer.screens.Open<restrictions::frmRestF>(computer.context);
             blocking.Text1.UserType("Jogos");
             auto& icons = computer.screens.Open<personalization::frmNovo>(computer.context);
