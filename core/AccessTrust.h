@@ -30,8 +30,7 @@ std::string ProgramDistrust(platform::Files& files, std::string_view executable)
 // The same, said in a critical message naming the entry that was not
 // written; true when it may be written.
 bool MayStartAtLogon(platform::Files& files, platform::Dialogs& dialogs,
-                     std::string_view executable, std::string_view entry,
-                     const std::string& title);
+                     std::string_view executable, std::string_view entry, const std::string& title);
 
 // At the start of an elevated program: a warning when the program's folder
 // is one others may change, so that the administrator knows before he

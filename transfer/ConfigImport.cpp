@@ -291,8 +291,7 @@ BackupContents Before(core::Context& context, const ImportChanges& changes, bool
     if (!object.empty())
         entries = grouppolicy::ParsePolicyFile(context.target.FileBytes().value_or(""))
                       .value_or(std::vector<grouppolicy::PolicyEntry>());
-    const std::string file =
-        undo::NameForBackup(context, grouppolicy::UserPolicyFile(object));
+    const std::string file = undo::NameForBackup(context, grouppolicy::UserPolicyFile(object));
     for (const ValueState& value : changes.before) {
         if (!object.empty() && value.hive == Hive::CurrentUser) {
             before.policyValues.push_back(
@@ -402,9 +401,8 @@ ImportStatus ImportText(core::Context& context, const std::string& text, bool co
                                     title, Critical);
     }
     std::string blockListPath = restrictions::block_list::FilePath(context.values.baseFolder);
-    bool listWritten =
-        writeBlockList &&
-        restrictions::block_list::Write(context.files, blockListPath, BlockListText(imported));
+    bool listWritten = writeBlockList && restrictions::block_list::Write(
+                                             context.files, blockListPath, BlockListText(imported));
     // Nothing changed after all: there is nothing for undo to take back.
     if (backup && written == 0 && !listWritten) undo::DropBackup(context.files, backup->path);
     if (writeBlockList && !listWritten) {

@@ -328,8 +328,8 @@ ImportStatus UndoLastImport(core::Context& context) {
     platform::Dialogs& dialogs = context.dialogs;
     Found found = FindNewest(context);
     for (const Place& place : found.untrustedPlaces)
-        dialogs.ShowMessage("A pasta das cópias de segurança " + place.folder +
-                                " não é segura (" + place.why +
+        dialogs.ShowMessage("A pasta das cópias de segurança " + place.folder + " não é segura (" +
+                                place.why +
                                 "): nenhuma cópia dela foi usada. Apague essa pasta; o Quarvel a "
                                 "cria de novo só para os Administradores.",
                             title, Critical);
@@ -386,8 +386,8 @@ ImportStatus UndoLastImport(core::Context& context) {
     }
     // Undone: it goes, or, when it cannot, is marked so that no later undo
     // puts it back again over what changed since.
-    std::string marker = found.path.substr(0, found.path.size() - kExtension.size()) +
-                         std::string(kUndoneExtension);
+    std::string marker =
+        found.path.substr(0, found.path.size() - kExtension.size()) + std::string(kUndoneExtension);
     bool gone = context.files.Delete(found.path);
     if (gone)
         context.files.Delete(marker);

@@ -22,7 +22,7 @@ namespace undo {
 // One value of a policy object's file as it was: the file's entries of it
 // (the value itself, a "**del." marker for it), none when it had none.
 struct PolicyValueState {
-    std::string file;  // the object's User\Registry.pol (or Machine\Registry.pol)
+    std::string file;       // the object's User\Registry.pol (or Machine\Registry.pol)
     std::string key, name;  // UTF-8, as the registry names them
     struct Entry {
         std::string name;  // the entry's own name: the value's, or "**del." and it

@@ -96,7 +96,7 @@ std::optional<std::string> ReachablePolicyFile(core::Context& context, const std
 }
 
 bool LogonEntryAllowed(core::Context& context, const std::string& name, const StoredValue& value,
-                     bool inPolicyFile) {
+                       bool inPolicyFile) {
     namespace block_list = restrictions::block_list;
     if (!Same(name, std::string(block_list::kLogonEntry))) return true;
     std::string command = block_list::LogonCommand(context.files.ProgramFolder());

@@ -27,6 +27,6 @@ std::optional<std::string> ReachablePolicyFile(core::Context& context, const std
 // writes: the quoted path of this program's own DErodu.exe, as REG_SZ (in a
 // policy file, UTF-16); true for any other value.
 bool LogonEntryAllowed(core::Context& context, const std::string& name, const StoredValue& value,
-                     bool inPolicyFile);
+                       bool inPolicyFile);
 
 }  // namespace undo

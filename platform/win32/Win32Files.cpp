@@ -228,9 +228,9 @@ std::optional<std::string> Win32Files::ReadBytesIf(
         size.QuadPart < (1LL << 30)) {
         std::string read(static_cast<std::size_t>(size.QuadPart), '\0');
         DWORD done = 0;
-        if (read.empty() || (ReadFile(handle, read.data(), static_cast<DWORD>(read.size()), &done,
-                                      nullptr) &&
-                             done == read.size()))
+        if (read.empty() ||
+            (ReadFile(handle, read.data(), static_cast<DWORD>(read.size()), &done, nullptr) &&
+             done == read.size()))
             bytes = std::move(read);
     }
     CloseHandle(handle);

@@ -73,14 +73,15 @@ TEST(AccessTrust, AnImportBacksUpOnlyInAFolderNobodyElseMayChange) {
             const std::string judged = parent ? usual.substr(0, usual.rfind('/')) : usual;
             std::filesystem::create_directories(usual);
             SetRow(computer, judged, row);
-            const std::string fallback = computer.accounts.system32 +
-                                         "/config/systemprofile/AppData/Local/Quarvel/Copias";
+            const std::string fallback =
+                computer.accounts.system32 + "/config/systemprofile/AppData/Local/Quarvel/Copias";
             std::vector<ShownMessage> said = {kImported};
             if (*row.why)
                 said.insert(said.begin(),
                             {"A pasta das cópias de segurança não é segura (" + judged + row.why +
                                  "): ela não foi usada, e a cópia desta importação foi guardada "
-                                 "em " + fallback +
+                                 "em " +
+                                 fallback +
                                  ". Apague essa pasta; o Quarvel a cria de novo só para os "
                                  "Administradores.",
                              "Quarvel²", 48});
@@ -146,8 +147,7 @@ TEST(AccessTrust, LogonEntriesStartOnlyWhatStudentsCannotChange) {
             auto& icons = computer.screens.Open<personalization::frmNovo>(computer.context);
             if (*row.why) {
                 EXPECT_EQ(RunCommands(computer, blocking, {"Label4"}), said("TvalueT", "Erro"));
-                EXPECT_EQ(RunCommands(computer, icons, {"Label45"}),
-                          said("DelIconCache", "Erro"));
+                EXPECT_EQ(RunCommands(computer, icons, {"Label45"}), said("DelIconCache", "Erro"));
                 computer.dialogs.messages.clear();
                 EXPECT_EQ(computer.Import({"QV03C:\\Outros"}), ImportStatus::Partial);
                 EXPECT_EQ(computer.dialogs.messages, said("TvalueT", "Quarvel²"));

@@ -86,8 +86,8 @@ TEST(Undo, BringsBackExactlyTheStateBeforeTheImportOfAnyGroup) {
         bool nothing = std::string(group) == "Check2";
         EXPECT_EQ(undo::UndoLastImport(computer.context),
                   nothing ? ImportStatus::NothingPutBack : ImportStatus::Done);
-        EXPECT_EQ(computer.dialogs.messages, std::vector<ShownMessage>{nothing ? kNothingPutBack
-                                                                               : kUndone});
+        EXPECT_EQ(computer.dialogs.messages,
+                  std::vector<ShownMessage>{nothing ? kNothingPutBack : kUndone});
         EXPECT_EQ(computer.Export(), exported);
         for (std::size_t i = 0; i < watched.size(); ++i)
             EXPECT_EQ(computer.hive.Snapshot(std::get<0>(watched[i]), std::get<1>(watched[i]),
@@ -136,8 +136,9 @@ TEST(Undo, TrustsOnlyWhatNobodyElseCanChangeAndSaysWhatItCouldNotPutBack) {
         std::string bytes = FileBytes(path);
         c.files.WriteBytes(path, bytes.substr(0, bytes.rfind("Fim")));
     };
-    const std::string untrusted = " não é segura (%W pertence a S-1-5-21-1-2-3-1001, não aos "
-                                  "Administradores nem ao SYSTEM): ";
+    const std::string untrusted =
+        " não é segura (%W pertence a S-1-5-21-1-2-3-1001, não aos "
+        "Administradores nem ao SYSTEM): ";
     const std::string skipped = " está danificada e foi pulada: vale a cópia anterior a ela.";
     const struct {
         const char* name;
@@ -331,7 +332,8 @@ TEST(Undo, WritesOnlyWhereAnImportCouldHaveWritten) {
                                : file;
         const std::string folder = real.substr(0, real.rfind(machine ? "\\Machine" : "\\User"));
         if (*c.object)
-            PutObjectFile(folder, {{kExplorer, "NoRun", 4, PolDword(1)}, {c.key, c.name, 1, PolData("x")}});
+            PutObjectFile(folder,
+                          {{kExplorer, "NoRun", 4, PolDword(1)}, {c.key, c.name, 1, PolData("x")}});
         if (machine) std::filesystem::rename(folder + "\\User\\Registry.pol", real);
         std::string backup = Planted(computer, contents);
         EXPECT_EQ(undo::UndoLastImport(computer.context),
@@ -343,7 +345,8 @@ TEST(Undo, WritesOnlyWhereAnImportCouldHaveWritten) {
                       (std::vector<ShownMessage>{
                           {"A cópia de segurança " + backup +
                                " nomeia o que uma importação não muda; isto não foi "
-                               "restaurado:\r\n" + named +
+                               "restaurado:\r\n" +
+                               named +
                                "\r\nNada mais havia a restaurar. A cópia foi dada como desfeita: "
                                "um novo Desfazer volta à importação anterior.",
                            "Quarvel²", 16}}));
@@ -379,8 +382,8 @@ TEST(Undo, TakesBackFromAPolicyObjectOnlyWhatTheImportChanged) {
     PutObjectFile(object, {{kExplorer, "NoRun", 4, PolDword(1)}, other});
     ASSERT_EQ(computer.Import({"QV01" + std::string(43, '1')}), ImportStatus::Done);
     ASSERT_TRUE(computer.target.Commit());
-    EXPECT_NE(FileBytes(computer.Backups().back()).find(
-                  "/System32\\GroupPolicyUsers\\S-1-5-32-545\\User\\Registry.pol"),
+    EXPECT_NE(FileBytes(computer.Backups().back())
+                  .find("/System32\\GroupPolicyUsers\\S-1-5-32-545\\User\\Registry.pol"),
               std::string::npos);
     // Another tool writes there afterwards, and takes the other entry away.
     std::vector<PolicyEntry> now = ObjectEntries(object);
