@@ -22,6 +22,7 @@ constexpr const char* kAdmins = "S-1-5-32-544";
 constexpr const char* kSystem = "S-1-5-18";
 constexpr const char* kStudent = "S-1-5-21-1-2-3-1001";
 const std::vector<AccessEntry> kPrivate = {{kAdmins, kFull}, {kSystem, kFull}};
+const ShownMessage kBlocked{"Restrições aplicadas com sucesso", "Quarvel", 64};
 
 struct Row {
     const char* name;
@@ -90,9 +91,7 @@ TEST(AccessTrust, AnImportBacksUpOnlyInAFolderNobodyElseMayChange) {
             EXPECT_EQ(computer.dialogs.messages, said);
             EXPECT_EQ(computer.files.FileNames(usual).size(), *row.why ? 0u : 1u);
             EXPECT_EQ(computer.files.FileNames(fallback).size(), *row.why ? 1u : 0u);
-            computer.dialogs.messages.clear();
-            EXPECT_EQ(undo::UndoLastImport(computer.context), ImportStatus::Done);
-            EXPECT_EQ(computer.dialogs.messages, std::vector<ShownMessage>{kUndone});
+            EXPECT_EQ(computer.Undo(ImportStatus::Done), std::vector<ShownMessage>{kUndone});
             computer.Expect({{kLM, kCurrentVersion, "SYSNOT", kAbsent}});
         }
     }
@@ -114,51 +113,43 @@ TEST(AccessTrust, LogonEntriesStartOnlyWhatStudentsCannotChange) {
                 if (judged == 2) SetRow(computer, companion, row);
             }
             if (judged < 2) SetRow(computer, path[judged], row);
-            auto said = [&](const char* entry, const char* title) {
-                const std::string& judgedPath =
-                    judged < 2 ? path[judged] : companions[entry[0] == 'D'];
+            // What is said, by the entry it is about ("" at the start of the program).
+            auto said = [&](const std::string& entry, const char* title) {
+                std::string tail = entry.empty()
+                                       ? "enquanto estiver nela, ele não grava as entradas de "
+                                         "logon do bloqueio de pastas/janelas nem da limpeza do "
+                                         "cache de ícones."
+                                       : "a entrada de logon " + entry +
+                                             " não foi gravada, pois qualquer um poderia trocar o "
+                                             "programa que ela inicia.";
+                std::string at = judged < 2 ? path[judged] : companions[entry[0] == 'D'];
                 return std::vector<ShownMessage>{
-                    {std::string("O Quarvel está numa pasta que outros usuários podem mudar (") +
-                         judgedPath + row.why + "): a entrada de logon " + entry +
-                         " não foi gravada, pois qualquer um poderia trocar o programa que ela "
-                         "inicia. Instale o Quarvel com o instalador, em Arquivos de Programas.",
-                     title, 16}};
+                    {"O Quarvel está numa pasta que outros usuários podem mudar (" + at + row.why +
+                         "): " + tail + " Instale o Quarvel com o instalador, em Arquivos de "
+                         "Programas.",
+                     title, entry.empty() ? 48 : 16}};
             };
-            // Told at the start of the elevated program too.
-            core::WarnOfProgramFolder(computer.files, computer.dialogs);
-            EXPECT_TRUE(computer.dialogs.messages.empty()) << "not elevated: nothing to say";
-            computer.files.elevated = "S-1-5-21-1-2-3-500";
-            core::WarnOfProgramFolder(computer.files, computer.dialogs);
-            if (*row.why)
-                EXPECT_EQ(computer.dialogs.messages,
-                          (std::vector<ShownMessage>{
-                              {std::string("O Quarvel está numa pasta que outros usuários podem "
-                                           "mudar (") +
-                                   (judged < 2 ? path[judged] : companions[0]) + row.why +
-                                   "): enquanto estiver nela, ele não grava as entradas de logon "
-                                   "do bloqueio de pastas/janelas nem da limpeza do cache de "
-                                   "ícones. Instale o Quarvel com o instalador, em Arquivos de "
-                                   "Programas.",
-                               "Quarvel", 48}}));
-            else
-                EXPECT_TRUE(computer.dialogs.messages.empty());
             auto& blocking = computer.screens.Open<restrictions::frmRestF>(computer.context);
             blocking.Text1.UserType("Jogos");
             auto& icons = computer.screens.Open<personalization::frmNovo>(computer.context);
-            if (*row.why) {
-                EXPECT_EQ(RunCommands(computer, blocking, {"Label4"}), said("TvalueT", "Erro"));
-                EXPECT_EQ(RunCommands(computer, icons, {"Label45"}), said("DelIconCache", "Erro"));
-                computer.dialogs.messages.clear();
-                EXPECT_EQ(computer.Import({"QV03C:\\Outros"}), ImportStatus::Partial);
-                EXPECT_EQ(computer.dialogs.messages, said("TvalueT", "Quarvel²"));
-            } else {
-                RunCommands(computer, blocking, {"Label4"});
-                RunCommands(computer, icons, {"Label45"});
-            }
+            std::vector<ShownMessage> none;
+            core::WarnOfProgramFolder(computer.files, computer.dialogs);
+            EXPECT_EQ(computer.dialogs.messages, none) << "not elevated: nothing to say";
+            computer.files.elevated = "S-1-5-21-1-2-3-500";
+            core::WarnOfProgramFolder(computer.files, computer.dialogs);
+            EXPECT_EQ(computer.dialogs.messages, *row.why ? said("", "Quarvel") : none);
+            EXPECT_EQ(RunCommands(computer, blocking, {"Label4"}),
+                      *row.why ? said("TvalueT", "Erro") : std::vector{kBlocked});
+            EXPECT_EQ(RunCommands(computer, icons, {"Label45"}).size(), 1u);
+            if (*row.why) EXPECT_EQ(computer.dialogs.messages, said("DelIconCache", "Erro"));
+            computer.dialogs.messages.clear();
+            EXPECT_EQ(computer.Import({"QV03C:\\Outros"}),
+                      *row.why ? ImportStatus::Partial : ImportStatus::Done);
+            EXPECT_EQ(computer.dialogs.messages,
+                      *row.why ? said("TvalueT", "Quarvel²") : std::vector{kImported});
             for (const char* entry : {"TvalueT", "DelIconCache"})
                 EXPECT_EQ(computer.registry.ValueExists(kLM, kRun, entry), !*row.why) << entry;
-            EXPECT_EQ(computer.BlockList().find("Outros") != std::string::npos, *row.why != 0)
-                << "the list itself is written";
+            EXPECT_NE(computer.BlockList().find("Outros"), std::string::npos) << "the list is";
             for (const std::string& companion : companions) std::filesystem::remove(companion);
         }
     }

@@ -229,34 +229,6 @@ TEST(Undo, AnImportWhoseBackupCannotBeWrittenChangesNothing) {
     EXPECT_EQ(computer.dialogs.messages[0].title, "Quarvel²");
 }
 
-// The import went into the non-administrators' policy object; undo puts its
-// file back byte for byte, whatever target is chosen by then, and raises the
-// object's version so that Windows applies it again.
-TEST(Undo, PutsBackThePolicyObjectTheImportWentTo) {
-    Computer computer;
-    computer.accounts.system32 = computer.Folder();
-    ASSERT_EQ(core::ChooseTarget(computer.context, core::TargetKind::NonAdministrators),
-              core::TargetChoice::Chosen);
-    const std::string object = computer.target.object();
-    PutNumber(computer.registry, kCU, kExplorer, "NoRun", 1);
-    ASSERT_TRUE(computer.target.Commit());
-    const std::string file = FileBytes(object + "\\User\\Registry.pol");
-    ASSERT_NE(file, "");
-    ASSERT_EQ(computer.Import({"QV01" + std::string(43, '1'), "QV09x"}), ImportStatus::Done);
-    ASSERT_TRUE(computer.target.Commit());
-    const auto version = grouppolicy::GptVersion(FileBytes(object + "\\gpt.ini"));
-    EXPECT_NE(FileBytes(object + "\\User\\Registry.pol"), file);
-    ASSERT_EQ(core::ChooseTarget(computer.context, core::TargetKind::ThisAccount),
-              core::TargetChoice::Chosen);
-
-    EXPECT_EQ(undo::UndoLastImport(computer.context), ImportStatus::Done);
-    EXPECT_EQ(FileBytes(object + "\\User\\Registry.pol"), file);
-    EXPECT_GT(grouppolicy::GptVersion(FileBytes(object + "\\gpt.ini")), version);
-    computer.Expect({{kLM, kCurrentVersion, "SYSNOT", kAbsent}});
-    EXPECT_TRUE(IsAbsent(computer.hive, kCU, kExplorer, "NoFolderOptions")) << "not this account";
-    EXPECT_EQ(computer.target.object(), "") << "the target chosen stays";
-}
-
 }  // namespace
 
 namespace {
@@ -350,17 +322,12 @@ TEST(Undo, WritesOnlyWhereAnImportCouldHaveWritten) {
                                "\r\nNada mais havia a restaurar. A cópia foi dada como desfeita: "
                                "um novo Desfazer volta à importação anterior.",
                            "Quarvel²", 16}}));
-        if (*c.object) {
-            // The other entry stays; the value is as it was before, or as now.
-            auto entries = ReadPolicyFile(FileBytes(real)).value_or(std::vector<PolicyEntry>());
-            ASSERT_EQ(entries.size(), c.undone && data.empty() ? 1u : 2u);
-            if (c.undone && data.empty())
-                EXPECT_EQ(entries.back().value, "NoRun");
-            else
-                EXPECT_EQ(entries.back().data, PolData(c.undone ? data : "x"));
-        } else {
-            computer.Expect({{kLM, c.key, c.name, c.undone ? data : kAbsent}});
-        }
+        // The other entry stays; the value is as it was before, or as now.
+        std::string kept = c.undone ? data : *c.object ? "x" : kAbsent;
+        if (!*c.object) computer.Expect({{kLM, c.key, c.name, kept}});
+        auto entries = ReadPolicyFile(FileBytes(real)).value_or(std::vector<PolicyEntry>());
+        if (*c.object) ASSERT_EQ(entries.size(), kept.empty() ? 1u : 2u);
+        if (*c.object) EXPECT_EQ(entries.back().data, kept.empty() ? PolDword(1) : PolData(kept));
         computer.dialogs.messages.clear();
         EXPECT_EQ(undo::UndoLastImport(computer.context), ImportStatus::Done)
             << "the next undo goes further back";
@@ -369,9 +336,10 @@ TEST(Undo, WritesOnlyWhereAnImportCouldHaveWritten) {
 }
 
 // An import into a policy object is taken back value by value, into the
-// file as it is by then; a backup of an earlier version, which kept the
-// whole file, still puts the whole file back. A backup by the 32-bit build
-// names the object as the 64-bit one does.
+// file as it is by then, whatever target is chosen now, and the object's
+// version is raised so that Windows applies it again; a backup of an earlier
+// version, which kept the whole file, still puts the whole file back. A
+// backup by the 32-bit build names the object as the 64-bit one does.
 TEST(Undo, TakesBackFromAPolicyObjectOnlyWhatTheImportChanged) {
     Computer computer;
     computer.accounts.system32 = computer.Folder() + "/Sysnative";
@@ -391,9 +359,15 @@ TEST(Undo, TakesBackFromAPolicyObjectOnlyWhatTheImportChanged) {
     std::erase(now, other);
     now.push_back(later);
     PutObjectFile(object, now);
+    const auto version = grouppolicy::GptVersion(FileBytes(object + "\\gpt.ini"));
+    ASSERT_EQ(core::ChooseTarget(computer.context, core::TargetKind::ThisAccount),
+              core::TargetChoice::Chosen);
     EXPECT_EQ(undo::UndoLastImport(computer.context), ImportStatus::Done);
     EXPECT_EQ(ObjectEntries(object),
               (std::vector<PolicyEntry>{{kExplorer, "NoRun", 4, PolDword(1)}, later}));
+    EXPECT_GT(grouppolicy::GptVersion(FileBytes(object + "\\gpt.ini")), version);
+    EXPECT_TRUE(IsAbsent(computer.hive, kCU, kExplorer, "NoFolderOptions")) << "not this account";
+    EXPECT_EQ(computer.target.object(), "") << "the target chosen stays";
 
     undo::BackupContents earlier;
     earlier.policyObject = changes::FileState{object, std::string("PReg\1\0\0\0", 8)};
@@ -409,9 +383,7 @@ TEST(Undo, SaysWhatItPutBackAndNeverPutsBackTheSameImportTwice) {
         Computer computer;
         ASSERT_EQ(computer.Import({"QV01" + std::string(43, '1')}), ImportStatus::Done);
         computer.accounts.running = {"aluno", "S-1-5-21-1-2-3-1001"};
-        computer.dialogs.messages.clear();
-        EXPECT_EQ(undo::UndoLastImport(computer.context), ImportStatus::Refused);
-        EXPECT_EQ(computer.dialogs.messages,
+        EXPECT_EQ(computer.Undo(ImportStatus::Refused),
                   (std::vector<ShownMessage>{
                       {"A última importação foi feita nas configurações da conta Administrador "
                        "(S-1-5-21-1-2-3-500), e o Quarvel roda agora na conta aluno "
@@ -436,9 +408,7 @@ TEST(Undo, SaysWhatItPutBackAndNeverPutsBackTheSameImportTwice) {
         std::string newest = computer.Backups().back();
         computer.files.undeletable.insert(newest);
         std::filesystem::create_directory(newest.substr(0, newest.size() - 6) + ".desfeita");
-        computer.dialogs.messages.clear();
-        EXPECT_EQ(undo::UndoLastImport(computer.context), ImportStatus::Partial);
-        EXPECT_EQ(computer.dialogs.messages,
+        EXPECT_EQ(computer.Undo(ImportStatus::Partial),
                   (std::vector<ShownMessage>{
                       {"A última importação foi desfeita. A cópia " + newest +
                            " não pôde ser apagada nem marcada como desfeita: apague-a antes de "
@@ -450,9 +420,8 @@ TEST(Undo, SaysWhatItPutBackAndNeverPutsBackTheSameImportTwice) {
         Computer computer;
         ASSERT_EQ(computer.Import({"QV09um"}), ImportStatus::Done);
         computer.registry.DeleteValue(kLM, kCurrentVersion, "SYSNOT");
-        computer.dialogs.messages.clear();
-        EXPECT_EQ(undo::UndoLastImport(computer.context), ImportStatus::NothingPutBack);
-        EXPECT_EQ(computer.dialogs.messages, std::vector<ShownMessage>{kNothingPutBack});
+        EXPECT_EQ(computer.Undo(ImportStatus::NothingPutBack),
+                  std::vector<ShownMessage>{kNothingPutBack});
         EXPECT_TRUE(computer.Backups().empty());
         computer.registryApi.DenyWrites(true);
         EXPECT_EQ(computer.Import({"QV09dois"}), ImportStatus::Partial);

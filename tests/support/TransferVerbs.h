@@ -93,6 +93,12 @@ struct Computer : TestProgram {
         return bytes == earlier ? "" : bytes;
     }
     std::string BlockList() const { return FileBytes(BlockListPath()); }
+    // Undoes the last import, expecting its end; what it said.
+    std::vector<ShownMessage> Undo(changes::ImportStatus expected) {
+        dialogs.messages.clear();
+        EXPECT_EQ(undo::UndoLastImport(context), expected);
+        return dialogs.messages;
+    }
     // The backups' files, oldest first.
     std::vector<std::string> Backups() {
         std::string folder = undo::BackupFolder(files);
