@@ -104,7 +104,8 @@ Found FindNewest(core::Context& context) {
     }
     std::sort(backups.rbegin(), backups.rend());
     const std::string elevated = files.ElevatedAccount();
-    for (const auto& [number, path] : backups) {
+    for (const auto& backup : backups) {
+        const std::string& path = backup.second;  // a lambda cannot take a structured binding
         std::string why;
         auto bytes = files.ReadBytesIf(path, [&](const platform::AccessList& access) {
             why = core::Distrust(path, access, elevated);

@@ -125,7 +125,8 @@ TEST(AccessTrust, LogonEntriesStartOnlyWhatStudentsCannotChange) {
                 std::string at = judged < 2 ? path[judged] : companions[entry[0] == 'D'];
                 return std::vector<ShownMessage>{
                     {"O Quarvel está numa pasta que outros usuários podem mudar (" + at + row.why +
-                         "): " + tail + " Instale o Quarvel com o instalador, em Arquivos de "
+                         "): " + tail +
+                         " Instale o Quarvel com o instalador, em Arquivos de "
                          "Programas.",
                      title, entry.empty() ? 48 : 16}};
             };
@@ -141,7 +142,9 @@ TEST(AccessTrust, LogonEntriesStartOnlyWhatStudentsCannotChange) {
             EXPECT_EQ(RunCommands(computer, blocking, {"Label4"}),
                       *row.why ? said("TvalueT", "Erro") : std::vector{kBlocked});
             EXPECT_EQ(RunCommands(computer, icons, {"Label45"}).size(), 1u);
-            if (*row.why) EXPECT_EQ(computer.dialogs.messages, said("DelIconCache", "Erro"));
+            if (*row.why) {
+                EXPECT_EQ(computer.dialogs.messages, said("DelIconCache", "Erro"));
+            }
             computer.dialogs.messages.clear();
             EXPECT_EQ(computer.Import({"QV03C:\\Outros"}),
                       *row.why ? ImportStatus::Partial : ImportStatus::Done);
