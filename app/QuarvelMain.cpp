@@ -8,6 +8,7 @@
 #include "app/Program.h"
 #include "commandline/CommandJobs.h"
 #include "commandline/CommandLine.h"
+#include "core/AccessTrust.h"
 #include "core/Settings.h"
 #include "menus/frmpwd.h"
 #include "platform/HeldKeys.h"
@@ -101,6 +102,7 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
     // "/para:" alone: the menus, with that target from the start.
     if (menus && !commandline::ChooseCommandTarget(parsed.command->target, program.context))
         return changes::exit_code::WrongCommandLine;
+    core::WarnOfProgramFolder(program.context.files, program.context.dialogs);
     program.screens.Open<menus::frmpwd>(program.context);
     if (program.screens.Count() == 0) return 0;
     return program.renderer.Run(program.screens);

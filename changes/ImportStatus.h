@@ -15,6 +15,7 @@ enum class ImportStatus {
     NoBackup,           // the state before could not be saved: nothing changed
     NothingToUndo,      // undo: no backup is left
     Refused,            // undo: the backups are not to be trusted, or all damaged
+    NothingPutBack,     // undo: what the import changed was as before already
 };
 
 }  // namespace changes

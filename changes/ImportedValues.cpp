@@ -49,9 +49,11 @@ ImportedValues::ImportedValues() {
     for (std::string_view place : {personalization::kWinlogonKey, personalization::kNtWinlogonKey})
         for (const TextValue& text : {NoticeCaptionAt(place), NoticeTextAt(place)})
             add(text.hive, text.key, text.name);
-    // A policy object as target takes the logon entry into its own Run key.
+    // A policy object as target takes the logon entry into its own Run list.
     for (Hive hive : {Hive::LocalMachine, Hive::CurrentUser})
         add(hive, restrictions::block_list::kRunKey, restrictions::block_list::kLogonEntry);
+    add(Hive::CurrentUser, restrictions::block_list::kPolicyRunKey,
+        restrictions::block_list::kLogonEntry);
 }
 
 bool ImportedValues::HoldsValue(Hive hive, std::string_view key, std::string_view name) const {

@@ -54,6 +54,7 @@ Outcome FromImport(ImportStatus status, const std::string& file,
                     "O arquivo " + file + " não pôde ser lido; nada foi importado."};
         case ImportStatus::NotAConfiguration:
         case ImportStatus::Refused:
+        case ImportStatus::NothingPutBack:
             return {exit_code::Unreadable, Facts(dialogs)};
         case ImportStatus::NothingToUndo:
             return {exit_code::NothingToUndo, Facts(dialogs)};

@@ -47,7 +47,36 @@ Function un.onInit
     SetShellVarContext all
 FunctionEnd
 
+; Makes the folder ($0 on the stack) with the private access list in one step:
+; owner Administrators, Administrators and SYSTEM full control inherited by
+; what it holds, nothing from above. A folder of that name already there (a
+; student's, made first) is left alone: Quarvel.exe never uses one it cannot
+; trust, and keeps its backups elsewhere.
+Function MakePrivateFolder
+    Exch $0
+    Push $1
+    Push $2
+    Push $3
+    System::Call 'advapi32::ConvertStringSecurityDescriptorToSecurityDescriptorW(w "O:BAD:P(A;OICI;FA;;;BA)(A;OICI;FA;;;SY)", i 1, *p .r1, p 0) i .r2'
+    StrCmp $2 0 done
+    ; SECURITY_ATTRIBUTES of a 64-bit process: length, padding, descriptor, inherit, padding.
+    System::Call '*(i 24, i 0, p r1, i 0, i 0) p .r3'
+    System::Call 'kernel32::CreateDirectoryW(w r0, p r3) i'
+    System::Free $3
+    System::Call 'kernel32::LocalFree(p r1) p'
+  done:
+    Pop $3
+    Pop $2
+    Pop $1
+    Pop $0
+FunctionEnd
+
 Section "Quarvel"
+    ; The import backups hold the lock code and undo writes what they say.
+    Push "$APPDATA\Quarvel"
+    Call MakePrivateFolder
+    Push "$APPDATA\Quarvel\Copias"
+    Call MakePrivateFolder
     SetOutPath "$INSTDIR"
     File "${BUILD}\Quarvel.exe"
     File "${BUILD}\DErodu.exe"
@@ -94,6 +123,9 @@ Section "Uninstall"
     DetailPrint "Removendo as cópias de segurança das importações: $APPDATA\Quarvel\Copias"
     RMDir /r "$APPDATA\Quarvel\Copias"
     RMDir "$APPDATA\Quarvel"
+    ; Where the backups went while that folder could not be trusted.
+    RMDir /r "$SYSDIR\config\systemprofile\AppData\Local\Quarvel\Copias"
+    RMDir "$SYSDIR\config\systemprofile\AppData\Local\Quarvel"
     Delete "$INSTDIR\Quarvel.exe"
     Delete "$INSTDIR\DErodu.exe"
     Delete "$INSTDIR\limpaico.exe"

@@ -24,6 +24,7 @@ ls "$WINEPREFIX/drive_c/ProgramData/Microsoft/Windows/Start Menu/Programs/Quarve
     || fail "no Start-menu entry"
 quiet wine reg query 'HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall\Quarvel' \
     || fail "no uninstaller registered"
+[ -d "$WINEPREFIX/drive_c/ProgramData/Quarvel/Copias" ] || fail "no backup folder made"
 
 # The installed program starts: its main menu shows.
 quiet wine reg add 'HKCU\Software\Microsoft\Windows\CurrentVersion' /v Tb /d 0 /f

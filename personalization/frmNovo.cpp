@@ -1,8 +1,8 @@
 #include "personalization/frmNovo.h"
 
-#include "personalization/IconCache.h"
-
+#include "core/AccessTrust.h"
 #include "core/StorableText.h"
+#include "personalization/IconCache.h"
 
 namespace personalization {
 namespace {
@@ -154,6 +154,9 @@ void frmNovo::Aplicar_Click() {
 
 void frmNovo::LimparCache_Click() {
     DeleteIconCache(context_.registry, context_.files);
+    if (!core::MayStartAtLogon(context_.files, context_.dialogs, kCacheCleaner, kDelIconCache,
+                               "Erro"))
+        return;
     if (!ScheduleCacheCleaner(context_.registry, context_.files))
         return core::ShowNotStored(context_.dialogs, "a limpeza do cache na próxima inicialização");
     context_.dialogs.ShowMessage(std::string(kRestart), "Limpeza de Cache",

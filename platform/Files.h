@@ -3,6 +3,7 @@
 // whole, deletion, attributes, folders and the program's own folder. Paths
 // are UTF-8.
 #include <cstdint>
+#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
@@ -18,6 +19,22 @@ struct FileText {
 // The local date and time, which names backups and dates log lines.
 struct LocalTime {
     int year = 0, month = 0, day = 0, hour = 0, minute = 0, second = 0, millisecond = 0;
+};
+
+// Who may do what to a file or folder, as Windows reports it through an
+// open handle: never through a junction or symbolic link, which is not followed.
+struct AccessEntry {
+    std::string sid;           // "S-1-5-32-545"
+    std::uint32_t rights = 0;  // Win32 access mask
+    bool allows = true;        // false: a denial
+    bool inheritOnly = false;  // for what the folder holds, not for itself
+    bool operator==(const AccessEntry&) const = default;
+};
+struct AccessList {
+    std::string owner;                                // SID; "" when unknown
+    std::optional<std::vector<AccessEntry>> entries;  // nothing: no list, everyone may do all
+    bool reparsePoint = false;                        // a junction or symbolic link
+    std::string finalPath;                            // where the opened handle really is
 };
 
 class Files {
@@ -48,15 +65,23 @@ class Files {
     virtual bool Delete(const std::string& path) = 0;
     // Creates the folder and those above it; true when it is there.
     virtual bool CreateFolder(const std::string& path) = 0;
-    // A folder nobody but Administrators and SYSTEM may change: its own
-    // access list (both full control, inherited by what it holds; owner
-    // Administrators; nothing inherited from above), given also to a folder
-    // that is already there. True when it is private afterwards.
+    // Creates, when it is not there, a folder nobody but Administrators and
+    // SYSTEM may change: made with its own access list in one step (both full
+    // control, inherited by what it holds; owner Administrators; nothing
+    // inherited from above). A folder already there is left as it is, never
+    // taken over: the caller judges it. True when a folder is there.
     virtual bool CreatePrivateFolder(const std::string& path) = 0;
-    // Whether the folder or file is owned by Administrators or SYSTEM and no
-    // access entry lets anyone else write it, delete it or change its
-    // permissions.
-    virtual bool IsPrivate(const std::string& path) = 0;
+    // The access list of the path itself (a reparse point is described, not
+    // followed); nothing when it cannot be opened.
+    virtual std::optional<AccessList> Access(const std::string& path) = 0;
+    // The file's bytes, read through the handle whose access list `trusted`
+    // accepted, held so that nobody can write, rename or delete the file in
+    // between; nothing when it cannot be read or is not accepted.
+    virtual std::optional<std::string> ReadBytesIf(
+        const std::string& path, const std::function<bool(const AccessList&)>& trusted) = 0;
+    // The running account's SID when its token holds Administrators enabled
+    // (what such an account owns is as safe as the group's); "" otherwise.
+    virtual std::string ElevatedAccount() = 0;
     // Names of the files (not folders) in the folder, in no order.
     virtual std::vector<std::string> FileNames(const std::string& folder) = 0;
     // Win32 attribute words; nothing when the file cannot be reached.

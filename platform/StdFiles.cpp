@@ -99,18 +99,46 @@ bool StdFiles::CreateFolder(const std::string& path) {
 }
 
 bool StdFiles::CreatePrivateFolder(const std::string& path) {
+    std::error_code error;
+    if (std::filesystem::exists(PathFromUtf8(path), error)) return IsFolder(path);
     if (!CreateFolder(path)) return false;
-    planted_.erase(path);
-    private_.insert(path);
+    access_[path] = PrivateAccess(path);
     return true;
 }
 
-bool StdFiles::IsPrivate(const std::string& path) {
-    if (planted_.contains(path) || !Exists(path)) return false;
-    if (private_.contains(path)) return true;
-    // What the program writes in a private folder takes the folder's list.
-    auto slash = path.find_last_of("\\/");
-    return slash != std::string::npos && private_.contains(path.substr(0, slash));
+bool StdFiles::IsFolder(const std::string& path) {
+    std::error_code error;
+    return std::filesystem::is_directory(PathFromUtf8(path), error);
+}
+
+AccessList StdFiles::PrivateAccess(const std::string& path) {
+    constexpr std::uint32_t kAll = 0x1F01FF;
+    return {"S-1-5-32-544", std::vector<AccessEntry>{{"S-1-5-32-544", kAll}, {"S-1-5-18", kAll}},
+            false, path};
+}
+
+void StdFiles::Plant(const std::string& path) {
+    access_[path] = {kStudent, std::vector<AccessEntry>{{kStudent, 0x1F01FF}}, false, path};
+}
+
+std::optional<AccessList> StdFiles::Access(const std::string& path) {
+    std::error_code error;
+    auto status = std::filesystem::symlink_status(PathFromUtf8(path), error);
+    if (error || !std::filesystem::exists(status)) return std::nullopt;
+    if (auto set = access_.find(path); set != access_.end()) return set->second;
+    // What Windows gives a folder made by an administrator under Program
+    // Files: the ordinary users may read it.
+    AccessList list = PrivateAccess(path);
+    list.entries->push_back({"S-1-5-32-545", 0x1200A9});
+    list.reparsePoint = std::filesystem::is_symlink(status);
+    return list;
+}
+
+std::optional<std::string> StdFiles::ReadBytesIf(
+    const std::string& path, const std::function<bool(const AccessList&)>& trusted) {
+    auto access = Access(path);
+    if (!access || !trusted(*access)) return std::nullopt;
+    return ReadBytes(path);
 }
 
 std::vector<std::string> StdFiles::FileNames(const std::string& folder) {

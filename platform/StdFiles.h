@@ -32,12 +32,19 @@ class StdFiles : public Files {
     bool Exists(const std::string& path) override;
     bool Delete(const std::string& path) override;
     bool CreateFolder(const std::string& path) override;
-    // Natively privacy is remembered, as attributes are: a folder made
-    // private, and what is written in it, until a test plants something.
+    // Natively access lists are remembered, as attributes are: a folder made
+    // private has the private list, anything else what an administrator's
+    // folder under Program Files has, until a test sets another.
     bool CreatePrivateFolder(const std::string& path) override;
-    bool IsPrivate(const std::string& path) override;
-    // The file or folder is now someone else's, as a student's would be.
-    void Plant(const std::string& path) { planted_.insert(path); }
+    std::optional<AccessList> Access(const std::string& path) override;
+    std::optional<std::string> ReadBytesIf(
+        const std::string& path, const std::function<bool(const AccessList&)>& trusted) override;
+    std::string ElevatedAccount() override { return elevated; }
+    std::string elevated;  // natively no one, unless a test says so
+    void SetAccess(const std::string& path, AccessList list) { access_[path] = std::move(list); }
+    // The file or folder is now a student's, who may do anything with it.
+    void Plant(const std::string& path);
+    static constexpr const char* kStudent = "S-1-5-21-1-2-3-1001";
     std::vector<std::string> FileNames(const std::string& folder) override;
     std::optional<std::uint32_t> GetAttributes(const std::string& path) override;
     bool SetAttributes(const std::string& path, std::uint32_t attributes) override;
@@ -50,12 +57,14 @@ class StdFiles : public Files {
   protected:
     // Moves the finished temporary file over the target.
     virtual bool Replace(const std::filesystem::path& from, const std::filesystem::path& to);
+    bool IsFolder(const std::string& path);
+    static AccessList PrivateAccess(const std::string& path);
 
   private:
     const AnsiCodec& codec_;
     std::string programFolder_;
     std::map<std::string, std::uint32_t> attributes_;
-    std::set<std::string> private_, planted_;
+    std::map<std::string, AccessList> access_;
 };
 
 }  // namespace platform

@@ -1,7 +1,8 @@
 #include "restrictions/frmRestF.h"
 
-#include "restrictions/BlockList.h"
+#include "core/AccessTrust.h"
 #include "core/StorableText.h"
+#include "restrictions/BlockList.h"
 
 namespace restrictions {
 namespace {
@@ -57,6 +58,9 @@ void frmRestF::Bloquear_Click() {
                                      "Erro", platform::style::Critical);
         return;
     }
+    if (!core::MayStartAtLogon(context_.files, context_.dialogs, block_list::kCompanion,
+                               block_list::kLogonEntry, "Erro"))
+        return;
     if (!block_list::SetLogonEntry(context_.registry, context_.files, context_.values.target))
         return core::ShowNotStored(
             context_.dialogs, "a entrada de logon que inicia o bloqueio (TvalueT)",

@@ -8,6 +8,7 @@
 #include "changes/ImportedValues.h"
 #include "changes/RegistryWrites.h"
 #include "changes/ValueReport.h"
+#include "core/AccessTrust.h"
 #include "core/WindowsSupport.h"
 #include "grouppolicy/PolicyObject.h"
 #include "optimization/OpenWithVerb.h"
@@ -18,12 +19,13 @@
 #include "transfer/ConfigFile.h"
 #include "transfer/ConfigRecords.h"
 #include "undo/Backup.h"
+#include "undo/ImportReach.h"
+#include "undo/PolicyValues.h"
 
 namespace transfer {
 
 using namespace changes;
 using undo::BackupContents;
-using undo::BackupFolder;
 using undo::SaveBackup;
 
 namespace {
@@ -240,7 +242,7 @@ Planned Plan(core::Context& context, const std::vector<Record>& records, bool fo
 
 // Does the writes, each checked: what was not written, named.
 std::vector<std::string> DoWrites(RegistryAccess& registry,
-                                  const std::vector<RegistryWrite>& writes) {
+                                  const std::vector<RegistryWrite>& writes, std::size_t& written) {
     std::vector<std::string> failed;
     for (const RegistryWrite& write : writes) {
         RegistryStatus status = 0;
@@ -267,6 +269,7 @@ std::vector<std::string> DoWrites(RegistryAccess& registry,
                 status = status == 2 ? 0 : status;
                 break;
         }
+        if (status == 0) ++written;
         if (status != 0 &&
             std::find(failed.begin(), failed.end(), path + WhyNotWritten(status)) == failed.end())
             failed.push_back(path + WhyNotWritten(status));
@@ -289,17 +292,24 @@ bool BlockListChanges(core::Context& context, const Imported& imported) {
                restrictions::block_list::FileContent(BlockListText(imported)));
 }
 
-// The state before, of exactly what the import will change.
+// The state before, of exactly what the import will change: in a policy
+// object, the file's own entries of each value; in this account, whose
+// profile it is.
 BackupContents Before(core::Context& context, const ImportChanges& changes, bool blockList) {
     BackupContents before;
     const std::string& object = context.target.object();
-    bool objectChanges = false;
+    std::vector<grouppolicy::PolicyEntry> entries;
+    if (!object.empty())
+        entries = grouppolicy::ParsePolicyFile(context.target.FileBytes().value_or(""))
+                      .value_or(std::vector<grouppolicy::PolicyEntry>());
+    const std::string file = undo::NameForBackup(context, grouppolicy::UserPolicyFile(object));
     for (const ValueState& value : changes.before) {
-        // A policy object's values are kept as its file's bytes.
         if (!object.empty() && value.hive == Hive::CurrentUser) {
-            objectChanges = true;
+            before.policyValues.push_back(
+                {file, value.key, value.name, undo::EntriesOf(entries, value.key, value.name)});
             continue;
         }
+        if (value.hive == Hive::CurrentUser) before.account = context.accounts.Running().sid;
         before.values.push_back(value);
     }
     for (const KeyState& key : changes.createdKeys)
@@ -308,8 +318,23 @@ BackupContents Before(core::Context& context, const ImportChanges& changes, bool
         std::string path = restrictions::block_list::FilePath(context.values.baseFolder);
         before.blockList = FileState{path, context.files.ReadBytes(path)};
     }
-    if (objectChanges) before.policyObject = FileState{object, context.target.FileBytes()};
     return before;
+}
+
+// A logon entry that would start DErodu.exe from a folder others may change
+// is not written, and the import says why.
+bool DropsUntrustedLogonEntry(core::Context& context, std::vector<RegistryWrite>& writes) {
+    namespace block_list = restrictions::block_list;
+    auto entry = [](const RegistryWrite& write) {
+        return write.kind == RegistryWrite::Kind::SetValue &&
+               SameName(write.name, block_list::kLogonEntry);
+    };
+    if (std::none_of(writes.begin(), writes.end(), entry) ||
+        core::MayStartAtLogon(context.files, context.dialogs, block_list::kCompanion,
+                              block_list::kLogonEntry, std::string(kImportTitle)))
+        return false;
+    std::erase_if(writes, entry);
+    return true;
 }
 
 }  // namespace
@@ -353,7 +378,10 @@ ImportStatus ImportText(core::Context& context, const std::string& text, bool co
             optionRefused.push_back(applocker::NotAPolicyFile(computer->folder));
     }
     const bool computerChanges = computer && computer->Changes();
+    bool partial = DropsUntrustedLogonEntry(context, writes);
     bool writeBlockList = options.blockListFile && !imported.blockList.empty();
+    std::optional<undo::SavedBackup> backup;
+    bool warned = false;
     if (options.takeBackup) {
         if (options.beforeComparing) options.beforeComparing(writes);
         ImportChanges changes = FindChanges(context.registry, writes, ImportableValues().values());
@@ -372,20 +400,34 @@ ImportStatus ImportText(core::Context& context, const std::string& text, bool co
             before.computerRules =
                 FileState{computer->folder,
                           grouppolicy::PolicyFileBytes(applocker::OwnPart(computer->before))};
-        if (!SaveBackup(context.files, before)) {
+        backup = SaveBackup(context, before);
+        if (!backup) {
             context.dialogs.ShowMessage(
                 "Não foi possível guardar uma cópia das configurações atuais em " +
-                    BackupFolder(context.files) + "; nada foi importado.",
+                    undo::BackupFolder(context.files) + " nem em " +
+                    undo::PrivateBackupFolder(context) + "; nada foi importado.",
                 title, Critical);
             return ImportStatus::NoBackup;
+        }
+        // Everything is written all the same, and said to be; the exit code
+        // still shows that something is wrong.
+        warned = !backup->untrusted.empty();
+        if (warned) {
+            context.dialogs.ShowMessage(
+                "A pasta das cópias de segurança não é segura (" + backup->untrusted +
+                    "): ela não foi usada, e a cópia desta importação foi guardada em " +
+                    core::ParentOf(backup->path) +
+                    ". Apague essa pasta; o Quarvel a cria de novo só para os Administradores.",
+                title, platform::style::Exclamation);
         }
         writes = std::move(changes.writes);
     }
     // Each import stands alone: nothing of an earlier file is applied again.
     context.values.importedAllowList = imported.allowListSwitch;
-    std::vector<std::string> failed = DoWrites(context.registry, writes);
-    bool partial = !failed.empty();
-    if (partial)
+    std::size_t written = 0;
+    std::vector<std::string> failed = DoWrites(context.registry, writes, written);
+    partial |= !failed.empty();
+    if (!failed.empty())
         context.dialogs.ShowMessage(
             "A importação foi feita só em parte; não foi gravado:" + Listed(failed), title,
             Critical);
@@ -401,22 +443,28 @@ ImportStatus ImportText(core::Context& context, const std::string& text, bool co
                                     title, Critical);
     }
     std::string blockListPath = restrictions::block_list::FilePath(context.values.baseFolder);
-    if (writeBlockList &&
-        !restrictions::block_list::Write(context.files, blockListPath, BlockListText(imported))) {
+    bool listWritten = writeBlockList && restrictions::block_list::Write(
+                                             context.files, blockListPath, BlockListText(imported));
+    bool rulesWritten = false;
+    if (computerChanges) {
+        rulesWritten = applocker::WriteRules(context, *computer);
+        if (!rulesWritten) {
+            partial = true;
+            context.dialogs.ShowMessage(applocker::NotWritten(computer->folder), title, Critical);
+        } else if (!applocker::StartEnforcing(context, title, *imported.outsideExplorer)) {
+            partial = true;
+        }
+    }
+    // Nothing changed after all: there is nothing for undo to take back.
+    if (backup && written == 0 && !listWritten && !rulesWritten)
+        undo::DropBackup(context.files, backup->path);
+    if (writeBlockList && !listWritten) {
         partial = true;
         context.dialogs.ShowMessage(
             "As configurações foram importadas, mas a lista de pastas/janelas bloqueadas não pôde "
             "ser gravada em " +
                 blockListPath,
             title, Critical);
-    }
-    if (computerChanges) {
-        if (!applocker::WriteRules(context, *computer)) {
-            partial = true;
-            context.dialogs.ShowMessage(applocker::NotWritten(computer->folder), title, Critical);
-        } else if (!applocker::StartEnforcing(context, title, *imported.outsideExplorer)) {
-            partial = true;
-        }
     }
     for (const std::string& refused : optionRefused) {
         partial = true;
@@ -444,7 +492,7 @@ ImportStatus ImportText(core::Context& context, const std::string& text, bool co
     }
     context.dialogs.ShowMessage("Configurações importadas com sucesso" + ignoredHere, title,
                                 Information);
-    return ImportStatus::Done;
+    return warned ? ImportStatus::Partial : ImportStatus::Done;
 }
 
 ImportStatus ImportFile(core::Context& context, const std::string& path,

@@ -20,6 +20,9 @@ constexpr std::string_view kAbsentKey = "ChaveAusente";
 constexpr std::string_view kBlockList = "Lista";
 constexpr std::string_view kPolicyObject = "Politica";
 constexpr std::string_view kComputerRules = "Computador";
+constexpr std::string_view kAccount = "Conta";
+constexpr std::string_view kEntry = "Entrada";
+constexpr std::string_view kNoEntry = "SemEntrada";
 constexpr std::string_view kEnd = "Fim";
 constexpr std::string_view kNoFile = "-";
 
@@ -120,8 +123,41 @@ std::vector<std::string_view> Fields(std::string_view line) {
 }
 
 // Reads one line into the contents; false when it is not a backup's line.
+PolicyValueState& StateOf(BackupContents& contents, std::string file, std::string key,
+                          std::string name) {
+    for (PolicyValueState& state : contents.policyValues)
+        if (state.file == file && state.key == key && state.name == name) return state;
+    return contents.policyValues.emplace_back(
+        PolicyValueState{std::move(file), std::move(key), std::move(name), {}});
+}
+
+// "Entrada =file =key =value =entry type xdata", "SemEntrada =file =key =value".
+bool ReadPolicyLine(const std::vector<std::string_view>& f, BackupContents& contents) {
+    bool entry = f[0] == kEntry;
+    if (f.size() != (entry ? 7u : 4u)) return false;
+    auto file = TextOf(f[1]), key = TextOf(f[2]), name = TextOf(f[3]);
+    if (!file || !key || !name) return false;
+    PolicyValueState& state = StateOf(contents, *file, *key, *name);
+    if (!entry) return state.entries.empty();
+    unsigned type = 0;
+    char extra = 0;
+    auto entryName = TextOf(f[4]);
+    auto data = BytesOf(f[6]);
+    if (!entryName || !data || !*data ||
+        std::sscanf(std::string(f[5]).c_str(), "%u%c", &type, &extra) != 1)
+        return false;
+    state.entries.push_back({*entryName, type, **data});
+    return true;
+}
+
 bool ReadLine(const std::vector<std::string_view>& f, BackupContents& contents) {
     if (f.empty()) return false;
+    if (f[0] == kEntry || f[0] == kNoEntry) return ReadPolicyLine(f, contents);
+    if (f[0] == kAccount) {
+        if (f.size() != 2 || !contents.account.empty() || !f[1].starts_with("S-1-")) return false;
+        contents.account = f[1];
+        return true;
+    }
     Hive hive = f.size() > 1 ? HiveOf(f[1]) : Hive{};
     auto key = f.size() > 2 ? TextOf(f[2]) : std::nullopt;
     if (f[0] == kValue || f[0] == kAbsent) {
@@ -179,6 +215,14 @@ bool Agrees(const BackupContents& contents) {
 
 std::string BackupText(const BackupContents& contents) {
     std::vector<std::string> lines;
+    if (!contents.account.empty()) lines.push_back(std::string(kAccount) + " " + contents.account);
+    for (const PolicyValueState& state : contents.policyValues) {
+        std::string value = Text(state.file) + " " + Text(state.key) + " " + Text(state.name);
+        if (state.entries.empty()) lines.push_back(std::string(kNoEntry) + " " + value);
+        for (const PolicyValueState::Entry& entry : state.entries)
+            lines.push_back(std::string(kEntry) + " " + value + " " + Text(entry.name) + " " +
+                            std::to_string(entry.type) + " " + Bytes(entry.data));
+    }
     for (const ValueState& value : contents.values) {
         std::string line = std::string(value.stored ? kValue : kAbsent) + " " +
                            std::string(HiveField(value.hive)) + " " + Text(value.key) + " " +

@@ -5,6 +5,8 @@
 #include <shlobj.h>
 // After windows.h.
 #include <aclapi.h>
+// After windows.h.
+#include <sddl.h>
 
 #include <vector>
 
@@ -79,145 +81,160 @@ bool Win32Files::Delete(const std::string& path) {
 
 namespace {
 
-// Who may own and change the backups: Administrators, SYSTEM, and the
-// account running the program when it is an administrator (what an
-// administrator made is his; Wine, which keeps no access lists on disk,
-// shows every file as the running account's).
-class TrustedSids {
-  public:
-    TrustedSids() {
-        SID_IDENTIFIER_AUTHORITY nt = SECURITY_NT_AUTHORITY;
-        AllocateAndInitializeSid(&nt, 2, SECURITY_BUILTIN_DOMAIN_RID, DOMAIN_ALIAS_RID_ADMINS, 0, 0,
-                                 0, 0, 0, 0, &administrators);
-        AllocateAndInitializeSid(&nt, 1, SECURITY_LOCAL_SYSTEM_RID, 0, 0, 0, 0, 0, 0, 0, &system);
-        HANDLE token = nullptr;
-        if (administrators && OpenProcessToken(GetCurrentProcess(), TOKEN_QUERY, &token)) {
-            if (IsAdministrator(token)) user_ = Information(token, TokenUser);
-            CloseHandle(token);
+std::vector<BYTE> TokenInformation(HANDLE token, TOKEN_INFORMATION_CLASS kind) {
+    DWORD size = 0;
+    GetTokenInformation(token, kind, nullptr, 0, &size);
+    std::vector<BYTE> information(size);
+    if (!size || !GetTokenInformation(token, kind, information.data(), size, &size))
+        information.clear();
+    return information;
+}
+
+std::string SidText(PSID sid) {
+    LPWSTR text = nullptr;
+    if (!sid || !IsValidSid(sid) || !ConvertSidToStringSidW(sid, &text)) return {};
+    std::string narrow = Narrow(text);
+    LocalFree(text);
+    return narrow;
+}
+
+// The handle's owner and access entries; an entry of a kind this program
+// does not know counts as one granting everything to nobody it trusts.
+bool Describe(HANDLE handle, AccessList& access) {
+    PSID owner = nullptr;
+    PACL list = nullptr;
+    PSECURITY_DESCRIPTOR descriptor = nullptr;
+    if (GetSecurityInfo(handle, SE_FILE_OBJECT,
+                        OWNER_SECURITY_INFORMATION | DACL_SECURITY_INFORMATION, &owner, nullptr,
+                        &list, nullptr, &descriptor) != ERROR_SUCCESS)
+        return false;
+    access.owner = SidText(owner);
+    if (list) {
+        access.entries.emplace();
+        for (DWORD i = 0; i < list->AceCount; ++i) {
+            void* entry = nullptr;
+            if (!GetAce(list, i, &entry)) continue;
+            auto* header = static_cast<ACE_HEADER*>(entry);
+            bool inheritOnly = (header->AceFlags & INHERIT_ONLY_ACE) != 0;
+            if (header->AceType == ACCESS_ALLOWED_ACE_TYPE ||
+                header->AceType == ACCESS_DENIED_ACE_TYPE) {
+                auto* known = static_cast<ACCESS_ALLOWED_ACE*>(entry);
+                access.entries->push_back({SidText(&known->SidStart), known->Mask,
+                                           header->AceType == ACCESS_ALLOWED_ACE_TYPE,
+                                           inheritOnly});
+            } else {
+                access.entries->push_back({"?", GENERIC_ALL, true, inheritOnly});
+            }
         }
     }
-    ~TrustedSids() {
-        if (administrators) FreeSid(administrators);
-        if (system) FreeSid(system);
-    }
-    TrustedSids(const TrustedSids&) = delete;
-    TrustedSids& operator=(const TrustedSids&) = delete;
-    bool Made() const { return administrators && system; }
-    bool Holds(PSID sid) const {
-        if (!sid || !IsValidSid(sid) || !Made()) return false;
-        if (EqualSid(sid, administrators) || EqualSid(sid, system)) return true;
-        return !user_.empty() &&
-               EqualSid(sid, reinterpret_cast<const TOKEN_USER*>(user_.data())->User.Sid);
-    }
-    PSID administrators = nullptr;
-    PSID system = nullptr;
-
-  private:
-    static std::vector<BYTE> Information(HANDLE token, TOKEN_INFORMATION_CLASS kind) {
-        DWORD size = 0;
-        GetTokenInformation(token, kind, nullptr, 0, &size);
-        std::vector<BYTE> information(size);
-        if (!size || !GetTokenInformation(token, kind, information.data(), size, &size))
-            information.clear();
-        return information;
-    }
-    // Administrators among the token's groups, enabled (not for denial
-    // only, as in an administrator's token before elevation).
-    bool IsAdministrator(HANDLE token) const {
-        std::vector<BYTE> groups = Information(token, TokenGroups);
-        if (groups.empty()) return false;
-        const auto* list = reinterpret_cast<const TOKEN_GROUPS*>(groups.data());
-        for (DWORD i = 0; i < list->GroupCount; ++i)
-            if (EqualSid(list->Groups[i].Sid, administrators))
-                return (list->Groups[i].Attributes & SE_GROUP_ENABLED) &&
-                       !(list->Groups[i].Attributes & SE_GROUP_USE_FOR_DENY_ONLY);
-        return false;
-    }
-    std::vector<BYTE> user_;
-};
-
-// Any right that changes the folder, what it holds or who may do so.
-constexpr ACCESS_MASK kChangingRights = FILE_WRITE_DATA | FILE_APPEND_DATA | FILE_WRITE_EA |
-                                        FILE_WRITE_ATTRIBUTES | FILE_DELETE_CHILD | DELETE |
-                                        WRITE_DAC | WRITE_OWNER | GENERIC_WRITE | GENERIC_ALL;
-
-// Owned by a trusted account, and no access entry lets anyone else change
-// anything. No access list at all lets everybody do everything.
-bool KeepsOthersOut(PSID owner, PACL list, const TrustedSids& trusted) {
-    if (!trusted.Holds(owner) || !list) return false;
-    for (DWORD i = 0; i < list->AceCount; ++i) {
-        void* entry = nullptr;
-        if (!GetAce(list, i, &entry)) return false;
-        auto* header = static_cast<ACE_HEADER*>(entry);
-        // Denials take rights away; any other kind of grant is not ours.
-        if (header->AceType == ACCESS_DENIED_ACE_TYPE) continue;
-        if (header->AceType != ACCESS_ALLOWED_ACE_TYPE) return false;
-        auto* allowed = static_cast<ACCESS_ALLOWED_ACE*>(entry);
-        if ((allowed->Mask & kChangingRights) && !trusted.Holds(&allowed->SidStart)) return false;
+    LocalFree(descriptor);
+    BY_HANDLE_FILE_INFORMATION information = {};
+    if (!GetFileInformationByHandle(handle, &information)) return false;
+    access.reparsePoint = (information.dwFileAttributes & FILE_ATTRIBUTE_REPARSE_POINT) != 0;
+    // Looked up at run time: Windows XP has no such call, and there the
+    // path is taken as it was asked (the reparse check still holds).
+    using FinalPath = DWORD(WINAPI*)(HANDLE, LPWSTR, DWORD, DWORD);
+    auto finalPath = reinterpret_cast<FinalPath>(reinterpret_cast<void*>(
+        GetProcAddress(GetModuleHandleW(L"kernel32.dll"), "GetFinalPathNameByHandleW")));
+    if (finalPath) {
+        std::wstring path(32768, L'\0');
+        DWORD length = finalPath(handle, path.data(), static_cast<DWORD>(path.size()), 0);
+        if (length == 0 || length >= path.size()) return false;
+        path.resize(length);
+        if (path.starts_with(L"\\\\?\\UNC\\"))
+            path = L"\\" + path.substr(7);
+        else if (path.starts_with(L"\\\\?\\"))
+            path = path.substr(4);
+        access.finalPath = Narrow(path);
     }
     return true;
 }
 
-// The list just set, read back through the same handle as Windows keeps it.
-bool SetAsPrivate(HANDLE folder, const TrustedSids& trusted, PACL list) {
-    if (SetSecurityInfo(folder, SE_FILE_OBJECT,
-                        OWNER_SECURITY_INFORMATION | DACL_SECURITY_INFORMATION |
-                            PROTECTED_DACL_SECURITY_INFORMATION,
-                        trusted.administrators, nullptr, list, nullptr) != ERROR_SUCCESS)
-        return false;
-    PSID owner = nullptr;
-    PACL kept = nullptr;
-    PSECURITY_DESCRIPTOR descriptor = nullptr;
-    if (GetSecurityInfo(folder, SE_FILE_OBJECT,
-                        OWNER_SECURITY_INFORMATION | DACL_SECURITY_INFORMATION, &owner, nullptr,
-                        &kept, nullptr, &descriptor) != ERROR_SUCCESS)
-        return false;
-    bool done = KeepsOthersOut(owner, kept, trusted);
-    LocalFree(descriptor);
-    return done;
+HANDLE OpenNotFollowing(const std::string& path, DWORD rights, DWORD sharing) {
+    return CreateFileW(Widen(path).c_str(), rights, sharing, nullptr, OPEN_EXISTING,
+                       FILE_FLAG_BACKUP_SEMANTICS | FILE_FLAG_OPEN_REPARSE_POINT, nullptr);
 }
 
 }  // namespace
 
-bool Win32Files::CreatePrivateFolder(const std::string& path) {
-    if (!CreateFolder(path)) return false;
-    TrustedSids trusted;
-    if (!trusted.Made()) return false;
-    EXPLICIT_ACCESSW entries[2] = {};
-    PSID sids[2] = {trusted.administrators, trusted.system};
-    for (int i = 0; i < 2; ++i) {
-        entries[i].grfAccessPermissions = FILE_ALL_ACCESS;
-        entries[i].grfAccessMode = SET_ACCESS;
-        entries[i].grfInheritance = SUB_CONTAINERS_AND_OBJECTS_INHERIT;
-        entries[i].Trustee.TrusteeForm = TRUSTEE_IS_SID;
-        entries[i].Trustee.TrusteeType = TRUSTEE_IS_GROUP;
-        entries[i].Trustee.ptstrName = static_cast<LPWSTR>(sids[i]);
+std::string Win32Files::ElevatedAccount() {
+    SID_IDENTIFIER_AUTHORITY nt = SECURITY_NT_AUTHORITY;
+    PSID administrators = nullptr;
+    if (!AllocateAndInitializeSid(&nt, 2, SECURITY_BUILTIN_DOMAIN_RID, DOMAIN_ALIAS_RID_ADMINS, 0,
+                                  0, 0, 0, 0, 0, &administrators))
+        return {};
+    std::string sid;
+    HANDLE token = nullptr;
+    if (OpenProcessToken(GetCurrentProcess(), TOKEN_QUERY, &token)) {
+        // Administrators enabled, not for denial only as before elevation.
+        std::vector<BYTE> groups = TokenInformation(token, TokenGroups);
+        bool elevated = false;
+        if (!groups.empty()) {
+            const auto* list = reinterpret_cast<const TOKEN_GROUPS*>(groups.data());
+            for (DWORD i = 0; i < list->GroupCount; ++i)
+                if (EqualSid(list->Groups[i].Sid, administrators))
+                    elevated = (list->Groups[i].Attributes & SE_GROUP_ENABLED) &&
+                               !(list->Groups[i].Attributes & SE_GROUP_USE_FOR_DENY_ONLY);
+        }
+        std::vector<BYTE> user = TokenInformation(token, TokenUser);
+        if (elevated && !user.empty())
+            sid = SidText(reinterpret_cast<const TOKEN_USER*>(user.data())->User.Sid);
+        CloseHandle(token);
     }
-    PACL list = nullptr;
-    if (SetEntriesInAclW(2, entries, nullptr, &list) != ERROR_SUCCESS) return false;
-    // Given again each time: a folder already there may be an earlier
-    // version's, or one someone else made first.
-    HANDLE folder = CreateFileW(Widen(path).c_str(), READ_CONTROL | WRITE_DAC | WRITE_OWNER,
-                                FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
-                                OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr);
-    bool done = folder != INVALID_HANDLE_VALUE && SetAsPrivate(folder, trusted, list);
-    if (folder != INVALID_HANDLE_VALUE) CloseHandle(folder);
-    LocalFree(list);
-    return done;
+    FreeSid(administrators);
+    return sid;
 }
 
-bool Win32Files::IsPrivate(const std::string& path) {
-    PSID owner = nullptr;
-    PACL list = nullptr;
+bool Win32Files::CreatePrivateFolder(const std::string& path) {
+    // Owner Administrators; both groups full control, inherited by what the
+    // folder holds; nothing inherited from above. Made in the same step as
+    // the folder, so nobody can slip in between.
     PSECURITY_DESCRIPTOR descriptor = nullptr;
-    std::wstring wide = Widen(path);
-    if (GetNamedSecurityInfoW(wide.data(), SE_FILE_OBJECT,
-                              OWNER_SECURITY_INFORMATION | DACL_SECURITY_INFORMATION, &owner,
-                              nullptr, &list, nullptr, &descriptor) != ERROR_SUCCESS)
+    if (!ConvertStringSecurityDescriptorToSecurityDescriptorW(
+            L"O:BAD:P(A;OICI;FA;;;BA)(A;OICI;FA;;;SY)", SDDL_REVISION_1, &descriptor, nullptr))
         return false;
-    bool kept = KeepsOthersOut(owner, list, TrustedSids());
+    SECURITY_ATTRIBUTES attributes = {sizeof attributes, descriptor, FALSE};
+    bool made = CreateDirectoryW(Widen(path).c_str(), &attributes) != 0;
+    DWORD error = made ? ERROR_SUCCESS : GetLastError();
     LocalFree(descriptor);
-    return kept;
+    if (made) return true;
+    // One already there is judged by the caller, never taken over.
+    DWORD found = GetFileAttributesW(Widen(path).c_str());
+    return error == ERROR_ALREADY_EXISTS && found != INVALID_FILE_ATTRIBUTES &&
+           (found & FILE_ATTRIBUTE_DIRECTORY);
+}
+
+std::optional<AccessList> Win32Files::Access(const std::string& path) {
+    HANDLE handle = OpenNotFollowing(path, READ_CONTROL | FILE_READ_ATTRIBUTES,
+                                     FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE);
+    if (handle == INVALID_HANDLE_VALUE) return std::nullopt;
+    AccessList access{{}, {}, false, path};
+    bool described = Describe(handle, access);
+    CloseHandle(handle);
+    if (!described) return std::nullopt;
+    return access;
+}
+
+std::optional<std::string> Win32Files::ReadBytesIf(
+    const std::string& path, const std::function<bool(const AccessList&)>& trusted) {
+    // Shared for reading only: while it is held nobody writes, renames or
+    // deletes the file, so what was judged is what is read.
+    HANDLE handle = OpenNotFollowing(path, GENERIC_READ | READ_CONTROL, FILE_SHARE_READ);
+    if (handle == INVALID_HANDLE_VALUE) return std::nullopt;
+    AccessList access{{}, {}, false, path};
+    std::optional<std::string> bytes;
+    LARGE_INTEGER size = {};
+    if (Describe(handle, access) && trusted(access) && GetFileSizeEx(handle, &size) &&
+        size.QuadPart < (1LL << 30)) {
+        std::string read(static_cast<std::size_t>(size.QuadPart), '\0');
+        DWORD done = 0;
+        if (read.empty() ||
+            (ReadFile(handle, read.data(), static_cast<DWORD>(read.size()), &done, nullptr) &&
+             done == read.size()))
+            bytes = std::move(read);
+    }
+    CloseHandle(handle);
+    return bytes;
 }
 
 bool Win32Files::Replace(const std::filesystem::path& from, const std::filesystem::path& to) {

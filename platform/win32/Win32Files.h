@@ -12,7 +12,10 @@ class Win32Files : public StdFiles {
     bool SetAttributes(const std::string& path, std::uint32_t attributes) override;
     bool Delete(const std::string& path) override;
     bool CreatePrivateFolder(const std::string& path) override;
-    bool IsPrivate(const std::string& path) override;
+    std::optional<AccessList> Access(const std::string& path) override;
+    std::optional<std::string> ReadBytesIf(
+        const std::string& path, const std::function<bool(const AccessList&)>& trusted) override;
+    std::string ElevatedAccount() override;
     std::string WindowsFolder() override;
     std::string CommonAppDataFolder() override;
     LocalTime Now() override;

@@ -361,7 +361,7 @@ TEST_F(OutsideExplorer, TheFileCarriesItAndUndoPutsBackOnlyTheProgramsRules) {
     const std::string elsewhere = lab.Folder() + "/Outro";
     undo::BackupContents planted;
     planted.computerRules = changes::FileState{elsewhere, ""};
-    ASSERT_TRUE(undo::SaveBackup(lab.files, planted));
+    ASSERT_TRUE(undo::SaveBackup(lab.context, planted));
     EXPECT_EQ(undo::UndoLastImport(lab.context), ImportStatus::Partial);
     EXPECT_FALSE(AnythingAt(elsewhere));
     EXPECT_TRUE(Rules("Exe").empty());

@@ -106,8 +106,13 @@ class CuttingFiles : public platform::StdFiles {
         if (read && read->text.size() > cutAfter) *read = {read->text.substr(0, cutAfter), false};
         return read;
     }
+    // Files that cannot be deleted, as one held open by another program.
+    bool Delete(const std::string& path) override {
+        return !undeletable.contains(path) && StdFiles::Delete(path);
+    }
     std::size_t cutAfter = std::string::npos;
     int refusedMove = -1;
+    std::set<std::string> undeletable;
 
   protected:
     bool Replace(const std::filesystem::path& from, const std::filesystem::path& to) override {

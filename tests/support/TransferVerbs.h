@@ -35,6 +35,11 @@ inline const ShownMessage kUndone{
     "A última importação foi desfeita: as configurações anteriores foram restauradas.", "Quarvel²",
     64};
 
+inline const ShownMessage kNothingPutBack{
+    "Nada foi restaurado: o que a última importação mudou já estava como antes dela. A cópia "
+    "dessa importação foi apagada; um novo Desfazer volta à importação anterior.",
+    "Quarvel²", 64};
+
 struct Expected {
     Hive hive;
     std::string key, name, text;
@@ -88,6 +93,12 @@ struct Computer : TestProgram {
         return bytes == earlier ? "" : bytes;
     }
     std::string BlockList() const { return FileBytes(BlockListPath()); }
+    // Undoes the last import, expecting its end; what it said.
+    std::vector<ShownMessage> Undo(changes::ImportStatus expected) {
+        dialogs.messages.clear();
+        EXPECT_EQ(undo::UndoLastImport(context), expected);
+        return dialogs.messages;
+    }
     // The backups' files, oldest first.
     std::vector<std::string> Backups() {
         std::string folder = undo::BackupFolder(files);

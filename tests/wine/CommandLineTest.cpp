@@ -7,6 +7,7 @@
 
 #include <algorithm>
 
+#include "core/AccessTrust.h"
 #include "tests/support/TransferVerbs.h"
 #include "tests/wine/support/ScreenWindowDriver.h"
 #include "transfer/ConfigFile.h"
@@ -123,7 +124,7 @@ TEST_F(CommandLine, ImportExportAndUndoLeaveTheComputerAsItWas) {
     // running administrator), and nobody else may change it.
     const std::string copies = undo::BackupFolder(real.program.files);
     const std::string security = Security(copies);
-    EXPECT_TRUE(real.program.files.IsPrivate(copies)) << security;
+    EXPECT_EQ(core::FolderDistrust(real.program.files, copies), "") << security;
     const std::string owner = security.substr(2, security.find("D:") - 2);
     EXPECT_TRUE(owner == "BA" || owner.starts_with("S-1-5-21-")) << security;
     // Anyone else may at most read: "FR", or read and list (0x1200a9).

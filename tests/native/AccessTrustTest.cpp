@@ -1,0 +1,161 @@
+// What an elevated program trusts on disk: the backup folder and the program's
+// own folder, judged by their access lists as Windows reports them (typed
+// here, since Wine keeps none on disk).
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+#include "core/AccessTrust.h"
+#include "personalization/frmNovo.h"
+#include "restrictions/frmRestF.h"
+#include "tests/support/ScreenVerbs.h"
+#include "tests/support/TransferVerbs.h"
+
+namespace {
+
+using namespace testing_support;
+using changes::ImportStatus;
+using platform::AccessEntry;
+
+constexpr std::uint32_t kFull = 0x1F01FF, kRead = 0x1200A9, kModify = 0x1301BF;
+constexpr const char* kAdmins = "S-1-5-32-544";
+constexpr const char* kSystem = "S-1-5-18";
+constexpr const char* kStudent = "S-1-5-21-1-2-3-1001";
+const std::vector<AccessEntry> kPrivate = {{kAdmins, kFull}, {kSystem, kFull}};
+const ShownMessage kBlocked{"Restrições aplicadas com sucesso", "Quarvel", 64};
+
+struct Row {
+    const char* name;
+    std::string owner;
+    std::vector<AccessEntry> more;  // besides Administrators and SYSTEM
+    const char* why;                // after the path; "" when trusted
+    bool reparse = false, moved = false, noList = false;
+};
+
+// clang-format off
+const Row kRows[] = {
+    {"readers only", kAdmins, {{"S-1-5-32-545", kRead}}, ""},
+    {"owned by SYSTEM, a denial, the creator's share", kSystem,
+     {{kStudent, kFull, false}, {"S-1-3-0", kFull, true, true}}, ""},
+    {"owned by a student", kStudent, {}, " pertence a S-1-5-21-1-2-3-1001, não aos Administradores nem ao SYSTEM"},
+    {"delete", kAdmins, {{"S-1-5-32-545", kRead | 0x10000}}, ": S-1-5-32-545 (Usuários) pode apagar ou renomear"},
+    {"change of access", kAdmins, {{"S-1-1-0", 0x40000}}, ": S-1-1-0 (Todos) pode mudar as permissões"},
+    {"ownership", kAdmins, {{kStudent, 0x80000}}, ": S-1-5-21-1-2-3-1001 pode tomar posse"},
+    {"delete what it holds", kAdmins, {{"S-1-5-11", 0x40}}, ": S-1-5-11 (Usuários autenticados) pode apagar o que ela contém"},
+    {"new files", kAdmins, {{"S-1-5-4", 0x2}}, ": S-1-5-4 (Interativo) pode criar arquivos ou gravar"},
+    {"new folders, inherited by what it holds", kAdmins, {{"S-1-5-11", 0x4, true, true}},
+     ": S-1-5-11 (Usuários autenticados) pode criar pastas ou acrescentar"},
+    {"generic rights of an unknown kind", kAdmins, {{"?", 0x10000000}}, ": ? pode fazer tudo"},
+    {"a drive's root, unpacked there", kAdmins, {{"S-1-5-11", kModify}},
+     ": S-1-5-11 (Usuários autenticados) pode apagar ou renomear, criar arquivos ou gravar, criar pastas ou acrescentar"},
+    {"a junction", kAdmins, {}, " é um ponto de junção ou um link simbólico", true},
+    {"a path that leads elsewhere", kAdmins, {}, " leva a outro lugar (C:\\Quarvel)", false, true},
+    {"no access list", kAdmins, {}, " não tem lista de acesso: qualquer um pode mudá-la", false, false, true},
+};
+// clang-format on
+
+void SetRow(TestProgram& program, const std::string& path, const Row& row) {
+    std::vector<AccessEntry> entries = kPrivate;
+    entries.insert(entries.end(), row.more.begin(), row.more.end());
+    platform::AccessList list{row.owner, entries, row.reparse, row.moved ? "C:\\Quarvel" : path};
+    if (row.noList) list.entries.reset();
+    program.files.SetAccess(path, list);
+}
+
+// The backup folder, or the folder that holds it, as a student may have
+// made it before the first import: the import backs up in SYSTEM's own
+// profile instead, says so, and undo takes it back from there.
+TEST(AccessTrust, AnImportBacksUpOnlyInAFolderNobodyElseMayChange) {
+    for (const Row& row : kRows) {
+        for (bool parent : {false, true}) {
+            SCOPED_TRACE(std::string(row.name) + (parent ? " (Quarvel)" : " (Copias)"));
+            Computer computer;
+            const std::string usual = undo::BackupFolder(computer.files);
+            const std::string judged = parent ? usual.substr(0, usual.rfind('/')) : usual;
+            std::filesystem::create_directories(usual);
+            SetRow(computer, judged, row);
+            const std::string fallback =
+                computer.accounts.system32 + "/config/systemprofile/AppData/Local/Quarvel/Copias";
+            std::vector<ShownMessage> said = {kImported};
+            if (*row.why)
+                said.insert(said.begin(),
+                            {"A pasta das cópias de segurança não é segura (" + judged + row.why +
+                                 "): ela não foi usada, e a cópia desta importação foi guardada "
+                                 "em " +
+                                 fallback +
+                                 ". Apague essa pasta; o Quarvel a cria de novo só para os "
+                                 "Administradores.",
+                             "Quarvel²", 48});
+            EXPECT_EQ(computer.Import({"QV09novo"}),
+                      *row.why ? ImportStatus::Partial : ImportStatus::Done);
+            EXPECT_EQ(computer.dialogs.messages, said);
+            EXPECT_EQ(computer.files.FileNames(usual).size(), *row.why ? 0u : 1u);
+            EXPECT_EQ(computer.files.FileNames(fallback).size(), *row.why ? 1u : 0u);
+            EXPECT_EQ(computer.Undo(ImportStatus::Done), std::vector<ShownMessage>{kUndone});
+            computer.Expect({{kLM, kCurrentVersion, "SYSNOT", kAbsent}});
+        }
+    }
+}
+
+// The program's folder, the one that holds it, or DErodu.exe itself, as a
+// portable copy unpacked where students may write: no logon entry starts
+// anything from there, whatever writes it.
+TEST(AccessTrust, LogonEntriesStartOnlyWhatStudentsCannotChange) {
+    for (const Row& row : kRows) {
+        for (int judged : {0, 1, 2}) {
+            SCOPED_TRACE(std::string(row.name) + " " + std::to_string(judged));
+            Computer computer;
+            const std::string folder = computer.files.ProgramFolder();
+            const std::string companions[] = {folder + "\\DErodu.exe", folder + "\\limpaico.exe"};
+            const std::string path[] = {folder, folder.substr(0, folder.rfind('/'))};
+            for (const std::string& companion : companions) {
+                std::ofstream(companion) << "MZ";
+                if (judged == 2) SetRow(computer, companion, row);
+            }
+            if (judged < 2) SetRow(computer, path[judged], row);
+            // What is said, by the entry it is about ("" at the start of the program).
+            auto said = [&](const std::string& entry, const char* title) {
+                std::string tail = entry.empty()
+                                       ? "enquanto estiver nela, ele não grava as entradas de "
+                                         "logon do bloqueio de pastas/janelas nem da limpeza do "
+                                         "cache de ícones."
+                                       : "a entrada de logon " + entry +
+                                             " não foi gravada, pois qualquer um poderia trocar o "
+                                             "programa que ela inicia.";
+                std::string at = judged < 2 ? path[judged] : companions[entry[0] == 'D'];
+                return std::vector<ShownMessage>{
+                    {"O Quarvel está numa pasta que outros usuários podem mudar (" + at + row.why +
+                         "): " + tail +
+                         " Instale o Quarvel com o instalador, em Arquivos de "
+                         "Programas.",
+                     title, entry.empty() ? 48 : 16}};
+            };
+            auto& blocking = computer.screens.Open<restrictions::frmRestF>(computer.context);
+            blocking.Text1.UserType("Jogos");
+            auto& icons = computer.screens.Open<personalization::frmNovo>(computer.context);
+            std::vector<ShownMessage> none;
+            core::WarnOfProgramFolder(computer.files, computer.dialogs);
+            EXPECT_EQ(computer.dialogs.messages, none) << "not elevated: nothing to say";
+            computer.files.elevated = "S-1-5-21-1-2-3-500";
+            core::WarnOfProgramFolder(computer.files, computer.dialogs);
+            EXPECT_EQ(computer.dialogs.messages, *row.why ? said("", "Quarvel") : none);
+            EXPECT_EQ(RunCommands(computer, blocking, {"Label4"}),
+                      *row.why ? said("TvalueT", "Erro") : std::vector{kBlocked});
+            EXPECT_EQ(RunCommands(computer, icons, {"Label45"}).size(), 1u);
+            if (*row.why) {
+                EXPECT_EQ(computer.dialogs.messages, said("DelIconCache", "Erro"));
+            }
+            computer.dialogs.messages.clear();
+            EXPECT_EQ(computer.Import({"QV03C:\\Outros"}),
+                      *row.why ? ImportStatus::Partial : ImportStatus::Done);
+            EXPECT_EQ(computer.dialogs.messages,
+                      *row.why ? said("TvalueT", "Quarvel²") : std::vector{kImported});
+            for (const char* entry : {"TvalueT", "DelIconCache"})
+                EXPECT_EQ(computer.registry.ValueExists(kLM, kRun, entry), !*row.why) << entry;
+            EXPECT_NE(computer.BlockList().find("Outros"), std::string::npos) << "the list is";
+            for (const std::string& companion : companions) std::filesystem::remove(companion);
+        }
+    }
+}
+
+}  // namespace
