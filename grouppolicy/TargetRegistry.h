@@ -57,13 +57,20 @@ class TargetRegistry : public platform::RegistryApi {
     long DeleteKey(platform::KeyHandle parent, const std::string& subKey) override;
     long DeleteValue(platform::KeyHandle key, const std::string& name) override;
     long CloseKey(platform::KeyHandle key) override;
+    bool DeletionWrites(platform::KeyHandle key, const std::string& name) override;
 
   private:
     bool InObject(platform::KeyHandle parent, const std::string& subKey) const;
     std::optional<std::u16string> PathOf(platform::KeyHandle parent,
                                          const std::string& subKey) const;
     std::vector<PolicyEntry>* Entries();
-    const PolicyEntry* Find(const std::u16string& key, const std::u16string& name);
+    // `said`: whether any entry or marker speaks of the value.
+    const PolicyEntry* Find(const std::u16string& key, const std::u16string& name,
+                            bool* said = nullptr);
+    // Another account's own object is applied after the non-administrators'.
+    bool AccountObject() const;
+    bool MarksDeletion(const std::u16string& key) const;
+    std::string ReadBack(const std::string& utf16) const;  // a file's text in the code page
     long Store(std::vector<PolicyEntry> before);
     bool WriteFile();
     std::u16string Text(const std::string& ansi) const { return Utf16Of(codec_.FromAnsi(ansi)); }

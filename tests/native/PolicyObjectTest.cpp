@@ -4,11 +4,13 @@
 // and gpt.ini's version grows once per command.
 #include <gtest/gtest.h>
 
+#include "changes/ImportChanges.h"
 #include "core/Target.h"
 #include "grouppolicy/GptIni.h"
 #include "optimization/frmOtiIE.h"
 #include "personalization/frmPersDesk.h"
 #include "personalization/frmPersIE.h"
+#include "restrictions/AllowList.h"
 #include "restrictions/PolicyScreens.h"
 #include "restrictions/frmRestF.h"
 #include "tests/support/PolicyObjectVerbs.h"
@@ -130,7 +132,7 @@ TEST_F(PolicyObject, AnotherToolsMarkersAreReadAsWindowsAppliesThemInOrder) {
                            {key, "B", 4, PolDword(2)}, {key, "C", 4, PolDword(3)},
                            {key, "**DeleteValues", 1, PolData("x;b")}, {key, "D", 4, PolDword(4)},
                            {key, "**del.d", 1, PolData(" ")}, {sub, "E", 4, PolDword(5)},
-                           {key, "**DeleteKeys", 1, PolData("Sub")}, {sub, "F", 4, PolDword(6)}});
+                           {key, "**DeleteKeys", 1, PolData("Outra;Sub")}, {sub, "F", 4, PolDword(6)}});
     // clang-format on
     std::string read;
     for (const auto& [at, name] :
@@ -139,6 +141,47 @@ TEST_F(PolicyObject, AnotherToolsMarkersAreReadAsWindowsAppliesThemInOrder) {
                     ? program.registry.GetValue(Hive::CurrentUser, at, name)
                     : "-";
     EXPECT_EQ(read, "--3--6");
+}
+
+TEST(AccountsObject, NarrowsTheNonAdministratorsNeverWidens) {
+    const std::string list = std::string(kExplorer) + "\\RestrictRun";
+    const PolicyEntry keepAll{list, "**delvals.", 1, PolData(" ")};
+    const PolicyEntry foreign{kBrowserMain, "Window Title", 1, PolData("Escola \u03a9")};
+    changes::RegistryWrite unsetPage;
+    unsetPage.kind = changes::RegistryWrite::Kind::DeleteValue;
+    unsetPage.key = kBrowserMain;
+    unsetPage.name = "Start Page";
+    for (const auto& [account, sid] :
+         {std::pair{"", "S-1-5-32-545"}, {"aluno", "S-1-5-21-1-2-3-1001"}}) {
+        SCOPED_TRACE(sid);
+        TestProgram program;
+        const std::string folder = program.accounts.system32 + "\\GroupPolicyUsers\\" + sid;
+        PutObjectFile(folder, {foreign, {list, "7", 1, PolData("velho.exe")}});
+        ASSERT_EQ(core::ChooseTarget(
+                      program.context,
+                      *account ? core::TargetKind::Account : core::TargetKind::NonAdministrators,
+                      account),
+                  core::TargetChoice::Chosen);
+        RegistryAccess& registry = program.registry;
+        EXPECT_TRUE(HasValue(registry, kCU, kBrowserMain, "Window Title", "Escola ?"));
+        PutText(registry, kCU, kBrowserMain, "Window Title", "Escola ?");  // read, written back
+        ASSERT_TRUE(restrictions::allow_list::PrepareList(registry));
+        restrictions::allow_list::WriteUserList(registry, {"jogo.exe"});
+        EXPECT_EQ(changes::FindChanges(registry, {unsetPage}, {}).writes.size(), 1u)
+            << "absent is not deleted: the profile keeps a page the object never mentioned";
+        long deleted = registry.DeleteValue(kCU, kExplorer, "NoRun");
+        std::vector<PolicyEntry> expected = {foreign,
+                                             keepAll,
+                                             {list, "1", 1, PolData("Quarvel.exe")},
+                                             {list, "2", 1, PolData("Resgate.exe")},
+                                             {list, "3", 1, PolData("DErodu.exe")},
+                                             {list, "6", 1, PolData("jogo.exe")}};
+        if (*account) expected.push_back({kExplorer, "**del.NoRun", 1, PolData(" ")});
+        EXPECT_EQ(deleted, *account ? 0 : 2);
+        EXPECT_EQ(ObjectEntries(folder), expected);
+        ASSERT_EQ(registry.DeleteValue(kCU, kBrowserMain, "Start Page"), 0);
+        EXPECT_TRUE(changes::FindChanges(registry, {unsetPage}, {}).empty()) << "said once";
+    }
 }
 
 TEST_F(PolicyObject, AFileThatIsNoPolicyFileIsNeitherReadNorOverwritten) {
