@@ -319,8 +319,13 @@ bool TargetRegistry::DeletionWrites(platform::KeyHandle key, const std::string& 
     return !Find(opened->second, Text(name), &said) && !said && Entries();
 }
 
+std::string TargetRegistry::File() const {
+    return UserPolicyFile(folder_);
+}
+
 bool TargetRegistry::Commit() {
     bool written = !unwritten_ || WriteFile();
+    notWritten_ = written ? std::string() : File();
     unwritten_ = false;
     entries_.reset();
     if (!written) changed_ = false;  // nothing new for Windows to apply
@@ -328,7 +333,9 @@ bool TargetRegistry::Commit() {
     changed_ = false;
     std::string gpt = GptIniFile(folder_);
     auto text = files_.ReadText(gpt);
-    return files_.WriteText(gpt, RaisedGptIni(text ? text->text : std::string()));
+    if (files_.WriteText(gpt, RaisedGptIni(text ? text->text : std::string()))) return true;
+    notWritten_ = gpt;
+    return false;
 }
 
 std::optional<std::string> TargetRegistry::FileBytes() {

@@ -1,5 +1,6 @@
 #include "restrictions/frmRestE.h"
 
+#include "core/ObjectFile.h"
 #include "forms/Screens.h"
 #include "restrictions/AllowList.h"
 #include "restrictions/frmWizrd2.h"
@@ -77,7 +78,7 @@ void frmRestE::Desbloquear_Click() {
     if (!allow_list::SetSwitch(context_.registry, false) &&
         context_.registry.GetValueTextOrZero(Hive::CurrentUser, kExplorerPolicyKey,
                                              allow_list::kSwitch) != "0")
-        return core::ShowNotStored(context_.dialogs, "o desbloqueio dos executáveis");
+        return core::ShowNotStored(context_, "o desbloqueio dos executáveis");
     context_.dialogs.ShowMessage("Os executáveis não estão mais restritos no sistema", "Quarvel",
                                  platform::style::Information);
 }
@@ -94,11 +95,11 @@ void frmRestE::Bloquear_Click() {
         return;
     }
     // Nothing is switched on over a list that was not stored whole.
-    if (!prepared) return core::ShowNotStored(context_.dialogs, "a lista de executáveis");
+    if (!prepared) return core::ShowNotStored(context_, "a lista de executáveis");
     allow_list::Written written = allow_list::WriteUserList(registry, entries);
-    if (written.refused) return core::ShowNotStored(context_.dialogs, "a lista de executáveis");
+    if (written.refused) return core::ShowNotStored(context_, "a lista de executáveis");
     if (!allow_list::SetSwitch(registry, true))
-        return core::ShowNotStored(context_.dialogs, "a restrição de executáveis");
+        return core::ShowNotStored(context_, "a restrição de executáveis");
     if (written.stored < entries.size()) return ReportNotStored(written.stored);
     context_.dialogs.ShowMessage("As restrições foram aplicadas com sucesso", "Quarvel",
                                  platform::style::Information);

@@ -1,5 +1,6 @@
 #include "restrictions/frmRestF.h"
 
+#include "core/ObjectFile.h"
 #include "restrictions/BlockList.h"
 #include "core/StorableText.h"
 
@@ -59,7 +60,7 @@ void frmRestF::Bloquear_Click() {
     }
     if (!block_list::SetLogonEntry(context_.registry, context_.files, context_.values.target))
         return core::ShowNotStored(
-            context_.dialogs, "a entrada de logon que inicia o bloqueio (TvalueT)",
+            context_, "a entrada de logon que inicia o bloqueio (TvalueT)",
             "a lista foi gravada, mas nada será bloqueado no próximo logon.");
     context_.dialogs.ShowMessage("Restrições aplicadas com sucesso", "Quarvel",
                                  platform::style::Information);
@@ -70,7 +71,7 @@ void frmRestF::Desbloquear_Click() {
     context_.files.Delete(FilePath());
     bool stopped = block_list::RemoveLogonEntry(context_.registry, context_.values.target);
     if (context_.files.Exists(FilePath()) || !stopped)
-        return core::ShowNotStored(context_.dialogs, "o desbloqueio",
+        return core::ShowNotStored(context_, "o desbloqueio",
                                    "o Windows recusou a remoção da lista ou da entrada de logon.");
     context_.dialogs.ShowMessage(
         "As alterações foram efetuadas com sucesso, reinicie o seu computador", "Quarvel",

@@ -7,6 +7,7 @@
 #include "changes/ImportChanges.h"
 #include "core/Target.h"
 #include "grouppolicy/GptIni.h"
+#include "menus/MenuCommands.h"
 #include "optimization/frmOtiIE.h"
 #include "personalization/frmPersDesk.h"
 #include "personalization/frmPersIE.h"
@@ -184,13 +185,47 @@ TEST(AccountsObject, NarrowsTheNonAdministratorsNeverWidens) {
     }
 }
 
-TEST_F(PolicyObject, AFileThatIsNoPolicyFileIsNeitherReadNorOverwritten) {
-    std::filesystem::create_directories(folder + "\\User");
-    const std::string junk = "PReg\x02\0\0\0[\0"s;
-    std::ofstream(folder + "\\User\\Registry.pol", std::ios::binary) << junk;
-    EXPECT_TRUE(IsAbsent(program.registry, Hive::CurrentUser, kExplorer, "NoRun"));
-    EXPECT_NE(program.registry.SetValue(Hive::CurrentUser, kExplorer, "NoRun", 1), 0);
-    EXPECT_EQ(FileBytes(folder + "\\User\\Registry.pol"), junk);
+TEST_F(PolicyObject, AFileThatIsNoPolicyFileIsNeitherReadNorOverwrittenAndIsSaidEverywhere) {
+    const std::string pol = folder + "\\User\\Registry.pol";
+    const std::string said = "O arquivo " + pol +
+                             " não é um Registry.pol válido (cortado, com lixo ou de outra "
+                             "versão): nada foi lido dele nem gravado nele.";
+    // clang-format off
+    for (const std::string& junk : {"PReg\x02\0\0\0"s,                       // another version
+                                    "PReg\x01\0\0\0[\0S\0"s,               // cut
+                                    "<html>n\xe3o encontrado</html>"s}) {  // garbage
+        // clang-format on
+        std::filesystem::create_directories(folder + "\\User");
+        std::ofstream(pol, std::ios::binary) << junk;
+        EXPECT_TRUE(IsAbsent(program.registry, Hive::CurrentUser, kExplorer, "NoRun"));
+        menus::RunMenuCommand(core::MenuCommand::SystemRestrictions, program.screens,
+                              program.context);
+        EXPECT_EQ(program.dialogs.messages, (std::vector<ShownMessage>{{said, "Quarvel", 48}}));
+        auto& screen = *program.screens.Find<restrictions::frmRestS>();
+        ShownMessage refused = RunCommands(program, screen, {kSystemScreen.aplicar}).at(0);
+        EXPECT_TRUE(refused.text.ends_with("DisableLockWorkstation: " + said)) << refused.text;
+        EXPECT_EQ(refused.style, 16);
+        program.dialogs.messages.clear();
+        menus::RunMenuCommand(core::MenuCommand::ImportFromFile, program.screens, program.context);
+        EXPECT_EQ(program.dialogs.messages.size(), 1u) << "said, and no file asked for";
+        EXPECT_EQ(FileBytes(pol), junk);
+        Lab lab;
+        std::filesystem::create_directories(lab.accounts.system32 +
+                                            "\\GroupPolicyUsers\\S-1-5-32-545\\User");
+        std::ofstream(
+            lab.accounts.system32 + "\\GroupPolicyUsers\\S-1-5-32-545\\User\\Registry.pol",
+            std::ios::binary)
+            << junk;
+        for (const char* job : {"/exportar", "/importar"}) {
+            EXPECT_EQ(
+                lab.Run({job, lab.File("lab.qvc", "QV010000000000000000001\r\n"), "/para:comuns"}),
+                2);
+            EXPECT_NE(lab.shown.find("não é um Registry.pol válido"), std::string::npos)
+                << lab.shown;
+        }
+        program.screens.Close(screen);
+        program.dialogs.messages.clear();
+    }
     // The start-up mode stays with the account running the program.
     const std::string mine = "SOFTWARE\\Microsoft\\Windows\\CurrentVersion";
     PutText(program.registry, Hive::CurrentUser, mine, "Tb", "0");
