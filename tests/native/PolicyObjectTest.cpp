@@ -232,6 +232,27 @@ TEST_F(PolicyObject, AFileThatIsNoPolicyFileIsNeitherReadNorOverwrittenAndIsSaid
     EXPECT_TRUE(HasValue(program.hive, Hive::CurrentUser, mine, "Tb", "0"));
 }
 
+TEST(PolicyObjectUnwritten, AVersionThatCannotBeRaisedIsSaidFirst) {
+    Lab lab;
+    const std::string gpt = lab.accounts.system32 + "\\GroupPolicyUsers\\S-1-5-32-545\\gpt.ini";
+    std::filesystem::create_directories(gpt);  // where the file should be, a folder
+    EXPECT_EQ(
+        lab.Run({"/importar", lab.File("lab.qvc", "QV010000000000000000001\r\n"), "/para:comuns"}),
+        4);
+    EXPECT_TRUE(lab.shown.starts_with("Não foi possível gravar " + gpt +
+                                      ": o Windows não aplicará estas mudanças às contas do "
+                                      "destino. O que é do computador foi gravado"))
+        << lab.shown;
+    ASSERT_EQ(core::ChooseTarget(lab.context, core::TargetKind::NonAdministrators),
+              core::TargetChoice::Chosen);
+    auto& screen = lab.screens.Open<restrictions::frmRestS>(lab.context);
+    RunCommands(lab, screen, {kSystemScreen.aplicar});
+    EXPECT_EQ(lab.dialogs.messages.back(),
+              (ShownMessage{"Não foi possível aumentar a versão em " + gpt +
+                                ": o Windows não aplicará esta mudança às contas do destino.",
+                            "Erro", 16}));
+}
+
 TEST_F(PolicyObject, WhatOnlyTheAccountItselfHoldsIsRefusedAndSaid) {
     const std::string mail = "a chave do programa de e-mail depende da identidade de cada conta.";
     const struct {
