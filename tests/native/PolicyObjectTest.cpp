@@ -275,7 +275,9 @@ TEST_F(PolicyObject, WhatOnlyTheAccountItselfHoldsIsRefusedAndSaid) {
         EXPECT_EQ(program.dialogs.messages,
                   (std::vector<ShownMessage>{
                       {"Isto não pode ser feito para Usuários comuns: " + c.reason +
-                           " Entre nessa conta e use o Quarvel nela; nada foi mudado.",
+                           " Isso só se faz dentro de cada conta, e as contas comuns não rodam "
+                           "o Quarvel (ele pede um administrador): faça-o pelo próprio Windows "
+                           "em cada conta; nada foi mudado.",
                        "Quarvel", 48}}));
     }
     EXPECT_FALSE(AnythingAt(folder)) << "nothing written into the object";
