@@ -122,7 +122,37 @@ TEST_F(PolicyObject, TheBlockListStartsForTheRestrictedAccountsOnly) {
               (std::vector<PolicyEntry>{
                   {run, "TvalueT", 1,
                    PolData(std::string("\"") + program.Folder() + "\\DErodu.exe\"")}}));
-    RunCommands(program, screen, {"Label5"});  // Desbloquear
+    const std::string note =
+        "A lista é uma só para o computador: vale para todo destino cujo logon inicia o bloqueio.";
+    const std::string everyone =
+        " A entrada TvalueT de HKEY_LOCAL_MACHINE (de \"Bloquear\" em Esta conta) já o inicia "
+        "para todas as contas, administradores inclusive.";
+    EXPECT_EQ(screen.Find("Label1")->caption(), note);
+    // "Esta conta" may not take away the list the students' logon still uses.
+    core::ChooseTarget(program.context, core::TargetKind::ThisAccount);
+    PutText(program.hive, kLM, std::string(kRun), "TvalueT", "\"C:\\Quarvel\\DErodu.exe\"");
+    forms::Form& mine = OpenScreen<restrictions::frmRestF>(program);
+    EXPECT_EQ(mine.Find("Label1")->caption(), note);
+    EXPECT_EQ(RunCommands(program, mine, {"Label5"}),
+              (std::vector<ShownMessage>{
+                  {"A lista de pastas/janelas é uma só para o computador, e o logon de outro "
+                   "destino ainda a usa: Usuários comuns. Desbloqueie também nesse destino "
+                   "(\"Destino...\") e depois aqui; nada foi mudado.",
+                   "Quarvel", 48}}));
+    EXPECT_TRUE(program.files.Exists(program.Folder() + "\\restt.qvn"));
+    EXPECT_TRUE(program.hive.ValueExists(kLM, kRun, "TvalueT"));
+    core::ChooseTarget(program.context, core::TargetKind::NonAdministrators);
+    forms::Form& theirs = OpenScreen<restrictions::frmRestF>(program);
+    EXPECT_EQ(theirs.Find("Label1")->caption(), note + everyone);
+    EXPECT_NE(
+        RunCommands(program, theirs, {"Label5"})
+            .at(0)
+            .text.find(
+                "ainda a usa: Esta conta (a entrada de HKEY_LOCAL_MACHINE, que vale para todas "
+                "as contas)."),
+        std::string::npos);
+    program.hive.DeleteValue(kLM, kRun, "TvalueT");
+    RunCommands(program, theirs, {"Label5"});  // Desbloquear
     EXPECT_TRUE(ObjectEntries(folder).empty()) << "a policy value goes when the object drops it";
 }
 
