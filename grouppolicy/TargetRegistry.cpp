@@ -156,7 +156,9 @@ const PolicyEntry* TargetRegistry::Find(const std::u16string& key, const std::u1
 }
 
 bool TargetRegistry::AccountObject() const {
-    return !folder_.ends_with("\\" + std::string(kNonAdministrators));
+    const std::size_t sid = kNonAdministrators.size();
+    return !(folder_.size() > sid && folder_.ends_with(kNonAdministrators) &&
+             folder_[folder_.size() - sid - 1] == '\\');
 }
 
 bool TargetRegistry::MarksDeletion(const std::u16string& key) const {
