@@ -1,5 +1,6 @@
 #include "app/Program.h"
 
+#include "core/ObjectFile.h"
 #include "core/Settings.h"
 
 namespace app {
@@ -11,7 +12,7 @@ Program::Program(HINSTANCE instance)
       context{registry, dialogs, files, pictures, values, target, accounts, services},
       renderer(instance),
       screens(renderer) {
-    screens.WhenIdle([this] { target.Commit(); });
+    screens.WhenIdle([this] { core::CommitCommand(context); });
 }
 
 }  // namespace app

@@ -17,6 +17,10 @@ using ValueId = std::tuple<Hive, std::string, std::string>;
 struct ValueSlot {
     ValueState now;
     std::optional<StoredValue> end;
+    // Absent without a word on it (a policy object that never mentioned it):
+    // its deletion is a change, since Windows would leave the profile's value.
+    bool unsaid = false;
+    bool Changes() const { return now.stored != end || (unsaid && !end); }
 };
 
 struct KeySlot {
@@ -59,6 +63,12 @@ class Fold {
             if (std::get<0>(id) == hive && Within(std::get<1>(id), lower)) slot.end.reset();
     }
 
+    void DeleteValue(Hive hive, const std::string& key, const std::string& name) {
+        ValueSlot& slot = Value(hive, key, name);
+        slot.end.reset();
+        slot.unsaid |= !slot.now.stored && registry_.DeletionWrites(hive, key, name);
+    }
+
     const std::map<ValueId, ValueSlot>& values() const { return values_; }
     const std::map<KeyId, KeySlot>& keys() const { return keys_; }
 
@@ -87,7 +97,7 @@ ImportChanges FindChanges(RegistryAccess& registry, const std::vector<RegistryWr
                 fold.Value(write.hive, write.key, write.name).end = Stored(write);
                 break;
             case RegistryWrite::Kind::DeleteValue:
-                fold.Value(write.hive, write.key, write.name).end.reset();
+                fold.DeleteValue(write.hive, write.key, write.name);
                 break;
             case RegistryWrite::Kind::DeleteKey:
                 fold.DeleteKey(write.hive, write.key, inDeletedKeys);
@@ -98,7 +108,7 @@ ImportChanges FindChanges(RegistryAccess& registry, const std::vector<RegistryWr
     auto changedValue = [&](const RegistryWrite& write) {
         const ValueSlot& slot =
             fold.values().at({write.hive, Lowered(write.key), Lowered(write.name)});
-        return slot.now.stored != slot.end;
+        return slot.Changes();
     };
     auto key = [&](const RegistryWrite& write) {
         return fold.keys().at({write.hive, Lowered(write.key)});
@@ -120,7 +130,7 @@ ImportChanges FindChanges(RegistryAccess& registry, const std::vector<RegistryWr
         if (changes_something) changes.writes.push_back(write);
     }
     for (const auto& [id, slot] : fold.values())
-        if (slot.now.stored != slot.end) changes.before.push_back(slot.now);
+        if (slot.Changes()) changes.before.push_back(slot.now);
     for (const auto& [id, slot] : fold.keys())
         if (!slot.now && slot.end) {
             // The name as the import wrote it.

@@ -6,6 +6,7 @@
 #include "commandline/CommandLine.h"
 #include "core/BaseFolder.h"
 #include "core/LockCode.h"
+#include "core/ObjectFile.h"
 #include "policyoutput/PolicyFiles.h"
 #include "registry/RegistryAccess.h"
 #include "transfer/ConfigExport.h"
@@ -84,6 +85,9 @@ Outcome Run(const CommandLine& command, core::Context& context, platform::Record
             const Seams& seams) {
     if (!ChooseCommandTarget(command.target, context))
         return {exit_code::WrongCommandLine, Facts(dialogs)};
+    // A damaged object read as "nothing set" would export, or undo into, no restriction at all.
+    if (auto damaged = core::DamagedObject(context); damaged && command.job != Job::Policies)
+        return {exit_code::Unreadable, *damaged};
     // A start-up script runs as SYSTEM: its own settings restrict nobody.
     if (command.job == Job::Import && !command.target && core::RunsAsService(context))
         return {exit_code::WrongCommandLine,
@@ -179,11 +183,18 @@ int RunCommandLine(const std::vector<std::string>& arguments, core::Context& con
         // the object again only when its version has grown.
         context.target.Defer(true);
         outcome = Run(*parsed.command, context, dialogs, {api, codec, readAhead});
-        if (!context.target.Commit() && outcome.code == exit_code::Done)
-            outcome = {exit_code::Partial, outcome.facts + " O arquivo do objeto de política (" +
-                                               context.target.object() +
-                                               "\\User\\Registry.pol ou gpt.ini) não pôde ser "
-                                               "gravado."};
+        // Whatever else happened, nothing reaches the accounts when the object
+        // itself was not written: that comes first.
+        if (!context.target.Commit()) {
+            // The object's values were never written, so the import did not succeed.
+            constexpr std::string_view kSuccess = "Configurações importadas com sucesso";
+            std::string rest = outcome.facts;
+            if (rest.starts_with(kSuccess))
+                rest = "O que é do computador foi gravado" + rest.substr(kSuccess.size());
+            outcome = {outcome.code == exit_code::Done ? exit_code::Partial : outcome.code,
+                       "Não foi possível gravar " + context.target.NotWritten() +
+                           ": o Windows não aplicará estas mudanças às contas do destino. " + rest};
+        }
     }
     std::string line = outcome.facts + " (código " + std::to_string(outcome.code) + ")";
     // The log is a start-up script's only witness: one that cannot be kept is said.

@@ -4,6 +4,7 @@
 #include "companions/Rescue.h"
 #include "forms/Screens.h"
 #include "core/LockCode.h"
+#include "core/PolicyObjects.h"
 
 namespace companions {
 namespace {
@@ -15,7 +16,7 @@ frmResgate::frmResgate(forms::Screens& screens, core::Context& context)
     : Form(screens, "frmResgate", kTitle, 360, 236),
       lblProduct(*this, "lblProduct", {16, 8, 328, 40}, "Quarvel - Resgate"),
       lblInfo(*this, "lblInfo", {16, 52, 328, 64},
-              "Desfaz as restrições do Quarvel neste computador: libera a execução de "
+              "Desfaz as restrições do Quarvel nesta conta: libera a execução de "
               "programas, desliga as restrições do Windows e o bloqueio de pastas/janelas. "
               "As listas de programas e de pastas/janelas são mantidas."),
       lblCode(*this, "lblCode", {16, 124, 328, 18}, "Digite o seu código trava."),
@@ -53,12 +54,24 @@ void frmResgate::Desfazer_Click() {
                                     "gravar a política do computador");
         if (*removed) context_.services.RefreshComputerPolicy();
     }
-    std::string message = "Nenhuma restrição do Quarvel estava em vigor neste computador.";
+    std::string message = "Nenhuma restrição do Quarvel estava em vigor nesta conta.";
     if (!undone.empty()) {
         message = "Restrições desfeitas:";
         for (const std::string& line : undone) message += "\r\n- " + line;
         message += "\r\nAs alterações valem a partir do próximo logon.";
     }
+    // The other accounts' restrictions are Windows' local policy, out of this account's reach.
+    std::string still;
+    for (const core::HeldObject& object : core::LocalObjects(context_))
+        for (const auto& entry : object.entries)
+            if (!entry.name.starts_with(u"**")) {
+                still += "\r\n- " + core::TargetCaption(object.target) + " (" + object.folder + ")";
+                break;
+            }
+    if (!still.empty())
+        message += "\r\nAinda restringem, pela política local do Windows:" + still +
+                   "\r\nPara desfazê-las, abra o Quarvel, escolha esse destino em \"Destino...\" "
+                   "e desmarque as restrições, ou apague a pasta do objeto.";
     context_.dialogs.ShowMessage(message, kTitle, platform::style::Information);
     Unload();
 }

@@ -10,6 +10,8 @@ inline constexpr std::string_view kCurrentVersion = "SOFTWARE\\Microsoft\\Window
 inline constexpr std::string_view kLockCode = "SYSNOT";        // HKEY_LOCAL_MACHINE, plain text
 inline constexpr std::string_view kAutoEntry = "SYSNOT2";      // HKEY_LOCAL_MACHINE, "1" = on
 inline constexpr std::string_view kStartUpMode = "Tb";         // HKEY_CURRENT_USER, "0" = normal
+// HKEY_CURRENT_USER, the menus' last target: "comuns", "eu" or an account's name.
+inline constexpr std::string_view kRememberedTarget = "Destino";
 inline constexpr std::string_view kSystemRoot = "SystemRoot";  // HKEY_LOCAL_MACHINE
 
 // The keys under HKEY_CURRENT_USER that stay with the account running the

@@ -21,11 +21,19 @@ struct Target {
 // How the target is named in the main menu's caption and in reports.
 std::string TargetCaption(const Target& target);
 
-enum class TargetChoice { Chosen, UnknownAccount, NotOnThisWindows };
+enum class TargetChoice { Chosen, UnknownAccount, NotOnThisWindows, NotOfThisComputer };
 
 // Makes the target the one every screen, import and undo work on; nothing
 // changes when it cannot be chosen. A Home edition is warned of once.
 TargetChoice ChooseTarget(Context& context, TargetKind kind, const std::string& account = {});
+
+// The menus start with the target chosen there last (kept with the account
+// running the program); the command line never uses it.
+void RememberTarget(Context& context);
+void ChooseRememberedTarget(Context& context);
+
+// Whether the named local account may elevate (is an administrator).
+bool IsAdministrator(Context& context, const std::string& account);
 
 // Whether what the user asked can only be done in the target account's own
 // profile (its own identity, its own files): with a policy object as the

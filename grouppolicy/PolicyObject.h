@@ -10,6 +10,11 @@ namespace grouppolicy {
 // The local group Users: every account that is not an administrator.
 inline constexpr std::string_view kNonAdministrators = "S-1-5-32-545";
 
+// Windows' allow-list: the programs RestrictRun lets run. An object holds
+// the whole list, never a part to add to what another object allowed.
+inline constexpr std::string_view kAllowListKey =
+    "Software\\Microsoft\\Windows\\CurrentVersion\\Policies\\Explorer\\RestrictRun";
+
 inline std::string ObjectFolder(std::string_view system32, std::string_view sid) {
     return std::string(system32) + "\\GroupPolicyUsers\\" + std::string(sid);
 }

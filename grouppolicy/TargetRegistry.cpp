@@ -38,6 +38,18 @@ bool IsMarker(const PolicyEntry& entry) {
     return StartsWith(entry.name, kMarker);
 }
 
+// The names of a marker's list ("a;b;c"), as other tools write them.
+std::vector<std::u16string> Listed(const PolicyEntry& marker) {
+    std::u16string list = Utf16Of(TextOfData(marker.data));
+    std::vector<std::u16string> names;
+    for (std::size_t start = 0; start <= list.size();) {
+        std::size_t end = std::min(list.find(u';', start), list.size());
+        names.push_back(list.substr(start, end - start));
+        start = end + 1;
+    }
+    return names;
+}
+
 // Whether a marker of the value's key takes the value away.
 bool Deletes(const PolicyEntry& marker, std::u16string_view name) {
     std::u16string_view marked = marker.name;
@@ -45,13 +57,21 @@ bool Deletes(const PolicyEntry& marker, std::u16string_view name) {
     if (StartsWith(marked, kDeleteMarker))
         return SameName(marked.substr(kDeleteMarker.size()), name);
     if (!SameName(marked, kDeleteListMarker)) return false;
-    std::u16string list = Utf16Of(TextOfData(marker.data));
-    for (std::size_t start = 0; start <= list.size();) {
-        std::size_t end = std::min(list.find(u';', start), list.size());
-        if (SameName(std::u16string_view(list).substr(start, end - start), name)) return true;
-        start = end + 1;
-    }
-    return false;
+    auto names = Listed(marker);
+    return std::any_of(names.begin(), names.end(),
+                       [&](const std::u16string& listed) { return SameName(listed, name); });
+}
+
+bool DeletesKey(const PolicyEntry& marker, std::u16string_view key) {
+    if (!SameName(marker.name, kDeleteKeysMarker)) return false;
+    auto names = Listed(marker);
+    return std::any_of(names.begin(), names.end(), [&](const std::u16string& listed) {
+        return !listed.empty() && Within(key, marker.key + u"\\" + listed);
+    });
+}
+
+bool ReplacedWhole(std::u16string_view key) {
+    return SameName(key, Utf16Of(kAllowListKey));
 }
 
 std::u16string Joined(std::u16string_view parent, std::u16string_view child) {
@@ -62,6 +82,20 @@ std::u16string Joined(std::u16string_view parent, std::u16string_view child) {
 
 PolicyEntry Marker(std::u16string key, std::u16string name) {
     return {std::move(key), std::move(name), 1, MarkerData()};
+}
+
+bool IsText(std::uint32_t type) {
+    return type == 1 || type == 2 || type == 7;
+}
+
+// A key the object replaces whole: "**delvals." before its first value, as
+// the domain's policy files write it.
+void KeepWhole(std::vector<PolicyEntry>& entries, const std::u16string& key) {
+    auto first = std::find_if(entries.begin(), entries.end(),
+                              [&](const PolicyEntry& entry) { return SameName(entry.key, key); });
+    for (auto at = first; at != entries.end(); ++at)
+        if (SameName(at->key, key) && SameName(at->name, kDeleteAllMarker)) return;
+    entries.insert(first, Marker(key, std::u16string(kDeleteAllMarker)));
 }
 
 }  // namespace
@@ -100,22 +134,35 @@ std::vector<PolicyEntry>* TargetRegistry::Entries() {
     return unreadable_ ? nullptr : &*entries_;
 }
 
-const PolicyEntry* TargetRegistry::Find(const std::u16string& key, const std::u16string& name) {
+const PolicyEntry* TargetRegistry::Find(const std::u16string& key, const std::u16string& name,
+                                        bool* said) {
     std::vector<PolicyEntry>* entries = Entries();
+    if (said) *said = false;
     if (!entries) return nullptr;
     // The file is applied in order: the last word on a value is the one that holds.
     const PolicyEntry* found = nullptr;
     for (const PolicyEntry& entry : *entries) {
+        bool speaks = false;
         if (IsMarker(entry)) {
-            if (SameName(entry.key, key) && Deletes(entry, name)) found = nullptr;
-            if (SameName(entry.name, kDeleteKeysMarker) &&
-                Within(key, Joined(entry.key, Utf16Of(TextOfData(entry.data)))))
-                found = nullptr;
+            speaks = (SameName(entry.key, key) && Deletes(entry, name)) || DeletesKey(entry, key);
+            if (speaks) found = nullptr;
         } else if (SameName(entry.key, key) && SameName(entry.name, name)) {
+            speaks = true;
             found = &entry;
         }
+        if (said && speaks) *said = true;
     }
     return found;
+}
+
+bool TargetRegistry::AccountObject() const {
+    const std::size_t sid = kNonAdministrators.size();
+    return !(folder_.size() > sid && folder_.ends_with(kNonAdministrators) &&
+             folder_[folder_.size() - sid - 1] == '\\');
+}
+
+bool TargetRegistry::MarksDeletion(const std::u16string& key) const {
+    return !ReplacedWhole(key) && (!UnderPolicies(key) || AccountObject());
 }
 
 bool TargetRegistry::WriteFile() {
@@ -157,15 +204,7 @@ long TargetRegistry::QueryValue(platform::KeyHandle key, const std::string& name
     if (opened == opened_.end()) return computer_.QueryValue(key, name, type, data, size);
     const PolicyEntry* entry = Find(opened->second, Text(name));
     if (!entry) return platform::status::FileNotFound;
-    std::string bytes = entry->data;
-    // The seam speaks the ANSI code page; the file keeps texts in UTF-16.
-    if (entry->type == 1 || entry->type == 2 || entry->type == 7) {
-        std::u16string units;
-        for (std::size_t i = 0; i + 1 < bytes.size(); i += 2)
-            units += static_cast<char16_t>(static_cast<unsigned char>(bytes[i]) |
-                                           static_cast<unsigned char>(bytes[i + 1]) << 8);
-        bytes = codec_.ToAnsi(Utf8Of(units));
-    }
+    std::string bytes = IsText(entry->type) ? ReadBack(entry->data) : entry->data;
     if (type) *type = entry->type;
     auto needed = static_cast<std::uint32_t>(bytes.size());
     if (!data) {
@@ -191,7 +230,8 @@ long TargetRegistry::SetValue(platform::KeyHandle key, const std::string& name, 
     const std::u16string& path = opened->second;
     std::u16string value = Text(name);
     std::string bytes(reinterpret_cast<const char*>(data), size);
-    if (type == 1 || type == 2 || type == 7) {
+    const std::string original = bytes;
+    if (IsText(type)) {
         std::string utf16;
         for (char16_t unit : Utf16Of(codec_.FromAnsi(bytes))) {
             utf16 += static_cast<char>(unit & 0xFF);
@@ -205,7 +245,12 @@ long TargetRegistry::SetValue(platform::KeyHandle key, const std::string& name, 
         return SameName(entry.key, path) && StartsWith(entry.name, kDeleteMarker) &&
                SameName(entry.name.substr(kDeleteMarker.size()), value);
     });
+    if (ReplacedWhole(path)) KeepWhole(*entries, path);
     if (auto* held = const_cast<PolicyEntry*>(Find(path, value))) {
+        // What the code page could not show comes back as it was read ("?"
+        // for each such character): the text another tool wrote stays.
+        if (held->type == type && IsText(type) && original == ReadBack(held->data))
+            return Store(std::move(before));
         held->type = type;
         held->data = std::move(bytes);
     } else {
@@ -232,7 +277,9 @@ long TargetRegistry::DeleteValue(platform::KeyHandle key, const std::string& nam
                 (StartsWith(entry.name, kDeleteMarker) &&
                  SameName(entry.name.substr(kDeleteMarker.size()), value)));
     });
-    if (!UnderPolicies(path))
+    // Windows leaves a preference in the profile, and an account's own object
+    // comes after the non-administrators': both must say that it is deleted.
+    if (MarksDeletion(path))
         entries->push_back(Marker(path, std::u16string(kDeleteMarker) + value));
     else if (!held && *entries == before)
         return platform::status::FileNotFound;
@@ -247,7 +294,7 @@ long TargetRegistry::DeleteKey(platform::KeyHandle parent, const std::string& su
     std::u16string path = *PathOf(parent, subKey);
     std::erase_if(*entries, [&](const PolicyEntry& entry) { return Within(entry.key, path); });
     std::size_t slash = path.rfind(u'\\');
-    if (!UnderPolicies(path) && slash != std::u16string::npos)
+    if (MarksDeletion(path) && slash != std::u16string::npos)
         entries->push_back({path.substr(0, slash), std::u16string(kDeleteKeysMarker), 1,
                             TextData(Utf8Of(path.substr(slash + 1)))});
     if (*entries == before) return platform::status::FileNotFound;
@@ -259,8 +306,28 @@ long TargetRegistry::CloseKey(platform::KeyHandle key) {
     return computer_.CloseKey(key);
 }
 
+std::string TargetRegistry::ReadBack(const std::string& utf16) const {
+    std::u16string units;
+    for (std::size_t i = 0; i + 1 < utf16.size(); i += 2)
+        units += static_cast<char16_t>(static_cast<unsigned char>(utf16[i]) |
+                                       static_cast<unsigned char>(utf16[i + 1]) << 8);
+    return codec_.ToAnsi(Utf8Of(units));
+}
+
+bool TargetRegistry::DeletionWrites(platform::KeyHandle key, const std::string& name) {
+    auto opened = opened_.find(key);
+    if (opened == opened_.end() || !MarksDeletion(opened->second)) return false;
+    bool said = false;
+    return !Find(opened->second, Text(name), &said) && !said && Entries();
+}
+
+std::string TargetRegistry::File() const {
+    return UserPolicyFile(folder_);
+}
+
 bool TargetRegistry::Commit() {
     bool written = !unwritten_ || WriteFile();
+    notWritten_ = written ? std::string() : File();
     unwritten_ = false;
     entries_.reset();
     if (!written) changed_ = false;  // nothing new for Windows to apply
@@ -268,7 +335,9 @@ bool TargetRegistry::Commit() {
     changed_ = false;
     std::string gpt = GptIniFile(folder_);
     auto text = files_.ReadText(gpt);
-    return files_.WriteText(gpt, RaisedGptIni(text ? text->text : std::string()));
+    if (files_.WriteText(gpt, RaisedGptIni(text ? text->text : std::string()))) return true;
+    notWritten_ = gpt;
+    return false;
 }
 
 std::optional<std::string> TargetRegistry::FileBytes() {

@@ -40,6 +40,15 @@ class TargetRegistry : public platform::RegistryApi {
     // what was read, so that the next command sees what another tool wrote.
     // False when the file or gpt.ini could not be written.
     bool Commit();
+    // What the last Commit could not write: the object's file or its
+    // gpt.ini (Windows applies a change only when the version grew); empty
+    // when all was written.
+    const std::string& NotWritten() const { return notWritten_; }
+
+    // A policy object whose file is there but is not a whole Registry.pol
+    // (cut, garbage, another version): nothing is read from it nor written.
+    bool Damaged() { return !folder_.empty() && !Entries(); }
+    std::string File() const;
 
     // The object's file as it is (nothing when there is none), and put back
     // as it was: for the backup taken before an import and for undo.
@@ -57,13 +66,20 @@ class TargetRegistry : public platform::RegistryApi {
     long DeleteKey(platform::KeyHandle parent, const std::string& subKey) override;
     long DeleteValue(platform::KeyHandle key, const std::string& name) override;
     long CloseKey(platform::KeyHandle key) override;
+    bool DeletionWrites(platform::KeyHandle key, const std::string& name) override;
 
   private:
     bool InObject(platform::KeyHandle parent, const std::string& subKey) const;
     std::optional<std::u16string> PathOf(platform::KeyHandle parent,
                                          const std::string& subKey) const;
     std::vector<PolicyEntry>* Entries();
-    const PolicyEntry* Find(const std::u16string& key, const std::u16string& name);
+    // `said`: whether any entry or marker speaks of the value.
+    const PolicyEntry* Find(const std::u16string& key, const std::u16string& name,
+                            bool* said = nullptr);
+    // Another account's own object is applied after the non-administrators'.
+    bool AccountObject() const;
+    bool MarksDeletion(const std::u16string& key) const;
+    std::string ReadBack(const std::string& utf16) const;  // a file's text in the code page
     long Store(std::vector<PolicyEntry> before);
     bool WriteFile();
     std::u16string Text(const std::string& ansi) const { return Utf16Of(codec_.FromAnsi(ansi)); }
@@ -80,6 +96,7 @@ class TargetRegistry : public platform::RegistryApi {
     bool changed_ = false;  // the file changed since the version was last raised
     bool deferred_ = false;
     bool unwritten_ = false;  // deferred changes not yet in the file
+    std::string notWritten_;
 };
 
 }  // namespace grouppolicy

@@ -91,8 +91,8 @@ inline constexpr std::array<WizardEntry, 17> kWizardEntries = {{
     {"Label15", "Picture19", "inicializacao.bmp", WizardGroup::Options,
      "Alterar as opções de inicialização do Quarvel", WizardCommand::MenuEntry,
      core::MenuCommand::StartUpOptions},
-    {"Label18", "", "", WizardGroup::Options,
-     "Escolher de quem são as configurações: esta conta, os usuários comuns ou uma conta local.",
+    {"Label18", "Picture20", "destino.bmp", WizardGroup::Options,
+     "Escolher de quem são as configurações.",
      WizardCommand::MenuEntry, core::MenuCommand::ChooseTarget},
     {"Label16", "", "", WizardGroup::Options, "Modo normal", WizardCommand::NormalMode, {}},
 }};

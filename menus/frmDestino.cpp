@@ -15,6 +15,8 @@ constexpr int kNonAdministratorsRow = 1;
 constexpr std::string_view kNonAdministrators =
     "Usuários comuns (todos que não são administradores)";
 
+constexpr std::string_view kAdministratorMark = " (administrador)";
+
 std::string Explanation(const std::string& loggedOn, const std::string& running) {
     if (loggedOn.empty()) return "De quem são as configurações que o Quarvel mostra e grava?";
     return "O Windows está com a conta \"" + loggedOn + "\" aberta, mas o Quarvel roda como \"" +
@@ -49,16 +51,23 @@ void frmDestino::Load() {
     platform::Accounts& accounts = context_.accounts;
     platform::Account running = accounts.Running();
     Label1.SetCaption(Explanation(loggedOn_, running.name));
+    const core::Target& target = context_.values.target;
+    // The running account's own object is a target of its own, unlike "Esta conta".
+    bool ownObject = target.kind == core::TargetKind::Account && target.account == running.name;
+    std::vector<std::string> shown;
     for (const platform::Account& account : accounts.Local())
-        if (account.sid != running.sid) accounts_.push_back(account.name);
+        if (account.sid != running.sid || ownObject) {
+            accounts_.push_back(account.name);
+            shown.push_back(account.name +
+                            (account.administrator ? std::string(kAdministratorMark) : ""));
+        }
     if (!loggedOn_.empty() &&
         std::find(accounts_.begin(), accounts_.end(), loggedOn_) == accounts_.end())
-        accounts_.push_back(loggedOn_);
+        accounts_.push_back(loggedOn_), shown.push_back(loggedOn_);
     std::vector<std::string> rows = {"Esta conta (" + running.name + ")",
                                      std::string(kNonAdministrators)};
-    rows.insert(rows.end(), accounts_.begin(), accounts_.end());
+    rows.insert(rows.end(), shown.begin(), shown.end());
     List1.SetItems(rows);
-    const core::Target& target = context_.values.target;
     std::string chosen = loggedOn_.empty() ? target.account : loggedOn_;
     auto row = std::find(accounts_.begin(), accounts_.end(), chosen);
     if ((target.kind == core::TargetKind::Account || !loggedOn_.empty()) && row != accounts_.end())
@@ -72,6 +81,15 @@ void frmDestino::Load() {
 void frmDestino::Command1_Click() {
     int row = List1.listIndex();
     if (row < 0) return;
+    // Restricting an administrator may lock out the one who runs the computer.
+    if (row > kNonAdministratorsRow &&
+        core::IsAdministrator(context_, accounts_[static_cast<std::size_t>(row - 2)]) &&
+        !context_.dialogs.Ask("\"" + accounts_[static_cast<std::size_t>(row - 2)] +
+                                  "\" é uma conta de administrador: restringi-la pode tirar dela "
+                                  "o acesso ao Quarvel e ao próprio Windows. Usar essa conta como "
+                                  "destino assim mesmo?",
+                              "Quarvel"))
+        return;
     core::TargetChoice choice =
         row == kThisAccountRow ? core::ChooseTarget(context_, core::TargetKind::ThisAccount)
         : row == kNonAdministratorsRow
@@ -79,6 +97,7 @@ void frmDestino::Command1_Click() {
             : core::ChooseTarget(context_, core::TargetKind::Account,
                                  accounts_[static_cast<std::size_t>(row - 2)]);
     if (choice != core::TargetChoice::Chosen) return;
+    core::RememberTarget(context_);
     // A screen still open shows the settings of the target before: it goes,
     // so that nothing it shows is applied to the new one.
     std::vector<forms::Form*> stale;

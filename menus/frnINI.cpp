@@ -93,8 +93,9 @@ void frnINI::Load() {
     core::ProgramValues& values = context_.values;
     values.wizardApplied = false;
     values.baseFolder = core::BaseFolder(context_.registry, context_.files);
+    // Unless the command line named one: the target the menus worked on last.
     if (values.target.account.empty() && !values.target.IsPolicyObject())
-        core::ChooseTarget(context_, core::TargetKind::ThisAccount);
+        core::ChooseRememberedTarget(context_);
     ShowTarget();
     // Anything but "0" (a missing value included) is wizard mode.
     if (context_.registry.GetValue(Hive::CurrentUser, core::kCurrentVersion, core::kStartUpMode) !=

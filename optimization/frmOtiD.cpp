@@ -1,5 +1,6 @@
 #include "optimization/frmOtiD.h"
 
+#include "core/ObjectFile.h"
 #include "optimization/DesktopSettings.h"
 #include "optimization/OpenWithVerb.h"
 #include "core/Settings.h"
@@ -58,13 +59,13 @@ bool frmOtiD::Write(const DesktopValue& value, bool on, std::string_view what) {
     if (context_.registry.SetValue(value.hive, value.key, value.valueName,
                                    on ? value.onData : value.offData, ValueType::String) == 0)
         return true;
-    core::ShowNotStored(context_.registry, context_.dialogs, value.hive, value.key, what);
+    core::ShowNotStored(context_, value.hive, value.key, what);
     return false;
 }
 
 void frmOtiD::OpenWith_Click(bool on) {
     if (!SetOpenWithVerb(context_.registry, context_.files, on))
-        return core::ShowNotStored(context_.dialogs, "o \"Abrir Com...\" para todos os arquivos");
+        return core::ShowNotStored(context_, "o \"Abrir Com...\" para todos os arquivos");
     openWith.Show(on);
 }
 

@@ -1,5 +1,6 @@
 #include "optimization/frmOtiIE.h"
 
+#include "core/ObjectFile.h"
 #include "core/StorableText.h"
 #include "forms/TextLines.h"
 
@@ -102,8 +103,8 @@ void frmOtiIE::Load() {
 
 void frmOtiIE::Switch_Click(std::size_t index, bool on) {
     if (!switches.Choose(context_.registry, index, on))
-        core::ShowNotStored(context_.registry, context_.dialogs, kTuningBrowserSwitches[index].hive,
-                            kBrowserMainKey, "a opção do Internet Explorer");
+        core::ShowNotStored(context_, kTuningBrowserSwitches[index].hive, kBrowserMainKey,
+                            "a opção do Internet Explorer");
 }
 
 void frmOtiIE::SaveDirectory_Click() {
@@ -117,8 +118,7 @@ void frmOtiIE::SaveDirectory_Click() {
         return;
     if (context_.registry.SetValue(Hive::CurrentUser, kBrowserMainKey, kSaveDirectory, folder,
                                    ValueType::String) != 0)
-        return core::ShowNotStored(context_.registry, dialogs, Hive::CurrentUser, kBrowserMainKey,
-                                   what);
+        return core::ShowNotStored(context_, Hive::CurrentUser, kBrowserMainKey, what);
     Label17.SetBackColor(Label17.backColor() == forms::SysColor::Highlight
                              ? forms::SysColor::ButtonShadow
                              : forms::SysColor::Highlight);

@@ -1,5 +1,6 @@
 #include "optimization/frmOtiS.h"
 
+#include "core/ObjectFile.h"
 #include "optimization/DiskCacheProfiles.h"
 #include "core/StorableText.h"
 #include "core/WindowsSupport.h"
@@ -67,8 +68,8 @@ void frmOtiS::Aplicar_Click() {
     }
     if (context_.registry.SetValue(Hive::LocalMachine, kFsTemplatesKey, "", chosen,
                                    ValueType::String) != 0)
-        return core::ShowNotStored(context_.registry, context_.dialogs, Hive::LocalMachine,
-                                   kFsTemplatesKey, "o cache do disco rígido");
+        return core::ShowNotStored(context_, Hive::LocalMachine, kFsTemplatesKey,
+                                   "o cache do disco rígido");
     context_.dialogs.ShowMessage(std::string(kApplied), "Quarvel", platform::style::Information);
 }
 

@@ -1,5 +1,6 @@
 #include "options/frmIniOpt.h"
 
+#include "core/ObjectFile.h"
 #include "core/Settings.h"
 #include "core/StorableText.h"
 
@@ -36,13 +37,13 @@ void frmIniOpt::Assistente_Click() {
     RegistryAccess& registry = context_.registry;
     registry.DeleteValue(Hive::CurrentUser, core::kCurrentVersion, core::kStartUpMode);
     if (registry.ValueExists(Hive::CurrentUser, core::kCurrentVersion, core::kStartUpMode))
-        core::ShowNotStored(context_.dialogs, "o modo de inicialização");
+        core::ShowNotStored(context_, "o modo de inicialização");
 }
 
 void frmIniOpt::Normal_Click() {
     if (context_.registry.SetValue(Hive::CurrentUser, core::kCurrentVersion, core::kStartUpMode,
                                    "0", ValueType::String) != 0)
-        core::ShowNotStored(context_.dialogs, "o modo de inicialização");
+        core::ShowNotStored(context_, "o modo de inicialização");
 }
 
 void frmIniOpt::Habilitar_Click() {
@@ -56,7 +57,7 @@ void frmIniOpt::Desabilitar_Click() {
 void frmIniOpt::SetAutoEntry(bool on) {
     if (context_.registry.SetValue(Hive::LocalMachine, core::kCurrentVersion, core::kAutoEntry,
                                    on ? "1" : "0", ValueType::String) != 0)
-        return core::ShowNotStored(context_.dialogs, "a entrada automática");
+        return core::ShowNotStored(context_, "a entrada automática");
     ShowAutoEntry(on);
 }
 

@@ -1,6 +1,7 @@
 #include "personalization/frmNovo.h"
 
 #include "core/AccessTrust.h"
+#include "core/ObjectFile.h"
 #include "core/StorableText.h"
 #include "personalization/IconCache.h"
 
@@ -148,7 +149,7 @@ void frmNovo::Aplicar_Click() {
             registry.SetValue(Hive::LocalMachine, kShellIconsKey, kIconSlots[slot].valueName,
                               *pending_[slot], ValueType::String) != 0)
             refused += (refused.empty() ? "" : ", ") + std::string(kIconSlots[slot].number);
-    if (!refused.empty()) return core::ShowNotStored(context_.dialogs, "os ícones " + refused);
+    if (!refused.empty()) return core::ShowNotStored(context_, "os ícones " + refused);
     context_.dialogs.ShowMessage(std::string(kApplied), "Sucesso", platform::style::Information);
 }
 
@@ -158,7 +159,7 @@ void frmNovo::LimparCache_Click() {
                                "Erro"))
         return;
     if (!ScheduleCacheCleaner(context_.registry, context_.files))
-        return core::ShowNotStored(context_.dialogs, "a limpeza do cache na próxima inicialização");
+        return core::ShowNotStored(context_, "a limpeza do cache na próxima inicialização");
     context_.dialogs.ShowMessage(std::string(kRestart), "Limpeza de Cache",
                                  platform::style::Information);
 }
@@ -168,7 +169,7 @@ void frmNovo::Desfazer_Click() {
     for (const IconSlot& slot : kIconSlots) {
         context_.registry.DeleteValue(Hive::LocalMachine, kShellIconsKey, slot.valueName);
         if (context_.registry.ValueExists(Hive::LocalMachine, kShellIconsKey, slot.valueName))
-            return core::ShowNotStored(context_.dialogs, "a volta aos ícones do Windows",
+            return core::ShowNotStored(context_, "a volta aos ícones do Windows",
                                        "o Windows recusou a remoção.");
     }
     context_.dialogs.ShowMessage(std::string(kUndone), "Quarvel", platform::style::Information);

@@ -1,5 +1,6 @@
 #include "personalization/frmPersDesk.h"
 
+#include "core/ObjectFile.h"
 #include "personalization/DesktopTouches.h"
 #include "personalization/LogonNotice.h"
 #include "core/StorableText.h"
@@ -108,7 +109,7 @@ void frmPersDesk::StartMenu_Click(bool scrolls) {
     registry.CreateKey(Hive::CurrentUser, kExplorerAdvancedKey);
     if (registry.SetValue(Hive::CurrentUser, kExplorerAdvancedKey, kStartMenuScrollPrograms,
                           scrolls ? kScrolls : kColumns, ValueType::String) != 0)
-        return core::ShowNotStored(context_.dialogs, "a escolha do Menu Iniciar");
+        return core::ShowNotStored(context_, "a escolha do Menu Iniciar");
     startMenu.Show(scrolls);
 }
 
@@ -118,8 +119,7 @@ void frmPersDesk::ClearMediaList_Click() {
         return;
     context_.registry.DeleteKey(Hive::CurrentUser, kMediaPlayerRecentKey);
     if (context_.registry.KeyExists(Hive::CurrentUser, kMediaPlayerRecentKey))
-        return core::ShowNotStored(context_.dialogs, "a limpeza da lista",
-                                   "o Windows recusou a remoção.");
+        return core::ShowNotStored(context_, "a limpeza da lista", "o Windows recusou a remoção.");
     context_.dialogs.ShowMessage(std::string(kCleared), "Aviso", platform::style::Information);
 }
 

@@ -1,5 +1,6 @@
 #include "personalization/frmPersIE.h"
 
+#include "core/ObjectFile.h"
 #include "core/StorableText.h"
 #include "forms/TextLines.h"
 #include "personalization/BrowserStartPage.h"
@@ -130,8 +131,7 @@ void frmPersIE::Load() {
 
 void frmPersIE::Switch_Click(std::size_t index, bool on) {
     if (!switches.Choose(context_.registry, index, on))
-        core::ShowNotStored(context_.registry, context_.dialogs,
-                            kPersonalBrowserSwitches[index].hive, kBrowserMainKey,
+        core::ShowNotStored(context_, kPersonalBrowserSwitches[index].hive, kBrowserMainKey,
                             "a opção do Internet Explorer");
 }
 
@@ -153,7 +153,7 @@ bool frmPersIE::StoreText(const forms::TextBox& box, const std::string& text,
         return true;
     // The value's key is not created: a missing one means the program (or
     // that version of it) is not there to read the value.
-    core::ShowNotStored(context_.registry, dialogs, Hive::CurrentUser, key, limit.what);
+    core::ShowNotStored(context_, Hive::CurrentUser, key, limit.what);
     return false;
 }
 
@@ -189,8 +189,7 @@ void frmPersIE::StartPageAplicar_Click() {
     if (page.empty()) page = kBlankPage;
     if (!StoreText(Text29, page, std::string(kBrowserMainKey), kStartPage, kStartPageLimit)) return;
     if (!SetBrowsersStartPage(context_.registry, page))
-        return core::ShowNotStored(context_.dialogs,
-                                   "a página inicial do Firefox, do Edge e do Chrome",
+        return core::ShowNotStored(context_, "a página inicial do Firefox, do Edge e do Chrome",
                                    "o Windows recusou a gravação.");
     context_.dialogs.ShowMessage(std::string(kDone), "Quarvel", platform::style::Information);
 }
@@ -210,8 +209,7 @@ void frmPersIE::RemoveText(const std::string& key, std::string_view name) {
     context_.registry.DeleteValue(Hive::CurrentUser, key, name);
     // Absent is the goal, whether or not it was there before.
     if (context_.registry.ValueExists(Hive::CurrentUser, key, name))
-        return core::ShowNotStored(context_.dialogs, "a remoção do texto",
-                                   "o Windows recusou a remoção.");
+        return core::ShowNotStored(context_, "a remoção do texto", "o Windows recusou a remoção.");
     context_.dialogs.ShowMessage(std::string(kTextRemoved), "Aviso", platform::style::Plain);
 }
 

@@ -19,7 +19,8 @@ struct WindowsVersion {
 
 struct Account {
     std::string name;
-    std::string sid;  // "S-1-5-21-..."
+    std::string sid;             // "S-1-5-21-..."
+    bool administrator = false;  // may elevate: a member of Administrators
     bool operator==(const Account&) const = default;
 };
 
@@ -33,7 +34,8 @@ class Accounts {
     virtual std::optional<Account> LoggedOn() = 0;
     // The computer's local accounts that can log on, by name.
     virtual std::vector<Account> Local() = 0;
-    // The SID of a local account; nothing when there is no such account.
+    // The SID of an account by name (a domain's too, as Windows finds it);
+    // nothing when there is no such account.
     virtual std::optional<std::string> SidOf(const std::string& name) = 0;
     // The real System32 folder, where Windows reads policy objects, whatever
     // folder a 32-bit program would be redirected to.
@@ -54,8 +56,9 @@ class FixedAccounts : public Accounts {
     std::optional<Account> LoggedOn() override { return loggedOn; }
     std::vector<Account> Local() override { return local; }
     std::optional<std::string> SidOf(const std::string& name) override {
-        for (const Account& account : local)
-            if (account.name == name) return account.sid;
+        for (const auto* list : {&local, &elsewhere})
+            for (const Account& account : *list)
+                if (account.name == name) return account.sid;
         return std::nullopt;
     }
     std::string System32() override { return system32; }
@@ -66,10 +69,11 @@ class FixedAccounts : public Accounts {
         return std::find(administrators.begin(), administrators.end(), sid) != administrators.end();
     }
 
-    Account running{"Administrador", "S-1-5-21-1-2-3-500"};
+    Account running{"Administrador", "S-1-5-21-1-2-3-500", true};
     std::optional<Account> loggedOn;
-    std::vector<Account> local{{"Administrador", "S-1-5-21-1-2-3-500"},
+    std::vector<Account> local{{"Administrador", "S-1-5-21-1-2-3-500", true},
                                {"aluno", "S-1-5-21-1-2-3-1001"}};
+    std::vector<Account> elsewhere;  // found by name, not of this computer (a domain's)
     std::string system32 = "C:\\Windows\\System32";
     bool perAccount = true;
     bool home = false;

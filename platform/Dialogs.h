@@ -25,6 +25,8 @@ class Dialogs {
   public:
     virtual ~Dialogs() = default;
     virtual void ShowMessage(const std::string& text, const std::string& title, int style) = 0;
+    // A question with "Sim" and "Não" ("Não" first in focus); true for "Sim".
+    virtual bool Ask(const std::string& text, const std::string& title) = 0;
     // The text typed, or nothing when the user cancels.
     virtual std::optional<std::string> Prompt(const std::string& text, const std::string& title,
                                               const std::string& initial) = 0;

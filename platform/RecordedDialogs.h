@@ -17,6 +17,11 @@ class RecordedDialogs : public Dialogs {
     void ShowMessage(const std::string& text, const std::string&, int style) override {
         messages.push_back({text, style});
     }
+    // Nobody is there to answer: the careful answer.
+    bool Ask(const std::string& text, const std::string&) override {
+        messages.push_back({text, style::Exclamation});
+        return false;
+    }
     std::optional<std::string> Prompt(const std::string&, const std::string&,
                                       const std::string&) override {
         return std::nullopt;

@@ -34,6 +34,9 @@ class RegistryApi {
     virtual long DeleteKey(KeyHandle parent, const std::string& subKey) = 0;
     virtual long DeleteValue(KeyHandle key, const std::string& name) = 0;
     virtual long CloseKey(KeyHandle key) = 0;
+    // Whether deleting this value, absent now, still writes something: a
+    // policy object that never mentioned a value records its deletion.
+    virtual bool DeletionWrites(KeyHandle /*key*/, const std::string& /*name*/) { return false; }
 };
 
 }  // namespace platform

@@ -211,6 +211,11 @@ bool RegistryAccess::ValueExists(Hive hive, std::string_view path, std::string_v
     return api_.QueryValue(key.handle(), Ansi(name), &type, nullptr, &size) == 0;
 }
 
+bool RegistryAccess::DeletionWrites(Hive hive, std::string_view path, std::string_view name) {
+    OpenedKey key(api_, hive, Ansi(path), kRights);
+    return key.status() == 0 && api_.DeletionWrites(key.handle(), Ansi(name));
+}
+
 std::string RegistryAccess::GetValueText(Hive hive, std::string_view path, std::string_view name) {
     return ReadFixed(hive, path, name).value_or(std::string());
 }

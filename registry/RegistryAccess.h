@@ -71,6 +71,9 @@ class RegistryAccess {
     // exists, a deleted one does not.
     bool KeyExists(Hive hive, std::string_view path);
     bool ValueExists(Hive hive, std::string_view path, std::string_view name);
+    // Whether deleting the value, absent now, would still write something
+    // (a policy object that never mentioned it records the deletion).
+    bool DeletionWrites(Hive hive, std::string_view path, std::string_view name);
 
     // The value as stored; nothing when it is absent. Restore puts it back
     // as it was, type included, or deletes it when it was absent.

@@ -11,13 +11,13 @@
 #include <string_view>
 #include <vector>
 
+#include "grouppolicy/PolicyObject.h"
 #include "registry/RegistryAccess.h"
 #include "restrictions/PolicyCatalogues.h"
 
 namespace restrictions::allow_list {
 
-inline constexpr std::string_view kListKey =
-    "Software\\Microsoft\\Windows\\CurrentVersion\\Policies\\Explorer\\RestrictRun";
+inline constexpr std::string_view kListKey = grouppolicy::kAllowListKey;
 inline constexpr std::string_view kSwitch = "RestrictRun";  // in kExplorerPolicyKey
 
 // "1" to "3": always allowed, so that the program, its emergency program and

@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "core/ObjectFile.h"
 #include "core/StorableText.h"
 #include "core/WindowsSupport.h"
 #include "forms/TextLines.h"
@@ -104,7 +105,7 @@ void PolicyScreen::Aplicar_Click() {
                               boxes[i]->checked() ? entry.on : 0) != 0)
             refused += (refused.empty() ? "" : ", ") + std::string(entry.valueName);
     }
-    if (!refused.empty()) return core::ShowNotStored(context_.dialogs, "as restrições " + refused);
+    if (!refused.empty()) return core::ShowNotStored(context_, "as restrições " + refused);
     context_.dialogs.ShowMessage(std::string(definition_.appliedMessage), "Quarvel",
                                  platform::style::Information);
 }

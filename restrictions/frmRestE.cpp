@@ -1,6 +1,7 @@
 #include "restrictions/frmRestE.h"
 
 #include "applocker/OutsideExplorer.h"
+#include "core/ObjectFile.h"
 #include "forms/Screens.h"
 #include "restrictions/AllowList.h"
 #include "restrictions/frmWizrd2.h"
@@ -83,7 +84,7 @@ void frmRestE::Desbloquear_Click() {
     if (!allow_list::SetSwitch(context_.registry, false) &&
         context_.registry.GetValueTextOrZero(Hive::CurrentUser, kExplorerPolicyKey,
                                              allow_list::kSwitch) != "0")
-        return core::ShowNotStored(context_.dialogs, "o desbloqueio dos executáveis");
+        return core::ShowNotStored(context_, "o desbloqueio dos executáveis");
     bool outside = applocker::SetOption(context_, false, {}, "Quarvel");
     Check1.SetChecked(applocker::InForce(context_));
     if (!outside) return;
@@ -103,11 +104,11 @@ void frmRestE::Bloquear_Click() {
         return;
     }
     // Nothing is switched on over a list that was not stored whole.
-    if (!prepared) return core::ShowNotStored(context_.dialogs, "a lista de executáveis");
+    if (!prepared) return core::ShowNotStored(context_, "a lista de executáveis");
     allow_list::Written written = allow_list::WriteUserList(registry, entries);
-    if (written.refused) return core::ShowNotStored(context_.dialogs, "a lista de executáveis");
+    if (written.refused) return core::ShowNotStored(context_, "a lista de executáveis");
     if (!allow_list::SetSwitch(registry, true))
-        return core::ShowNotStored(context_.dialogs, "a restrição de executáveis");
+        return core::ShowNotStored(context_, "a restrição de executáveis");
     // The box says whether the list also holds outside Explorer: its state is applied either way.
     bool outside = applocker::SetOption(context_, Check1.checked(), entries, "Quarvel");
     Check1.SetChecked(applocker::InForce(context_));

@@ -1,6 +1,8 @@
 #include "restrictions/frmRestF.h"
 
 #include "core/AccessTrust.h"
+#include "core/ObjectFile.h"
+#include "core/PolicyObjects.h"
 #include "core/StorableText.h"
 #include "restrictions/BlockList.h"
 
@@ -18,7 +20,8 @@ forms::Rect ButtonAt(int column) {
 frmRestF::frmRestF(forms::Screens& screens, core::Context& context)
     : Form(screens, "frmRestF", "Bloquear Pastas/Janelas", 420, 340),
       Label2(*this, "Label2", {12, 12, 396, 18}, "Inserir nome da pasta/janela:"),
-      Text1(*this, "Text1", {12, 34, 396, 254}, {.multiLine = true, .noWrap = true}),
+      Text1(*this, "Text1", {12, 34, 396, 208}, {.multiLine = true, .noWrap = true}),
+      Label1(*this, "Label1", {12, 248, 396, 46}, ""),
       Label4(*this, "Label4", ButtonAt(0), "Bloquear", Label::Look::Button),
       Label5(*this, "Label5", ButtonAt(1), "Desbloquear", Label::Look::Button),
       Label6(*this, "Label6", ButtonAt(2), "Atuais", Label::Look::Button),
@@ -32,7 +35,33 @@ std::string frmRestF::FilePath() const {
     return block_list::FilePath(context_.values.baseFolder);
 }
 
+// Who else starts the blocking companion at logon, and so uses the one list.
+std::vector<std::string> frmRestF::OtherUsers() {
+    const core::Target& target = context_.values.target;
+    std::vector<std::string> users;
+    if (target.IsPolicyObject() && ComputerWideEntry())
+        users.push_back(
+            "Esta conta (a entrada de HKEY_LOCAL_MACHINE, que vale para todas as contas)");
+    for (const core::HeldObject& object : core::LocalObjects(context_))
+        if ((object.target.kind != target.kind || object.target.account != target.account) &&
+            core::Sets(object, block_list::kPolicyRunKey, block_list::kLogonEntry))
+            users.push_back(core::TargetCaption(object.target));
+    return users;
+}
+
+bool frmRestF::ComputerWideEntry() {
+    return context_.registry.ValueExists(Hive::LocalMachine, block_list::kRunKey,
+                                         block_list::kLogonEntry);
+}
+
 void frmRestF::Load() {
+    std::string note =
+        "A lista é uma só para o computador: vale para todo destino cujo logon inicia o bloqueio.";
+    if (context_.values.target.IsPolicyObject() && ComputerWideEntry())
+        note +=
+            " A entrada TvalueT de HKEY_LOCAL_MACHINE (de \"Bloquear\" em Esta conta) já o "
+            "inicia para todas as contas, administradores inclusive.";
+    Label1.SetCaption(note);
     Atuais_Click();
 }
 
@@ -63,18 +92,32 @@ void frmRestF::Bloquear_Click() {
         return;
     if (!block_list::SetLogonEntry(context_.registry, context_.files, context_.values.target))
         return core::ShowNotStored(
-            context_.dialogs, "a entrada de logon que inicia o bloqueio (TvalueT)",
+            context_, "a entrada de logon que inicia o bloqueio (TvalueT)",
             "a lista foi gravada, mas nada será bloqueado no próximo logon.");
     context_.dialogs.ShowMessage("Restrições aplicadas com sucesso", "Quarvel",
                                  platform::style::Information);
 }
 
 void frmRestF::Desbloquear_Click() {
+    // Deleting the computer's one list would silently unblock the others.
+    std::vector<std::string> others = OtherUsers();
+    if (!others.empty()) {
+        std::string named;
+        for (const std::string& other : others) named += (named.empty() ? "" : "; ") + other;
+        context_.dialogs.ShowMessage(
+            "A lista de pastas/janelas é uma só para o computador, e o logon de outro destino "
+            "ainda a usa: " +
+                named +
+                ". Desbloqueie também nesse destino (\"Destino...\") e depois aqui; nada foi "
+                "mudado.",
+            "Quarvel", platform::style::Exclamation);
+        return;
+    }
     // A missing file or logon entry is no error: the goal is that neither is there.
     context_.files.Delete(FilePath());
     bool stopped = block_list::RemoveLogonEntry(context_.registry, context_.values.target);
     if (context_.files.Exists(FilePath()) || !stopped)
-        return core::ShowNotStored(context_.dialogs, "o desbloqueio",
+        return core::ShowNotStored(context_, "o desbloqueio",
                                    "o Windows recusou a remoção da lista ou da entrada de logon.");
     context_.dialogs.ShowMessage(
         "As alterações foram efetuadas com sucesso, reinicie o seu computador", "Quarvel",

@@ -18,12 +18,15 @@ class frmRestF : public forms::Form {
 
     forms::Label Label2;  // "Inserir nome da pasta/janela:"
     forms::TextBox Text1;
+    forms::Label Label1;  // the list is the computer's, and who else starts it
     forms::Label Label4;  // "Bloquear"
     forms::Label Label5;  // "Desbloquear"
     forms::Label Label6;  // "Atuais"
 
   private:
     std::string FilePath() const;
+    std::vector<std::string> OtherUsers();
+    bool ComputerWideEntry();
 
     core::Context& context_;
     core::LongValues longValues_;

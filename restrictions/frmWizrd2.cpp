@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "core/ObjectFile.h"
 #include "core/StorableText.h"
 #include "forms/Screens.h"
 #include "restrictions/AllowList.h"
@@ -89,7 +90,7 @@ void frmWizrd2::Aplicar_Click() {
                 refused |= status != platform::status::FileNotFound;
         }
     }
-    if (refused) return core::ShowNotStored(context_.dialogs, "a lista de programas do assistente");
+    if (refused) return core::ShowNotStored(context_, "a lista de programas do assistente");
     context_.dialogs.ShowMessage(
         "As alterações foram aplicadas com sucesso, volte a tela anterior e clique em bloquear",
         "Quarvel", platform::style::Information);

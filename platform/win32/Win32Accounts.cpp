@@ -7,6 +7,7 @@
 
 #include <memory>
 
+#include "platform/WindowsEditions.h"
 #include "platform/win32/Wide.h"
 
 namespace platform::win32 {
@@ -47,9 +48,6 @@ OSVERSIONINFOEXW Version() {
     return version;
 }
 
-// The product types of the Home editions (GetProductInfo).
-constexpr DWORD kHomeProducts[] = {0x02, 0x03, 0x05, 0x1A, 0x62, 0x63, 0x64, 0x65};
-
 }  // namespace
 
 Account Win32Accounts::Running() {
@@ -68,17 +66,22 @@ Account Win32Accounts::Running() {
 }
 
 std::optional<Account> Win32Accounts::LoggedOn() {
-    LPWSTR name = nullptr;
-    DWORD size = 0;
-    if (!WTSQuerySessionInformationW(WTS_CURRENT_SERVER_HANDLE, WTS_CURRENT_SESSION, WTSUserName,
-                                     &name, &size))
-        return std::nullopt;
-    std::string user = Narrow(name);
-    WTSFreeMemory(name);
+    auto query = [](WTS_INFO_CLASS what) {
+        LPWSTR text = nullptr;
+        DWORD size = 0;
+        if (!WTSQuerySessionInformationW(WTS_CURRENT_SERVER_HANDLE, WTS_CURRENT_SESSION, what,
+                                         &text, &size))
+            return std::string();
+        std::string out = Narrow(text);
+        WTSFreeMemory(text);
+        return out;
+    };
+    std::string user = query(WTSUserName), domain = query(WTSDomainName);
     if (user.empty()) return std::nullopt;
-    auto sid = SidOf(user);
+    // By its domain: a domain's "aluno" is not this computer's "aluno".
+    auto sid = SidOf(domain.empty() ? user : domain + "\\" + user);
     if (!sid) return std::nullopt;
-    return Account{user, *sid};
+    return Account{user, *sid, false};
 }
 
 std::vector<Account> Win32Accounts::Local() {
@@ -94,7 +97,8 @@ std::vector<Account> Win32Accounts::Local() {
         for (DWORD i = 0; i < read; ++i) {
             if (users[i].usri1_flags & UF_ACCOUNTDISABLE) continue;
             std::string name = Narrow(users[i].usri1_name);
-            if (auto sid = SidOf(name)) accounts.push_back({name, *sid});
+            if (auto sid = SidOf(name))
+                accounts.push_back({name, *sid, users[i].usri1_priv == USER_PRIV_ADMIN});
         }
         NetApiBufferFree(buffer);
         buffer = nullptr;
@@ -143,9 +147,7 @@ bool Win32Accounts::IsHomeEdition() {
     auto* get = Lookup<GetProductInfo>(L"kernel32.dll", "GetProductInfo");
     DWORD product = 0;
     if (!get || !get(version.dwMajorVersion, version.dwMinorVersion, 0, 0, &product)) return false;
-    for (DWORD home : kHomeProducts)
-        if (product == home) return true;
-    return false;
+    return IsHomeProduct(product);
 }
 
 WindowsVersion Win32Accounts::Windows() {

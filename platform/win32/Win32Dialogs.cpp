@@ -139,6 +139,11 @@ void Win32Dialogs::ShowMessage(const std::string& text, const std::string& title
                 static_cast<UINT>(style) | MB_OK);
 }
 
+bool Win32Dialogs::Ask(const std::string& text, const std::string& title) {
+    return MessageBoxW(GetActiveWindow(), Widen(text).c_str(), Widen(title).c_str(),
+                       MB_YESNO | MB_ICONQUESTION | MB_DEFBUTTON2) == IDYES;
+}
+
 std::optional<std::string> Win32Dialogs::Prompt(const std::string& text, const std::string& title,
                                                 const std::string& initial) {
     std::wstring wideTitle = Widen(title);

@@ -8,6 +8,7 @@ namespace platform::win32 {
 class Win32Dialogs : public Dialogs {
   public:
     void ShowMessage(const std::string& text, const std::string& title, int style) override;
+    bool Ask(const std::string& text, const std::string& title) override;
     std::optional<std::string> Prompt(const std::string& text, const std::string& title,
                                       const std::string& initial) override;
     std::optional<std::string> OpenFile(const FileDialogRequest& request) override;

@@ -4,6 +4,7 @@
 
 #include "companions/BlockRule.h"
 #include "companions/frmResgate.h"
+#include "tests/support/PolicyObjectVerbs.h"
 #include "tests/support/PolicyTable.h"
 #include "tests/support/ScreenTables.h"
 #include "tests/support/ScreenVerbs.h"
@@ -76,7 +77,7 @@ class Rescue : public ::testing::Test {
         return said;
     }
     static ShownMessage Report(const std::string& lines) {
-        return {lines.empty() ? "Nenhuma restrição do Quarvel estava em vigor neste computador."
+        return {lines.empty() ? "Nenhuma restrição do Quarvel estava em vigor nesta conta."
                               : "Restrições desfeitas:" + lines +
                                     "\r\nAs alterações valem a partir do próximo logon.",
                 "Quarvel - Resgate", 64};
@@ -114,6 +115,19 @@ TEST_F(Rescue, AsksForTheLockCodeOfAnyTypeLiftsTheRestrictionsKeepsTheListsAndSa
                                          "o Windows")});
     EXPECT_TRUE(HasValue(registry, HKCU, kExplorer, "NoDrives", "0"));
     EXPECT_TRUE(IsAbsent(registry, HKLM, kRun, "TvalueT"));
+    // The students' and an account's objects still restrict: named, with the way out.
+    const std::string objects = program.accounts.system32 + "\\GroupPolicyUsers\\";
+    PutObjectFile(objects + "S-1-5-32-545", {{kExplorer, "NoRun", 4, PolDword(1)}});
+    PutObjectFile(objects + "S-1-5-21-1-2-3-1001", {{kExplorer, "**del.NoRun", 1, PolData(" ")}});
+    PutObjectFile(objects + "S-1-5-21-1-2-3-500", {{kExplorer, "NoRun", 4, PolDword(1)}});
+    EXPECT_EQ(Lift(), (std::vector<ShownMessage>{
+                          {"Nenhuma restrição do Quarvel estava em vigor nesta conta.\r\nAinda "
+                           "restringem, pela política local do Windows:\r\n- Usuários comuns (" +
+                               objects + "S-1-5-32-545)\r\n- Conta Administrador (" + objects +
+                               "S-1-5-21-1-2-3-500)\r\nPara desfazê-las, abra o Quarvel, escolha "
+                               "esse destino em \"Destino...\" e desmarque as restrições, ou "
+                               "apague a pasta do objeto.",
+                           "Quarvel - Resgate", 64}}));
 }
 
 }  // namespace

@@ -10,10 +10,12 @@
 #include "menus/frmWizrd3.h"
 #include "menus/frmpwd.h"
 #include "menus/frnINI.h"
+#include "platform/WindowsEditions.h"
 #include "restrictions/PolicyScreens.h"
 #include "tests/support/Keys.h"
 #include "tests/support/RegistryVerbs.h"
 #include "tests/support/TestProgram.h"
+#include "tests/support/TransferVerbs.h"
 
 namespace {
 
@@ -218,6 +220,68 @@ TEST_F(Menus, AHomeEditionIsWarnedOnceAndEscLeavesTheTargetAsItWas) {
                    "gravadas assim mesmo.",
                    "Quarvel", 48}}));
     EXPECT_EQ(menu.caption(), "Quarvel 2.0 - www.quarvel.com.br - Usuários comuns");
+}
+
+TEST_F(Menus, TheMenusStartWithTheLastTargetTheChooserMarksAndAsksForAdministrators) {
+    program.accounts.local.push_back({"prof", "S-1-5-21-1-2-3-1002", true});
+    const std::string caption = "Quarvel 2.0 - www.quarvel.com.br - ";
+    const std::string ask =
+        "\"prof\" é uma conta de administrador: restringi-la pode tirar dela o acesso ao Quarvel "
+        "e ao próprio Windows. Usar essa conta como destino assim mesmo?";
+    frnINI* menu = &MainMenu();
+    auto& chooser = program.screens.Open<menus::frmDestino>(program.context);
+    EXPECT_EQ(chooser.List1.items(),
+              (std::vector<std::string>{"Esta conta (Administrador)",
+                                        "Usuários comuns (todos que não são administradores)",
+                                        "aluno", "prof (administrador)"}));
+    chooser.List1.UserSelect(3);
+    program.dialogs.askAnswers = {false};
+    chooser.Command1.UserClick();
+    EXPECT_EQ(program.dialogs.messages, (std::vector<ShownMessage>{{ask, "Quarvel", 36}}));
+    EXPECT_EQ(menu->caption(), caption + "Esta conta (Administrador)") << "Não: nothing changes";
+    program.dialogs.askAnswers = {true};
+    chooser.Command1.UserClick();
+    EXPECT_TRUE(HasValue(program.hive, Hive::CurrentUser, kCurrentVersion, "Destino", "prof"));
+    // clang-format off
+    for (auto [remembered, shown] : {std::pair{"prof", "Conta prof"}, {"comuns", "Usuários comuns"},
+                                     {"eu", "Esta conta (Administrador)"},
+                                     {"ninguem", "Esta conta (Administrador)"}}) {
+        // clang-format on
+        PutText(program.hive, Hive::CurrentUser, kCurrentVersion, "Destino", remembered);
+        program.screens.Close(*menu);
+        program.values.target = {};
+        menu = &MainMenu();
+        EXPECT_EQ(menu->caption(), caption + shown);
+    }
+    // The running account's own object is not "Esta conta".
+    core::ChooseTarget(program.context, core::TargetKind::Account, "Administrador");
+    auto& again = program.screens.Open<menus::frmDestino>(program.context);
+    EXPECT_EQ(again.List1.items().at(again.List1.listIndex()), "Administrador (administrador)");
+
+    Lab lab;
+    PutText(lab.hive, Hive::CurrentUser, kCurrentVersion, "Destino", "comuns");
+    lab.accounts.elsewhere = {{"ESCOLA\\aluno", "S-1-5-21-7-8-9-1105"},
+                              {"AzureAD\\ana", "S-1-12-1-4-5-6-7"}};
+    const std::string file = lab.File("lab.qvc", "QV010000000000000000001\r\n");
+    for (const char* account : {"ESCOLA\\aluno", "AzureAD\\ana"}) {
+        EXPECT_EQ(lab.Run({"/importar", file, std::string("/para:") + account}), 1);
+        EXPECT_TRUE(lab.shown.starts_with(std::string("A conta \"") + account +
+                                          "\" não é deste computador (é de um domínio ou do "
+                                          "Azure AD)"))
+            << lab.shown;
+    }
+    EXPECT_EQ(lab.Run({"/importar", file}), 0);
+    EXPECT_TRUE(HasValue(lab.hive, Hive::CurrentUser, kExplorer, "NoRun", "1"))
+        << "the command line never takes the menus' target";
+}
+
+TEST(WindowsEditions, EveryHomeStarterAndEEditionHasNoPolicyEditor) {
+    // Microsoft's PRODUCT_* numbers of GetProductInfo.
+    for (std::uint32_t home : {0x02u, 0x03u, 0x05u, 0x0Bu, 0x1Au, 0x2Fu, 0x42u, 0x43u, 0x44u, 0x62u,
+                               0x63u, 0x64u, 0x65u})
+        EXPECT_TRUE(platform::IsHomeProduct(home)) << home;
+    for (std::uint32_t other : {0x01u, 0x04u, 0x06u, 0x30u, 0x31u, 0x45u, 0x46u, 0x48u, 0x79u})
+        EXPECT_FALSE(platform::IsHomeProduct(other)) << other;
 }
 
 }  // namespace

@@ -4,11 +4,14 @@
 // and gpt.ini's version grows once per command.
 #include <gtest/gtest.h>
 
+#include "changes/ImportChanges.h"
 #include "core/Target.h"
 #include "grouppolicy/GptIni.h"
+#include "menus/MenuCommands.h"
 #include "optimization/frmOtiIE.h"
 #include "personalization/frmPersDesk.h"
 #include "personalization/frmPersIE.h"
+#include "restrictions/AllowList.h"
 #include "restrictions/PolicyScreens.h"
 #include "restrictions/frmRestF.h"
 #include "tests/support/PolicyObjectVerbs.h"
@@ -119,7 +122,37 @@ TEST_F(PolicyObject, TheBlockListStartsForTheRestrictedAccountsOnly) {
               (std::vector<PolicyEntry>{
                   {run, "TvalueT", 1,
                    PolData(std::string("\"") + program.Folder() + "\\DErodu.exe\"")}}));
-    RunCommands(program, screen, {"Label5"});  // Desbloquear
+    const std::string note =
+        "A lista é uma só para o computador: vale para todo destino cujo logon inicia o bloqueio.";
+    const std::string everyone =
+        " A entrada TvalueT de HKEY_LOCAL_MACHINE (de \"Bloquear\" em Esta conta) já o inicia "
+        "para todas as contas, administradores inclusive.";
+    EXPECT_EQ(screen.Find("Label1")->caption(), note);
+    // "Esta conta" may not take away the list the students' logon still uses.
+    core::ChooseTarget(program.context, core::TargetKind::ThisAccount);
+    PutText(program.hive, kLM, std::string(kRun), "TvalueT", "\"C:\\Quarvel\\DErodu.exe\"");
+    forms::Form& mine = OpenScreen<restrictions::frmRestF>(program);
+    EXPECT_EQ(mine.Find("Label1")->caption(), note);
+    EXPECT_EQ(RunCommands(program, mine, {"Label5"}),
+              (std::vector<ShownMessage>{
+                  {"A lista de pastas/janelas é uma só para o computador, e o logon de outro "
+                   "destino ainda a usa: Usuários comuns. Desbloqueie também nesse destino "
+                   "(\"Destino...\") e depois aqui; nada foi mudado.",
+                   "Quarvel", 48}}));
+    EXPECT_TRUE(program.files.Exists(program.Folder() + "\\restt.qvn"));
+    EXPECT_TRUE(program.hive.ValueExists(kLM, kRun, "TvalueT"));
+    core::ChooseTarget(program.context, core::TargetKind::NonAdministrators);
+    forms::Form& theirs = OpenScreen<restrictions::frmRestF>(program);
+    EXPECT_EQ(theirs.Find("Label1")->caption(), note + everyone);
+    EXPECT_NE(
+        RunCommands(program, theirs, {"Label5"})
+            .at(0)
+            .text.find(
+                "ainda a usa: Esta conta (a entrada de HKEY_LOCAL_MACHINE, que vale para todas "
+                "as contas)."),
+        std::string::npos);
+    program.hive.DeleteValue(kLM, kRun, "TvalueT");
+    RunCommands(program, theirs, {"Label5"});  // Desbloquear
     EXPECT_TRUE(ObjectEntries(folder).empty()) << "a policy value goes when the object drops it";
 }
 
@@ -130,7 +163,7 @@ TEST_F(PolicyObject, AnotherToolsMarkersAreReadAsWindowsAppliesThemInOrder) {
                            {key, "B", 4, PolDword(2)}, {key, "C", 4, PolDword(3)},
                            {key, "**DeleteValues", 1, PolData("x;b")}, {key, "D", 4, PolDword(4)},
                            {key, "**del.d", 1, PolData(" ")}, {sub, "E", 4, PolDword(5)},
-                           {key, "**DeleteKeys", 1, PolData("Sub")}, {sub, "F", 4, PolDword(6)}});
+                           {key, "**DeleteKeys", 1, PolData("Outra;Sub")}, {sub, "F", 4, PolDword(6)}});
     // clang-format on
     std::string read;
     for (const auto& [at, name] :
@@ -141,17 +174,113 @@ TEST_F(PolicyObject, AnotherToolsMarkersAreReadAsWindowsAppliesThemInOrder) {
     EXPECT_EQ(read, "--3--6");
 }
 
-TEST_F(PolicyObject, AFileThatIsNoPolicyFileIsNeitherReadNorOverwritten) {
-    std::filesystem::create_directories(folder + "\\User");
-    const std::string junk = "PReg\x02\0\0\0[\0"s;
-    std::ofstream(folder + "\\User\\Registry.pol", std::ios::binary) << junk;
-    EXPECT_TRUE(IsAbsent(program.registry, Hive::CurrentUser, kExplorer, "NoRun"));
-    EXPECT_NE(program.registry.SetValue(Hive::CurrentUser, kExplorer, "NoRun", 1), 0);
-    EXPECT_EQ(FileBytes(folder + "\\User\\Registry.pol"), junk);
+TEST(AccountsObject, NarrowsTheNonAdministratorsNeverWidens) {
+    const std::string list = std::string(kExplorer) + "\\RestrictRun";
+    const PolicyEntry keepAll{list, "**delvals.", 1, PolData(" ")};
+    const PolicyEntry foreign{kBrowserMain, "Window Title", 1, PolData("Escola \u03a9")};
+    changes::RegistryWrite unsetPage;
+    unsetPage.kind = changes::RegistryWrite::Kind::DeleteValue;
+    unsetPage.key = kBrowserMain;
+    unsetPage.name = "Start Page";
+    for (const auto& [account, sid] :
+         {std::pair{"", "S-1-5-32-545"}, {"aluno", "S-1-5-21-1-2-3-1001"}}) {
+        SCOPED_TRACE(sid);
+        TestProgram program;
+        const std::string folder = program.accounts.system32 + "\\GroupPolicyUsers\\" + sid;
+        PutObjectFile(folder, {foreign, {list, "7", 1, PolData("velho.exe")}});
+        ASSERT_EQ(core::ChooseTarget(
+                      program.context,
+                      *account ? core::TargetKind::Account : core::TargetKind::NonAdministrators,
+                      account),
+                  core::TargetChoice::Chosen);
+        RegistryAccess& registry = program.registry;
+        EXPECT_TRUE(HasValue(registry, kCU, kBrowserMain, "Window Title", "Escola ?"));
+        PutText(registry, kCU, kBrowserMain, "Window Title", "Escola ?");  // read, written back
+        ASSERT_TRUE(restrictions::allow_list::PrepareList(registry));
+        restrictions::allow_list::WriteUserList(registry, {"jogo.exe"});
+        EXPECT_EQ(changes::FindChanges(registry, {unsetPage}, {}).writes.size(), 1u)
+            << "absent is not deleted: the profile keeps a page the object never mentioned";
+        long deleted = registry.DeleteValue(kCU, kExplorer, "NoRun");
+        std::vector<PolicyEntry> expected = {foreign,
+                                             keepAll,
+                                             {list, "1", 1, PolData("Quarvel.exe")},
+                                             {list, "2", 1, PolData("Resgate.exe")},
+                                             {list, "3", 1, PolData("DErodu.exe")},
+                                             {list, "6", 1, PolData("jogo.exe")}};
+        if (*account) expected.push_back({kExplorer, "**del.NoRun", 1, PolData(" ")});
+        EXPECT_EQ(deleted, *account ? 0 : 2);
+        EXPECT_EQ(ObjectEntries(folder), expected);
+        ASSERT_EQ(registry.DeleteValue(kCU, kBrowserMain, "Start Page"), 0);
+        EXPECT_TRUE(changes::FindChanges(registry, {unsetPage}, {}).empty()) << "said once";
+    }
+}
+
+TEST_F(PolicyObject, AFileThatIsNoPolicyFileIsNeitherReadNorOverwrittenAndIsSaidEverywhere) {
+    const std::string pol = folder + "\\User\\Registry.pol";
+    const std::string said = "O arquivo " + pol +
+                             " não é um Registry.pol válido (cortado, com lixo ou de outra "
+                             "versão): nada foi lido dele nem gravado nele.";
+    // clang-format off
+    for (const std::string& junk : {"PReg\x02\0\0\0"s,                       // another version
+                                    "PReg\x01\0\0\0[\0S\0"s,               // cut
+                                    "<html>n\xe3o encontrado</html>"s}) {  // garbage
+        // clang-format on
+        std::filesystem::create_directories(folder + "\\User");
+        std::ofstream(pol, std::ios::binary) << junk;
+        EXPECT_TRUE(IsAbsent(program.registry, Hive::CurrentUser, kExplorer, "NoRun"));
+        menus::RunMenuCommand(core::MenuCommand::SystemRestrictions, program.screens,
+                              program.context);
+        EXPECT_EQ(program.dialogs.messages, (std::vector<ShownMessage>{{said, "Quarvel", 48}}));
+        auto& screen = *program.screens.Find<restrictions::frmRestS>();
+        ShownMessage refused = RunCommands(program, screen, {kSystemScreen.aplicar}).at(0);
+        EXPECT_TRUE(refused.text.ends_with("DisableLockWorkstation: " + said)) << refused.text;
+        EXPECT_EQ(refused.style, 16);
+        program.dialogs.messages.clear();
+        menus::RunMenuCommand(core::MenuCommand::ImportFromFile, program.screens, program.context);
+        EXPECT_EQ(program.dialogs.messages.size(), 1u) << "said, and no file asked for";
+        EXPECT_EQ(FileBytes(pol), junk);
+        Lab lab;
+        std::filesystem::create_directories(lab.accounts.system32 +
+                                            "\\GroupPolicyUsers\\S-1-5-32-545\\User");
+        std::ofstream(
+            lab.accounts.system32 + "\\GroupPolicyUsers\\S-1-5-32-545\\User\\Registry.pol",
+            std::ios::binary)
+            << junk;
+        for (const char* job : {"/exportar", "/importar"}) {
+            EXPECT_EQ(
+                lab.Run({job, lab.File("lab.qvc", "QV010000000000000000001\r\n"), "/para:comuns"}),
+                2);
+            EXPECT_NE(lab.shown.find("não é um Registry.pol válido"), std::string::npos)
+                << lab.shown;
+        }
+        program.screens.Close(screen);
+        program.dialogs.messages.clear();
+    }
     // The start-up mode stays with the account running the program.
     const std::string mine = "SOFTWARE\\Microsoft\\Windows\\CurrentVersion";
     PutText(program.registry, Hive::CurrentUser, mine, "Tb", "0");
     EXPECT_TRUE(HasValue(program.hive, Hive::CurrentUser, mine, "Tb", "0"));
+}
+
+TEST(PolicyObjectUnwritten, AVersionThatCannotBeRaisedIsSaidFirst) {
+    Lab lab;
+    const std::string gpt = lab.accounts.system32 + "\\GroupPolicyUsers\\S-1-5-32-545\\gpt.ini";
+    std::filesystem::create_directories(gpt);  // where the file should be, a folder
+    EXPECT_EQ(
+        lab.Run({"/importar", lab.File("lab.qvc", "QV010000000000000000001\r\n"), "/para:comuns"}),
+        4);
+    EXPECT_TRUE(lab.shown.starts_with("Não foi possível gravar " + gpt +
+                                      ": o Windows não aplicará estas mudanças às contas do "
+                                      "destino. O que é do computador foi gravado"))
+        << lab.shown;
+    ASSERT_EQ(core::ChooseTarget(lab.context, core::TargetKind::NonAdministrators),
+              core::TargetChoice::Chosen);
+    auto& screen = lab.screens.Open<restrictions::frmRestS>(lab.context);
+    RunCommands(lab, screen, {kSystemScreen.aplicar});
+    EXPECT_EQ(lab.dialogs.messages.back(),
+              (ShownMessage{"Não foi possível aumentar a versão em " + gpt +
+                                ": o Windows não aplicará esta mudança às contas do destino.",
+                            "Erro", 16}));
 }
 
 TEST_F(PolicyObject, WhatOnlyTheAccountItselfHoldsIsRefusedAndSaid) {
@@ -176,7 +305,9 @@ TEST_F(PolicyObject, WhatOnlyTheAccountItselfHoldsIsRefusedAndSaid) {
         EXPECT_EQ(program.dialogs.messages,
                   (std::vector<ShownMessage>{
                       {"Isto não pode ser feito para Usuários comuns: " + c.reason +
-                           " Entre nessa conta e use o Quarvel nela; nada foi mudado.",
+                           " Isso só se faz dentro de cada conta, e as contas comuns não rodam "
+                           "o Quarvel (ele pede um administrador): faça-o pelo próprio Windows "
+                           "em cada conta; nada foi mudado.",
                        "Quarvel", 48}}));
     }
     EXPECT_FALSE(AnythingAt(folder)) << "nothing written into the object";

@@ -22,6 +22,12 @@ class ScriptedDialogs : public platform::Dialogs {
     void ShowMessage(const std::string& text, const std::string& title, int style) override {
         messages.push_back({text, title, style});
     }
+    bool Ask(const std::string& text, const std::string& title) override {
+        messages.push_back({text, title, 36});  // question, Sim/Não
+        bool yes = !askAnswers.empty() && askAnswers.front();
+        if (!askAnswers.empty()) askAnswers.pop_front();
+        return yes;
+    }
     std::optional<std::string> Prompt(const std::string& text, const std::string&,
                                       const std::string&) override {
         prompts.push_back(text);
@@ -40,6 +46,7 @@ class ScriptedDialogs : public platform::Dialogs {
     std::vector<platform::FileDialogRequest> fileRequests;
     std::vector<std::string> prompts;
     std::deque<std::optional<std::string>> promptAnswers;
+    std::deque<bool> askAnswers;  // none left: "Não"
     std::deque<std::optional<std::string>> fileAnswers;
 
   private:

@@ -17,6 +17,7 @@
 #include "platform/MemoryRegistry.h"
 #include "platform/StdFiles.h"
 #include "core/Context.h"
+#include "core/ObjectFile.h"
 #include "core/Settings.h"
 #include "tests/support/PolicyFileReader.h"
 #include "tests/support/ScriptedDialogs.h"
@@ -122,7 +123,7 @@ class CuttingFiles : public platform::StdFiles {
 
 struct TestProgram {
     TestProgram() {
-        screens.WhenIdle([this] { target.Commit(); });
+        screens.WhenIdle([this] { core::CommitCommand(context); });
         // Policy objects lie inside the test's own folder.
         accounts.system32 = Folder() + "/System32";
     }

@@ -93,8 +93,8 @@ const Row kWizardMenu[] = {
     {"Label14", "Controle de Senhas", "Alterar a senha de entrada do Quarvel", "Picture18"},
     {"Label15", "Opções de Inicialização", "Alterar as opções de inicialização do Quarvel",
      "Picture19"},
-    {"Label18", "Destino das configurações", "Escolher de quem são as configurações: esta "
-     "conta, os usuários comuns ou uma conta local.", nullptr},
+    {"Label18", "Destino das configurações", "Escolher de quem são as configurações.",
+     "Picture20"},
 };
 // clang-format on
 
@@ -103,6 +103,7 @@ class MenusWindow : public ::testing::Test {
     void SetUp() override {
         kept.Set({Hive::CurrentUser, kCurrentVersion, "Tb", "0"});
         kept.Keep({Hive::LocalMachine, kCurrentVersion, "SYSNOT"});
+        kept.Keep({Hive::CurrentUser, kCurrentVersion, "Destino"});
     }
     void TearDown() override { DeleteFileA(chosen.c_str()); }
     // Everything the export can say of this computer.
