@@ -22,7 +22,10 @@ std::string DomainOf(const std::string& sid) {
 // Windows documents per-account local objects for the computer's own
 // accounts (a Microsoft account signed in here has one of their SIDs), not
 // for a domain's or Azure AD's (S-1-12-1-...).
-bool OfThisComputer(const std::string& sid, const std::vector<platform::Account>& local) {
+bool OfThisComputer(const std::string& sid, platform::Accounts& accounts) {
+    std::string domain = accounts.ComputerDomain();
+    if (!domain.empty()) return DomainOf(sid) == domain;
+    std::vector<platform::Account> local = accounts.Local();
     return std::any_of(local.begin(), local.end(), [&](const platform::Account& account) {
         return DomainOf(account.sid) == DomainOf(sid);
     });
@@ -65,7 +68,7 @@ TargetChoice ChooseTarget(Context& context, TargetKind kind, const std::string& 
                 std::string(kTitle), platform::style::Critical);
             return TargetChoice::UnknownAccount;
         }
-        if (!OfThisComputer(*found, accounts.Local())) {
+        if (!OfThisComputer(*found, accounts)) {
             context.dialogs.ShowMessage(
                 "A conta \"" + account +
                     "\" não é deste computador (é de um domínio ou do Azure AD): o Windows só "

@@ -47,6 +47,9 @@ class Accounts {
     virtual WindowsVersion Windows() = 0;
     // Whether the account (by SID) is a member of the local Administrators.
     virtual bool IsAdministrator(const std::string& sid) = 0;
+    // The SID of the computer's own account domain ("S-1-5-21-..."): its
+    // local accounts' SIDs are this and one number more; "" when unknown.
+    virtual std::string ComputerDomain() = 0;
 };
 
 // Fixed answers, for tests and for a program that runs with none of this.
@@ -65,6 +68,7 @@ class FixedAccounts : public Accounts {
     bool HasPolicyObjectsPerAccount() override { return perAccount; }
     bool IsHomeEdition() override { return home; }
     WindowsVersion Windows() override { return windows; }
+    std::string ComputerDomain() override { return computerDomain; }
     bool IsAdministrator(const std::string& sid) override {
         return std::find(administrators.begin(), administrators.end(), sid) != administrators.end();
     }
@@ -78,6 +82,7 @@ class FixedAccounts : public Accounts {
     bool perAccount = true;
     bool home = false;
     std::vector<std::string> administrators{"S-1-5-21-1-2-3-500"};
+    std::string computerDomain = "S-1-5-21-1-2-3";
     // Windows 7 SP1 Ultimate N, as Wine reports itself.
     WindowsVersion windows{6, 1, 7601, 0x1C};
 };

@@ -303,10 +303,19 @@ BackupContents Before(core::Context& context, const ImportChanges& changes, bool
         entries = grouppolicy::ParsePolicyFile(context.target.FileBytes().value_or(""))
                       .value_or(std::vector<grouppolicy::PolicyEntry>());
     const std::string file = undo::NameForBackup(context, grouppolicy::UserPolicyFile(object));
+    bool listMarked = false;
     for (const ValueState& value : changes.before) {
         if (!object.empty() && value.hive == Hive::CurrentUser) {
             before.policyValues.push_back(
                 {file, value.key, value.name, undo::EntriesOf(entries, value.key, value.name)});
+            // The list is written whole, after a marker that empties it: undo takes that
+            // marker back too when the object had none.
+            if (!listMarked && SameName(value.key, restrictions::allow_list::kListKey)) {
+                listMarked = true;
+                before.policyValues.push_back(
+                    {file, value.key, std::string(undo::kEmptiesKey),
+                     undo::EntriesOf(entries, value.key, std::string(undo::kEmptiesKey))});
+            }
             continue;
         }
         if (value.hive == Hive::CurrentUser) before.account = context.accounts.Running().sid;

@@ -12,6 +12,7 @@
 #include "core/FolderPath.h"
 #include "core/Settings.h"
 #include "grouppolicy/PolicyObject.h"
+#include "restrictions/AllowList.h"
 #include "restrictions/BlockList.h"
 #include "undo/ImportReach.h"
 #include "undo/PolicyValues.h"
@@ -193,9 +194,11 @@ void RestorePolicyValues(core::Context& context, const BackupContents& contents,
         std::string path = state.file + "\\" + state.key + "\\" + state.name;
         auto file = ReachablePolicyFile(context, state.file);
         bool machine = file && file->ends_with("\\Machine\\Registry.pol");
-        bool allowed =
-            file && ImportableValues().HoldsValue(machine ? Hive::LocalMachine : Hive::CurrentUser,
-                                                  state.key, state.name);
+        bool marker = SameName(state.name, kEmptiesKey) &&
+                      SameName(state.key, restrictions::allow_list::kListKey);
+        bool allowed = file && (marker || ImportableValues().HoldsValue(
+                                              machine ? Hive::LocalMachine : Hive::CurrentUser,
+                                              state.key, state.name));
         for (const PolicyValueState::Entry& entry : state.entries)
             if (!entry.name.starts_with("**"))
                 allowed = allowed &&

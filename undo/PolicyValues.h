@@ -5,12 +5,17 @@
 // editor) stays.
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "grouppolicy/PolicyFile.h"
 #include "undo/BackupFile.h"
 
 namespace undo {
+
+// The marker that empties a key before its values (the allow-list's): kept
+// and put back as if it were one of the key's values.
+inline constexpr std::string_view kEmptiesKey = "**delvals.";
 
 // The entries of the value (itself, or a "**del." marker for it), in file order.
 std::vector<PolicyValueState::Entry> EntriesOf(const std::vector<grouppolicy::PolicyEntry>& file,

@@ -2,6 +2,7 @@
 
 #include <windows.h>
 #include <lm.h>
+#include <ntsecapi.h>
 #include <sddl.h>
 #include <wtsapi32.h>
 
@@ -181,6 +182,21 @@ bool Win32Accounts::IsAdministrator(const std::string& sid) {
     for (DWORD i = 0; i < read && !member; ++i) member = SidText(members[i].lgrmi0_sid) == sid;
     NetApiBufferFree(buffer);
     return member;
+}
+
+std::string Win32Accounts::ComputerDomain() {
+    LSA_OBJECT_ATTRIBUTES attributes{};
+    LSA_HANDLE policy = nullptr;
+    if (LsaOpenPolicy(nullptr, &attributes, POLICY_VIEW_LOCAL_INFORMATION, &policy) != 0) return {};
+    std::string domain;
+    void* buffer = nullptr;
+    if (LsaQueryInformationPolicy(policy, PolicyAccountDomainInformation, &buffer) == 0 && buffer) {
+        auto* info = static_cast<POLICY_ACCOUNT_DOMAIN_INFO*>(buffer);
+        if (info->DomainSid) domain = SidText(info->DomainSid);
+        LsaFreeMemory(buffer);
+    }
+    LsaClose(policy);
+    return domain;
 }
 
 }  // namespace platform::win32

@@ -16,6 +16,7 @@ class Win32Accounts : public Accounts {
     bool IsHomeEdition() override;
     WindowsVersion Windows() override;
     bool IsAdministrator(const std::string& sid) override;
+    std::string ComputerDomain() override;
 };
 
 }  // namespace platform::win32

@@ -66,6 +66,10 @@ void SetRow(TestProgram& program, const std::string& path, const Row& row) {
 // made it before the first import: the import backs up in SYSTEM's own
 // profile instead, says so, and undo takes it back from there.
 TEST(AccessTrust, AnImportBacksUpOnlyInAFolderNobodyElseMayChange) {
+#ifdef _WIN32
+    // The typed lists are keyed by the names the native build gives the test's folders.
+    GTEST_SKIP() << "judged natively; the Wine tests read the real folder's list";
+#endif
     for (const Row& row : kRows) {
         for (bool parent : {false, true}) {
             SCOPED_TRACE(std::string(row.name) + (parent ? " (Quarvel)" : " (Copias)"));

@@ -93,7 +93,7 @@ TEST_F(PolicyObjectProcess, AnImportGoesIntoTheObjectAndTheComputerAndLeavesThis
     // The export of the same target reads the object back.
     const std::string out = folder + "\\target-export.qvc";
     EXPECT_EQ(Quarvel("/exportar \"" + out + "\" /grupos:2 /para:comuns"), 0u) << report;
-    EXPECT_EQ(FileBytes(out), "QV02jogo.exe\r\nQV02editor.exe\r\n");
+    EXPECT_EQ(FileBytes(out), "QV02jogo.exe\r\nQV02editor.exe\r\nQVc10\r\n");
     DeleteFileA(out.c_str());
     // Undo, whatever target is chosen now, puts the object's file back and raises it once more.
     EXPECT_EQ(Quarvel("/desfazer"), 0u) << report;
