@@ -7,6 +7,7 @@
 namespace applocker {
 namespace {
 
+using grouppolicy::DwordData;
 using grouppolicy::PolicyEntry;
 using grouppolicy::Utf16Of;
 using grouppolicy::Utf8Of;
@@ -18,12 +19,6 @@ constexpr std::uint32_t kText = 1, kDword = 4;
 
 std::u16string CollectionKey(Collection collection) {
     return Utf16Of(std::string(kPolicyKey) + "\\" + std::string(CollectionName(collection)));
-}
-
-std::string Dword(std::uint32_t number) {
-    std::string bytes;
-    for (int shift = 0; shift < 32; shift += 8) bytes += static_cast<char>(number >> shift);
-    return bytes;
 }
 
 // The rule's id when the entry lies in a rule's key of the collection.
@@ -73,13 +68,13 @@ void Settle(Entries& entries, const Entries& before) {
         if (holds(entries)) {
             auto mode = setting(kEnforcement);
             if (mode == entries.end())
-                entries.push_back(
-                    {CollectionKey(collection), std::u16string(kEnforcement), kDword, Dword(1)});
-            else if (mode->type != kDword || mode->data != Dword(1))
-                *mode = {mode->key, mode->name, kDword, Dword(1)};
+                entries.push_back({CollectionKey(collection), std::u16string(kEnforcement), kDword,
+                                   DwordData(1)});
+            else if (mode->type != kDword || mode->data != DwordData(1))
+                *mode = {mode->key, mode->name, kDword, DwordData(1)};
             if (setting(kAllowWindows) == entries.end())
-                entries.push_back(
-                    {CollectionKey(collection), std::u16string(kAllowWindows), kDword, Dword(0)});
+                entries.push_back({CollectionKey(collection), std::u16string(kAllowWindows), kDword,
+                                   DwordData(0)});
         } else if (holds(before)) {
             std::erase_if(entries, [&](const PolicyEntry& e) {
                 return IsSetting(e, collection, kEnforcement) ||

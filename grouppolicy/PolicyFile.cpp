@@ -175,6 +175,12 @@ std::string Utf8Of(std::u16string_view utf16) {
     return platform::EncodeUtf8(text);
 }
 
+std::string DwordData(std::uint32_t number) {
+    std::string bytes;
+    for (int shift = 0; shift < 32; shift += 8) bytes += static_cast<char>(number >> shift);
+    return bytes;
+}
+
 std::string TextData(std::string_view utf8) {
     std::string data;
     for (char16_t unit : Utf16Of(utf8)) PutUnit(data, unit);

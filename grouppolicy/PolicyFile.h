@@ -31,6 +31,8 @@ std::u16string Utf16Of(std::string_view utf8);
 std::string Utf8Of(std::u16string_view utf16);
 // A text value's data: UTF-16LE bytes with the terminating null.
 std::string TextData(std::string_view utf8);
+// A REG_DWORD's data: four bytes, little-endian.
+std::string DwordData(std::uint32_t number);
 // What a marker (**del., **delvals.) carries: one blank, as Group Policy's
 // own editor writes them.
 inline std::string MarkerData() {

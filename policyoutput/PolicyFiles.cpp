@@ -31,12 +31,6 @@ bool ReplacedWhole(const RegistryWrite& write) {
     return false;
 }
 
-std::string Dword(std::uint32_t number) {
-    std::string bytes;
-    for (int shift = 0; shift < 32; shift += 8) bytes += static_cast<char>(number >> shift);
-    return bytes;
-}
-
 std::string RegQuoted(std::string_view text) {
     std::string quoted = "\"";
     for (char c : text) {
@@ -85,7 +79,7 @@ std::string RegistryPolicyFile(const std::vector<RegistryWrite>& writes, Hive hi
                 break;
             case RegistryWrite::Kind::SetValue:
                 add(write.key, write.name, write.type,
-                    write.type == ValueType::Dword ? Dword(write.number)
+                    write.type == ValueType::Dword ? grouppolicy::DwordData(write.number)
                                                    : grouppolicy::TextData(write.text));
                 break;
             case RegistryWrite::Kind::DeleteValue:

@@ -143,12 +143,7 @@ bool Win32Accounts::HasPolicyObjectsPerAccount() {
 }
 
 bool Win32Accounts::IsHomeEdition() {
-    OSVERSIONINFOEXW version = Version();
-    using GetProductInfo = BOOL WINAPI(DWORD, DWORD, DWORD, DWORD, PDWORD);
-    auto* get = Lookup<GetProductInfo>(L"kernel32.dll", "GetProductInfo");
-    DWORD product = 0;
-    if (!get || !get(version.dwMajorVersion, version.dwMinorVersion, 0, 0, &product)) return false;
-    return IsHomeProduct(product);
+    return IsHomeProduct(Windows().edition);
 }
 
 WindowsVersion Win32Accounts::Windows() {
