@@ -196,6 +196,8 @@ struct Win32Renderer::FormWindow : FormPeer {
     HWND toolTips = nullptr;
     std::vector<std::unique_ptr<ControlWindow>> controls;
     bool syncing = false;
+    HWND opener = nullptr;     // the window that was active when this one opened
+    HWND lastFocus = nullptr;  // the control that had the keyboard when it last went inactive
 
     void Changed(Form& changed, FormAspect aspect) override {
         if (syncing) return;
@@ -219,7 +221,16 @@ struct Win32Renderer::FormWindow : FormPeer {
     }
 
     void Command(int id, int code) {
-        if (id == IDOK) return form->UserAccept();
+        // Enter on a button runs that button, as in a dialog, whether or not
+        // the keyboard moved there yet; elsewhere it is the screen's Enter.
+        if (id == IDOK) {
+            ControlWindow* focused = ByWindow(GetFocus());
+            if (focused && focused->control->kind() == ControlKind::CommandButton) {
+                if (focused->control->enabled()) focused->control->UserClick();
+                return;
+            }
+            return form->UserAccept();
+        }
         if (id == IDCANCEL) return form->UserCancel();
         ControlWindow* target = ById(id);
         if (!target || syncing) return;
@@ -282,6 +293,22 @@ LRESULT CALLBACK FormProc(HWND window, UINT message, WPARAM wParam, LPARAM lPara
         case WM_CLOSE:
             self->form->Unload();
             return 0;
+        case WM_ACTIVATE:
+            // The keyboard comes back to the control that had it, or to the
+            // first one, never to the bare window.
+            if (LOWORD(wParam) == WA_INACTIVE) {
+                HWND focus = GetFocus();
+                if (focus && IsChild(window, focus)) self->lastFocus = focus;
+            } else if (!HIWORD(wParam)) {
+                HWND back = self->lastFocus && IsChild(window, self->lastFocus)
+                                ? self->lastFocus
+                                : GetNextDlgTabItem(window, nullptr, FALSE);
+                if (back) {
+                    SetFocus(back);
+                    return 0;
+                }
+            }
+            return DefWindowProcW(window, message, wParam, lParam);
         case WM_SIZE:
             if (!self->syncing && (wParam == SIZE_MINIMIZED || wParam == SIZE_RESTORED)) {
                 self->syncing = true;
@@ -432,6 +459,7 @@ void Win32Renderer::Show(Form& form) {
         CreateWindowExW(exStyle, kFormClass, Widen(form.caption()).c_str(), style, x, y < 0 ? 0 : y,
                         width, height, nullptr, nullptr, instance_, shown.get());
     shown->window = window;
+    shown->opener = Ours(GetActiveWindow()) ? GetActiveWindow() : nullptr;
     shown->toolTips =
         CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr,
                         WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX, CW_USEDEFAULT, CW_USEDEFAULT,
@@ -511,6 +539,11 @@ void Win32Renderer::Destroy(Form& form) {
     FormWindow& shown = *found->second;
     form.Attach(nullptr);
     for (auto& control : shown.controls) control->control->Attach(nullptr);
+    // Left to itself, Windows would activate the next window in line, which
+    // may be the minimised main menu: the keyboard goes back where the
+    // screen was opened from.
+    if (GetActiveWindow() == shown.window)
+        if (HWND back = WindowToReturnTo(shown)) SetActiveWindow(back);
     SetWindowLongPtrW(shown.window, GWLP_USERDATA, 0);
     DestroyWindow(shown.window);
     // The command that closed the screen may still be running in this
@@ -523,12 +556,36 @@ void Win32Renderer::Quit() {
     PostQuitMessage(0);
 }
 
+bool Win32Renderer::Ours(HWND window) const {
+    if (!window) return false;
+    for (auto& [form, shown] : windows_)
+        if (shown->window == window) return true;
+    return false;
+}
+
+// The opener, or the one that opened it, ...; else any of ours the user can
+// see. A minimised window is no place for the keyboard.
+HWND Win32Renderer::WindowToReturnTo(const FormWindow& closing) const {
+    auto usable = [&](HWND window) {
+        return window != closing.window && Ours(window) && IsWindowVisible(window) &&
+               !IsIconic(window);
+    };
+    HWND opener = closing.opener;
+    for (std::size_t hops = 0; opener && hops <= windows_.size(); ++hops) {
+        if (usable(opener)) return opener;
+        const FormWindow* shown = nullptr;
+        for (auto& [form, window] : windows_)
+            if (window->window == opener) shown = window.get();
+        opener = shown ? shown->opener : nullptr;
+    }
+    for (auto& [form, shown] : windows_)
+        if (usable(shown->window)) return shown->window;
+    return nullptr;
+}
+
 bool Win32Renderer::Dispatch(MSG& message) {
     HWND root = message.hwnd ? GetAncestor(message.hwnd, GA_ROOT) : nullptr;
-    bool ours = false;
-    for (auto& [form, window] : windows_)
-        if (window->window == root) ours = true;
-    if (ours && IsDialogMessageW(root, &message)) return true;
+    if (Ours(root) && IsDialogMessageW(root, &message)) return true;
     TranslateMessage(&message);
     DispatchMessageW(&message);
     return true;

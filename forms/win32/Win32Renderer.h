@@ -36,6 +36,8 @@ class Win32Renderer : public Renderer {
 
   private:
     bool Dispatch(MSG& message);
+    bool Ours(HWND window) const;
+    HWND WindowToReturnTo(const FormWindow& closing) const;
     HFONT FontFor(const Font& font);
     int Scale(int pixels) const { return MulDiv(pixels, dpi_, 96); }
 

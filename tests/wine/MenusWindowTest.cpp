@@ -188,4 +188,35 @@ TEST_F(MenusWindow, EveryWizardMenuEntryAndItsIconOpenTheSameWindow) {
     }
 }
 
+// The keyboard alone: Space opens an entry, Enter runs the chooser's first
+// button at once, Esc closes each screen, and the keyboard comes back to the
+// entry it left, in the wizard menu, not the minimised main menu behind it.
+TEST_F(MenusWindow, TheKeyboardComesBackToTheEntryThatOpenedAScreen) {
+    kept.Set({Hive::CurrentUser, kCurrentVersion, "Tb"});
+    real.program.screens.Open<menus::frnINI>(real.program.context);
+    auto* wizard = real.program.screens.Find<menus::frmWizrd3>();
+    ASSERT_NE(wizard, nullptr);
+    real.Pump();
+    HWND entry = real.Window(*wizard->Find("Label3"));
+    SetFocus(entry);
+    PressKey(entry, VK_SPACE);
+    real.Pump();
+    HWND chooser = FindTopLevel("Escolha a área desejada", 0, 1000);
+    ASSERT_NE(chooser, nullptr);
+    EXPECT_EQ(GetActiveWindow(), chooser);
+    HWND first = GetFocus();
+    EXPECT_EQ(WindowTextUtf8(first), "Restrições na Área de trabalho");
+    PressKey(first, VK_RETURN);
+    real.Pump();
+    HWND area = FindTopLevel("Desktop", 0, 1000);
+    ASSERT_NE(area, nullptr) << "Enter on the first button opens its screen";
+    for (auto [closing, back] : {std::pair{area, chooser}, {chooser, real.Window(*wizard)}}) {
+        PressKey(GetFocus(), VK_ESCAPE);
+        real.Pump();
+        EXPECT_FALSE(IsWindow(closing));
+        EXPECT_EQ(GetActiveWindow(), back);
+        EXPECT_EQ(GetFocus(), back == chooser ? first : entry);
+    }
+}
+
 }  // namespace
