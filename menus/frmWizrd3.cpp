@@ -15,7 +15,7 @@ constexpr std::string_view kCaption = "Quarvel 2.0 - Assistente de Configuraçõ
 
 using forms::Label;
 
-constexpr int kColumnWidth = 380;
+constexpr int kColumnWidth = 400;
 constexpr int kTop = 40;
 constexpr int kHeadingHeight = 22;
 constexpr int kEntryPitch = 38;

@@ -219,4 +219,38 @@ TEST_F(MenusWindow, TheKeyboardComesBackToTheEntryThatOpenedAScreen) {
     }
 }
 
+// An entry shows its sentence on one line, centred: one wider than its
+// place is cut at both ends. Measured with the entry's own font, as laid out
+// at 96 dots per inch and as it grows at 150 %.
+TEST_F(MenusWindow, EveryWizardEntryFitsItsPlaceAt96And150PerCent) {
+    kept.Set({Hive::CurrentUser, kCurrentVersion, "Tb"});
+    real.program.screens.Open<menus::frnINI>(real.program.context);
+    auto* wizard = real.program.screens.Find<menus::frmWizrd3>();
+    ASSERT_NE(wizard, nullptr);
+    real.Pump();
+    HDC dc = CreateCompatibleDC(nullptr);
+    for (const Row& row : kWizardMenu) {
+        HWND label = real.Window(*wizard->Find(row.control));
+        RECT place = {};
+        GetClientRect(label, &place);
+        LOGFONTW font = {};
+        GetObjectW(reinterpret_cast<HFONT>(SendMessageW(label, WM_GETFONT, 0, 0)), sizeof font,
+                   &font);
+        for (int percent : {100, 150}) {
+            LOGFONTW scaled = font;
+            scaled.lfHeight = MulDiv(font.lfHeight, percent, 100);
+            HFONT shown = CreateFontIndirectW(&scaled);
+            HGDIOBJ old = SelectObject(dc, shown);
+            std::wstring text = WindowText(label);
+            RECT needed = {0, 0, 0, 0};
+            DrawTextW(dc, text.c_str(), -1, &needed, DT_CALCRECT | DT_SINGLELINE);
+            EXPECT_LE(needed.right + 4, MulDiv(place.right, percent, 100))
+                << row.control << " at " << percent << " %";
+            SelectObject(dc, old);
+            DeleteObject(shown);
+        }
+    }
+    DeleteDC(dc);
+}
+
 }  // namespace
