@@ -18,14 +18,14 @@ using Lines = std::vector<std::string>;
 TEST(ConfigFile, LinesEndAtCrLfOrCrAndALoneLfStaysInItsRecord) {
     EXPECT_EQ(transfer::SplitConfigLines("a\r\nb\nc\rd\r\n"), (Lines{"a", "b\nc", "d"}));
     auto records = transfer::ReadRecords(transfer::SplitConfigLines(
-        "QV09abc\r\nqv09x\r\n QV09x\r\nQV0\r\n\r\nQVa7Aviso\nQV09x\r\nQV__two\r\nQV_nthree\r\n"
+        "QV09abc\r\nqv09x\r\n QV09x\r\nQV0\r\n\r\nQVa7Aviso\nQV09x\r\nQV__\r\nQV__two\r\nQV_nthree\r\n"
         "junk\r\nQV__lost\r\nQV03a\x01\xff"));
     EXPECT_EQ(records,
               (std::vector<Record>{
-                  {"QV09", "abc"}, {"QVa7", "Aviso\nQV09x\r\ntwo\nthree"}, {"QV03", "a\x01\xff"}}));
+                  {"QV09", "abc"}, {"QVa7", "Aviso\nQV09x\r\n\r\ntwo\nthree"}, {"QV03", "a\x01\xff"}}));
     transfer::ConfigText text;
-    text.Add("QVa7", "Aviso\r\nQV09segredo\rfim\nQV09");
-    EXPECT_EQ(text.FileContent(), "QVa7Aviso\r\nQV__QV09segredo\r\nQV_rfim\nQV09\r\n");
+    text.Add("QVa7", "Aviso\r\n\r\nQV09segredo\rfim\nQV09");
+    EXPECT_EQ(text.FileContent(), "QVa7Aviso\r\nQV__\r\nQV__QV09segredo\r\nQV_rfim\nQV09\r\n");
 }
 
 // One import on a fresh computer, then what it left.
