@@ -55,8 +55,9 @@ void frmDestino::Load() {
     // The running account's own object is a target of its own, unlike "Esta conta".
     bool ownObject = target.kind == core::TargetKind::Account && target.account == running.name;
     std::vector<std::string> shown;
+    // A disabled account logs on to nothing: restricting it would restrict nobody.
     for (const platform::Account& account : accounts.Local())
-        if (account.sid != running.sid || ownObject) {
+        if (!account.disabled && (account.sid != running.sid || ownObject)) {
             accounts_.push_back(account.name);
             shown.push_back(account.name +
                             (account.administrator ? std::string(kAdministratorMark) : ""));

@@ -21,6 +21,7 @@ struct Account {
     std::string name;
     std::string sid;             // "S-1-5-21-..."
     bool administrator = false;  // may elevate: a member of Administrators
+    bool disabled = false;       // cannot log on now (Guest, DefaultAccount, one switched off)
     bool operator==(const Account&) const = default;
 };
 
@@ -32,7 +33,7 @@ class Accounts {
     // The account logged on to Windows at this session's desktop (the owner
     // of its shell); nothing when there is none.
     virtual std::optional<Account> LoggedOn() = 0;
-    // The computer's local accounts that can log on, by name.
+    // The computer's local user accounts, by name, the disabled ones marked.
     virtual std::vector<Account> Local() = 0;
     // The SID of an account by name (a domain's too, as Windows finds it);
     // nothing when there is no such account.

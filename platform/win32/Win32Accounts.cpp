@@ -96,10 +96,10 @@ std::vector<Account> Win32Accounts::Local() {
         if (status != NERR_Success && status != ERROR_MORE_DATA) break;
         auto* users = reinterpret_cast<USER_INFO_1*>(buffer);
         for (DWORD i = 0; i < read; ++i) {
-            if (users[i].usri1_flags & UF_ACCOUNTDISABLE) continue;
             std::string name = Narrow(users[i].usri1_name);
             if (auto sid = SidOf(name))
-                accounts.push_back({name, *sid, users[i].usri1_priv == USER_PRIV_ADMIN});
+                accounts.push_back({name, *sid, users[i].usri1_priv == USER_PRIV_ADMIN,
+                                    (users[i].usri1_flags & UF_ACCOUNTDISABLE) != 0});
         }
         NetApiBufferFree(buffer);
         buffer = nullptr;

@@ -224,6 +224,7 @@ TEST_F(Menus, AHomeEditionIsWarnedOnceAndEscLeavesTheTargetAsItWas) {
 
 TEST_F(Menus, TheMenusStartWithTheLastTargetTheChooserMarksAndAsksForAdministrators) {
     program.accounts.local.push_back({"prof", "S-1-5-21-1-2-3-1002", true});
+    program.accounts.local.push_back({"Convidado", "S-1-5-21-1-2-3-501", false, true});
     const std::string caption = "Quarvel 2.0 - www.quarvel.com.br - ";
     const std::string ask =
         "\"prof\" é uma conta de administrador: restringi-la pode tirar dela o acesso ao Quarvel "
