@@ -142,6 +142,14 @@ class MenusWindow : public ::testing::Test {
         return opened ? expected : "nothing opened";
     }
 
+    // The menus as they start without a mode: the wizard menu in front.
+    menus::frmWizrd3* OpenWizard() {
+        kept.Set({Hive::CurrentUser, kCurrentVersion, "Tb"});
+        real.program.screens.Open<menus::frnINI>(real.program.context);
+        real.Pump();
+        return real.program.screens.Find<menus::frmWizrd3>();
+    }
+
     RealProgram real;
     KeptRegistry kept{real.program.registry};
     platform::win32::SystemAnsiCodec& codec = real.program.codec;
@@ -169,11 +177,8 @@ TEST_F(MenusWindow, EveryMainMenuEntryReadsRightAndOpensItsWindow) {
 }
 
 TEST_F(MenusWindow, EveryWizardMenuEntryAndItsIconOpenTheSameWindow) {
-    kept.Set({Hive::CurrentUser, kCurrentVersion, "Tb"});
-    real.program.screens.Open<menus::frnINI>(real.program.context);
-    auto* wizard = real.program.screens.Find<menus::frmWizrd3>();
+    menus::frmWizrd3* wizard = OpenWizard();
     ASSERT_NE(wizard, nullptr);
-    real.Pump();
     EXPECT_EQ(WindowTextUtf8(real.Window(*wizard)), kWizardTitle);
     for (const Row& row : kWizardMenu) {
         SCOPED_TRACE(row.control);
@@ -192,11 +197,8 @@ TEST_F(MenusWindow, EveryWizardMenuEntryAndItsIconOpenTheSameWindow) {
 // button at once, Esc closes each screen, and the keyboard comes back to the
 // entry it left, in the wizard menu, not the minimised main menu behind it.
 TEST_F(MenusWindow, TheKeyboardComesBackToTheEntryThatOpenedAScreen) {
-    kept.Set({Hive::CurrentUser, kCurrentVersion, "Tb"});
-    real.program.screens.Open<menus::frnINI>(real.program.context);
-    auto* wizard = real.program.screens.Find<menus::frmWizrd3>();
+    menus::frmWizrd3* wizard = OpenWizard();
     ASSERT_NE(wizard, nullptr);
-    real.Pump();
     HWND entry = real.Window(*wizard->Find("Label3"));
     SetFocus(entry);
     PressKey(entry, VK_SPACE);
@@ -223,11 +225,8 @@ TEST_F(MenusWindow, TheKeyboardComesBackToTheEntryThatOpenedAScreen) {
 // place is cut at both ends. Measured with the entry's own font, as laid out
 // at 96 dots per inch and as it grows at 150 %.
 TEST_F(MenusWindow, EveryWizardEntryFitsItsPlaceAt96And150PerCent) {
-    kept.Set({Hive::CurrentUser, kCurrentVersion, "Tb"});
-    real.program.screens.Open<menus::frnINI>(real.program.context);
-    auto* wizard = real.program.screens.Find<menus::frmWizrd3>();
+    menus::frmWizrd3* wizard = OpenWizard();
     ASSERT_NE(wizard, nullptr);
-    real.Pump();
     HDC dc = CreateCompatibleDC(nullptr);
     for (const Row& row : kWizardMenu) {
         HWND label = real.Window(*wizard->Find(row.control));
