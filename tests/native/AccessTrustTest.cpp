@@ -23,12 +23,13 @@ constexpr const char* kSystem = "S-1-5-18";
 constexpr const char* kStudent = "S-1-5-21-1-2-3-1001";
 const std::vector<AccessEntry> kPrivate = {{kAdmins, kFull}, {kSystem, kFull}};
 const ShownMessage kBlocked{"Restrições aplicadas com sucesso", "Quarvel", 64};
+const std::string kNotOwner = ", não aos Administradores nem ao SYSTEM";
 
 struct Row {
     const char* name;
     std::string owner;
     std::vector<AccessEntry> more;  // besides Administrators and SYSTEM
-    const char* why;                // after the path; "" when trusted
+    std::string why;                // after the path; "" when trusted
     bool reparse = false, moved = false, noList = false;
 };
 
@@ -36,16 +37,12 @@ struct Row {
 const Row kRows[] = {
     {"readers only", kAdmins, {{"S-1-5-32-545", kRead}}, ""},
     {"owned by SYSTEM, a denial, the creator's share", kSystem,
-     {{kStudent, kFull, false}, {"S-1-3-0", kFull, true, true}}, ""},
-    {"owned by a student", kStudent, {}, " pertence a S-1-5-21-1-2-3-1001, não aos Administradores nem ao SYSTEM"},
-    {"delete", kAdmins, {{"S-1-5-32-545", kRead | 0x10000}}, ": S-1-5-32-545 (Usuários) pode apagar ou renomear"},
-    {"change of access", kAdmins, {{"S-1-1-0", 0x40000}}, ": S-1-1-0 (Todos) pode mudar as permissões"},
-    {"ownership", kAdmins, {{kStudent, 0x80000}}, ": S-1-5-21-1-2-3-1001 pode tomar posse"},
-    {"delete what it holds", kAdmins, {{"S-1-5-11", 0x40}}, ": S-1-5-11 (Usuários autenticados) pode apagar o que ela contém"},
-    {"new files", kAdmins, {{"S-1-5-4", 0x2}}, ": S-1-5-4 (Interativo) pode criar arquivos ou gravar"},
-    {"new folders, inherited by what it holds", kAdmins, {{"S-1-5-11", 0x4, true, true}},
-     ": S-1-5-11 (Usuários autenticados) pode criar pastas ou acrescentar"},
-    {"generic rights of an unknown kind", kAdmins, {{"?", 0x10000000}}, ": ? pode fazer tudo"},
+     {{"S-1-1-0", kFull, false}, {"S-1-3-0", kFull, true, true}}, ""},
+    {"owned by the installer service", "S-1-5-80-956008885-3418522649-1831038044-1853292631-2271478464", {}, ""},
+    {"owned by a student", kStudent, {}, " pertence a S-1-5-21-1-2-3-1001" + kNotOwner},
+    {"owned by the Users", "S-1-5-32-545", {}, " pertence a S-1-5-32-545 (Usuários)" + kNotOwner},
+    {"owned by nobody known", "", {}, " pertence a uma conta desconhecida" + kNotOwner},
+    {"the creator's group's share", kAdmins, {{"S-1-3-1", 0x2, true, true}}, ": S-1-3-1 pode criar arquivos ou gravar"},
     {"a drive's root, unpacked there", kAdmins, {{"S-1-5-11", kModify}},
      ": S-1-5-11 (Usuários autenticados) pode apagar ou renomear, criar arquivos ou gravar, criar pastas ou acrescentar"},
     {"a junction", kAdmins, {}, " é um ponto de junção ou um link simbólico", true},
@@ -62,6 +59,47 @@ void SetRow(TestProgram& program, const std::string& path, const Row& row) {
     program.files.SetAccess(path, list);
 }
 
+// One right at a time, granted to each account a student is, on each path an
+// elevated program judges: the backup folder and the one that holds it (for
+// the backups), the program's folder and DErodu.exe (for the logon entry).
+TEST(AccessTrust, EveryRightThatLetsAnotherChangeAPathIsRefusedAlone) {
+    // clang-format off
+    const std::pair<std::uint32_t, const char*> rights[] = {
+        {0x10000000, "fazer tudo"}, {0x40000000, "gravar"}, {0x10000, "apagar ou renomear"},
+        {0x40000, "mudar as permissões"}, {0x80000, "tomar posse"}, {0x40, "apagar o que ela contém"},
+        {0x2, "criar arquivos ou gravar"}, {0x4, "criar pastas ou acrescentar"},
+        // Reading, running, synchronizing: harmless.
+        {0x1, ""}, {0x8, ""}, {0x20, ""}, {0x80, ""}, {0x20000, ""}, {0x100000, ""},
+        {0x80000000, ""}, {0x20000000, ""}};
+    const std::pair<std::string, std::string> others[] = {  // "" for the elevated administrator
+        {kStudent, kStudent}, {"S-1-5-11", "S-1-5-11 (Usuários autenticados)"},
+        {"S-1-5-32-545", "S-1-5-32-545 (Usuários)"}, {"S-1-1-0", "S-1-1-0 (Todos)"},
+        {"S-1-5-21-1-2-3-500", ""}};
+    // clang-format on
+    Computer computer;
+    platform::StdFiles& files = computer.files;
+    files.elevated = "S-1-5-21-1-2-3-500";
+    const std::string backups = undo::BackupFolder(files), program = files.ProgramFolder();
+    std::filesystem::create_directories(backups);
+    std::ofstream(program + "\\DErodu.exe") << "MZ";
+    for (auto [path, backup] : {std::pair{backups, true},
+                                {core::ParentOf(backups), true},
+                                {program, false},
+                                {program + "\\DErodu.exe", false}}) {
+        for (auto& [sid, named] : others)
+            for (auto [right, words] : rights)
+                for (bool inheritOnly : {false, true}) {
+                    SetRow(computer, path, {"", kAdmins, {{sid, right, true, inheritOnly}}, ""});
+                    EXPECT_EQ(
+                        backup ? core::FolderDistrust(files, backups)
+                               : core::ProgramDistrust(files, "\\DErodu.exe"),
+                        *words && !named.empty() ? path + ": " + named + " pode " + words : "")
+                        << sid << " " << right << (inheritOnly ? " inherited only" : "");
+                }
+        SetRow(computer, path, {"", kAdmins, {}, ""});
+    }
+}
+
 // The backup folder, or the folder that holds it, as a student may have
 // made it before the first import: the import backs up in SYSTEM's own
 // profile instead, says so, and undo takes it back from there.
@@ -73,6 +111,7 @@ TEST(AccessTrust, AnImportBacksUpOnlyInAFolderNobodyElseMayChange) {
     for (const Row& row : kRows) {
         for (bool parent : {false, true}) {
             SCOPED_TRACE(std::string(row.name) + (parent ? " (Quarvel)" : " (Copias)"));
+            const bool refused = !row.why.empty();
             Computer computer;
             const std::string usual = undo::BackupFolder(computer.files);
             const std::string judged = parent ? usual.substr(0, usual.rfind('/')) : usual;
@@ -81,7 +120,7 @@ TEST(AccessTrust, AnImportBacksUpOnlyInAFolderNobodyElseMayChange) {
             const std::string fallback =
                 computer.accounts.system32 + "/config/systemprofile/AppData/Local/Quarvel/Copias";
             std::vector<ShownMessage> said = {kImported};
-            if (*row.why)
+            if (refused)
                 said.insert(said.begin(),
                             {"A pasta das cópias de segurança não é segura (" + judged + row.why +
                                  "): ela não foi usada, e a cópia desta importação foi guardada "
@@ -91,10 +130,10 @@ TEST(AccessTrust, AnImportBacksUpOnlyInAFolderNobodyElseMayChange) {
                                  "Administradores.",
                              "Quarvel²", 48});
             EXPECT_EQ(computer.Import({"QV09novo"}),
-                      *row.why ? ImportStatus::Partial : ImportStatus::Done);
+                      refused ? ImportStatus::Partial : ImportStatus::Done);
             EXPECT_EQ(computer.dialogs.messages, said);
-            EXPECT_EQ(computer.files.FileNames(usual).size(), *row.why ? 0u : 1u);
-            EXPECT_EQ(computer.files.FileNames(fallback).size(), *row.why ? 1u : 0u);
+            EXPECT_EQ(computer.files.FileNames(usual).size(), refused ? 0u : 1u);
+            EXPECT_EQ(computer.files.FileNames(fallback).size(), refused ? 1u : 0u);
             EXPECT_EQ(computer.Undo(ImportStatus::Done), std::vector<ShownMessage>{kUndone});
             computer.Expect({{kLM, kCurrentVersion, "SYSNOT", kAbsent}});
         }
@@ -108,6 +147,7 @@ TEST(AccessTrust, LogonEntriesStartOnlyWhatStudentsCannotChange) {
     for (const Row& row : kRows) {
         for (int judged : {0, 1, 2}) {
             SCOPED_TRACE(std::string(row.name) + " " + std::to_string(judged));
+            const bool refused = !row.why.empty();
             Computer computer;
             const std::string folder = computer.files.ProgramFolder();
             const std::string companions[] = {folder + "\\DErodu.exe", folder + "\\limpaico.exe"};
@@ -142,20 +182,20 @@ TEST(AccessTrust, LogonEntriesStartOnlyWhatStudentsCannotChange) {
             EXPECT_EQ(computer.dialogs.messages, none) << "not elevated: nothing to say";
             computer.files.elevated = "S-1-5-21-1-2-3-500";
             core::WarnOfProgramFolder(computer.files, computer.dialogs);
-            EXPECT_EQ(computer.dialogs.messages, *row.why ? said("", "Quarvel") : none);
+            EXPECT_EQ(computer.dialogs.messages, refused ? said("", "Quarvel") : none);
             EXPECT_EQ(RunCommands(computer, blocking, {"Label4"}),
-                      *row.why ? said("TvalueT", "Erro") : std::vector{kBlocked});
+                      refused ? said("TvalueT", "Erro") : std::vector{kBlocked});
             EXPECT_EQ(RunCommands(computer, icons, {"Label45"}).size(), 1u);
-            if (*row.why) {
+            if (refused) {
                 EXPECT_EQ(computer.dialogs.messages, said("DelIconCache", "Erro"));
             }
             computer.dialogs.messages.clear();
             EXPECT_EQ(computer.Import({"QV03C:\\Outros"}),
-                      *row.why ? ImportStatus::Partial : ImportStatus::Done);
+                      refused ? ImportStatus::Partial : ImportStatus::Done);
             EXPECT_EQ(computer.dialogs.messages,
-                      *row.why ? said("TvalueT", "Quarvel²") : std::vector{kImported});
+                      refused ? said("TvalueT", "Quarvel²") : std::vector{kImported});
             for (const char* entry : {"TvalueT", "DelIconCache"})
-                EXPECT_EQ(computer.registry.ValueExists(kLM, kRun, entry), !*row.why) << entry;
+                EXPECT_EQ(computer.registry.ValueExists(kLM, kRun, entry), !refused) << entry;
             EXPECT_NE(computer.BlockList().find("Outros"), std::string::npos) << "the list is";
             for (const std::string& companion : companions) std::filesystem::remove(companion);
         }
