@@ -8,6 +8,7 @@
 #include <map>
 #include <tuple>
 
+#include "core/AccessTrust.h"
 #include "grouppolicy/GptIni.h"
 #include "tests/support/PolicyObjectVerbs.h"
 #include "tests/support/ScreenTable.h"
@@ -73,10 +74,13 @@ TEST(Undo, BringsBackExactlyTheStateBeforeTheImportOfAnyGroup) {
         PutText(r, Hive::ClassesRoot, kOpenWith, "", "QV - Abrir com...");
         PutText(r, Hive::ClassesRoot, kCommand, "", "C:\\W\\rundll32.exe shell32.dll,x %1");
         std::ofstream(computer.BlockListPath());  // an empty list
-        std::map<std::size_t, std::optional<StoredValue>> before;
-        for (std::size_t i = 0; i < watched.size(); ++i)
-            before[i] = computer.hive.Snapshot(std::get<0>(watched[i]), std::get<1>(watched[i]),
-                                               std::get<2>(watched[i]));
+        auto snapshot = [&] {
+            std::vector<std::optional<StoredValue>> values;
+            for (const auto& [hive, key, name] : watched)
+                values.push_back(computer.hive.Snapshot(hive, key, name));
+            return values;
+        };
+        const auto before = snapshot();
         std::string exported = computer.Export();
         std::string other =
             OtherFile(*group ? std::vector<std::string>{group} : std::vector<std::string>{});
@@ -89,11 +93,7 @@ TEST(Undo, BringsBackExactlyTheStateBeforeTheImportOfAnyGroup) {
         EXPECT_EQ(computer.dialogs.messages,
                   std::vector<ShownMessage>{nothing ? kNothingPutBack : kUndone});
         EXPECT_EQ(computer.Export(), exported);
-        for (std::size_t i = 0; i < watched.size(); ++i)
-            EXPECT_EQ(computer.hive.Snapshot(std::get<0>(watched[i]), std::get<1>(watched[i]),
-                                             std::get<2>(watched[i])),
-                      before[i])
-                << std::get<1>(watched[i]) << "\\" << std::get<2>(watched[i]);
+        EXPECT_EQ(snapshot(), before);
         EXPECT_TRUE(std::filesystem::exists(computer.BlockListPath()));
         EXPECT_EQ(computer.BlockList(), "") << "an empty list comes back empty";
         EXPECT_TRUE(computer.Backups().empty()) << "a backup put back whole goes";
@@ -128,57 +128,100 @@ TEST(Undo, WalksBackThroughTheNewestTwentyImportsAndThenSaysThereIsNothing) {
               (std::vector<ShownMessage>{{"Não há importação para desfazer.", "Quarvel²", 64}}));
 }
 
-// Two imports, then the backups as a student or a failing disk leaves them.
+// The backup's text with the line that starts with `repeated` written twice
+// and `wrong` added to the count of its last line.
+std::string Respelled(std::string text, const std::string& repeated, int wrong) {
+    int count = std::stoi(text.substr(text.rfind("Fim ") + 4));
+    if (std::size_t at = text.find("\r\n" + repeated); !repeated.empty() && at != text.npos) {
+        std::size_t end = text.find("\r\n", at + 2);
+        text.insert(end, text.substr(at, end - at));
+        ++count;
+    }
+    return text.substr(0, text.rfind("Fim ")) + "Fim " + std::to_string(count + wrong) + "\r\n";
+}
+undo::BackupContents Kept(std::vector<changes::ValueState> values,
+                          std::vector<changes::KeyState> keys = {},
+                          std::vector<undo::PolicyValueState> policy = {}) {
+    undo::BackupContents contents;
+    contents.values = std::move(values);
+    contents.absentKeys = std::move(keys);
+    contents.policyValues = std::move(policy);
+    return contents;
+}
+
+// Two imports, then the backups as a student, a failing disk or another
+// build leaves them: each damaged one is passed over, saying so.
 TEST(Undo, TrustsOnlyWhatNobodyElseCanChangeAndSaysWhatItCouldNotPutBack) {
     const std::string kSethc =
         "SOFTWARE\\Microsoft\\Windows NT\\CurrentVersion\\Image File Execution Options\\sethc.exe";
+    using Spoil = std::function<void(Computer&, const std::string& newest)>;
+    auto write = [](undo::BackupContents contents, std::string repeated = "") -> Spoil {
+        return [=](Computer& c, auto& newest) {
+            c.files.WriteBytes(newest, Respelled(undo::BackupText(contents), repeated, 0));
+        };
+    };
+    auto respell = [](std::string repeated, int wrong) -> Spoil {
+        return [=](Computer& c, auto& newest) {
+            c.files.WriteBytes(newest, Respelled(FileBytes(newest), repeated, wrong));
+        };
+    };
     auto cut = [](Computer& c, const std::string& path) {
         std::string bytes = FileBytes(path);
         c.files.WriteBytes(path, bytes.substr(0, bytes.rfind("Fim")));
     };
-    const std::string untrusted =
-        " não é segura (%W pertence a S-1-5-21-1-2-3-1001, não aos "
-        "Administradores nem ao SYSTEM): ";
+    const changes::ValueState um{kLM, kCurrentVersion, "SYSNOT", StoredValue{1, {'u', 'm', 0}}};
+    auto untrusted = [](const char* at) {
+        return std::string(" não é segura (") + at +
+               " pertence a S-1-5-21-1-2-3-1001, não aos Administradores nem ao SYSTEM): ";
+    };
     const std::string skipped = " está danificada e foi pulada: vale a cópia anterior a ela.";
+    const std::vector<std::pair<std::string, int>> olderUndone = {
+        {"A cópia de segurança %N" + skipped, 16}, {kUndone.text, 64}};
     const struct {
         const char* name;
-        std::function<void(Computer&, const std::string& folder, const std::string& newest)> spoil;
+        Spoil spoil;
         ImportStatus status;
         const char* lockCode;                           // after the undo
         std::vector<std::pair<std::string, int>> said;  // %F the folder, %N the newest backup
         // clang-format off
     } cases[] = {
-        {"a folder someone else may change", [](Computer& c, auto& folder, auto&) { c.files.Plant(folder); },
-         ImportStatus::Refused, "dois", {{"A pasta das cópias de segurança %F" + untrusted +
+        {"a folder someone else may change", [](Computer& c, auto& newest) { c.files.Plant(core::ParentOf(newest)); },
+         ImportStatus::Refused, "dois", {{"A pasta das cópias de segurança %F" + untrusted("%F") +
            "nenhuma cópia dela foi usada. Apague essa pasta; o Quarvel a cria de novo só para os "
            "Administradores.", 16}}},
-        {"a planted newest backup", [](Computer& c, auto&, auto& newest) { c.files.Plant(newest); },
-         ImportStatus::Refused, "dois", {{"A cópia de segurança %N" + untrusted + "nada foi desfeito. "
+        {"a planted newest backup", [](Computer& c, auto& newest) { c.files.Plant(newest); },
+         ImportStatus::Refused, "dois", {{"A cópia de segurança %N" + untrusted("%N") + "nada foi desfeito. "
            "Confira a pasta %F e apague o que não foi o Quarvel que gravou.", 16}}},
-        {"a backup naming what no import changes", [&](Computer& c, auto&, auto& newest) {
-             undo::BackupContents contents;
-             contents.values = {{kLM, kSethc, "Debugger", StoredValue{1, {'x', 0}}},
-                                {kLM, kCurrentVersion, "SYSNOT", StoredValue{1, {'u', 'm', 0}}}};
-             c.files.WriteBytes(newest, undo::BackupText(contents));
-         }, ImportStatus::Partial, "um",
+        {"a backup naming what no import changes",
+         write(Kept({{kLM, kSethc, "Debugger", StoredValue{1, {'x', 0}}}, um})), ImportStatus::Partial, "um",
          {{"A cópia de segurança %N nomeia o que uma importação não muda; isto não foi "
            "restaurado:\r\nHKEY_LOCAL_MACHINE\\" + kSethc + "\\Debugger\r\nO resto foi restaurado "
            "(1 item). A cópia foi dada como desfeita: um novo Desfazer volta à importação anterior.",
            16}}},
-        {"a newest backup cut short", [&](Computer& c, auto&, auto& newest) { cut(c, newest); },
-         ImportStatus::Done, "", {{"A cópia de segurança %N" + skipped, 16}, {kUndone.text, 64}}},
-        {"a newest backup whose parts disagree", [](Computer& c, auto&, auto& newest) {
-             undo::BackupContents contents;
-             contents.values = {{kLM, kCurrentVersion, "SYSNOT", StoredValue{1, {'u', 'm', 0}}},
-                                {kLM, kCurrentVersion, "sysnot", std::nullopt}};
-             c.files.WriteBytes(newest, undo::BackupText(contents));
-         }, ImportStatus::Done, "", {{"A cópia de segurança %N" + skipped, 16}, {kUndone.text, 64}}},
-        {"every backup damaged", [&](Computer& c, auto&, auto&) {
-             for (const std::string& name : c.Backups()) cut(c, name);
-         }, ImportStatus::Refused, "dois",
+        {"no last line", [&](Computer& c, auto& newest) { cut(c, newest); }, ImportStatus::Done, "", olderUndone},
+        {"a count one more", respell("", 1), ImportStatus::Done, "", olderUndone},
+        {"a count one fewer", respell("", -1), ImportStatus::Done, "", olderUndone},
+        {"a line twice", respell("Valor", 0), ImportStatus::Done, "", olderUndone},
+        {"one value twice, kept and absent", write(Kept({um, {kLM, kCurrentVersion, "sysnot", std::nullopt}})),
+         ImportStatus::Done, "", olderUndone},
+        {"a value kept in a key kept as absent", write(Kept({um}, {{kLM, kCurrentVersion}})),
+         ImportStatus::Done, "", olderUndone},
+        {"a value kept under a key kept as absent",
+         write(Kept({um, {Hive::ClassesRoot, "*\\Shell\\OpenWith\\Command", "", StoredValue{1, {'x', 0}}}},
+                    {{Hive::ClassesRoot, "*\\Shell\\OpenWith"}})), ImportStatus::Done, "", olderUndone},
+        {"a policy value kept as none and as an entry",
+         write(Kept({um}, {}, {{"S", kExplorer, "NoRun", {}}, {"S", kExplorer, "NoRun", {{"NoRun", 4, "1234"}}}})),
+         ImportStatus::Done, "", olderUndone},
+        {"the block list twice", [&](Computer& c, auto& newest) {
+             undo::BackupContents contents = Kept({um});
+             contents.blockList = changes::FileState{c.BlockListPath(), "Jogos"};
+             write(contents, "Lista")(c, newest);
+         }, ImportStatus::Done, "", olderUndone},
+        {"every backup damaged", [&](Computer& c, auto&) { for (auto& name : c.Backups()) cut(c, name); },
+         ImportStatus::Refused, "dois",
          {{"A cópia de segurança %N" + skipped, 16}, {"A cópia de segurança %O" + skipped, 16},
           {"Nenhuma cópia de segurança está inteira: nada foi desfeito.", 16}}},
-        {"a restore Windows refuses", [](Computer& c, auto&, auto&) { c.registryApi.DenyWrites(true); },
+        {"a restore Windows refuses", [](Computer& c, auto&) { c.registryApi.DenyWrites(true); },
          ImportStatus::Partial, "dois",
          {{"A última importação foi desfeita só em parte; não foi possível restaurar:\r\n"
            "HKEY_LOCAL_MACHINE\\SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\SYSNOT "
@@ -194,18 +237,19 @@ TEST(Undo, TrustsOnlyWhatNobodyElseCanChangeAndSaysWhatItCouldNotPutBack) {
         ASSERT_EQ(computer.Import({"QV09dois"}), ImportStatus::Done);
         const std::string folder = undo::BackupFolder(computer.files);
         const std::vector<std::string> backups = computer.Backups();
-        c.spoil(computer, folder, backups.back());
+        c.spoil(computer, backups.back());
         computer.dialogs.messages.clear();
         EXPECT_EQ(undo::UndoLastImport(computer.context), c.status);
         computer.registryApi.DenyWrites(false);
         computer.Expect({{kLM, kCurrentVersion, "SYSNOT", *c.lockCode ? c.lockCode : kAbsent},
                          {kLM, kSethc, "Debugger", kAbsent}});
+        EXPECT_TRUE(
+            IsAbsent(computer.registry, Hive::ClassesRoot, "*\\Shell\\OpenWith\\Command", ""));
+        EXPECT_FALSE(std::filesystem::exists(computer.BlockListPath()));
         std::vector<ShownMessage> said;
         for (auto [text, style] : c.said) {
-            for (auto [mark, path] : {std::pair{"%W", c.name[2] == 'f' ? folder : backups.back()},
-                                      {"%F", folder},
-                                      {"%N", backups.back()},
-                                      {"%O", backups.front()}})
+            for (auto [mark, path] :
+                 {std::pair{"%F", folder}, {"%N", backups.back()}, {"%O", backups.front()}})
                 for (std::size_t at; (at = text.find(mark)) != std::string::npos;)
                     text.replace(at, 2, path);
             said.push_back({text, "Quarvel²", style});
@@ -215,18 +259,6 @@ TEST(Undo, TrustsOnlyWhatNobodyElseCanChangeAndSaysWhatItCouldNotPutBack) {
         EXPECT_EQ(computer.Backups().size(), kept ? 2u : 1u)
             << "what was undone goes; what was not, stays";
     }
-}
-
-TEST(Undo, AnImportWhoseBackupCannotBeWrittenChangesNothing) {
-    Computer computer;
-    // Where the backups go, and where they go when that folder cannot be used.
-    std::ofstream(computer.files.CommonAppDataFolder()) << "x";
-    std::ofstream(computer.accounts.system32) << "x";
-    EXPECT_EQ(computer.Import({"QV09novo"}), ImportStatus::NoBackup);
-    computer.Expect({{kLM, kCurrentVersion, "SYSNOT", kAbsent}});
-    ASSERT_EQ(computer.dialogs.messages.size(), 1u);
-    EXPECT_EQ(computer.dialogs.messages[0].style, 16);
-    EXPECT_EQ(computer.dialogs.messages[0].title, "Quarvel²");
 }
 
 }  // namespace
@@ -251,51 +283,64 @@ std::string Planted(Computer& computer, const undo::BackupContents& contents) {
 // Undo writes into a policy object only where an import could have: the
 // non-administrators', an account's of this computer, the computer's own;
 // and sets the logon entry only to this program's own DErodu.exe. What a
-// backup names beyond that is said, and the next undo goes further back.
+// backup names beyond that is said, nothing is written there, and the next
+// undo goes further back.
 TEST(Undo, WritesOnlyWhereAnImportCouldHaveWritten) {
 #ifdef _WIN32
-    // The planted paths are spelled as the native build names the test's folders (a
-    // backslash is part of a name there); under Wine they are real folders.
-    GTEST_SKIP() << "judged natively; the Wine process tests undo into the real objects";
+    GTEST_SKIP()
+        << "the planted paths are the native build's file names (a backslash is part of one)";
 #endif
-    const std::string kOwn = "\"%P\\DErodu.exe\"";
+    const std::string kOwn = "\"%P\\DErodu.exe\"", kUsers = "System32\\GroupPolicyUsers\\";
+    const std::string kMachine = "\\Machine\\Registry.pol", kUser = "\\User\\Registry.pol";
     // clang-format off
     const struct {
-        const char* object;  // under the test's Windows folder; "" for a value of the computer
+        std::string file;  // under the test's Windows folder (%W is that folder); "" for a value of the computer
         const char* key;
         const char* name;
-        std::string data;    // REG_SZ; %P the program's folder
+        std::string data;  // REG_SZ, "" for none; %P the program's folder
         bool undone;
     } cases[] = {
-        {"System32\\GroupPolicyUsers\\S-1-5-32-545", kExplorer, "NoFind", "", true},
-        {"System32\\GroupPolicyUsers\\S-1-5-21-1-2-3-1001", kExplorer, "NoFind", "", true},
-        {"Sysnative\\GroupPolicyUsers\\S-1-5-32-545", kExplorer, "NoFind", "", true},
-        {"System32\\GroupPolicyUsers\\S-1-5-32-545", kPolicyRun, "TvalueT", kOwn, true},
-        {"System32\\GroupPolicy", kCurrentVersion, "SYSNOT", "dois", true},
-        {"System32\\GroupPolicyUsers\\S-1-5-32-544", kExplorer, "NoFind", "", false},
-        {"System32\\GroupPolicyUsers\\S-1-5-21-9-9-9-1001", kExplorer, "NoFind", "", false},
-        {"System32\\GroupPolicyUsers\\S-1-12-1-5-6-7-8", kExplorer, "NoFind", "", false},
-        {"System32\\GroupPolicyUsers\\S-1-5-32-545\\..\\S-1-5-32-544", kExplorer, "NoFind", "", false},
-        {"System32\\GROUPP~1\\S-1-5-32-545", kExplorer, "NoFind", "", false},
-        {"System32\\Tasks", kExplorer, "NoFind", "", false},
-        {"System32\\GroupPolicyUsers\\S-1-5-32-545", kPolicyRun, "TvalueT", "\"C:\\Jogos\\DErodu.exe\"", false},
+        {kUsers + "S-1-5-32-545" + kUser, kExplorer, "NoFind", "", true},
+        {kUsers + "S-1-5-21-1-2-3-1001" + kUser, kExplorer, "NoFind", "", true},
+        {"Sysnative\\GroupPolicyUsers\\S-1-5-32-545" + kUser, kExplorer, "NoFind", "", true},
+        {kUsers + "S-1-5-32-545" + kUser, kPolicyRun, "TvalueT", kOwn, true},
+        {"System32\\GroupPolicy" + kMachine, kCurrentVersion, "SYSNOT", "dois", true},
+        {kUsers + "S-1-5-32-544" + kUser, kExplorer, "NoFind", "", false},
+        {kUsers + "S-1-5-21-9-9-9-1001" + kUser, kExplorer, "NoFind", "", false},
+        {kUsers + "S-1-12-1-5-6-7-8" + kUser, kExplorer, "NoFind", "", false},
+        {kUsers + "S-1-5-32-545\\..\\S-1-5-32-544" + kUser, kExplorer, "NoFind", "", false},
+        {kUsers + "..\\GroupPolicyUsers\\S-1-5-32-545" + kUser, kExplorer, "NoFind", "", false},
+        {"System32\\..\\System32\\GroupPolicy" + kMachine, kCurrentVersion, "SYSNOT", "dois", false},
+        {"System32\\GROUPP~1\\S-1-5-32-545" + kUser, kExplorer, "NoFind", "", false},
+        {"SysWOW64\\GroupPolicyUsers\\S-1-5-32-545" + kUser, kExplorer, "NoFind", "", false},
+        {"System32\\Tasks" + kUser, kExplorer, "NoFind", "", false},
+        {"System32\\drivers" + kUser, kExplorer, "NoFind", "", false},
+        {"%W" + kUser, kExplorer, "NoFind", "", false},
+        {"System32\\GroupPolicy" + kUser, kExplorer, "NoFind", "", false},
+        {kUsers + "S-1-5-32-545" + kMachine, kCurrentVersion, "SYSNOT", "dois", false},
+        {kUsers + "S-1-5-32-545" + kUser, kPolicyRun, "TvalueT", "\"C:\\Jogos\\DErodu.exe\"", false},
         {"", kRunKey, "TvalueT", kOwn, true},
         {"", kRunKey, "TvalueT", "%P\\DErodu.exe", false},
         {"", kRunKey, "TvalueT", "\"C:\\Users\\aluno\\DErodu.exe\"", false},
+        {"", kRunKey, "Outro", "C:\\Jogos\\jogo.exe", false},
     };
     // clang-format on
     for (const auto& c : cases) {
-        SCOPED_TRACE(std::string(c.object) + " " + c.name + " " + c.data);
+        SCOPED_TRACE(c.file + " " + c.name + " " + c.data);
         Computer computer;
-        std::string data = c.data;
+        std::string data = c.data, file = c.file;
         if (auto at = data.find("%P"); at != std::string::npos)
             data.replace(at, 2, computer.files.ProgramFolder());
+        file = file.starts_with("%W") ? computer.Folder() + file.substr(2)
+                                      : computer.Folder() + "/" + file;
+        const std::string folder = file.substr(0, file.rfind('\\', file.rfind('\\') - 1));
+        // Where it would land: the 32-bit build reaches System32 as Sysnative.
+        std::string real = file;
+        if (auto at = real.find("/Sysnative\\"); at != std::string::npos)
+            real.replace(at + 1, 9, "System32");
         undo::BackupContents contents;
-        bool machine = std::string(c.object).ends_with("GroupPolicy");
-        std::string file = computer.Folder() + "/" + c.object +
-                           (machine ? "\\Machine\\Registry.pol" : "\\User\\Registry.pol");
         std::string named = file + "\\" + c.key + "\\" + c.name;
-        if (*c.object) {
+        if (!c.file.empty()) {
             contents.policyValues = {{file, c.key, c.name, {}}};
             if (!data.empty()) contents.policyValues[0].entries = {{c.name, 1, PolData(data)}};
         } else {
@@ -304,17 +349,10 @@ TEST(Undo, WritesOnlyWhereAnImportCouldHaveWritten) {
             contents.values = {{kLM, c.key, c.name, StoredValue{1, {ansi.begin(), ansi.end()}}}};
         }
         // Something the import would have changed, there now.
-        std::string real = std::string(c.object).starts_with("Sysnative")
-                               ? computer.Folder() + "/System32" + (file.c_str() + file.find('\\'))
-                               : file;
-        const std::string folder = real.substr(0, real.rfind(machine ? "\\Machine" : "\\User"));
-        if (*c.object)
-            PutObjectFile(folder,
+        if (!c.file.empty())
+            PutPolicyFile(real,
                           {{kExplorer, "NoRun", 4, PolDword(1)}, {c.key, c.name, 1, PolData("x")}});
-        if (machine) {
-            std::filesystem::create_directories(std::filesystem::path(real).parent_path());
-            std::filesystem::rename(folder + "\\User\\Registry.pol", real);
-        }
+        const std::string now = c.file.empty() ? "" : FileBytes(real);
         std::string backup = Planted(computer, contents);
         EXPECT_EQ(undo::UndoLastImport(computer.context),
                   c.undone ? ImportStatus::Done : ImportStatus::Partial);
@@ -330,18 +368,21 @@ TEST(Undo, WritesOnlyWhereAnImportCouldHaveWritten) {
                                "\r\nNada mais havia a restaurar. A cópia foi dada como desfeita: "
                                "um novo Desfazer volta à importação anterior.",
                            "Quarvel²", 16}}));
-        // The other entry stays; the value is as it was before, or as now.
-        std::string kept = c.undone ? data : *c.object ? "x" : kAbsent;
-        if (!*c.object) computer.Expect({{kLM, c.key, c.name, kept}});
-        auto entries = ReadPolicyFile(FileBytes(real)).value_or(std::vector<PolicyEntry>());
-        if (*c.object) {
-            ASSERT_EQ(entries.size(), kept.empty() ? 1u : 2u);
-            EXPECT_EQ(entries.back().data, kept.empty() ? PolDword(1) : PolData(kept));
+        if (c.file.empty()) {
+            computer.Expect({{kLM, c.key, c.name, c.undone ? data : kAbsent}});
+        } else if (!c.undone) {
+            EXPECT_EQ(FileBytes(real), now) << "nothing written there";
+            EXPECT_FALSE(std::filesystem::exists(folder + "\\gpt.ini"));
+        } else {
+            auto entries = ReadPolicyFile(FileBytes(real)).value_or(std::vector<PolicyEntry>());
+            ASSERT_EQ(entries.size(), data.empty() ? 1u : 2u) << "the other entry stays";
+            EXPECT_EQ(entries.back().data, data.empty() ? PolDword(1) : PolData(data));
         }
         computer.dialogs.messages.clear();
         EXPECT_EQ(undo::UndoLastImport(computer.context), ImportStatus::Done)
             << "the next undo goes further back";
         computer.Expect({{kLM, kCurrentVersion, "SYSNOT", kAbsent}});
+        if (c.file.starts_with("%W")) std::filesystem::remove(real);
     }
 }
 
@@ -403,28 +444,38 @@ TEST(Undo, SaysWhatItPutBackAndNeverPutsBackTheSameImportTwice) {
         computer.Expect({{kCU, kExplorer, "NoFind", "1"}});
         EXPECT_EQ(computer.Backups().size(), 1u);
     }
-    {  // a backup that cannot be removed is marked, and the next undo goes further back
-        Computer computer;
-        ASSERT_EQ(computer.Import({"QV09um"}), ImportStatus::Done);
-        ASSERT_EQ(computer.Import({"QV09dois"}), ImportStatus::Done);
-        computer.files.undeletable.insert(computer.Backups().back());
-        EXPECT_EQ(undo::UndoLastImport(computer.context), ImportStatus::Done);
-        computer.Expect({{kLM, kCurrentVersion, "SYSNOT", "um"}});
-        PutText(computer.registry, kLM, kCurrentVersion, "SYSNOT", "depois");
-        EXPECT_EQ(undo::UndoLastImport(computer.context), ImportStatus::Done);
-        computer.Expect({{kLM, kCurrentVersion, "SYSNOT", kAbsent}});
-        // And when it cannot be marked either, undo says so.
-        ASSERT_EQ(computer.Import({"QV09tres"}), ImportStatus::Done);
-        std::string newest = computer.Backups().back();
-        computer.files.undeletable.insert(newest);
-        std::filesystem::create_directory(newest.substr(0, newest.size() - 6) + ".desfeita");
-        EXPECT_EQ(computer.Undo(ImportStatus::Partial),
-                  (std::vector<ShownMessage>{
-                      {"A última importação foi desfeita. A cópia " + newest +
-                           " não pôde ser apagada nem marcada como desfeita: apague-a antes de "
-                           "desfazer de novo, ou o próximo Desfazer a aplicará outra vez em vez "
-                           "de voltar à importação anterior.",
-                       "Quarvel²", 16}}));
+    {  // a backup that cannot be removed is marked, and the next undo goes further back;
+       // one that can be neither removed nor marked is said: done in part
+        Lab lab;
+        ASSERT_EQ(lab.Run({"/importar", lab.File("i.qvc", "QV09um")}), 0);
+        ASSERT_EQ(lab.Run({"/importar", lab.File("i.qvc", "QV09dois"), "/senha:um"}), 0);
+        const std::vector<std::string> backups = lab.Backups();
+        lab.files.undeletable = {backups.begin(), backups.end()};
+        EXPECT_EQ(lab.Run({"/desfazer", "/senha:dois"}), 0) << lab.shown;
+        lab.Expect({{kLM, kCurrentVersion, "SYSNOT", "um"}});
+        lab.files.unwritable = {core::ParentOf(backups[0])};
+        EXPECT_EQ(lab.Run({"/desfazer", "/senha:um"}), 4);
+        EXPECT_EQ(lab.shown, "A última importação foi desfeita. A cópia " + backups[0] +
+                                 " não pôde ser apagada nem marcada como desfeita: apague-a antes "
+                                 "de desfazer de novo, ou o próximo Desfazer a aplicará outra vez "
+                                 "em vez de voltar à importação anterior. (código 4)\r\n");
+        EXPECT_EQ(lab.recorded.messages.at(0).style, 16);
+        lab.Expect({{kLM, kCurrentVersion, "SYSNOT", kAbsent}});
+    }
+    for (bool blocked : {false, true}) {  // a backup that can be kept nowhere: nothing is imported
+        Lab lab;
+        const std::string usual = undo::BackupFolder(lab.files);
+        const std::string other = undo::PrivateBackupFolder(lab.context);
+        if (blocked) {  // files where the folders would go
+            std::ofstream(lab.files.CommonAppDataFolder()) << "x";
+            std::ofstream(lab.accounts.system32) << "x";
+        }
+        lab.files.unwritable = {usual, other};
+        EXPECT_EQ(lab.Run({"/importar", lab.File("i.qvc", "QV09um")}), 4);
+        EXPECT_EQ(lab.shown, "Não foi possível guardar uma cópia das configurações atuais em " +
+                                 usual + " nem em " + other + "; nada foi importado. (código 4)\r\n");
+        EXPECT_EQ(lab.recorded.messages.at(0).style, 16);
+        lab.Expect({{kLM, kCurrentVersion, "SYSNOT", kAbsent}});
     }
     {  // put back by someone else already; an import that wrote nothing keeps no backup
         Computer computer;
