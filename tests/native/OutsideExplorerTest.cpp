@@ -2,8 +2,10 @@
 // process, read back from the computer's own policy object with the tests'
 // own reader and matched against Microsoft's element and attribute names;
 // Task Manager and the command prompt in the target's object; what is
-// refused; the configuration file's record, undo and /politicas.
+// refused; what fails; the configuration file's record, undo and /politicas.
 #include <gtest/gtest.h>
+
+#include <set>
 
 #include "core/Target.h"
 #include "restrictions/frmRestE.h"
@@ -19,6 +21,7 @@ using namespace testing_support;
 using changes::ImportStatus;
 using restrictions::frmRestE;
 using Items = std::vector<std::string>;
+using Summaries = std::multiset<std::string>;
 
 const ShownMessage kApplied{"As restrições foram aplicadas com sucesso", "Quarvel", 64};
 const std::string kAdministratorsNotBound =
@@ -50,12 +53,47 @@ const char* const kWritable[] = {"%SYSTEM32%\\catroot2\\*",
                                  "%WINDIR%\\Tasks\\*",
                                  "%WINDIR%\\Temp\\*",
                                  "%WINDIR%\\tracing\\*"};
+// The shells, by the name a list gives them and where Windows (or PowerShell 7) puts them.
+const std::pair<const char*, const char*> kShells[] = {
+    {"cmd.exe", "%SYSTEM32%\\cmd.exe"},
+    {"powershell.exe", "%SYSTEM32%\\WindowsPowerShell\\v1.0\\powershell.exe"},
+    {"powershell_ise.exe", "%SYSTEM32%\\WindowsPowerShell\\v1.0\\powershell_ise.exe"},
+    {"pwsh.exe", "%PROGRAMFILES%\\PowerShell\\*"},
+    {"wscript.exe", "%SYSTEM32%\\wscript.exe"},
+    {"cscript.exe", "%SYSTEM32%\\cscript.exe"},
+    {"mshta.exe", "%SYSTEM32%\\mshta.exe"},
+    {"regedit.exe", "%WINDIR%\\regedit.exe"},
+    {"regedit.exe", "%SYSTEM32%\\regedit.exe"},
+    {"regedt32.exe", "%SYSTEM32%\\regedt32.exe"},
+    {"reg.exe", "%SYSTEM32%\\reg.exe"}};
 
-std::string Condition(const std::string& path) {
-    return "<FilePathCondition Path=\"" + path + "\" />";
-}
 bool Has(const std::string& xml, const std::string& part) {
     return xml.find(part) != std::string::npos;
+}
+// The paths of a rule's part ("Conditions", "Exceptions"), in order.
+Items Paths(const std::string& xml, const std::string& part) {
+    Items paths;
+    std::size_t at = xml.find("<" + part + ">"), end = xml.find("</" + part + ">");
+    while (at != std::string::npos && (at = xml.find("Path=\"", at)) < end)
+        paths.push_back(xml.substr(at + 6, xml.find('"', at + 6) - at - 6)), ++at;
+    return paths;
+}
+// A rule as "Allow S-1-1-0 %WINDIR%\* except A, B", its exceptions sorted.
+std::string Summary(const std::string& xml) {
+    Items except = Paths(xml, "Exceptions");
+    std::sort(except.begin(), except.end());
+    std::string text = (Has(xml, "Action=\"Allow\"") ? "Allow " : "Deny ") +
+                       xml.substr(xml.find("UserOrGroupSid=\"") + 16,
+                                  xml.find("\" Action") - xml.find("UserOrGroupSid=\"") - 16);
+    for (const std::string& path : Paths(xml, "Conditions")) text += " " + path;
+    for (std::size_t i = 0; i < except.size(); ++i) text += (i ? ", " : " except ") + except[i];
+    return text;
+}
+std::string Except(Items paths) {
+    std::sort(paths.begin(), paths.end());
+    std::string text;
+    for (std::size_t i = 0; i < paths.size(); ++i) text += (i ? ", " : " except ") + paths[i];
+    return text;
 }
 
 class OutsideExplorer : public ::testing::Test {
@@ -88,12 +126,10 @@ class OutsideExplorer : public ::testing::Test {
                 rules[e.key.substr(parent.size())] = PolicyText(e.data);
         return rules;
     }
-    int Count(const std::string& collection, std::initializer_list<std::string> parts) {
-        int found = 0;
-        for (const auto& [id, xml] : Rules(collection))
-            found += std::all_of(parts.begin(), parts.end(),
-                                 [&](const std::string& part) { return Has(xml, part); });
-        return found;
+    Summaries Summarized(const std::string& collection) {
+        Summaries rules;
+        for (const auto& [id, xml] : Rules(collection)) rules.insert(Summary(xml));
+        return rules;
     }
     std::vector<PolicyEntry> Entries() {
         return std::filesystem::exists(ComputerFile(lab)) ? PolicyFileEntries(ComputerFile(lab))
@@ -110,45 +146,71 @@ class OutsideExplorer : public ::testing::Test {
         lab.target.Commit();
         return code;
     }
-    std::string Gpt() { return FileBytes(lab.accounts.system32 + "\\GroupPolicy\\gpt.ini"); }
+    std::string Gpt() { return FileBytes(GptFile()); }
+    std::string GptFile() { return lab.accounts.system32 + "\\GroupPolicy\\gpt.ini"; }
 
     Lab lab;
 };
 
-TEST_F(OutsideExplorer, TheNonAdministratorsGetAllowRulesOnlyForTheWindowsAndProgramFolders) {
-    EXPECT_EQ(Press("Label5", true, {"calc.exe", "C:\\Windows\\System32\\CMD.EXE"}),
-              std::vector{kApplied});
+// From a list that names no shell to one that names every one: the rules
+// refuse exactly the writable folders and the shells left out.
+TEST_F(OutsideExplorer, TheRulesLeaveOutTheWritableFoldersAndTheShellsTheListDoesNotName) {
+    const Items lists[] = {
+        {"calc.exe"},
+        {"calc.exe", "C:\\Windows\\System32\\CMD.EXE"},
+        {"CMD.exe", "PowerShell.exe", "powershell_ise.exe", "C:\\PS\\pwsh.exe", "wscript.exe",
+         "cscript.exe", "MSHTA.EXE", "regedit.exe", "regedt32.exe", "reg.exe"}};
+    for (const Items& list : lists) {
+        for (bool account : {false, true}) {
+            SCOPED_TRACE(list.back() + (account ? " aluno" : " Usuários comuns"));
+            std::filesystem::remove(ComputerFile(lab));  // each target alone
+            Target(account ? core::TargetKind::Account : core::TargetKind::NonAdministrators,
+                   "aluno");
+            EXPECT_EQ(Press("Label5", true, list), std::vector{kApplied});
+            Items windows, programs;
+            for (auto [name, path] : kShells) {
+                bool listed = std::any_of(list.begin(), list.end(), [&](const std::string& item) {
+                    return Lowered(item.substr(item.find_last_of('\\') + 1)) == name;
+                });
+                if (!listed) (Has(path, "%PROGRAMFILES%") ? programs : windows).push_back(path);
+            }
+            for (const std::string collection : kCollections) {
+                SCOPED_TRACE(collection);
+                const bool exe = collection == "Exe";
+                Items excepted(std::begin(kWritable), std::end(kWritable));
+                if (exe) excepted.insert(excepted.end(), windows.begin(), windows.end());
+                Summaries expected;
+                if (account) {
+                    expected = {"Allow S-1-1-0 *", std::string("Deny ") + kAluno +
+                                                       " * except %PROGRAMFILES%\\*, %WINDIR%\\*"};
+                    for (const std::string& path : excepted)
+                        expected.insert(std::string("Deny ") + kAluno + " " + path);
+                    for (const std::string& path : exe ? programs : Items())
+                        expected.insert(std::string("Deny ") + kAluno + " " + path);
+                } else {
+                    expected = {
+                        "Allow S-1-5-32-544 *", "Allow S-1-1-0 %WINDIR%\\*" + Except(excepted),
+                        "Allow S-1-1-0 %PROGRAMFILES%\\*" + Except(exe ? programs : Items())};
+                }
+                EXPECT_EQ(Summarized(collection), expected);
+            }
+        }
+    }
+}
+
+TEST_F(OutsideExplorer, BlockWritesTheRulesTheSwitchesAndStartsTheServiceAndUnblockTakesThemAway) {
+    EXPECT_EQ(Press("Label5"), std::vector{kApplied});
     for (const std::string collection : kCollections) {
         SCOPED_TRACE(collection);
         EXPECT_EQ(Setting(collection, "EnforcementMode"),
                   (PolicyEntry{std::string(kSrpV2) + "\\" + collection, "EnforcementMode", 4,
                                PolDword(1)}));
         EXPECT_EQ(Setting(collection, "AllowWindows")->data, PolDword(0));
-        std::map<std::string, std::string> rules = Rules(collection);
-        ASSERT_EQ(rules.size(), 3u);
-        for (const auto& [key, xml] : rules) {
+        for (const auto& [key, xml] : Rules(collection)) {
             EXPECT_EQ(key.size(), 36u);
             EXPECT_TRUE(xml.starts_with("<FilePathRule Id=\"" + key + "\" Name=\"")) << xml;
-            EXPECT_TRUE(Has(xml, "Action=\"Allow\"") && !Has(xml, "Deny")) << "allow rules only";
+            EXPECT_TRUE(Has(xml, "<Conditions><FilePathCondition Path=\"")) << xml;
         }
-        EXPECT_EQ(Count(collection, {"UserOrGroupSid=\"S-1-5-32-544\"",
-                                     "<Conditions>" + Condition("*") + "</Conditions>"}),
-                  1);
-        EXPECT_EQ(Count(collection, {"UserOrGroupSid=\"S-1-1-0\"", Condition("%PROGRAMFILES%\\*")}),
-                  1);
-        for (const char* writable : kWritable)
-            EXPECT_EQ(Count(collection, {"UserOrGroupSid=\"S-1-1-0\"",
-                                         "<Conditions>" + Condition("%WINDIR%\\*") +
-                                             "</Conditions><Exceptions>",
-                                         Condition(writable)}),
-                      1)
-                << writable;
-        bool exe = collection == "Exe";
-        for (const char* shell :
-             {"%SYSTEM32%\\WindowsPowerShell\\v1.0\\powershell.exe", "%SYSTEM32%\\mshta.exe",
-              "%WINDIR%\\regedit.exe", "%SYSTEM32%\\wscript.exe", "%PROGRAMFILES%\\PowerShell\\*"})
-            EXPECT_EQ(Count(collection, {Condition(shell)}), exe ? 1 : 0) << shell;
-        EXPECT_EQ(Count(collection, {Condition("%SYSTEM32%\\cmd.exe")}), 0) << "on the list";
     }
     EXPECT_EQ(Gpt(),
               "[General]\r\ngPCMachineExtensionNames=[{35378EAC-683F-11D2-A89A-00C04FBBCFA2}"
@@ -167,8 +229,8 @@ TEST_F(OutsideExplorer, TheNonAdministratorsGetAllowRulesOnlyForTheWindowsAndPro
     EXPECT_TRUE(IsAbsent(lab.registry, kCU, kSystem, "DisableTaskMgr"));
     EXPECT_TRUE(HasValue(lab.registry, kCU, kPoliciesSystem, "DisableCMD", "1"));
     EXPECT_TRUE(Rules("Exe").empty());
+    EXPECT_FALSE(Setting("Exe", "EnforcementMode")) << "a collection with no rule is not enforced";
 }
-
 TEST_F(OutsideExplorer, TargetsCombineAndOnlyTheProgramsOwnEntriesChange) {
     const PolicyEntry defaultRule{
         std::string(kSrpV2) + "\\Exe\\921cc481-6e17-4653-8f75-050b80acca20", "Value", 1,
@@ -180,10 +242,7 @@ TEST_F(OutsideExplorer, TargetsCombineAndOnlyTheProgramsOwnEntriesChange) {
     std::ofstream(lab.accounts.system32 + "\\GroupPolicy\\gpt.ini", std::ios::binary)
         << "[general]\r\nversion=131074\r\ngPCMachineExtensionNames=[{827D319E-6EAC-11D2-A4EA-"
            "00C04F79F83A}{803E14A0-B4FB-11D0-A0D0-00A0C90F574B}]\r\n";
-    const std::string deny = "Action=\"Deny\"", aluno = std::string("UserOrGroupSid=\"") + kAluno,
-                      everyoneAll = "UserOrGroupSid=\"S-1-1-0\" Action=\"Allow\"><Conditions>" +
-                                    Condition("*"),
-                      admins = "UserOrGroupSid=\"S-1-5-32-544\"";
+    const std::string deny = std::string("Deny ") + kAluno;
     struct Step {
         core::TargetKind target;
         const char* command;
@@ -203,15 +262,12 @@ TEST_F(OutsideExplorer, TargetsCombineAndOnlyTheProgramsOwnEntriesChange) {
         ASSERT_GE(entries.size(), 2u);
         EXPECT_EQ(entries[0], defaultRule) << "another tool's rule, in its place";
         EXPECT_EQ(entries[1], other);
-        EXPECT_EQ(Count("Exe", {deny, aluno, Condition("*"), Condition("%WINDIR%\\*")}) == 1,
-                  step.alunoDenied);
-        EXPECT_EQ(Count("Msi", {deny, aluno, Condition("%WINDIR%\\Temp\\*")}) == 1,
-                  step.alunoDenied);
-        EXPECT_EQ(Count("Exe", {deny, aluno, Condition("%SYSTEM32%\\cmd.exe")}) == 1,
-                  step.alunoDenied);
-        EXPECT_EQ(Count("Script", {everyoneAll}) == 1, step.everyoneElse);
-        EXPECT_EQ(Count("Script", {admins}) == 1, step.nonAdministrators);
-        EXPECT_EQ(Rules("Exe").contains("921cc481-6e17-4653-8f75-050b80acca20"), true);
+        Summaries exe = Summarized("Exe"), script = Summarized("Script");
+        EXPECT_EQ(exe.count(deny + " * except %PROGRAMFILES%\\*, %WINDIR%\\*"), step.alunoDenied);
+        EXPECT_EQ(script.count(deny + " %WINDIR%\\Temp\\*"), step.alunoDenied);
+        EXPECT_EQ(script.count("Allow S-1-1-0 *"), step.everyoneElse);
+        EXPECT_EQ(script.count("Allow S-1-5-32-544 *"), step.nonAdministrators);
+        EXPECT_EQ(exe.count("Allow S-1-1-0"), 1u) << "another tool's rule stays";
         EXPECT_EQ(Setting("Script", "EnforcementMode").has_value(),
                   step.alunoDenied || step.nonAdministrators)
             << "a collection left with no rule is no longer enforced";
@@ -226,88 +282,61 @@ TEST_F(OutsideExplorer, TargetsCombineAndOnlyTheProgramsOwnEntriesChange) {
 }
 
 TEST_F(OutsideExplorer, WhatIsRefusedAndWhereWindowsDoesNotEnforceIt) {
+    const platform::WindowsVersion wine = lab.accounts.windows;
     struct Case {
         const char* what;
+        platform::WindowsVersion windows;
         std::function<void(OutsideExplorer&)> arrange;
         std::string message;  // style 48; empty: applied
         bool rules, switches;
     };
+    auto programFolder = [](const char* name, const char* end) {
+        return [=](OutsideExplorer& t) {
+            t.lab.hive.DeleteValue(kLM, kCurrentVersion, "ProgramFilesDir");
+            if (*name)
+                PutText(t.lab.hive, kLM, kCurrentVersion, name,
+                        t.lab.folder.parent_path().string() + end);
+        };
+    };
+    // clang-format off
     const Case cases[] = {
-        {"this account", [](auto& t) { t.Target(core::TargetKind::ThisAccount); },
-         kAdministratorsNotBound, false, false},
-        {"an administrator",
-         [](auto& t) {
+        {"this account", wine, [](auto& t) { t.Target(core::TargetKind::ThisAccount); }, kAdministratorsNotBound, false, false},
+        {"an administrator", wine, [](auto& t) {
              t.lab.accounts.administrators.push_back(kAluno);
              t.Target(core::TargetKind::Account, "aluno");
-         },
-         kAdministratorsNotBound, false, false},
-        {"not installed",
-         [](auto& t) { t.lab.hive.DeleteValue(kLM, kCurrentVersion, "ProgramFilesDir"); },
-         kNotInstalled, false, false},
-        {"x86 program folder",
-         [](auto& t) {
-             t.lab.hive.DeleteValue(kLM, kCurrentVersion, "ProgramFilesDir");
-             PutText(t.lab.hive, kLM, kCurrentVersion, "ProgramFilesDir (x86)",
-                     t.lab.folder.parent_path().string() + "\\");
-         },
-         "", true, true},
-        {"Windows 10 1903",
-         [](auto& t) {
-             t.lab.accounts.windows = {10, 0, 18362, 0x30};
-         },
-         kNotOnThisWindows, false, true},
-        {"Windows 10 1903 Education",
-         [](auto& t) {
-             t.lab.accounts.windows = {10, 0, 18362, 0x79};
-         },
-         "", true, true},
-        {"Windows 10 2004 Home",
-         [](auto& t) {
-             t.lab.accounts.windows = {10, 0, 19041, 0x65};
-         },
-         "", true, true},
-        {"Windows 8.1 Pro",
-         [](auto& t) {
-             t.lab.accounts.windows = {6, 3, 9600, 0x30};
-         },
-         kNotOnThisWindows, false, true},
-        {"Windows 8.1 Enterprise",
-         [](auto& t) {
-             t.lab.accounts.windows = {6, 3, 9600, 0x04};
-         },
-         "", true, true},
-        {"Windows 7 Professional",
-         [](auto& t) {
-             t.lab.accounts.windows = {6, 1, 7601, 0x30};
-         },
-         kNotOnThisWindows, false, true},
-        {"Vista Ultimate",
-         [](auto& t) {
-             t.lab.accounts.windows = {6, 0, 6002, 0x01};
-         },
-         kNotOnThisWindows, false, true},
-        {"Server 2012",
-         [](auto& t) {
-             t.lab.accounts.windows = {6, 2, 9200, 0x07, true};
-         },
-         "", true, true},
+         }, kAdministratorsNotBound, false, false},
+        {"not installed", wine, programFolder("", ""), kNotInstalled, false, false},
+        {"x86 program folder", wine, programFolder("ProgramFilesDir (x86)", "\\"), "", true, true},
+        {"64-bit program folder", wine, programFolder("ProgramW6432Dir", ""), "", true, true},
+        {"Windows 10 1909", {10, 0, 18363, 0x30}, nullptr, kNotOnThisWindows, false, true},
+        {"Windows 10 1903 Education", {10, 0, 18362, 0x79}, nullptr, "", true, true},
+        {"Windows 10 2004 Pro", {10, 0, 19041, 0x30}, nullptr, "", true, true},
+        {"Windows 10 2004 Home", {10, 0, 19041, 0x65}, nullptr, "", true, true},
+        {"Windows 8.1 Pro", {6, 3, 9600, 0x30}, nullptr, kNotOnThisWindows, false, true},
+        {"Windows 8.1 Enterprise", {6, 3, 9600, 0x04}, nullptr, "", true, true},
+        {"Windows 8 with Windows 7's Ultimate", {6, 2, 9200, 0x01}, nullptr, kNotOnThisWindows, false, true},
+        {"Windows 7 Professional", {6, 1, 7601, 0x30}, nullptr, kNotOnThisWindows, false, true},
+        {"Vista Ultimate", {6, 0, 6002, 0x01}, nullptr, kNotOnThisWindows, false, true},
+        {"Server 2008", {6, 0, 6002, 0x07, true}, nullptr, kNotOnThisWindows, false, true},
+        {"Server 2012", {6, 2, 9200, 0x07, true}, nullptr, "", true, true},
     };
+    // clang-format on
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
         std::filesystem::remove(ComputerFile(lab));
         lab.target.PutFileBytes(std::nullopt);
+        lab.accounts = {};
+        lab.accounts.system32 = lab.Folder() + "/System32";
+        lab.accounts.windows = c.windows;
         SetUp();
-        c.arrange(*this);
-        std::vector<ShownMessage> said = Press("Label5");
+        if (c.arrange) c.arrange(*this);
         ShownMessage expected = kApplied;
         if (!c.message.empty()) expected = {c.message, "Quarvel", 48};
-        EXPECT_EQ(said, std::vector{expected});
+        EXPECT_EQ(Press("Label5"), std::vector{expected});
         EXPECT_EQ(!Rules("Exe").empty(), c.rules);
         EXPECT_EQ(HasValue(lab.registry, kCU, kSystem, "DisableTaskMgr", "1") == true, c.switches);
         EXPECT_EQ(static_cast<frmRestE&>(OpenScreen<frmRestE>(lab)).Check1.checked(), c.switches)
             << "where Windows enforces no rule, the box shows the two switches";
-        lab.accounts = {};
-        lab.accounts.system32 = lab.Folder() + "/System32";
     }
 }
 
@@ -325,13 +354,22 @@ TEST_F(OutsideExplorer, AServiceOrARefreshThatFailsIsSaidAndTheRulesStay) {
          "O Windows não pôde aplicar agora a política do computador: o que foi gravado vale a "
          "partir do próximo início do Windows (ou depois de gpupdate /force)."},
     };
+    const std::string on = lab.File("on.qvc", "QV02calc.exe\r\nQVc11\r\n");
     for (const auto& [answer, message] : cases) {
         lab.services.answer = answer;
         lab.services.refreshed = answer != platform::ServiceStart::Running;
         Press("Label4");
         EXPECT_EQ(Press("Label5"), (std::vector<ShownMessage>{{message, "Quarvel", 48}}));
         EXPECT_EQ(Rules("Exe").size(), 3u);
+        Press("Label4");
+        EXPECT_EQ(Run({"/importar", on, "/para:comuns"}), 4) << "done in part";
+        EXPECT_NE(lab.shown.find(message), std::string::npos) << lab.shown;
+        EXPECT_EQ(Rules("Exe").size(), 3u) << "the rules stay";
     }
+    // Undo puts the rules back as they were, and says that Windows has not applied it yet.
+    EXPECT_EQ(Run({"/desfazer"}), 4);
+    EXPECT_NE(lab.shown.find(cases[2].second), std::string::npos) << lab.shown;
+    EXPECT_TRUE(Rules("Exe").empty());
 }
 
 TEST_F(OutsideExplorer, TheFileCarriesItAndUndoPutsBackOnlyTheProgramsRules) {
@@ -366,7 +404,21 @@ TEST_F(OutsideExplorer, TheFileCarriesItAndUndoPutsBackOnlyTheProgramsRules) {
     EXPECT_FALSE(AnythingAt(elsewhere));
     EXPECT_TRUE(Rules("Exe").empty());
 
-    // Refused or not valid: the rest of the file goes in, the run is done in part.
+    // Not written, not valid or refused: the rest of the file goes in, the run is done in part.
+    for (const std::string& refusing : {ComputerFile(lab).substr(0, ComputerFile(lab).rfind('\\')),
+                                        GptFile().substr(0, GptFile().rfind('\\'))}) {
+        lab.files.unwritable = {refusing};
+        const ShownMessage notWritten{"Não foi possível gravar " + ComputerFile(lab) + " e " +
+                                          GptFile() + ": a lista não vale fora do Explorer.",
+                                      "Quarvel", 16};
+        EXPECT_EQ(Run({"/importar", lab.File("on.qvc"), "/para:comuns"}), 4);
+        EXPECT_NE(lab.shown.find(notWritten.text), std::string::npos) << lab.shown;
+        EXPECT_TRUE(HasValue(lab.registry, kCU, kSystem, "DisableTaskMgr", "1")) << "the rest is";
+        EXPECT_EQ(Press("Label5"), std::vector{notWritten});
+        EXPECT_TRUE(Rules("Exe").empty());
+        lab.files.unwritable.clear();
+        Run({"/importar", lab.File("off.qvc"), "/para:comuns"});
+    }
     const std::string garbage = "PReg\x01\x00\x00\x00[garbage";
     std::ofstream(ComputerFile(lab), std::ios::binary) << garbage;
     EXPECT_EQ(Run({"/importar", lab.File("on.qvc"), "/para:comuns"}), 4);
