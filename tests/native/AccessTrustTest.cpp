@@ -100,64 +100,35 @@ TEST(AccessTrust, EveryRightThatLetsAnotherChangeAPathIsRefusedAlone) {
     }
 }
 
-// The backup folder, or the folder that holds it, as a student may have
-// made it before the first import: the import backs up in SYSTEM's own
-// profile instead, says so, and undo takes it back from there.
-TEST(AccessTrust, AnImportBacksUpOnlyInAFolderNobodyElseMayChange) {
-#ifdef _WIN32
-    // The typed lists are keyed by the names the native build gives the test's folders.
-    GTEST_SKIP() << "judged natively; the Wine tests read the real folder's list";
-#endif
+// Each folder or file an elevated program relies on, as a student may have
+// made it: the backup folder or the one that holds it (the import backs up
+// in SYSTEM's own profile instead, says so, and undo takes it back from
+// there); the program's folder, the one that holds it, or the companions
+// themselves, as a portable copy unpacked where students may write (no logon
+// entry starts anything from there, whatever writes it).
+TEST(AccessTrust, NothingStartsOrIsKeptWhereAnotherMayChangeIt) {
     for (const Row& row : kRows) {
-        for (bool parent : {false, true}) {
-            SCOPED_TRACE(std::string(row.name) + (parent ? " (Quarvel)" : " (Copias)"));
-            const bool refused = !row.why.empty();
+        for (int judged : {0, 1, 2, 3, 4}) {
+            SCOPED_TRACE(std::string(row.name) + " " + std::to_string(judged));
+            const bool refused = !row.why.empty(), backups = judged < 2;
+#ifdef _WIN32
+            if (backups) continue;  // the fallback's path is typed as the native build names it
+#endif
             Computer computer;
             const std::string usual = undo::BackupFolder(computer.files);
-            const std::string judged = parent ? usual.substr(0, usual.rfind('/')) : usual;
-            std::filesystem::create_directories(usual);
-            SetRow(computer, judged, row);
             const std::string fallback =
                 computer.accounts.system32 + "/config/systemprofile/AppData/Local/Quarvel/Copias";
-            std::vector<ShownMessage> said = {kImported};
-            if (refused)
-                said.insert(said.begin(),
-                            {"A pasta das cópias de segurança não é segura (" + judged + row.why +
-                                 "): ela não foi usada, e a cópia desta importação foi guardada "
-                                 "em " +
-                                 fallback +
-                                 ". Apague essa pasta; o Quarvel a cria de novo só para os "
-                                 "Administradores.",
-                             "Quarvel²", 48});
-            EXPECT_EQ(computer.Import({"QV09novo"}),
-                      refused ? ImportStatus::Partial : ImportStatus::Done);
-            EXPECT_EQ(computer.dialogs.messages, said);
-            EXPECT_EQ(computer.files.FileNames(usual).size(), refused ? 0u : 1u);
-            EXPECT_EQ(computer.files.FileNames(fallback).size(), refused ? 1u : 0u);
-            EXPECT_EQ(computer.Undo(ImportStatus::Done), std::vector<ShownMessage>{kUndone});
-            computer.Expect({{kLM, kCurrentVersion, "SYSNOT", kAbsent}});
-        }
-    }
-}
-
-// The program's folder, the one that holds it, or DErodu.exe itself, as a
-// portable copy unpacked where students may write: no logon entry starts
-// anything from there, whatever writes it.
-TEST(AccessTrust, LogonEntriesStartOnlyWhatStudentsCannotChange) {
-    for (const Row& row : kRows) {
-        for (int judged : {0, 1, 2}) {
-            SCOPED_TRACE(std::string(row.name) + " " + std::to_string(judged));
-            const bool refused = !row.why.empty();
-            Computer computer;
             const std::string folder = computer.files.ProgramFolder();
             const std::string companions[] = {folder + "\\DErodu.exe", folder + "\\limpaico.exe"};
-            const std::string path[] = {folder, folder.substr(0, folder.rfind('/'))};
+            const std::string paths[] = {usual, core::ParentOf(usual), folder,
+                                         core::ParentOf(folder)};
+            std::filesystem::create_directories(usual);
             for (const std::string& companion : companions) {
                 std::ofstream(companion) << "MZ";
-                if (judged == 2) SetRow(computer, companion, row);
+                if (judged == 4) SetRow(computer, companion, row);
             }
-            if (judged < 2) SetRow(computer, path[judged], row);
-            // What is said, by the entry it is about ("" at the start of the program).
+            if (judged < 4) SetRow(computer, paths[judged], row);
+            // What is said of a logon entry ("" at the start of the program).
             auto said = [&](const std::string& entry, const char* title) {
                 std::string tail = entry.empty()
                                        ? "enquanto estiver nela, ele não grava as entradas de "
@@ -166,7 +137,7 @@ TEST(AccessTrust, LogonEntriesStartOnlyWhatStudentsCannotChange) {
                                        : "a entrada de logon " + entry +
                                              " não foi gravada, pois qualquer um poderia trocar o "
                                              "programa que ela inicia.";
-                std::string at = judged < 2 ? path[judged] : companions[entry[0] == 'D'];
+                std::string at = judged < 4 ? paths[judged] : companions[entry[0] == 'D'];
                 return std::vector<ShownMessage>{
                     {"O Quarvel está numa pasta que outros usuários podem mudar (" + at + row.why +
                          "): " + tail +
@@ -174,29 +145,45 @@ TEST(AccessTrust, LogonEntriesStartOnlyWhatStudentsCannotChange) {
                          "Programas.",
                      title, entry.empty() ? 48 : 16}};
             };
+            const bool entries = backups || !refused;
             auto& blocking = computer.screens.Open<restrictions::frmRestF>(computer.context);
             blocking.Text1.UserType("Jogos");
             auto& icons = computer.screens.Open<personalization::frmNovo>(computer.context);
-            std::vector<ShownMessage> none;
             core::WarnOfProgramFolder(computer.files, computer.dialogs);
-            EXPECT_EQ(computer.dialogs.messages, none) << "not elevated: nothing to say";
+            EXPECT_EQ(computer.dialogs.messages, std::vector<ShownMessage>()) << "not elevated";
             computer.files.elevated = "S-1-5-21-1-2-3-500";
             core::WarnOfProgramFolder(computer.files, computer.dialogs);
-            EXPECT_EQ(computer.dialogs.messages, refused ? said("", "Quarvel") : none);
+            EXPECT_EQ(computer.dialogs.messages,
+                      entries ? std::vector<ShownMessage>() : said("", "Quarvel"));
             EXPECT_EQ(RunCommands(computer, blocking, {"Label4"}),
-                      refused ? said("TvalueT", "Erro") : std::vector{kBlocked});
+                      entries ? std::vector{kBlocked} : said("TvalueT", "Erro"));
             EXPECT_EQ(RunCommands(computer, icons, {"Label45"}).size(), 1u);
-            if (refused) {
+            if (!entries) {
                 EXPECT_EQ(computer.dialogs.messages, said("DelIconCache", "Erro"));
             }
             computer.dialogs.messages.clear();
-            EXPECT_EQ(computer.Import({"QV03C:\\Outros"}),
+            std::vector<ShownMessage> imported = {kImported};
+            if (!entries) imported = said("TvalueT", "Quarvel²");
+            if (backups && refused)
+                imported.insert(
+                    imported.begin(),
+                    {"A pasta das cópias de segurança não é segura (" + paths[judged] + row.why +
+                         "): ela não foi usada, e a cópia desta importação "
+                         "foi guardada em " +
+                         fallback +
+                         ". Apague essa pasta; o "
+                         "Quarvel a cria de novo só para os Administradores.",
+                     "Quarvel²", 48});
+            EXPECT_EQ(computer.Import({"QV09novo", "QV03C:\\Outros"}),
                       refused ? ImportStatus::Partial : ImportStatus::Done);
-            EXPECT_EQ(computer.dialogs.messages,
-                      refused ? said("TvalueT", "Quarvel²") : std::vector{kImported});
+            EXPECT_EQ(computer.dialogs.messages, imported);
             for (const char* entry : {"TvalueT", "DelIconCache"})
-                EXPECT_EQ(computer.registry.ValueExists(kLM, kRun, entry), !refused) << entry;
+                EXPECT_EQ(computer.registry.ValueExists(kLM, kRun, entry), entries) << entry;
             EXPECT_NE(computer.BlockList().find("Outros"), std::string::npos) << "the list is";
+            EXPECT_EQ(computer.files.FileNames(usual).size(), backups && refused ? 0u : 1u);
+            EXPECT_EQ(computer.files.FileNames(fallback).size(), backups && refused ? 1u : 0u);
+            EXPECT_EQ(computer.Undo(ImportStatus::Done), std::vector<ShownMessage>{kUndone});
+            computer.Expect({{kLM, kCurrentVersion, "SYSNOT", kAbsent}});
             for (const std::string& companion : companions) std::filesystem::remove(companion);
         }
     }

@@ -54,18 +54,15 @@ const char* const kWritable[] = {"%SYSTEM32%\\catroot2\\*",
                                  "%WINDIR%\\Temp\\*",
                                  "%WINDIR%\\tracing\\*"};
 // The shells, by the name a list gives them and where Windows (or PowerShell 7) puts them.
+// clang-format off
 const std::pair<const char*, const char*> kShells[] = {
-    {"cmd.exe", "%SYSTEM32%\\cmd.exe"},
-    {"powershell.exe", "%SYSTEM32%\\WindowsPowerShell\\v1.0\\powershell.exe"},
+    {"cmd.exe", "%SYSTEM32%\\cmd.exe"}, {"powershell.exe", "%SYSTEM32%\\WindowsPowerShell\\v1.0\\powershell.exe"},
     {"powershell_ise.exe", "%SYSTEM32%\\WindowsPowerShell\\v1.0\\powershell_ise.exe"},
-    {"pwsh.exe", "%PROGRAMFILES%\\PowerShell\\*"},
-    {"wscript.exe", "%SYSTEM32%\\wscript.exe"},
-    {"cscript.exe", "%SYSTEM32%\\cscript.exe"},
-    {"mshta.exe", "%SYSTEM32%\\mshta.exe"},
-    {"regedit.exe", "%WINDIR%\\regedit.exe"},
-    {"regedit.exe", "%SYSTEM32%\\regedit.exe"},
-    {"regedt32.exe", "%SYSTEM32%\\regedt32.exe"},
-    {"reg.exe", "%SYSTEM32%\\reg.exe"}};
+    {"pwsh.exe", "%PROGRAMFILES%\\PowerShell\\*"}, {"wscript.exe", "%SYSTEM32%\\wscript.exe"},
+    {"cscript.exe", "%SYSTEM32%\\cscript.exe"}, {"mshta.exe", "%SYSTEM32%\\mshta.exe"},
+    {"regedit.exe", "%WINDIR%\\regedit.exe"}, {"regedit.exe", "%SYSTEM32%\\regedit.exe"},
+    {"regedt32.exe", "%SYSTEM32%\\regedt32.exe"}, {"reg.exe", "%SYSTEM32%\\reg.exe"}};
+// clang-format on
 
 bool Has(const std::string& xml, const std::string& part) {
     return xml.find(part) != std::string::npos;
@@ -78,22 +75,20 @@ Items Paths(const std::string& xml, const std::string& part) {
         paths.push_back(xml.substr(at + 6, xml.find('"', at + 6) - at - 6)), ++at;
     return paths;
 }
-// A rule as "Allow S-1-1-0 %WINDIR%\* except A, B", its exceptions sorted.
-std::string Summary(const std::string& xml) {
-    Items except = Paths(xml, "Exceptions");
-    std::sort(except.begin(), except.end());
-    std::string text = (Has(xml, "Action=\"Allow\"") ? "Allow " : "Deny ") +
-                       xml.substr(xml.find("UserOrGroupSid=\"") + 16,
-                                  xml.find("\" Action") - xml.find("UserOrGroupSid=\"") - 16);
-    for (const std::string& path : Paths(xml, "Conditions")) text += " " + path;
-    for (std::size_t i = 0; i < except.size(); ++i) text += (i ? ", " : " except ") + except[i];
-    return text;
-}
+// Paths as a rule's exceptions read, sorted: " except A, B".
 std::string Except(Items paths) {
     std::sort(paths.begin(), paths.end());
     std::string text;
     for (std::size_t i = 0; i < paths.size(); ++i) text += (i ? ", " : " except ") + paths[i];
     return text;
+}
+// A rule as "Allow S-1-1-0 %WINDIR%\* except A, B".
+std::string Summary(const std::string& xml) {
+    std::size_t sid = xml.find("UserOrGroupSid=\"") + 16;
+    std::string text = (Has(xml, "Action=\"Allow\"") ? "Allow " : "Deny ") +
+                       xml.substr(sid, xml.find('"', sid) - sid);
+    for (const std::string& path : Paths(xml, "Conditions")) text += " " + path;
+    return text + Except(Paths(xml, "Exceptions"));
 }
 
 class OutsideExplorer : public ::testing::Test {
@@ -153,8 +148,9 @@ class OutsideExplorer : public ::testing::Test {
 };
 
 // From a list that names no shell to one that names every one: the rules
-// refuse exactly the writable folders and the shells left out.
-TEST_F(OutsideExplorer, TheRulesLeaveOutTheWritableFoldersAndTheShellsTheListDoesNotName) {
+// refuse exactly the writable folders and the shells left out; the switches
+// go into the target's object; Windows is asked to enforce them.
+TEST_F(OutsideExplorer, BlockWritesRulesThatLeaveOutTheWritableFoldersAndTheShellsNotListed) {
     const Items lists[] = {
         {"calc.exe"},
         {"calc.exe", "C:\\Windows\\System32\\CMD.EXE"},
@@ -179,58 +175,49 @@ TEST_F(OutsideExplorer, TheRulesLeaveOutTheWritableFoldersAndTheShellsTheListDoe
                 const bool exe = collection == "Exe";
                 Items excepted(std::begin(kWritable), std::end(kWritable));
                 if (exe) excepted.insert(excepted.end(), windows.begin(), windows.end());
-                Summaries expected;
-                if (account) {
-                    expected = {"Allow S-1-1-0 *", std::string("Deny ") + kAluno +
-                                                       " * except %PROGRAMFILES%\\*, %WINDIR%\\*"};
-                    for (const std::string& path : excepted)
-                        expected.insert(std::string("Deny ") + kAluno + " " + path);
-                    for (const std::string& path : exe ? programs : Items())
-                        expected.insert(std::string("Deny ") + kAluno + " " + path);
-                } else {
-                    expected = {
-                        "Allow S-1-5-32-544 *", "Allow S-1-1-0 %WINDIR%\\*" + Except(excepted),
-                        "Allow S-1-1-0 %PROGRAMFILES%\\*" + Except(exe ? programs : Items())};
-                }
+                if (exe && account)
+                    excepted.insert(excepted.end(), programs.begin(), programs.end());
+                if (!exe) programs.clear();
+                const std::string deny = std::string("Deny ") + kAluno + " ";
+                Summaries expected = {"Allow S-1-1-0 *",
+                                      deny + "* except %PROGRAMFILES%\\*, %WINDIR%\\*"};
+                for (const std::string& path : excepted) expected.insert(deny + path);
+                if (!account)
+                    expected = {"Allow S-1-5-32-544 *",
+                                "Allow S-1-1-0 %WINDIR%\\*" + Except(excepted),
+                                "Allow S-1-1-0 %PROGRAMFILES%\\*" + Except(programs)};
                 EXPECT_EQ(Summarized(collection), expected);
+                EXPECT_EQ(Setting(collection, "EnforcementMode"),
+                          (PolicyEntry{std::string(kSrpV2) + "\\" + collection, "EnforcementMode",
+                                       4, PolDword(1)}));
+                EXPECT_EQ(Setting(collection, "AllowWindows")->data, PolDword(0));
+                for (const auto& [key, xml] : Rules(collection))
+                    EXPECT_TRUE(key.size() == 36 &&
+                                xml.starts_with("<FilePathRule Id=\"" + key + "\" Name=\""))
+                        << xml;
             }
-        }
-    }
-}
-
-TEST_F(OutsideExplorer, BlockWritesTheRulesTheSwitchesAndStartsTheServiceAndUnblockTakesThemAway) {
-    EXPECT_EQ(Press("Label5"), std::vector{kApplied});
-    for (const std::string collection : kCollections) {
-        SCOPED_TRACE(collection);
-        EXPECT_EQ(Setting(collection, "EnforcementMode"),
-                  (PolicyEntry{std::string(kSrpV2) + "\\" + collection, "EnforcementMode", 4,
-                               PolDword(1)}));
-        EXPECT_EQ(Setting(collection, "AllowWindows")->data, PolDword(0));
-        for (const auto& [key, xml] : Rules(collection)) {
-            EXPECT_EQ(key.size(), 36u);
-            EXPECT_TRUE(xml.starts_with("<FilePathRule Id=\"" + key + "\" Name=\"")) << xml;
-            EXPECT_TRUE(Has(xml, "<Conditions><FilePathCondition Path=\"")) << xml;
+            std::vector<PolicyEntry> own = ObjectEntries(lab.target.object());
+            for (PolicyEntry expected :
+                 {PolicyEntry{kSystem, "DisableTaskMgr", 4, PolDword(1)},
+                  PolicyEntry{kPoliciesSystem, "DisableCMD", 4, PolDword(2)}})
+                EXPECT_NE(std::find(own.begin(), own.end(), expected), own.end()) << expected;
+            EXPECT_TRUE(static_cast<frmRestE&>(OpenScreen<frmRestE>(lab)).Check1.checked());
         }
     }
     EXPECT_EQ(Gpt(),
               "[General]\r\ngPCMachineExtensionNames=[{35378EAC-683F-11D2-A89A-00C04FBBCFA2}"
               "{62C1845D-C4A6-4ACB-BBB0-C895FD090385}{D02B1F72-3407-48AE-BA88-E8213C6761F1}]\r\n"
-              "Version=1\r\n");
-    std::vector<PolicyEntry> own = ObjectEntries(lab.target.object());
-    for (PolicyEntry expected : {PolicyEntry{kSystem, "DisableTaskMgr", 4, PolDword(1)},
-                                 PolicyEntry{kPoliciesSystem, "DisableCMD", 4, PolDword(2)}})
-        EXPECT_NE(std::find(own.begin(), own.end(), expected), own.end()) << expected;
-    EXPECT_EQ(lab.services.started, Items{"AppIDSvc"});
-    EXPECT_EQ(lab.services.refreshes, 1);
-    EXPECT_TRUE(static_cast<frmRestE&>(OpenScreen<frmRestE>(lab)).Check1.checked());
-    // Someone else's value for the prompt is not the option's to take away.
+              "Version=6\r\n");
+    EXPECT_EQ(lab.services.started, Items(6, "AppIDSvc"));
+    EXPECT_EQ(lab.services.refreshes, 6);
+    // "Desbloquear" takes it all away, but someone else's value for the prompt.
     PutNumber(lab.registry, kCU, kPoliciesSystem, "DisableCMD", 1);
     Press("Label4");
     EXPECT_TRUE(IsAbsent(lab.registry, kCU, kSystem, "DisableTaskMgr"));
     EXPECT_TRUE(HasValue(lab.registry, kCU, kPoliciesSystem, "DisableCMD", "1"));
-    EXPECT_TRUE(Rules("Exe").empty());
-    EXPECT_FALSE(Setting("Exe", "EnforcementMode")) << "a collection with no rule is not enforced";
+    EXPECT_EQ(Entries(), std::vector<PolicyEntry>()) << "nothing of the program is left";
 }
+
 TEST_F(OutsideExplorer, TargetsCombineAndOnlyTheProgramsOwnEntriesChange) {
     const PolicyEntry defaultRule{
         std::string(kSrpV2) + "\\Exe\\921cc481-6e17-4653-8f75-050b80acca20", "Value", 1,
@@ -292,7 +279,9 @@ TEST_F(OutsideExplorer, WhatIsRefusedAndWhereWindowsDoesNotEnforceIt) {
     };
     auto programFolder = [](const char* name, const char* end) {
         return [=](OutsideExplorer& t) {
-            t.lab.hive.DeleteValue(kLM, kCurrentVersion, "ProgramFilesDir");
+            for (const char* value :
+                 {"ProgramFilesDir", "ProgramFilesDir (x86)", "ProgramW6432Dir"})
+                t.lab.hive.DeleteValue(kLM, kCurrentVersion, value);
             if (*name)
                 PutText(t.lab.hive, kLM, kCurrentVersion, name,
                         t.lab.folder.parent_path().string() + end);

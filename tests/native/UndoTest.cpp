@@ -5,7 +5,6 @@
 
 #include <filesystem>
 #include <functional>
-#include <map>
 #include <tuple>
 
 #include "core/AccessTrust.h"
@@ -67,12 +66,15 @@ TEST(Undo, BringsBackExactlyTheStateBeforeTheImportOfAnyGroup) {
         PutBytes(computer.registryApi, kCU, kBrowserMain, "Save Directory", 2,
                  std::string("%USERPROFILE%\\Baixados\0", 23));
         PutNumber(r, kCU, kExplorer, "RestrictRun", 1);
-        for (auto [name, text] : {std::pair{"6", "calc.exe"}, {"9", "gap.exe"}, {"610", "sol.exe"}})
-            PutText(r, kCU, kAllowList, name, text);
-        PutText(r, kLM, kWinlogon, "LegalNoticeCaption", "Aviso");
-        PutText(r, kCU, "Control Panel\\Desktop", "MenuShowDelay", "0");
-        PutText(r, Hive::ClassesRoot, kOpenWith, "", "QV - Abrir com...");
-        PutText(r, Hive::ClassesRoot, kCommand, "", "C:\\W\\rundll32.exe shell32.dll,x %1");
+        for (auto [hive, key, name, text] :
+             {std::tuple{kCU, kAllowList, "6", "calc.exe"},
+              {kCU, kAllowList, "9", "gap.exe"},
+              {kCU, kAllowList, "610", "sol.exe"},
+              {kLM, kWinlogon, "LegalNoticeCaption", "Aviso"},
+              {kCU, "Control Panel\\Desktop", "MenuShowDelay", "0"},
+              {Hive::ClassesRoot, kOpenWith, "", "QV - Abrir com..."},
+              {Hive::ClassesRoot, kCommand, "", "C:\\W\\x.exe %1"}})
+            PutText(r, hive, key, name, text);
         std::ofstream(computer.BlockListPath());  // an empty list
         auto snapshot = [&] {
             std::vector<std::optional<StoredValue>> values;
@@ -85,12 +87,9 @@ TEST(Undo, BringsBackExactlyTheStateBeforeTheImportOfAnyGroup) {
         std::string other =
             OtherFile(*group ? std::vector<std::string>{group} : std::vector<std::string>{});
         ASSERT_EQ(computer.Import(transfer::SplitConfigLines(other)), ImportStatus::Done);
-        computer.dialogs.messages.clear();
         // This Windows has no disk-cache key: that import put nothing to take back.
         bool nothing = std::string(group) == "Check2";
-        EXPECT_EQ(undo::UndoLastImport(computer.context),
-                  nothing ? ImportStatus::NothingPutBack : ImportStatus::Done);
-        EXPECT_EQ(computer.dialogs.messages,
+        EXPECT_EQ(computer.Undo(nothing ? ImportStatus::NothingPutBack : ImportStatus::Done),
                   std::vector<ShownMessage>{nothing ? kNothingPutBack : kUndone});
         EXPECT_EQ(computer.Export(), exported);
         EXPECT_EQ(snapshot(), before);
@@ -122,9 +121,7 @@ TEST(Undo, WalksBackThroughTheNewestTwentyImportsAndThenSaysThereIsNothing) {
     EXPECT_EQ(computer.Export(), first);
     EXPECT_TRUE(KeyIsAbsent(computer.registry, Hive::ClassesRoot, "*\\Shell\\OpenWith"));
     EXPECT_FALSE(std::filesystem::exists(computer.BlockListPath())) << "there was none before";
-    computer.dialogs.messages.clear();
-    EXPECT_EQ(undo::UndoLastImport(computer.context), ImportStatus::NothingToUndo);
-    EXPECT_EQ(computer.dialogs.messages,
+    EXPECT_EQ(computer.Undo(ImportStatus::NothingToUndo),
               (std::vector<ShownMessage>{{"Não há importação para desfazer.", "Quarvel²", 64}}));
 }
 
@@ -238,8 +235,7 @@ TEST(Undo, TrustsOnlyWhatNobodyElseCanChangeAndSaysWhatItCouldNotPutBack) {
         const std::string folder = undo::BackupFolder(computer.files);
         const std::vector<std::string> backups = computer.Backups();
         c.spoil(computer, backups.back());
-        computer.dialogs.messages.clear();
-        EXPECT_EQ(undo::UndoLastImport(computer.context), c.status);
+        const std::vector<ShownMessage> shown = computer.Undo(c.status);
         computer.registryApi.DenyWrites(false);
         computer.Expect({{kLM, kCurrentVersion, "SYSNOT", *c.lockCode ? c.lockCode : kAbsent},
                          {kLM, kSethc, "Debugger", kAbsent}});
@@ -254,7 +250,7 @@ TEST(Undo, TrustsOnlyWhatNobodyElseCanChangeAndSaysWhatItCouldNotPutBack) {
                     text.replace(at, 2, path);
             said.push_back({text, "Quarvel²", style});
         }
-        EXPECT_EQ(computer.dialogs.messages, said);
+        EXPECT_EQ(shown, said);
         bool kept = c.status == ImportStatus::Refused || std::string(c.name).ends_with("refuses");
         EXPECT_EQ(computer.Backups().size(), kept ? 2u : 1u)
             << "what was undone goes; what was not, stays";
@@ -308,6 +304,7 @@ TEST(Undo, WritesOnlyWhereAnImportCouldHaveWritten) {
         {kUsers + "S-1-5-32-544" + kUser, kExplorer, "NoFind", "", false},
         {kUsers + "S-1-5-21-9-9-9-1001" + kUser, kExplorer, "NoFind", "", false},
         {kUsers + "S-1-12-1-5-6-7-8" + kUser, kExplorer, "NoFind", "", false},
+        {kUsers + "S-1-5-21-1-2-3-12345678901" + kUser, kExplorer, "NoFind", "", false},
         {kUsers + "S-1-5-32-545\\..\\S-1-5-32-544" + kUser, kExplorer, "NoFind", "", false},
         {kUsers + "..\\GroupPolicyUsers\\S-1-5-32-545" + kUser, kExplorer, "NoFind", "", false},
         {"System32\\..\\System32\\GroupPolicy" + kMachine, kCurrentVersion, "SYSNOT", "dois", false},
@@ -349,25 +346,21 @@ TEST(Undo, WritesOnlyWhereAnImportCouldHaveWritten) {
             contents.values = {{kLM, c.key, c.name, StoredValue{1, {ansi.begin(), ansi.end()}}}};
         }
         // Something the import would have changed, there now.
-        if (!c.file.empty())
+        std::string now;
+        if (!c.file.empty()) {
             PutPolicyFile(real,
                           {{kExplorer, "NoRun", 4, PolDword(1)}, {c.key, c.name, 1, PolData("x")}});
-        const std::string now = c.file.empty() ? "" : FileBytes(real);
-        std::string backup = Planted(computer, contents);
-        EXPECT_EQ(undo::UndoLastImport(computer.context),
-                  c.undone ? ImportStatus::Done : ImportStatus::Partial);
-        if (c.undone)
-            EXPECT_EQ(computer.dialogs.messages, std::vector<ShownMessage>{kUndone});
-        else
-            EXPECT_EQ(computer.dialogs.messages,
-                      (std::vector<ShownMessage>{
-                          {"A cópia de segurança " + backup +
-                               " nomeia o que uma importação não muda; isto não foi "
-                               "restaurado:\r\n" +
-                               named +
-                               "\r\nNada mais havia a restaurar. A cópia foi dada como desfeita: "
-                               "um novo Desfazer volta à importação anterior.",
-                           "Quarvel²", 16}}));
+            now = FileBytes(real);
+        }
+        const ShownMessage ignored{"A cópia de segurança " + Planted(computer, contents) +
+                                       " nomeia o que uma importação não muda; isto não foi "
+                                       "restaurado:\r\n" +
+                                       named +
+                                       "\r\nNada mais havia a restaurar. A cópia foi dada como "
+                                       "desfeita: um novo Desfazer volta à importação anterior.",
+                                   "Quarvel²", 16};
+        EXPECT_EQ(computer.Undo(c.undone ? ImportStatus::Done : ImportStatus::Partial),
+                  std::vector{c.undone ? kUndone : ignored});
         if (c.file.empty()) {
             computer.Expect({{kLM, c.key, c.name, c.undone ? data : kAbsent}});
         } else if (!c.undone) {
@@ -378,9 +371,7 @@ TEST(Undo, WritesOnlyWhereAnImportCouldHaveWritten) {
             ASSERT_EQ(entries.size(), data.empty() ? 1u : 2u) << "the other entry stays";
             EXPECT_EQ(entries.back().data, data.empty() ? PolDword(1) : PolData(data));
         }
-        computer.dialogs.messages.clear();
-        EXPECT_EQ(undo::UndoLastImport(computer.context), ImportStatus::Done)
-            << "the next undo goes further back";
+        computer.Undo(ImportStatus::Done);  // the next undo goes further back
         computer.Expect({{kLM, kCurrentVersion, "SYSNOT", kAbsent}});
         if (c.file.starts_with("%W")) std::filesystem::remove(real);
     }
@@ -462,18 +453,18 @@ TEST(Undo, SaysWhatItPutBackAndNeverPutsBackTheSameImportTwice) {
         EXPECT_EQ(lab.recorded.messages.at(0).style, 16);
         lab.Expect({{kLM, kCurrentVersion, "SYSNOT", kAbsent}});
     }
-    for (bool blocked : {false, true}) {  // a backup that can be kept nowhere: nothing is imported
+    for (bool planted : {false, true}) {  // a backup that can be kept nowhere: nothing is imported
         Lab lab;
         const std::string usual = undo::BackupFolder(lab.files);
         const std::string other = undo::PrivateBackupFolder(lab.context);
-        if (blocked) {  // files where the folders would go
-            std::ofstream(lab.files.CommonAppDataFolder()) << "x";
-            std::ofstream(lab.accounts.system32) << "x";
+        for (const std::string& folder : {usual, other}) {
+            if (!planted) lab.files.unwritable.insert(folder);
+            if (planted) std::filesystem::create_directories(folder), lab.files.Plant(folder);
         }
-        lab.files.unwritable = {usual, other};
         EXPECT_EQ(lab.Run({"/importar", lab.File("i.qvc", "QV09um")}), 4);
         EXPECT_EQ(lab.shown, "Não foi possível guardar uma cópia das configurações atuais em " +
-                                 usual + " nem em " + other + "; nada foi importado. (código 4)\r\n");
+                                 usual + " nem em " + other +
+                                 "; nada foi importado. (código 4)\r\n");
         EXPECT_EQ(lab.recorded.messages.at(0).style, 16);
         lab.Expect({{kLM, kCurrentVersion, "SYSNOT", kAbsent}});
     }
