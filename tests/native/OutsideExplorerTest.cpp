@@ -37,24 +37,13 @@ const std::string kNotOnThisWindows =
 const char kAluno[] = "S-1-5-21-1-2-3-1001";
 const char* const kCollections[] = {"Exe", "Script", "Msi"};
 // Folders under Windows a standard user may write to, as the published baselines except them.
-const char* const kWritable[] = {"%SYSTEM32%\\catroot2\\*",
-                                 "%SYSTEM32%\\com\\dmp\\*",
-                                 "%SYSTEM32%\\FxsTmp\\*",
-                                 "%SYSTEM32%\\spool\\drivers\\color\\*",
-                                 "%SYSTEM32%\\spool\\PRINTERS\\*",
-                                 "%SYSTEM32%\\spool\\SERVERS\\*",
-                                 "%SYSTEM32%\\Tasks\\*",
-                                 "%WINDIR%\\Debug\\*",
-                                 "%WINDIR%\\PCHEALTH\\ERRORREP\\*",
-                                 "%WINDIR%\\Registration\\*",
-                                 "%WINDIR%\\SysWOW64\\com\\dmp\\*",
-                                 "%WINDIR%\\SysWOW64\\FxsTmp\\*",
-                                 "%WINDIR%\\SysWOW64\\Tasks\\*",
-                                 "%WINDIR%\\Tasks\\*",
-                                 "%WINDIR%\\Temp\\*",
-                                 "%WINDIR%\\tracing\\*"};
-// The shells, by the name a list gives them and where Windows (or PowerShell 7) puts them.
 // clang-format off
+const char* const kWritable[] = {
+    "%SYSTEM32%\\catroot2\\*", "%SYSTEM32%\\com\\dmp\\*", "%SYSTEM32%\\FxsTmp\\*", "%SYSTEM32%\\spool\\drivers\\color\\*",
+    "%SYSTEM32%\\spool\\PRINTERS\\*", "%SYSTEM32%\\spool\\SERVERS\\*", "%SYSTEM32%\\Tasks\\*", "%WINDIR%\\Debug\\*",
+    "%WINDIR%\\PCHEALTH\\ERRORREP\\*", "%WINDIR%\\Registration\\*", "%WINDIR%\\SysWOW64\\com\\dmp\\*",
+    "%WINDIR%\\SysWOW64\\FxsTmp\\*", "%WINDIR%\\SysWOW64\\Tasks\\*", "%WINDIR%\\Tasks\\*", "%WINDIR%\\Temp\\*", "%WINDIR%\\tracing\\*"};
+// The shells, by the name a list gives them and where Windows (or PowerShell 7) puts them.
 const std::pair<const char*, const char*> kShells[] = {
     {"cmd.exe", "%SYSTEM32%\\cmd.exe"}, {"powershell.exe", "%SYSTEM32%\\WindowsPowerShell\\v1.0\\powershell.exe"},
     {"powershell_ise.exe", "%SYSTEM32%\\WindowsPowerShell\\v1.0\\powershell_ise.exe"},
@@ -230,33 +219,29 @@ TEST_F(OutsideExplorer, TargetsCombineAndOnlyTheProgramsOwnEntriesChange) {
         << "[general]\r\nversion=131074\r\ngPCMachineExtensionNames=[{827D319E-6EAC-11D2-A4EA-"
            "00C04F79F83A}{803E14A0-B4FB-11D0-A0D0-00A0C90F574B}]\r\n";
     const std::string deny = std::string("Deny ") + kAluno;
-    struct Step {
-        core::TargetKind target;
-        const char* command;
-        bool alunoDenied, everyoneElse, nonAdministrators;
-    };
-    const Step steps[] = {
-        {core::TargetKind::Account, "Label5", true, true, false},
-        {core::TargetKind::NonAdministrators, "Label5", true, false, true},
-        {core::TargetKind::Account, "Label4", false, false, true},
-        {core::TargetKind::NonAdministrators, "Label4", false, false, false},
-    };
-    for (const Step& step : steps) {
-        SCOPED_TRACE(std::string(step.command) + (step.alunoDenied ? " aluno" : ""));
-        Target(step.target, "aluno");
-        Press(step.command);
+    using core::TargetKind;
+    // The target, its command; whether aluno is denied, everyone else allowed all, the
+    // non-administrators' rules there.
+    for (auto [target, command, alunoDenied, everyoneElse, nonAdministrators] :
+         {std::tuple{TargetKind::Account, "Label5", true, true, false},
+          {TargetKind::NonAdministrators, "Label5", true, false, true},
+          {TargetKind::Account, "Label4", false, false, true},
+          {TargetKind::NonAdministrators, "Label4", false, false, false}}) {
+        SCOPED_TRACE(std::string(command) + (alunoDenied ? " aluno" : ""));
+        Target(target, "aluno");
+        Press(command);
         std::vector<PolicyEntry> entries = Entries();
         ASSERT_GE(entries.size(), 2u);
         EXPECT_EQ(entries[0], defaultRule) << "another tool's rule, in its place";
         EXPECT_EQ(entries[1], other);
         Summaries exe = Summarized("Exe"), script = Summarized("Script");
-        EXPECT_EQ(exe.count(deny + " * except %PROGRAMFILES%\\*, %WINDIR%\\*"), step.alunoDenied);
-        EXPECT_EQ(script.count(deny + " %WINDIR%\\Temp\\*"), step.alunoDenied);
-        EXPECT_EQ(script.count("Allow S-1-1-0 *"), step.everyoneElse);
-        EXPECT_EQ(script.count("Allow S-1-5-32-544 *"), step.nonAdministrators);
+        EXPECT_EQ(exe.count(deny + " * except %PROGRAMFILES%\\*, %WINDIR%\\*"), alunoDenied);
+        EXPECT_EQ(script.count(deny + " %WINDIR%\\Temp\\*"), alunoDenied);
+        EXPECT_EQ(script.count("Allow S-1-1-0 *"), everyoneElse);
+        EXPECT_EQ(script.count("Allow S-1-5-32-544 *"), nonAdministrators);
         EXPECT_EQ(exe.count("Allow S-1-1-0"), 1u) << "another tool's rule stays";
         EXPECT_EQ(Setting("Script", "EnforcementMode").has_value(),
-                  step.alunoDenied || step.nonAdministrators)
+                  alunoDenied || nonAdministrators)
             << "a collection left with no rule is no longer enforced";
     }
     EXPECT_EQ(Setting("Exe", "EnforcementMode")->data, PolDword(1)) << "another tool's rule";
@@ -428,12 +413,12 @@ TEST_F(OutsideExplorer, PolicyFilesForADomainHoldTheNonAdministratorsRules) {
     int rules = 0;
     for (const PolicyEntry& e : PolicyFileEntries(gpo + "/Machine/Registry.pol"))
         rules += e.key.starts_with(std::string(kSrpV2) + "\\Exe\\") &&
-                 Has(PolicyText(e.data), "UserOrGroupSid=\"S-1-5-32-544\"");
+                 Summary(PolicyText(e.data)) == "Allow S-1-5-32-544 *";
     EXPECT_EQ(rules, 1);
-    std::vector<PolicyEntry> user = PolicyFileEntries(gpo + "/User/Registry.pol");
-    EXPECT_NE(
-        std::find(user.begin(), user.end(), PolicyEntry{kSystem, "DisableTaskMgr", 4, PolDword(1)}),
-        user.end());
+    const auto user = PolicyFileEntries(gpo + "/User/Registry.pol");
+    EXPECT_EQ(std::count(user.begin(), user.end(),
+                         PolicyEntry{kSystem, "DisableTaskMgr", 4, PolDword(1)}),
+              1);
     EXPECT_FALSE(std::filesystem::exists(ComputerFile(lab))) << "this computer's object untouched";
 }
 

@@ -40,49 +40,42 @@ std::string OtherFile(const std::vector<std::string>& groups) {
 
 TEST(Undo, BringsBackExactlyTheStateBeforeTheImportOfAnyGroup) {
     constexpr char kOpenWith[] = "*\\Shell\\OpenWith";
-    constexpr char kCommand[] = "*\\Shell\\OpenWith\\Command";
-    // Values present and absent, some of them stored as no screen stores them.
+    auto sz = [](std::string text) { return StoredValue{1, {text.begin(), text.end() + 1}}; };
+    auto raw = [](std::uint32_t type, std::string bytes) {
+        return StoredValue{type, {bytes.begin(), bytes.end()}};
+    };
+    // Values there and absent, some of them stored as no screen stores them.
     // clang-format off
-    const std::vector<std::tuple<Hive, const char*, const char*>> watched = {
-        {kCU, kExplorer, "NoRun"}, {kCU, kExplorer, "NoDrives"}, {kCU, kExplorer, "NoFind"},
-        {kCU, kBrowserMain, "Save Directory"}, {kCU, kAllowList, "6"}, {kCU, kAllowList, "7"},
-        {kCU, kAllowList, "9"}, {kCU, kAllowList, "610"}, {kCU, kExplorer, "RestrictRun"},
-        {kLM, kCurrentVersion, "SYSNOT"}, {kCU, kBrowserMain, "Start Page"}, {kLM, kRun, "TvalueT"},
-        {kLM, kWinlogon, "LegalNoticeText"}, {Hive::ClassesRoot, kOpenWith, ""},
-        {Hive::ClassesRoot, kCommand, ""}, {kCU, "Control Panel\\Desktop", "MenuShowDelay"},
-        {kCU, "Software\\Policies\\Mozilla\\Firefox\\Homepage", "URL"},
-        {kCU, "Software\\Policies\\Microsoft\\Edge", "HomepageLocation"},
-        {kCU, "Software\\Policies\\Google\\Chrome\\RestoreOnStartupURLs", "1"}};
+    const std::vector<std::tuple<Hive, std::string, const char*, std::optional<StoredValue>>> before = {
+        {kCU, kExplorer, "NoRun", raw(4, PolDword(1))}, {kCU, kExplorer, "RestrictRun", raw(4, PolDword(1))},
+        {kCU, kExplorer, "NoDrives", raw(4, PolDword(67108863))},  // a mask the other file says as 0
+        {kCU, kExplorer, "NoFind", raw(3, std::string("\x01\0\0", 3))},
+        {kCU, kBrowserMain, "Save Directory", raw(2, std::string("%USERPROFILE%\\Baixados\0", 23))},
+        {kCU, kAllowList, "6", sz("calc.exe")}, {kCU, kAllowList, "7", {}}, {kCU, kAllowList, "9", sz("gap.exe")},
+        {kCU, kAllowList, "610", sz("sol.exe")}, {kLM, kCurrentVersion, "SYSNOT", {}}, {kCU, kBrowserMain, "Start Page", {}},
+        {kLM, kRun, "TvalueT", {}}, {kLM, kWinlogon, "LegalNoticeText", {}}, {kLM, kWinlogon, "LegalNoticeCaption", sz("Aviso")},
+        {Hive::ClassesRoot, kOpenWith, "", sz("QV - Abrir com...")},
+        {Hive::ClassesRoot, std::string(kOpenWith) + "\\Command", "", sz("C:\\W\\rundll32.exe shell32.dll,x %1")},
+        {kCU, "Control Panel\\Desktop", "MenuShowDelay", sz("0")}, {kCU, "Software\\Policies\\Mozilla\\Firefox\\Homepage", "URL", {}},
+        {kCU, "Software\\Policies\\Microsoft\\Edge", "HomepageLocation", sz("http://a")},
+        {kCU, "Software\\Policies\\Google\\Chrome\\RestoreOnStartupURLs", "1", {}}};
     // clang-format on
     for (const char* group : {"", "Check1", "Check6", "Check5", "Check4", "Check3", "Check2",
                               "Check11", "Check10", "Check9"}) {
         SCOPED_TRACE(*group ? group : "every group at once");
         Computer computer;
-        RegistryAccess& r = computer.registry;
-        PutNumber(r, kCU, kExplorer, "NoRun", 1);
-        PutNumber(r, kCU, kExplorer, "NoDrives", 67108863);  // a mask the other file says as 0
-        PutText(r, kCU, "Software\\Policies\\Microsoft\\Edge", "HomepageLocation", "http://a");
-        PutBytes(computer.registryApi, kCU, kExplorer, "NoFind", 3, std::string("\x01\0\0", 3));
-        PutBytes(computer.registryApi, kCU, kBrowserMain, "Save Directory", 2,
-                 std::string("%USERPROFILE%\\Baixados\0", 23));
-        PutNumber(r, kCU, kExplorer, "RestrictRun", 1);
-        for (auto [hive, key, name, text] :
-             {std::tuple{kCU, kAllowList, "6", "calc.exe"},
-              {kCU, kAllowList, "9", "gap.exe"},
-              {kCU, kAllowList, "610", "sol.exe"},
-              {kLM, kWinlogon, "LegalNoticeCaption", "Aviso"},
-              {kCU, "Control Panel\\Desktop", "MenuShowDelay", "0"},
-              {Hive::ClassesRoot, kOpenWith, "", "QV - Abrir com..."},
-              {Hive::ClassesRoot, kCommand, "", "C:\\W\\x.exe %1"}})
-            PutText(r, hive, key, name, text);
+        for (const auto& [hive, key, name, value] : before)
+            if (value)
+                PutBytes(computer.registryApi, hive, key, name, value->type,
+                         std::string(value->data.begin(), value->data.end()));
         std::ofstream(computer.BlockListPath());  // an empty list
         auto snapshot = [&] {
             std::vector<std::optional<StoredValue>> values;
-            for (const auto& [hive, key, name] : watched)
+            for (const auto& [hive, key, name, value] : before)
                 values.push_back(computer.hive.Snapshot(hive, key, name));
             return values;
         };
-        const auto before = snapshot();
+        const auto there = snapshot();
         std::string exported = computer.Export();
         std::string other =
             OtherFile(*group ? std::vector<std::string>{group} : std::vector<std::string>{});
@@ -92,7 +85,7 @@ TEST(Undo, BringsBackExactlyTheStateBeforeTheImportOfAnyGroup) {
         EXPECT_EQ(computer.Undo(nothing ? ImportStatus::NothingPutBack : ImportStatus::Done),
                   std::vector<ShownMessage>{nothing ? kNothingPutBack : kUndone});
         EXPECT_EQ(computer.Export(), exported);
-        EXPECT_EQ(snapshot(), before);
+        EXPECT_EQ(snapshot(), there);
         EXPECT_TRUE(std::filesystem::exists(computer.BlockListPath()));
         EXPECT_EQ(computer.BlockList(), "") << "an empty list comes back empty";
         EXPECT_TRUE(computer.Backups().empty()) << "a backup put back whole goes";
