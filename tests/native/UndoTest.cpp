@@ -118,16 +118,22 @@ TEST(Undo, WalksBackThroughTheNewestTwentyImportsAndThenSaysThereIsNothing) {
               (std::vector<ShownMessage>{{"Não há importação para desfazer.", "Quarvel²", 64}}));
 }
 
-// The backup's text with the line that starts with `repeated` written twice
-// and `wrong` added to the count of its last line.
-std::string Respelled(std::string text, const std::string& repeated, int wrong) {
-    int count = std::stoi(text.substr(text.rfind("Fim ") + 4));
-    if (std::size_t at = text.find("\r\n" + repeated); !repeated.empty() && at != text.npos) {
-        std::size_t end = text.find("\r\n", at + 2);
-        text.insert(end, text.substr(at, end - at));
-        ++count;
-    }
-    return text.substr(0, text.rfind("Fim ")) + "Fim " + std::to_string(count + wrong) + "\r\n";
+using Spoil = std::function<void(Computer&, const std::string& newest)>;
+// The newest backup rewritten: the contents' text (its own when none), with
+// the line that starts with `repeated` twice and `wrong` added to its count.
+Spoil Respelled(std::optional<undo::BackupContents> contents, std::string repeated = "",
+                int wrong = 0) {
+    return [=](Computer& c, const std::string& newest) {
+        std::string text = contents ? undo::BackupText(*contents) : FileBytes(newest);
+        int count = std::stoi(text.substr(text.rfind("Fim ") + 4));
+        if (std::size_t at = text.find("\r\n" + repeated); !repeated.empty() && at != text.npos) {
+            std::size_t end = text.find("\r\n", at + 2);
+            text.insert(end, text.substr(at, end - at));
+            ++count;
+        }
+        text = text.substr(0, text.rfind("Fim ")) + "Fim " + std::to_string(count + wrong);
+        c.files.WriteBytes(newest, text + "\r\n");
+    };
 }
 undo::BackupContents Kept(std::vector<changes::ValueState> values,
                           std::vector<changes::KeyState> keys = {},
@@ -139,27 +145,97 @@ undo::BackupContents Kept(std::vector<changes::ValueState> values,
     return contents;
 }
 
+const changes::ValueState kUm{kLM, kCurrentVersion, "SYSNOT", StoredValue{1, {'u', 'm', 0}}};
+const std::string kSethc =
+    "SOFTWARE\\Microsoft\\Windows NT\\CurrentVersion\\Image File Execution Options\\sethc.exe";
+const char kPolicyRun[] = "Software\\Microsoft\\Windows\\CurrentVersion\\Policies\\Explorer\\Run";
+
+struct Case {
+    std::string name;
+    Spoil spoil;
+    ImportStatus status;
+    const char* lockCode;                           // after the undo
+    std::vector<std::pair<std::string, int>> said;  // %F, %N, %O, %T: see below
+    std::function<void(Computer&)> check = nullptr;
+};
+
+// A path of the test's Windows folder as a backup names it ("%W" that folder
+// itself), and where the 64-bit build reaches it (Sysnative is System32).
+std::pair<std::string, std::string> Named(Computer& c, const std::string& file) {
+    std::string named = c.Folder() + (file.starts_with("%W") ? file.substr(2) : "/" + file),
+                real = named;
+    if (auto at = real.find("/Sysnative\\"); at != std::string::npos)
+        real.replace(at + 1, 9, "System32");
+    return {named, real};
+}
+// The newest backup keeps one value: of a policy object's file (under the
+// test's Windows folder), or of the computer's registry (no file); REG_SZ
+// data, %P the program's folder, "" for none. Undo puts it back only where an
+// import could have written it; anything else is said and nothing is written
+// there. With `alone`, the backup keeps nothing else; else the lock code too.
+Case Reaching(std::string file, std::string key, std::string name, std::string data, bool undone,
+              bool alone = false) {
+    auto value = [data](Computer& c) {
+        std::string text = data;
+        if (auto at = text.find("%P"); at != std::string::npos)
+            text.replace(at, 2, c.files.ProgramFolder());
+        return text;
+    };
+    const std::string named =
+        file.empty() ? "HKEY_LOCAL_MACHINE\\" + key + "\\" + name
+                     : (file.starts_with("%W") ? "%T" + file.substr(2) : "%T/" + file) + "\\" +
+                           key + "\\" + name;
+    const std::string rest =
+        alone ? "Nada mais havia a restaurar." : "O resto foi restaurado (1 item).";
+    std::vector<std::pair<std::string, int>> said = {{kUndone.text, 64}};
+    if (!undone)
+        said = {
+            {"A cópia de segurança %N nomeia o que uma importação não muda; isto não foi "
+             "restaurado:\r\n" +
+                 named + "\r\n" + rest +
+                 " A cópia foi dada como desfeita: um novo Desfazer volta à importação anterior.",
+             16}};
+    const PolicyEntry other{kExplorer, "NoRun", 4, PolDword(1)}, now{key, name, 1, PolData("x")};
+    auto spoil = [=](Computer& c, const std::string& newest) {
+        undo::BackupContents contents =
+            Kept(alone ? std::vector<changes::ValueState>() : std::vector{kUm});
+        std::string text = value(c) + std::string(1, '\0');
+        auto [at, real] = Named(c, file);
+        if (file.empty()) {
+            contents.values.push_back({kLM, key, name, StoredValue{1, {text.begin(), text.end()}}});
+        } else {
+            contents.policyValues = {{at, key, name, {}}};
+            if (!data.empty()) contents.policyValues[0].entries = {{name, 1, PolData(value(c))}};
+            PutPolicyFile(real, {other, now});  // what the import would have changed, there now
+        }
+        c.files.WriteBytes(newest, undo::BackupText(contents));
+    };
+    auto check = [=](Computer& c) {
+        if (file.empty()) return c.Expect({{kLM, key, name, undone ? value(c) : kAbsent}});
+        auto [at, real] = Named(c, file);
+        std::vector<PolicyEntry> kept = {other};
+        if (!undone || !data.empty())
+            kept.push_back(undone ? PolicyEntry{key, name, 1, PolData(value(c))} : now);
+        EXPECT_EQ(ReadPolicyFile(FileBytes(real)), std::optional(kept));
+        std::string object = at.substr(0, at.rfind('\\', at.rfind('\\') - 1));
+        EXPECT_TRUE(undone || !std::filesystem::exists(object + "\\gpt.ini")) << "not raised";
+        if (file.starts_with("%W")) std::filesystem::remove(real);
+    };
+    return {
+        named, spoil, undone ? ImportStatus::Done : ImportStatus::Partial, alone ? "dois" : "um",
+        said,  check};
+}
+
 // Two imports, then the backups as a student, a failing disk or another
-// build leaves them: each damaged one is passed over, saying so.
+// build leaves them: damaged ones are passed over, saying so; and what a
+// backup names beyond an import's reach: the non-administrators' object, an
+// account's of this computer, the computer's own; the logon entry only to
+// this program's own DErodu.exe.
 TEST(Undo, TrustsOnlyWhatNobodyElseCanChangeAndSaysWhatItCouldNotPutBack) {
-    const std::string kSethc =
-        "SOFTWARE\\Microsoft\\Windows NT\\CurrentVersion\\Image File Execution Options\\sethc.exe";
-    using Spoil = std::function<void(Computer&, const std::string& newest)>;
-    auto write = [](undo::BackupContents contents, std::string repeated = "") -> Spoil {
-        return [=](Computer& c, auto& newest) {
-            c.files.WriteBytes(newest, Respelled(undo::BackupText(contents), repeated, 0));
-        };
-    };
-    auto respell = [](std::string repeated, int wrong) -> Spoil {
-        return [=](Computer& c, auto& newest) {
-            c.files.WriteBytes(newest, Respelled(FileBytes(newest), repeated, wrong));
-        };
-    };
     auto cut = [](Computer& c, const std::string& path) {
         std::string bytes = FileBytes(path);
         c.files.WriteBytes(path, bytes.substr(0, bytes.rfind("Fim")));
     };
-    const changes::ValueState um{kLM, kCurrentVersion, "SYSNOT", StoredValue{1, {'u', 'm', 0}}};
     auto untrusted = [](const char* at) {
         return std::string(" não é segura (") + at +
                " pertence a S-1-5-21-1-2-3-1001, não aos Administradores nem ao SYSTEM): ";
@@ -167,14 +243,10 @@ TEST(Undo, TrustsOnlyWhatNobodyElseCanChangeAndSaysWhatItCouldNotPutBack) {
     const std::string skipped = " está danificada e foi pulada: vale a cópia anterior a ela.";
     const std::vector<std::pair<std::string, int>> olderUndone = {
         {"A cópia de segurança %N" + skipped, 16}, {kUndone.text, 64}};
-    const struct {
-        const char* name;
-        Spoil spoil;
-        ImportStatus status;
-        const char* lockCode;                           // after the undo
-        std::vector<std::pair<std::string, int>> said;  // %F the folder, %N the newest backup
-        // clang-format off
-    } cases[] = {
+    const std::string kOwn = "\"%P\\DErodu.exe\"", kUsers = "System32\\GroupPolicyUsers\\";
+    const std::string kMachine = "\\Machine\\Registry.pol", kUser = "\\User\\Registry.pol";
+    // clang-format off
+    const Case cases[] = {
         {"a folder someone else may change", [](Computer& c, auto& newest) { c.files.Plant(core::ParentOf(newest)); },
          ImportStatus::Refused, "dois", {{"A pasta das cópias de segurança %F" + untrusted("%F") +
            "nenhuma cópia dela foi usada. Apague essa pasta; o Quarvel a cria de novo só para os "
@@ -182,30 +254,24 @@ TEST(Undo, TrustsOnlyWhatNobodyElseCanChangeAndSaysWhatItCouldNotPutBack) {
         {"a planted newest backup", [](Computer& c, auto& newest) { c.files.Plant(newest); },
          ImportStatus::Refused, "dois", {{"A cópia de segurança %N" + untrusted("%N") + "nada foi desfeito. "
            "Confira a pasta %F e apague o que não foi o Quarvel que gravou.", 16}}},
-        {"a backup naming what no import changes",
-         write(Kept({{kLM, kSethc, "Debugger", StoredValue{1, {'x', 0}}}, um})), ImportStatus::Partial, "um",
-         {{"A cópia de segurança %N nomeia o que uma importação não muda; isto não foi "
-           "restaurado:\r\nHKEY_LOCAL_MACHINE\\" + kSethc + "\\Debugger\r\nO resto foi restaurado "
-           "(1 item). A cópia foi dada como desfeita: um novo Desfazer volta à importação anterior.",
-           16}}},
         {"no last line", [&](Computer& c, auto& newest) { cut(c, newest); }, ImportStatus::Done, "", olderUndone},
-        {"a count one more", respell("", 1), ImportStatus::Done, "", olderUndone},
-        {"a count one fewer", respell("", -1), ImportStatus::Done, "", olderUndone},
-        {"a line twice", respell("Valor", 0), ImportStatus::Done, "", olderUndone},
-        {"one value twice, kept and absent", write(Kept({um, {kLM, kCurrentVersion, "sysnot", std::nullopt}})),
+        {"a count one more", Respelled({}, "", 1), ImportStatus::Done, "", olderUndone},
+        {"a count one fewer", Respelled({}, "", -1), ImportStatus::Done, "", olderUndone},
+        {"a line twice", Respelled({}, "Valor"), ImportStatus::Done, "", olderUndone},
+        {"one value twice, kept and absent", Respelled(Kept({kUm, {kLM, kCurrentVersion, "sysnot", std::nullopt}})),
          ImportStatus::Done, "", olderUndone},
-        {"a value kept in a key kept as absent", write(Kept({um}, {{kLM, kCurrentVersion}})),
+        {"a value kept in a key kept as absent", Respelled(Kept({kUm}, {{kLM, kCurrentVersion}})),
          ImportStatus::Done, "", olderUndone},
         {"a value kept under a key kept as absent",
-         write(Kept({um, {Hive::ClassesRoot, "*\\Shell\\OpenWith\\Command", "", StoredValue{1, {'x', 0}}}},
+         Respelled(Kept({kUm, {Hive::ClassesRoot, "*\\Shell\\OpenWith\\Command", "", StoredValue{1, {'x', 0}}}},
                     {{Hive::ClassesRoot, "*\\Shell\\OpenWith"}})), ImportStatus::Done, "", olderUndone},
         {"a policy value kept as none and as an entry",
-         write(Kept({um}, {}, {{"S", kExplorer, "NoRun", {}}, {"S", kExplorer, "NoRun", {{"NoRun", 4, "1234"}}}})),
+         Respelled(Kept({kUm}, {}, {{"S", kExplorer, "NoRun", {}}, {"S", kExplorer, "NoRun", {{"NoRun", 4, "1234"}}}})),
          ImportStatus::Done, "", olderUndone},
         {"the block list twice", [&](Computer& c, auto& newest) {
-             undo::BackupContents contents = Kept({um});
+             undo::BackupContents contents = Kept({kUm});
              contents.blockList = changes::FileState{c.BlockListPath(), "Jogos"};
-             write(contents, "Lista")(c, newest);
+             Respelled(contents, "Lista")(c, newest);
          }, ImportStatus::Done, "", olderUndone},
         {"every backup damaged", [&](Computer& c, auto&) { for (auto& name : c.Backups()) cut(c, name); },
          ImportStatus::Refused, "dois",
@@ -218,10 +284,40 @@ TEST(Undo, TrustsOnlyWhatNobodyElseCanChangeAndSaysWhatItCouldNotPutBack) {
            "(acesso negado)\r\nA cópia %N foi mantida: um novo Desfazer tenta de novo. Para voltar "
            "a importações anteriores, resolva o que impediu a restauração ou apague essa cópia.",
            16}}},
+        Reaching(kUsers + "S-1-5-32-545" + kUser, kExplorer, "NoFind", "", true),
+        Reaching(kUsers + "S-1-5-21-1-2-3-1001" + kUser, kExplorer, "NoFind", "", true),
+        Reaching("Sysnative\\GroupPolicyUsers\\S-1-5-32-545" + kUser, kExplorer, "NoFind", "", true),
+        Reaching(kUsers + "S-1-5-32-545" + kUser, kPolicyRun, "TvalueT", kOwn, true),
+        Reaching("System32\\GroupPolicy" + kMachine, kCurrentVersion, "SYSNOT", "dois", true, true),
+        Reaching(kUsers + "S-1-5-32-544" + kUser, kExplorer, "NoFind", "", false),
+        Reaching(kUsers + "S-1-5-21-9-9-9-1001" + kUser, kExplorer, "NoFind", "", false),
+        Reaching(kUsers + "S-1-12-1-5-6-7-8" + kUser, kExplorer, "NoFind", "", false),
+        Reaching(kUsers + "S-1-5-21-1-2-3-12345678901" + kUser, kExplorer, "NoFind", "", false),
+        Reaching(kUsers + "S-1-5-32-545\\..\\S-1-5-32-544" + kUser, kExplorer, "NoFind", "", false),
+        Reaching(kUsers + "..\\GroupPolicyUsers\\S-1-5-32-545" + kUser, kExplorer, "NoFind", "", false),
+        Reaching("System32\\..\\System32\\GroupPolicy" + kMachine, kCurrentVersion, "SYSNOT", "dois", false, true),
+        Reaching("System32\\GROUPP~1\\S-1-5-32-545" + kUser, kExplorer, "NoFind", "", false),
+        Reaching("SysWOW64\\GroupPolicyUsers\\S-1-5-32-545" + kUser, kExplorer, "NoFind", "", false),
+        Reaching("System32\\Tasks" + kUser, kExplorer, "NoFind", "", false),
+        Reaching("System32\\drivers" + kUser, kExplorer, "NoFind", "", false),
+        Reaching("%W" + kUser, kExplorer, "NoFind", "", false),
+        Reaching("System32\\GroupPolicy" + kUser, kExplorer, "NoFind", "", false),
+        Reaching(kUsers + "S-1-5-32-545" + kMachine, kCurrentVersion, "SYSNOT", "dois", false),
+        Reaching(kUsers + "S-1-5-32-545" + kUser, kPolicyRun, "TvalueT", "\"C:\\Jogos\\DErodu.exe\"", false),
+        Reaching("", kRun, "TvalueT", kOwn, true),
+        Reaching("", kRun, "TvalueT", "%P\\DErodu.exe", false),
+        Reaching("", kRun, "TvalueT", "\"C:\\Users\\aluno\\DErodu.exe\"", false),
+        Reaching("", kRun, "Outro", "C:\\Jogos\\jogo.exe", false, true),
+        Reaching("", kSethc, "Debugger", "x", false),
     };
     // clang-format on
-    for (const auto& c : cases) {
+    for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
+#ifdef _WIN32
+        // The planted objects' paths are the native build's file names (a backslash is part of
+        // one).
+        if (c.name.starts_with("%T")) continue;
+#endif
         Computer computer;
         ASSERT_EQ(computer.Import({"QV09um"}), ImportStatus::Done);
         ASSERT_EQ(computer.Import({"QV09dois"}), ImportStatus::Done);
@@ -230,15 +326,17 @@ TEST(Undo, TrustsOnlyWhatNobodyElseCanChangeAndSaysWhatItCouldNotPutBack) {
         c.spoil(computer, backups.back());
         const std::vector<ShownMessage> shown = computer.Undo(c.status);
         computer.registryApi.DenyWrites(false);
-        computer.Expect({{kLM, kCurrentVersion, "SYSNOT", *c.lockCode ? c.lockCode : kAbsent},
-                         {kLM, kSethc, "Debugger", kAbsent}});
+        computer.Expect({{kLM, kCurrentVersion, "SYSNOT", *c.lockCode ? c.lockCode : kAbsent}});
+        if (c.check) c.check(computer);
         EXPECT_TRUE(
             IsAbsent(computer.registry, Hive::ClassesRoot, "*\\Shell\\OpenWith\\Command", ""));
         EXPECT_FALSE(std::filesystem::exists(computer.BlockListPath()));
         std::vector<ShownMessage> said;
         for (auto [text, style] : c.said) {
-            for (auto [mark, path] :
-                 {std::pair{"%F", folder}, {"%N", backups.back()}, {"%O", backups.front()}})
+            for (auto [mark, path] : {std::pair{"%F", folder},
+                                      {"%N", backups.back()},
+                                      {"%O", backups.front()},
+                                      {"%T", computer.Folder()}})
                 for (std::size_t at; (at = text.find(mark)) != std::string::npos;)
                     text.replace(at, 2, path);
             said.push_back({text, "Quarvel²", style});
@@ -250,15 +348,6 @@ TEST(Undo, TrustsOnlyWhatNobodyElseCanChangeAndSaysWhatItCouldNotPutBack) {
     }
 }
 
-}  // namespace
-
-namespace {
-
-using testing_support::Computer;
-
-const char kRunKey[] = "Software\\Microsoft\\Windows\\CurrentVersion\\Run";
-const char kPolicyRun[] = "Software\\Microsoft\\Windows\\CurrentVersion\\Policies\\Explorer\\Run";
-
 // A backup as another build or a damaged program might have left it, put
 // in place as the newest, over one real import that set the lock code.
 std::string Planted(Computer& computer, const undo::BackupContents& contents) {
@@ -267,107 +356,6 @@ std::string Planted(Computer& computer, const undo::BackupContents& contents) {
     computer.files.WriteBytes(path, undo::BackupText(contents));
     computer.dialogs.messages.clear();
     return path;
-}
-
-// Undo writes into a policy object only where an import could have: the
-// non-administrators', an account's of this computer, the computer's own;
-// and sets the logon entry only to this program's own DErodu.exe. What a
-// backup names beyond that is said, nothing is written there, and the next
-// undo goes further back.
-TEST(Undo, WritesOnlyWhereAnImportCouldHaveWritten) {
-#ifdef _WIN32
-    GTEST_SKIP()
-        << "the planted paths are the native build's file names (a backslash is part of one)";
-#endif
-    const std::string kOwn = "\"%P\\DErodu.exe\"", kUsers = "System32\\GroupPolicyUsers\\";
-    const std::string kMachine = "\\Machine\\Registry.pol", kUser = "\\User\\Registry.pol";
-    // clang-format off
-    const struct {
-        std::string file;  // under the test's Windows folder (%W is that folder); "" for a value of the computer
-        const char* key;
-        const char* name;
-        std::string data;  // REG_SZ, "" for none; %P the program's folder
-        bool undone;
-    } cases[] = {
-        {kUsers + "S-1-5-32-545" + kUser, kExplorer, "NoFind", "", true},
-        {kUsers + "S-1-5-21-1-2-3-1001" + kUser, kExplorer, "NoFind", "", true},
-        {"Sysnative\\GroupPolicyUsers\\S-1-5-32-545" + kUser, kExplorer, "NoFind", "", true},
-        {kUsers + "S-1-5-32-545" + kUser, kPolicyRun, "TvalueT", kOwn, true},
-        {"System32\\GroupPolicy" + kMachine, kCurrentVersion, "SYSNOT", "dois", true},
-        {kUsers + "S-1-5-32-544" + kUser, kExplorer, "NoFind", "", false},
-        {kUsers + "S-1-5-21-9-9-9-1001" + kUser, kExplorer, "NoFind", "", false},
-        {kUsers + "S-1-12-1-5-6-7-8" + kUser, kExplorer, "NoFind", "", false},
-        {kUsers + "S-1-5-21-1-2-3-12345678901" + kUser, kExplorer, "NoFind", "", false},
-        {kUsers + "S-1-5-32-545\\..\\S-1-5-32-544" + kUser, kExplorer, "NoFind", "", false},
-        {kUsers + "..\\GroupPolicyUsers\\S-1-5-32-545" + kUser, kExplorer, "NoFind", "", false},
-        {"System32\\..\\System32\\GroupPolicy" + kMachine, kCurrentVersion, "SYSNOT", "dois", false},
-        {"System32\\GROUPP~1\\S-1-5-32-545" + kUser, kExplorer, "NoFind", "", false},
-        {"SysWOW64\\GroupPolicyUsers\\S-1-5-32-545" + kUser, kExplorer, "NoFind", "", false},
-        {"System32\\Tasks" + kUser, kExplorer, "NoFind", "", false},
-        {"System32\\drivers" + kUser, kExplorer, "NoFind", "", false},
-        {"%W" + kUser, kExplorer, "NoFind", "", false},
-        {"System32\\GroupPolicy" + kUser, kExplorer, "NoFind", "", false},
-        {kUsers + "S-1-5-32-545" + kMachine, kCurrentVersion, "SYSNOT", "dois", false},
-        {kUsers + "S-1-5-32-545" + kUser, kPolicyRun, "TvalueT", "\"C:\\Jogos\\DErodu.exe\"", false},
-        {"", kRunKey, "TvalueT", kOwn, true},
-        {"", kRunKey, "TvalueT", "%P\\DErodu.exe", false},
-        {"", kRunKey, "TvalueT", "\"C:\\Users\\aluno\\DErodu.exe\"", false},
-        {"", kRunKey, "Outro", "C:\\Jogos\\jogo.exe", false},
-    };
-    // clang-format on
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.file + " " + c.name + " " + c.data);
-        Computer computer;
-        std::string data = c.data, file = c.file;
-        if (auto at = data.find("%P"); at != std::string::npos)
-            data.replace(at, 2, computer.files.ProgramFolder());
-        file = file.starts_with("%W") ? computer.Folder() + file.substr(2)
-                                      : computer.Folder() + "/" + file;
-        const std::string folder = file.substr(0, file.rfind('\\', file.rfind('\\') - 1));
-        // Where it would land: the 32-bit build reaches System32 as Sysnative.
-        std::string real = file;
-        if (auto at = real.find("/Sysnative\\"); at != std::string::npos)
-            real.replace(at + 1, 9, "System32");
-        undo::BackupContents contents;
-        std::string named = file + "\\" + c.key + "\\" + c.name;
-        if (!c.file.empty()) {
-            contents.policyValues = {{file, c.key, c.name, {}}};
-            if (!data.empty()) contents.policyValues[0].entries = {{c.name, 1, PolData(data)}};
-        } else {
-            named = "HKEY_LOCAL_MACHINE\\" + std::string(c.key) + "\\" + c.name;
-            std::string ansi = data + std::string(1, '\0');
-            contents.values = {{kLM, c.key, c.name, StoredValue{1, {ansi.begin(), ansi.end()}}}};
-        }
-        // Something the import would have changed, there now.
-        std::string now;
-        if (!c.file.empty()) {
-            PutPolicyFile(real,
-                          {{kExplorer, "NoRun", 4, PolDword(1)}, {c.key, c.name, 1, PolData("x")}});
-            now = FileBytes(real);
-        }
-        const ShownMessage ignored{"A cópia de segurança " + Planted(computer, contents) +
-                                       " nomeia o que uma importação não muda; isto não foi "
-                                       "restaurado:\r\n" +
-                                       named +
-                                       "\r\nNada mais havia a restaurar. A cópia foi dada como "
-                                       "desfeita: um novo Desfazer volta à importação anterior.",
-                                   "Quarvel²", 16};
-        EXPECT_EQ(computer.Undo(c.undone ? ImportStatus::Done : ImportStatus::Partial),
-                  std::vector{c.undone ? kUndone : ignored});
-        if (c.file.empty()) {
-            computer.Expect({{kLM, c.key, c.name, c.undone ? data : kAbsent}});
-        } else if (!c.undone) {
-            EXPECT_EQ(FileBytes(real), now) << "nothing written there";
-            EXPECT_FALSE(std::filesystem::exists(folder + "\\gpt.ini"));
-        } else {
-            auto entries = ReadPolicyFile(FileBytes(real)).value_or(std::vector<PolicyEntry>());
-            ASSERT_EQ(entries.size(), data.empty() ? 1u : 2u) << "the other entry stays";
-            EXPECT_EQ(entries.back().data, data.empty() ? PolDword(1) : PolData(data));
-        }
-        computer.Undo(ImportStatus::Done);  // the next undo goes further back
-        computer.Expect({{kLM, kCurrentVersion, "SYSNOT", kAbsent}});
-        if (c.file.starts_with("%W")) std::filesystem::remove(real);
-    }
 }
 
 // An import into a policy object is taken back value by value, into the
