@@ -136,55 +136,73 @@ class OutsideExplorer : public ::testing::Test {
     Lab lab;
 };
 
-// From a list that names no shell to one that names every one: the rules
-// refuse exactly the writable folders and the shells left out; the switches
-// go into the target's object; Windows is asked to enforce them.
+// From a list that names no shell to one that names every one, for the
+// non-administrators, a student's account and both, beside another tool's
+// entries: the rules refuse exactly the writable folders and the shells left
+// out, the switches go into the target's object, Windows is asked to enforce
+// them, and "Desbloquear" takes away only what was the target's.
 TEST_F(OutsideExplorer, BlockWritesRulesThatLeaveOutTheWritableFoldersAndTheShellsNotListed) {
+    const std::string id = "921cc481-6e17-4653-8f75-050b80acca20";
+    const PolicyEntry otherRule{std::string(kSrpV2) + "\\Exe\\" + id, "Value", 1,
+                                PolData("<FilePathRule Id=\"" + id +
+                                        "\" Name=\"x\" "
+                                        "UserOrGroupSid=\"S-1-1-0\" Action=\"Allow\"/>")};
+    const PolicyEntry other{"Software\\Policies\\Escola", "X", 4, PolDword(7)};
+    std::filesystem::create_directories(lab.accounts.system32 + "\\GroupPolicy\\Machine");
+    PutPolicyFile(ComputerFile(lab), {otherRule, other});
+    std::ofstream(GptFile(), std::ios::binary)
+        << "[general]\r\nversion=131074\r\ngPCMachineExtensionNames=[{827D319E-6EAC-11D2-A4EA-"
+           "00C04F79F83A}{803E14A0-B4FB-11D0-A0D0-00A0C90F574B}]\r\n";
     const Items lists[] = {
         {"calc.exe"},
-        {"calc.exe", "C:\\Windows\\System32\\CMD.EXE"},
-        {"CMD.exe", "PowerShell.exe", "powershell_ise.exe", "C:\\PS\\pwsh.exe", "wscript.exe",
-         "cscript.exe", "MSHTA.EXE", "regedit.exe", "regedt32.exe", "reg.exe"}};
+        {"C:\\Windows\\System32\\CMD.EXE"},
+        {"PowerShell.exe", "powershell_ise.exe", "C:\\PS\\pwsh.exe", "wscript.exe", "cscript.exe",
+         "MSHTA.EXE", "regedit.exe", "regedt32.exe", "reg.exe"}};
+    std::map<bool, Items> typed, inForce;  // by target: the account's, or the non-administrators'
+    auto expect = [&](const std::string& collection) {
+        const bool exe = collection == "Exe";
+        Summaries expected = {"Allow S-1-1-0"};  // the other tool's rule
+        if (!exe) expected.clear();
+        if (inForce.contains(true) && !inForce.contains(false)) expected.insert("Allow S-1-1-0 *");
+        for (const auto& [account, list] : inForce) {
+            Items windows(std::begin(kWritable), std::end(kWritable)), programs;
+            for (auto [name, path] : kShells)
+                if (exe && std::none_of(list.begin(), list.end(), [&](const std::string& item) {
+                        return Lowered(item.substr(item.find_last_of('\\') + 1)) == name;
+                    }))
+                    (Has(path, "%PROGRAMFILES%") ? programs : windows).push_back(path);
+            const std::string deny = std::string("Deny ") + kAluno + " ";
+            if (account) {
+                expected.insert(deny + "* except %PROGRAMFILES%\\*, %WINDIR%\\*");
+                for (const Items& paths : {windows, programs})
+                    for (const std::string& path : paths) expected.insert(deny + path);
+            } else {
+                expected.insert({"Allow S-1-5-32-544 *",
+                                 "Allow S-1-1-0 %WINDIR%\\*" + Except(windows),
+                                 "Allow S-1-1-0 %PROGRAMFILES%\\*" + Except(programs)});
+            }
+        }
+        EXPECT_EQ(Summarized(collection), expected) << collection;
+        EXPECT_EQ(Setting(collection, "EnforcementMode"),
+                  exe || !inForce.empty()
+                      ? std::optional(PolicyEntry{std::string(kSrpV2) + "\\" + collection,
+                                                  "EnforcementMode", 4, PolDword(1)})
+                      : std::nullopt);
+        for (const auto& [key, xml] : Rules(collection))
+            EXPECT_TRUE(xml.starts_with("<FilePathRule Id=\"" + key + "\" Name=\"")) << xml;
+        const std::vector<PolicyEntry> entries = Entries();
+        EXPECT_TRUE(entries.size() >= 2 && entries[0] == otherRule && entries[1] == other)
+            << "another tool's entries, in their place";
+    };
     for (const Items& list : lists) {
         for (bool account : {false, true}) {
             SCOPED_TRACE(list.back() + (account ? " aluno" : " Usuários comuns"));
-            std::filesystem::remove(ComputerFile(lab));  // each target alone
             Target(account ? core::TargetKind::Account : core::TargetKind::NonAdministrators,
                    "aluno");
             EXPECT_EQ(Press("Label5", true, list), std::vector{kApplied});
-            Items windows, programs;
-            for (auto [name, path] : kShells) {
-                bool listed = std::any_of(list.begin(), list.end(), [&](const std::string& item) {
-                    return Lowered(item.substr(item.find_last_of('\\') + 1)) == name;
-                });
-                if (!listed) (Has(path, "%PROGRAMFILES%") ? programs : windows).push_back(path);
-            }
-            for (const std::string collection : kCollections) {
-                SCOPED_TRACE(collection);
-                const bool exe = collection == "Exe";
-                Items excepted(std::begin(kWritable), std::end(kWritable));
-                if (exe) excepted.insert(excepted.end(), windows.begin(), windows.end());
-                if (exe && account)
-                    excepted.insert(excepted.end(), programs.begin(), programs.end());
-                if (!exe) programs.clear();
-                const std::string deny = std::string("Deny ") + kAluno + " ";
-                Summaries expected = {"Allow S-1-1-0 *",
-                                      deny + "* except %PROGRAMFILES%\\*, %WINDIR%\\*"};
-                for (const std::string& path : excepted) expected.insert(deny + path);
-                if (!account)
-                    expected = {"Allow S-1-5-32-544 *",
-                                "Allow S-1-1-0 %WINDIR%\\*" + Except(excepted),
-                                "Allow S-1-1-0 %PROGRAMFILES%\\*" + Except(programs)};
-                EXPECT_EQ(Summarized(collection), expected);
-                EXPECT_EQ(Setting(collection, "EnforcementMode"),
-                          (PolicyEntry{std::string(kSrpV2) + "\\" + collection, "EnforcementMode",
-                                       4, PolDword(1)}));
-                EXPECT_EQ(Setting(collection, "AllowWindows")->data, PolDword(0));
-                for (const auto& [key, xml] : Rules(collection))
-                    EXPECT_TRUE(key.size() == 36 &&
-                                xml.starts_with("<FilePathRule Id=\"" + key + "\" Name=\""))
-                        << xml;
-            }
+            typed[account].insert(typed[account].end(), list.begin(), list.end());
+            inForce[account] = typed[account];
+            for (const std::string collection : kCollections) expect(collection);
             std::vector<PolicyEntry> own = ObjectEntries(lab.target.object());
             for (PolicyEntry expected :
                  {PolicyEntry{kSystem, "DisableTaskMgr", 4, PolDword(1)},
@@ -193,64 +211,24 @@ TEST_F(OutsideExplorer, BlockWritesRulesThatLeaveOutTheWritableFoldersAndTheShel
             EXPECT_TRUE(static_cast<frmRestE&>(OpenScreen<frmRestE>(lab)).Check1.checked());
         }
     }
-    EXPECT_EQ(Gpt(),
-              "[General]\r\ngPCMachineExtensionNames=[{35378EAC-683F-11D2-A89A-00C04FBBCFA2}"
-              "{62C1845D-C4A6-4ACB-BBB0-C895FD090385}{D02B1F72-3407-48AE-BA88-E8213C6761F1}]\r\n"
-              "Version=6\r\n");
-    EXPECT_EQ(lab.services.started, Items(6, "AppIDSvc"));
-    EXPECT_EQ(lab.services.refreshes, 6);
-    // "Desbloquear" takes it all away, but someone else's value for the prompt.
+    // Someone else's value for the prompt is not the option's to take away.
     PutNumber(lab.registry, kCU, kPoliciesSystem, "DisableCMD", 1);
-    Press("Label4");
-    EXPECT_TRUE(IsAbsent(lab.registry, kCU, kSystem, "DisableTaskMgr"));
-    EXPECT_TRUE(HasValue(lab.registry, kCU, kPoliciesSystem, "DisableCMD", "1"));
-    EXPECT_EQ(Entries(), std::vector<PolicyEntry>()) << "nothing of the program is left";
-}
-
-TEST_F(OutsideExplorer, TargetsCombineAndOnlyTheProgramsOwnEntriesChange) {
-    const PolicyEntry defaultRule{
-        std::string(kSrpV2) + "\\Exe\\921cc481-6e17-4653-8f75-050b80acca20", "Value", 1,
-        PolData("<FilePathRule Id=\"921cc481-6e17-4653-8f75-050b80acca20\" Name=\"x\" "
-                "UserOrGroupSid=\"S-1-1-0\" Action=\"Allow\"/>")};
-    const PolicyEntry other{"Software\\Policies\\Escola", "X", 4, PolDword(7)};
-    std::filesystem::create_directories(lab.accounts.system32 + "\\GroupPolicy\\Machine");
-    PutPolicyFile(ComputerFile(lab), {defaultRule, other});
-    std::ofstream(lab.accounts.system32 + "\\GroupPolicy\\gpt.ini", std::ios::binary)
-        << "[general]\r\nversion=131074\r\ngPCMachineExtensionNames=[{827D319E-6EAC-11D2-A4EA-"
-           "00C04F79F83A}{803E14A0-B4FB-11D0-A0D0-00A0C90F574B}]\r\n";
-    const std::string deny = std::string("Deny ") + kAluno;
-    using core::TargetKind;
-    // The target, its command; whether aluno is denied, everyone else allowed all, the
-    // non-administrators' rules there.
-    for (auto [target, command, alunoDenied, everyoneElse, nonAdministrators] :
-         {std::tuple{TargetKind::Account, "Label5", true, true, false},
-          {TargetKind::NonAdministrators, "Label5", true, false, true},
-          {TargetKind::Account, "Label4", false, false, true},
-          {TargetKind::NonAdministrators, "Label4", false, false, false}}) {
-        SCOPED_TRACE(std::string(command) + (alunoDenied ? " aluno" : ""));
-        Target(target, "aluno");
-        Press(command);
-        std::vector<PolicyEntry> entries = Entries();
-        ASSERT_GE(entries.size(), 2u);
-        EXPECT_EQ(entries[0], defaultRule) << "another tool's rule, in its place";
-        EXPECT_EQ(entries[1], other);
-        Summaries exe = Summarized("Exe"), script = Summarized("Script");
-        EXPECT_EQ(exe.count(deny + " * except %PROGRAMFILES%\\*, %WINDIR%\\*"), alunoDenied);
-        EXPECT_EQ(script.count(deny + " %WINDIR%\\Temp\\*"), alunoDenied);
-        EXPECT_EQ(script.count("Allow S-1-1-0 *"), everyoneElse);
-        EXPECT_EQ(script.count("Allow S-1-5-32-544 *"), nonAdministrators);
-        EXPECT_EQ(exe.count("Allow S-1-1-0"), 1u) << "another tool's rule stays";
-        EXPECT_EQ(Setting("Script", "EnforcementMode").has_value(),
-                  alunoDenied || nonAdministrators)
-            << "a collection left with no rule is no longer enforced";
+    for (bool account : {false, true}) {
+        Target(account ? core::TargetKind::Account : core::TargetKind::NonAdministrators, "aluno");
+        Press("Label4", false, {});
+        inForce.erase(account);
+        for (const std::string collection : kCollections) expect(collection);
+        EXPECT_TRUE(IsAbsent(lab.registry, kCU, kSystem, "DisableTaskMgr"));
     }
-    EXPECT_EQ(Setting("Exe", "EnforcementMode")->data, PolDword(1)) << "another tool's rule";
-    EXPECT_NE(Gpt().find("Version=131078\r\n"), std::string::npos) << "user half kept, four more";
-    EXPECT_NE(Gpt().find("=[{35378EAC-683F-11D2-A89A-00C04FBBCFA2}{62C1845D-C4A6-4ACB-BBB0-"
-                         "C895FD090385}{D02B1F72-3407-48AE-BA88-E8213C6761F1}][{827D319E-6EAC-"
-                         "11D2-A4EA-00C04F79F83A}"),
-              std::string::npos)
-        << Gpt();
+    EXPECT_TRUE(HasValue(lab.registry, kCU, kPoliciesSystem, "DisableCMD", "1")) << "aluno's";
+    EXPECT_EQ(Gpt(),
+              "[general]\r\nVersion=131082\r\ngPCMachineExtensionNames=[{35378EAC-683F-11D2-"
+              "A89A-00C04FBBCFA2}{62C1845D-C4A6-4ACB-BBB0-C895FD090385}{D02B1F72-3407-48AE-"
+              "BA88-E8213C6761F1}][{827D319E-6EAC-11D2-A4EA-00C04F79F83A}{803E14A0-B4FB-"
+              "11D0-A0D0-00A0C90F574B}]\r\n")
+        << "the user half kept, the computer half raised at each change";
+    EXPECT_EQ(lab.services.started, Items(6, "AppIDSvc"));
+    EXPECT_EQ(lab.services.refreshes, 8);
 }
 
 TEST_F(OutsideExplorer, WhatIsRefusedAndWhereWindowsDoesNotEnforceIt) {
