@@ -101,11 +101,9 @@ TEST(AccessTrust, EveryRightThatLetsAnotherChangeAPathIsRefusedAlone) {
 }
 
 // Each folder or file an elevated program relies on, as a student may have
-// made it: the backup folder or the one that holds it (the import backs up
-// in SYSTEM's own profile instead, says so, and undo takes it back from
-// there); the program's folder, the one that holds it, or the companions
-// themselves, as a portable copy unpacked where students may write (no logon
-// entry starts anything from there, whatever writes it).
+// made it: the backup folder or its parent (the import backs up in SYSTEM's
+// profile instead, says so, and undo takes it back from there); the program's
+// folder, its parent or the companions (no logon entry starts them).
 TEST(AccessTrust, NothingStartsOrIsKeptWhereAnotherMayChangeIt) {
     for (const Row& row : kRows) {
         for (int judged : {0, 1, 2, 3, 4}) {
