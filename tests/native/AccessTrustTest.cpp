@@ -128,19 +128,16 @@ TEST(AccessTrust, NothingStartsOrIsKeptWhereAnotherMayChangeIt) {
             if (judged < 4) SetRow(computer, paths[judged], row);
             // What is said of a logon entry ("" at the start of the program).
             auto said = [&](const std::string& entry, const char* title) {
-                std::string tail = entry.empty()
-                                       ? "enquanto estiver nela, ele não grava as entradas de "
-                                         "logon do bloqueio de pastas/janelas nem da limpeza do "
-                                         "cache de ícones."
-                                       : "a entrada de logon " + entry +
-                                             " não foi gravada, pois qualquer um poderia trocar o "
-                                             "programa que ela inicia.";
                 std::string at = judged < 4 ? paths[judged] : companions[entry[0] == 'D'];
                 return std::vector<ShownMessage>{
                     {"O Quarvel está numa pasta que outros usuários podem mudar (" + at + row.why +
-                         "): " + tail +
-                         " Instale o Quarvel com o instalador, em Arquivos de "
-                         "Programas.",
+                         (entry.empty() ? "): enquanto estiver nela, ele não grava as entradas "
+                                          "de logon do bloqueio de pastas/janelas nem da limpeza "
+                                          "do cache de ícones."
+                                        : "): a entrada de logon " + entry +
+                                              " não foi gravada, pois qualquer um poderia trocar "
+                                              "o programa que ela inicia.") +
+                         " Instale o Quarvel com o instalador, em Arquivos de Programas.",
                      title, entry.empty() ? 48 : 16}};
             };
             const bool entries = backups || !refused;
@@ -169,8 +166,9 @@ TEST(AccessTrust, NothingStartsOrIsKeptWhereAnotherMayChangeIt) {
                          "): ela não foi usada, e a cópia desta importação "
                          "foi guardada em " +
                          fallback +
-                         ". Apague essa pasta; o "
-                         "Quarvel a cria de novo só para os Administradores.",
+                         ". Apague essa "
+                         "pasta; o Quarvel a cria de novo só para os "
+                         "Administradores.",
                      "Quarvel²", 48});
             EXPECT_EQ(computer.Import({"QV09novo", "QV03C:\\Outros"}),
                       refused ? ImportStatus::Partial : ImportStatus::Done);

@@ -226,43 +226,32 @@ TEST_F(OutsideExplorer, BlockWritesRulesThatLeaveOutTheWritableFoldersAndTheShel
 
 TEST_F(OutsideExplorer, WhatIsRefusedAndWhereWindowsDoesNotEnforceIt) {
     const platform::WindowsVersion wine = lab.accounts.windows;
+    using core::TargetKind;
     struct Case {
         const char* what;
         platform::WindowsVersion windows;
-        std::function<void(OutsideExplorer&)> arrange;
-        std::string message;  // style 48; empty: applied
-    };
-    auto programFolder = [](const char* name, const char* end) {
-        return [=](OutsideExplorer& t) {
-            for (const char* value :
-                 {"ProgramFilesDir", "ProgramFilesDir (x86)", "ProgramW6432Dir"})
-                t.lab.hive.DeleteValue(kLM, kCurrentVersion, value);
-            if (*name)
-                PutText(t.lab.hive, kLM, kCurrentVersion, name,
-                        t.lab.folder.parent_path().string() + end);
-        };
+        std::string message;                     // style 48; empty: applied
+        const char* folder = "ProgramFilesDir";  // the program folder Windows names, "" none
+        TargetKind target = TargetKind::NonAdministrators;  // an account: aluno, an administrator
     };
     // clang-format off
     const Case cases[] = {
-        {"this account", wine, [](auto& t) { t.Target(core::TargetKind::ThisAccount); }, kAdministratorsNotBound},
-        {"an administrator", wine, [](auto& t) {
-             t.lab.accounts.administrators.push_back(kAluno);
-             t.Target(core::TargetKind::Account, "aluno");
-         }, kAdministratorsNotBound},
-        {"not installed", wine, programFolder("", ""), kNotInstalled},
-        {"x86 program folder", wine, programFolder("ProgramFilesDir (x86)", "\\"), ""},
-        {"64-bit program folder", wine, programFolder("ProgramW6432Dir", ""), ""},
-        {"Windows 10 1909", {10, 0, 18363, 0x30}, nullptr, kNotOnThisWindows},
-        {"Windows 10 1903 Education", {10, 0, 18362, 0x79}, nullptr, ""},
-        {"Windows 10 2004 Pro", {10, 0, 19041, 0x30}, nullptr, ""},
-        {"Windows 10 2004 Home", {10, 0, 19041, 0x65}, nullptr, ""},
-        {"Windows 8.1 Pro", {6, 3, 9600, 0x30}, nullptr, kNotOnThisWindows},
-        {"Windows 8.1 Enterprise", {6, 3, 9600, 0x04}, nullptr, ""},
-        {"Windows 8 with Windows 7's Ultimate", {6, 2, 9200, 0x01}, nullptr, kNotOnThisWindows},
-        {"Windows 7 Professional", {6, 1, 7601, 0x30}, nullptr, kNotOnThisWindows},
-        {"Vista Ultimate", {6, 0, 6002, 0x01}, nullptr, kNotOnThisWindows},
-        {"Server 2008", {6, 0, 6002, 0x07, true}, nullptr, kNotOnThisWindows},
-        {"Server 2012", {6, 2, 9200, 0x07, true}, nullptr, ""},
+        {"this account", wine, kAdministratorsNotBound, "ProgramFilesDir", TargetKind::ThisAccount},
+        {"an administrator", wine, kAdministratorsNotBound, "ProgramFilesDir", TargetKind::Account},
+        {"not installed", wine, kNotInstalled, ""},
+        {"x86 program folder, with a final backslash", wine, "", "ProgramFilesDir (x86)"},
+        {"64-bit program folder", wine, "", "ProgramW6432Dir"},
+        {"Windows 10 1909", {10, 0, 18363, 0x30}, kNotOnThisWindows},
+        {"Windows 10 1903 Education", {10, 0, 18362, 0x79}, ""},
+        {"Windows 10 2004 Pro", {10, 0, 19041, 0x30}, ""},
+        {"Windows 10 2004 Home", {10, 0, 19041, 0x65}, ""},
+        {"Windows 8.1 Pro", {6, 3, 9600, 0x30}, kNotOnThisWindows},
+        {"Windows 8.1 Enterprise", {6, 3, 9600, 0x04}, ""},
+        {"Windows 8 with Windows 7's Ultimate", {6, 2, 9200, 0x01}, kNotOnThisWindows},
+        {"Windows 7 Professional", {6, 1, 7601, 0x30}, kNotOnThisWindows},
+        {"Vista Ultimate", {6, 0, 6002, 0x01}, kNotOnThisWindows},
+        {"Server 2008", {6, 0, 6002, 0x07, true}, kNotOnThisWindows},
+        {"Server 2012", {6, 2, 9200, 0x07, true}, ""},
     };
     // clang-format on
     for (const Case& c : cases) {
@@ -272,8 +261,13 @@ TEST_F(OutsideExplorer, WhatIsRefusedAndWhereWindowsDoesNotEnforceIt) {
         lab.accounts = {};
         lab.accounts.system32 = lab.Folder() + "/System32";
         lab.accounts.windows = c.windows;
-        SetUp();
-        if (c.arrange) c.arrange(*this);
+        if (c.target == TargetKind::Account) lab.accounts.administrators.push_back(kAluno);
+        for (const char* value : {"ProgramFilesDir", "ProgramFilesDir (x86)", "ProgramW6432Dir"})
+            lab.hive.DeleteValue(kLM, kCurrentVersion, value);
+        if (*c.folder)
+            PutText(lab.hive, kLM, kCurrentVersion, c.folder,
+                    lab.folder.parent_path().string() + (Has(c.folder, "x86") ? "\\" : ""));
+        Target(c.target, "aluno");
         ShownMessage expected = kApplied;
         if (!c.message.empty()) expected = {c.message, "Quarvel", 48};
         EXPECT_EQ(Press("Label5"), std::vector{expected});
