@@ -71,14 +71,14 @@ std::optional<Entries> ReadEntries(platform::Files& files, const std::string& fo
 
 bool WriteEntries(platform::Files& files, const std::string& folder, const Entries& entries) {
     std::string file = FileOf(folder);
-    if (!files.CreateFolder(file.substr(0, file.rfind('\\'))) ||
-        !files.WriteBytes(file, grouppolicy::PolicyFileBytes(entries)))
-        return false;
-    // Windows applies the object again only once its computer half has grown.
+    // Windows applies the object again only once its computer half has grown:
+    // raised first, so that rules it would never apply are never written.
     std::string gpt = grouppolicy::GptIniFile(folder);
     auto text = files.ReadText(gpt);
-    return files.WriteText(gpt, grouppolicy::RaisedGptIni(text ? text->text : std::string(),
-                                                          grouppolicy::kMachineHalf));
+    return files.CreateFolder(file.substr(0, file.rfind('\\'))) &&
+           files.WriteText(gpt, grouppolicy::RaisedGptIni(text ? text->text : std::string(),
+                                                          grouppolicy::kMachineHalf)) &&
+           files.WriteBytes(file, grouppolicy::PolicyFileBytes(entries));
 }
 
 bool SetSwitch(RegistryAccess& registry, RegistryAccess& stored, std::string_view key,

@@ -75,9 +75,11 @@ std::string Distrust(const std::string& path, const std::optional<platform::Acce
     if (!access->entries) return path + " não tem lista de acesso: qualquer um pode mudá-la";
     for (const platform::AccessEntry& entry : *access->entries) {
         // Denials only take rights away; what the creator of something in
-        // the folder gets is the creator's, an administrator here.
+        // the folder gets is the creator's, an administrator here. Not so the
+        // creator's primary group: an administrator's is "None", every local
+        // account.
         if (!entry.allows || Trusted(entry.sid, elevated)) continue;
-        if (entry.inheritOnly && (entry.sid == "S-1-3-0" || entry.sid == "S-1-3-1")) continue;
+        if (entry.inheritOnly && entry.sid == "S-1-3-0") continue;
         std::string rights;
         for (auto [mask, words] : kChanging)
             if (entry.rights & mask) rights += (rights.empty() ? "" : ", ") + std::string(words);

@@ -393,7 +393,8 @@ ImportStatus UndoLastImport(core::Context& context) {
     RestorePolicyValues(context, contents, restored);
     RestoreFiles(context, contents, restored);
     context.target.UseObject(chosen);
-    if (restored.computer) applocker::StartEnforcing(context, title, false);
+    // The rules put back hold only once Windows applies them: said, and done in part.
+    bool applied = !restored.computer || applocker::StartEnforcing(context, title, false);
 
     if (!restored.failed.empty()) {
         dialogs.ShowMessage(
@@ -447,7 +448,7 @@ ImportStatus UndoLastImport(core::Context& context) {
     dialogs.ShowMessage(
         "A última importação foi desfeita: as configurações anteriores foram restauradas.", title,
         Information);
-    return ImportStatus::Done;
+    return applied ? ImportStatus::Done : ImportStatus::Partial;
 }
 
 }  // namespace undo

@@ -123,12 +123,11 @@ std::vector<std::string_view> Fields(std::string_view line) {
 }
 
 // Reads one line into the contents; false when it is not a backup's line.
-PolicyValueState& StateOf(BackupContents& contents, std::string file, std::string key,
-                          std::string name) {
+PolicyValueState* StateOf(BackupContents& contents, const std::string& file, const std::string& key,
+                          const std::string& name) {
     for (PolicyValueState& state : contents.policyValues)
-        if (state.file == file && state.key == key && state.name == name) return state;
-    return contents.policyValues.emplace_back(
-        PolicyValueState{std::move(file), std::move(key), std::move(name), {}});
+        if (state.file == file && state.key == key && state.name == name) return &state;
+    return nullptr;
 }
 
 // "Entrada =file =key =value =entry type xdata", "SemEntrada =file =key =value".
@@ -137,8 +136,14 @@ bool ReadPolicyLine(const std::vector<std::string_view>& f, BackupContents& cont
     if (f.size() != (entry ? 7u : 4u)) return false;
     auto file = TextOf(f[1]), key = TextOf(f[2]), name = TextOf(f[3]);
     if (!file || !key || !name) return false;
-    PolicyValueState& state = StateOf(contents, *file, *key, *name);
-    if (!entry) return state.entries.empty();
+    // A value kept as having no entry has no other line; one with entries
+    // has no "SemEntrada".
+    PolicyValueState* found = StateOf(contents, *file, *key, *name);
+    if (found && (!entry || found->entries.empty())) return false;
+    PolicyValueState& state =
+        found ? *found
+              : contents.policyValues.emplace_back(PolicyValueState{*file, *key, *name, {}});
+    if (!entry) return true;
     unsigned type = 0;
     char extra = 0;
     auto entryName = TextOf(f[4]);
@@ -197,7 +202,8 @@ bool ReadLine(const std::vector<std::string_view>& f, BackupContents& contents) 
     return false;
 }
 
-// Every value and key once, and no value kept as there in a key kept as absent.
+// Every value and key once, and no value kept as there in a key kept as
+// absent, or under one.
 bool Agrees(const BackupContents& contents) {
     std::set<std::tuple<Hive, std::string, std::string>> values;
     std::set<std::pair<Hive, std::string>> keys;
@@ -206,7 +212,11 @@ bool Agrees(const BackupContents& contents) {
     for (const ValueState& value : contents.values) {
         if (!values.insert({value.hive, Lowered(value.key), Lowered(value.name)}).second)
             return false;
-        if (value.stored && keys.contains({value.hive, Lowered(value.key)})) return false;
+        if (!value.stored) continue;
+        for (std::string key = Lowered(value.key);; key.resize(key.rfind('\\'))) {
+            if (keys.contains({value.hive, key})) return false;
+            if (key.find('\\') == std::string::npos) break;
+        }
     }
     return true;
 }

@@ -23,12 +23,13 @@ constexpr const char* kSystem = "S-1-5-18";
 constexpr const char* kStudent = "S-1-5-21-1-2-3-1001";
 const std::vector<AccessEntry> kPrivate = {{kAdmins, kFull}, {kSystem, kFull}};
 const ShownMessage kBlocked{"Restrições aplicadas com sucesso", "Quarvel", 64};
+const std::string kNotOwner = ", não aos Administradores nem ao SYSTEM";
 
 struct Row {
     const char* name;
     std::string owner;
     std::vector<AccessEntry> more;  // besides Administrators and SYSTEM
-    const char* why;                // after the path; "" when trusted
+    std::string why;                // after the path; "" when trusted
     bool reparse = false, moved = false, noList = false;
 };
 
@@ -36,16 +37,12 @@ struct Row {
 const Row kRows[] = {
     {"readers only", kAdmins, {{"S-1-5-32-545", kRead}}, ""},
     {"owned by SYSTEM, a denial, the creator's share", kSystem,
-     {{kStudent, kFull, false}, {"S-1-3-0", kFull, true, true}}, ""},
-    {"owned by a student", kStudent, {}, " pertence a S-1-5-21-1-2-3-1001, não aos Administradores nem ao SYSTEM"},
-    {"delete", kAdmins, {{"S-1-5-32-545", kRead | 0x10000}}, ": S-1-5-32-545 (Usuários) pode apagar ou renomear"},
-    {"change of access", kAdmins, {{"S-1-1-0", 0x40000}}, ": S-1-1-0 (Todos) pode mudar as permissões"},
-    {"ownership", kAdmins, {{kStudent, 0x80000}}, ": S-1-5-21-1-2-3-1001 pode tomar posse"},
-    {"delete what it holds", kAdmins, {{"S-1-5-11", 0x40}}, ": S-1-5-11 (Usuários autenticados) pode apagar o que ela contém"},
-    {"new files", kAdmins, {{"S-1-5-4", 0x2}}, ": S-1-5-4 (Interativo) pode criar arquivos ou gravar"},
-    {"new folders, inherited by what it holds", kAdmins, {{"S-1-5-11", 0x4, true, true}},
-     ": S-1-5-11 (Usuários autenticados) pode criar pastas ou acrescentar"},
-    {"generic rights of an unknown kind", kAdmins, {{"?", 0x10000000}}, ": ? pode fazer tudo"},
+     {{"S-1-1-0", kFull, false}, {"S-1-3-0", kFull, true, true}}, ""},
+    {"owned by the installer service", "S-1-5-80-956008885-3418522649-1831038044-1853292631-2271478464", {}, ""},
+    {"owned by a student", kStudent, {}, " pertence a S-1-5-21-1-2-3-1001" + kNotOwner},
+    {"owned by the Users", "S-1-5-32-545", {}, " pertence a S-1-5-32-545 (Usuários)" + kNotOwner},
+    {"owned by nobody known", "", {}, " pertence a uma conta desconhecida" + kNotOwner},
+    {"the creator's group's share", kAdmins, {{"S-1-3-1", 0x2, true, true}}, ": S-1-3-1 pode criar arquivos ou gravar"},
     {"a drive's root, unpacked there", kAdmins, {{"S-1-5-11", kModify}},
      ": S-1-5-11 (Usuários autenticados) pode apagar ou renomear, criar arquivos ou gravar, criar pastas ou acrescentar"},
     {"a junction", kAdmins, {}, " é um ponto de junção ou um link simbólico", true},
@@ -62,101 +59,127 @@ void SetRow(TestProgram& program, const std::string& path, const Row& row) {
     program.files.SetAccess(path, list);
 }
 
-// The backup folder, or the folder that holds it, as a student may have
-// made it before the first import: the import backs up in SYSTEM's own
-// profile instead, says so, and undo takes it back from there.
-TEST(AccessTrust, AnImportBacksUpOnlyInAFolderNobodyElseMayChange) {
-#ifdef _WIN32
-    // The typed lists are keyed by the names the native build gives the test's folders.
-    GTEST_SKIP() << "judged natively; the Wine tests read the real folder's list";
-#endif
-    for (const Row& row : kRows) {
-        for (bool parent : {false, true}) {
-            SCOPED_TRACE(std::string(row.name) + (parent ? " (Quarvel)" : " (Copias)"));
-            Computer computer;
-            const std::string usual = undo::BackupFolder(computer.files);
-            const std::string judged = parent ? usual.substr(0, usual.rfind('/')) : usual;
-            std::filesystem::create_directories(usual);
-            SetRow(computer, judged, row);
-            const std::string fallback =
-                computer.accounts.system32 + "/config/systemprofile/AppData/Local/Quarvel/Copias";
-            std::vector<ShownMessage> said = {kImported};
-            if (*row.why)
-                said.insert(said.begin(),
-                            {"A pasta das cópias de segurança não é segura (" + judged + row.why +
-                                 "): ela não foi usada, e a cópia desta importação foi guardada "
-                                 "em " +
-                                 fallback +
-                                 ". Apague essa pasta; o Quarvel a cria de novo só para os "
-                                 "Administradores.",
-                             "Quarvel²", 48});
-            EXPECT_EQ(computer.Import({"QV09novo"}),
-                      *row.why ? ImportStatus::Partial : ImportStatus::Done);
-            EXPECT_EQ(computer.dialogs.messages, said);
-            EXPECT_EQ(computer.files.FileNames(usual).size(), *row.why ? 0u : 1u);
-            EXPECT_EQ(computer.files.FileNames(fallback).size(), *row.why ? 1u : 0u);
-            EXPECT_EQ(computer.Undo(ImportStatus::Done), std::vector<ShownMessage>{kUndone});
-            computer.Expect({{kLM, kCurrentVersion, "SYSNOT", kAbsent}});
-        }
+// One right at a time, granted to each account a student is, on each path an
+// elevated program judges: the backup folder and the one that holds it (for
+// the backups), the program's folder and DErodu.exe (for the logon entry).
+TEST(AccessTrust, EveryRightThatLetsAnotherChangeAPathIsRefusedAlone) {
+    // clang-format off
+    const std::pair<std::uint32_t, const char*> rights[] = {
+        {0x10000000, "fazer tudo"}, {0x40000000, "gravar"}, {0x10000, "apagar ou renomear"},
+        {0x40000, "mudar as permissões"}, {0x80000, "tomar posse"}, {0x40, "apagar o que ela contém"},
+        {0x2, "criar arquivos ou gravar"}, {0x4, "criar pastas ou acrescentar"},
+        // Reading, running, synchronizing: harmless.
+        {0x1, ""}, {0x8, ""}, {0x20, ""}, {0x80, ""}, {0x20000, ""}, {0x100000, ""},
+        {0x80000000, ""}, {0x20000000, ""}};
+    const std::pair<std::string, std::string> others[] = {  // "" for the elevated administrator
+        {kStudent, kStudent}, {"S-1-5-11", "S-1-5-11 (Usuários autenticados)"},
+        {"S-1-5-32-545", "S-1-5-32-545 (Usuários)"}, {"S-1-1-0", "S-1-1-0 (Todos)"},
+        {"S-1-5-21-1-2-3-500", ""}};
+    // clang-format on
+    Computer computer;
+    platform::StdFiles& files = computer.files;
+    files.elevated = "S-1-5-21-1-2-3-500";
+    const std::string backups = undo::BackupFolder(files), program = files.ProgramFolder();
+    std::filesystem::create_directories(backups);
+    std::ofstream(program + "\\DErodu.exe") << "MZ";
+    for (auto [path, backup] : {std::pair{backups, true},
+                                {core::ParentOf(backups), true},
+                                {program, false},
+                                {program + "\\DErodu.exe", false}}) {
+        for (auto& [sid, named] : others)
+            for (auto [right, words] : rights)
+                for (bool inheritOnly : {false, true}) {
+                    SetRow(computer, path, {"", kAdmins, {{sid, right, true, inheritOnly}}, ""});
+                    EXPECT_EQ(
+                        backup ? core::FolderDistrust(files, backups)
+                               : core::ProgramDistrust(files, "\\DErodu.exe"),
+                        *words && !named.empty() ? path + ": " + named + " pode " + words : "")
+                        << sid << " " << right << (inheritOnly ? " inherited only" : "");
+                }
+        SetRow(computer, path, {"", kAdmins, {}, ""});
     }
 }
 
-// The program's folder, the one that holds it, or DErodu.exe itself, as a
-// portable copy unpacked where students may write: no logon entry starts
-// anything from there, whatever writes it.
-TEST(AccessTrust, LogonEntriesStartOnlyWhatStudentsCannotChange) {
+// Each folder or file an elevated program relies on, as a student may have
+// made it: the backup folder or its parent (the import backs up in SYSTEM's
+// profile instead, says so, and undo takes it back from there); the program's
+// folder, its parent or the companions (no logon entry starts them).
+TEST(AccessTrust, NothingStartsOrIsKeptWhereAnotherMayChangeIt) {
     for (const Row& row : kRows) {
-        for (int judged : {0, 1, 2}) {
+        for (int judged : {0, 1, 2, 3, 4}) {
             SCOPED_TRACE(std::string(row.name) + " " + std::to_string(judged));
+            const bool refused = !row.why.empty(), backups = judged < 2;
+#ifdef _WIN32
+            if (backups) continue;  // the fallback's path is typed as the native build names it
+#endif
             Computer computer;
+            const std::string usual = undo::BackupFolder(computer.files);
+            const std::string fallback =
+                computer.accounts.system32 + "/config/systemprofile/AppData/Local/Quarvel/Copias";
             const std::string folder = computer.files.ProgramFolder();
             const std::string companions[] = {folder + "\\DErodu.exe", folder + "\\limpaico.exe"};
-            const std::string path[] = {folder, folder.substr(0, folder.rfind('/'))};
+            const std::string paths[] = {usual, core::ParentOf(usual), folder,
+                                         core::ParentOf(folder)};
+            std::filesystem::create_directories(usual);
             for (const std::string& companion : companions) {
                 std::ofstream(companion) << "MZ";
-                if (judged == 2) SetRow(computer, companion, row);
+                if (judged == 4) SetRow(computer, companion, row);
             }
-            if (judged < 2) SetRow(computer, path[judged], row);
-            // What is said, by the entry it is about ("" at the start of the program).
+            if (judged < 4) SetRow(computer, paths[judged], row);
+            // What is said of a logon entry ("" at the start of the program).
             auto said = [&](const std::string& entry, const char* title) {
-                std::string tail = entry.empty()
-                                       ? "enquanto estiver nela, ele não grava as entradas de "
-                                         "logon do bloqueio de pastas/janelas nem da limpeza do "
-                                         "cache de ícones."
-                                       : "a entrada de logon " + entry +
-                                             " não foi gravada, pois qualquer um poderia trocar o "
-                                             "programa que ela inicia.";
-                std::string at = judged < 2 ? path[judged] : companions[entry[0] == 'D'];
+                std::string at = judged < 4 ? paths[judged] : companions[entry[0] == 'D'];
                 return std::vector<ShownMessage>{
                     {"O Quarvel está numa pasta que outros usuários podem mudar (" + at + row.why +
-                         "): " + tail +
-                         " Instale o Quarvel com o instalador, em Arquivos de "
-                         "Programas.",
+                         (entry.empty() ? "): enquanto estiver nela, ele não grava as entradas "
+                                          "de logon do bloqueio de pastas/janelas nem da limpeza "
+                                          "do cache de ícones."
+                                        : "): a entrada de logon " + entry +
+                                              " não foi gravada, pois qualquer um poderia trocar "
+                                              "o programa que ela inicia.") +
+                         " Instale o Quarvel com o instalador, em Arquivos de Programas.",
                      title, entry.empty() ? 48 : 16}};
             };
+            const bool entries = backups || !refused;
             auto& blocking = computer.screens.Open<restrictions::frmRestF>(computer.context);
             blocking.Text1.UserType("Jogos");
             auto& icons = computer.screens.Open<personalization::frmNovo>(computer.context);
-            std::vector<ShownMessage> none;
             core::WarnOfProgramFolder(computer.files, computer.dialogs);
-            EXPECT_EQ(computer.dialogs.messages, none) << "not elevated: nothing to say";
+            EXPECT_EQ(computer.dialogs.messages, std::vector<ShownMessage>()) << "not elevated";
             computer.files.elevated = "S-1-5-21-1-2-3-500";
             core::WarnOfProgramFolder(computer.files, computer.dialogs);
-            EXPECT_EQ(computer.dialogs.messages, *row.why ? said("", "Quarvel") : none);
+            EXPECT_EQ(computer.dialogs.messages,
+                      entries ? std::vector<ShownMessage>() : said("", "Quarvel"));
             EXPECT_EQ(RunCommands(computer, blocking, {"Label4"}),
-                      *row.why ? said("TvalueT", "Erro") : std::vector{kBlocked});
+                      entries ? std::vector{kBlocked} : said("TvalueT", "Erro"));
             EXPECT_EQ(RunCommands(computer, icons, {"Label45"}).size(), 1u);
-            if (*row.why) {
+            if (!entries) {
                 EXPECT_EQ(computer.dialogs.messages, said("DelIconCache", "Erro"));
             }
             computer.dialogs.messages.clear();
-            EXPECT_EQ(computer.Import({"QV03C:\\Outros"}),
-                      *row.why ? ImportStatus::Partial : ImportStatus::Done);
-            EXPECT_EQ(computer.dialogs.messages,
-                      *row.why ? said("TvalueT", "Quarvel²") : std::vector{kImported});
+            std::vector<ShownMessage> imported = {kImported};
+            if (!entries) imported = said("TvalueT", "Quarvel²");
+            if (backups && refused)
+                imported.insert(
+                    imported.begin(),
+                    {"A pasta das cópias de segurança não é segura (" + paths[judged] + row.why +
+                         "): ela não foi usada, e a cópia desta importação "
+                         "foi guardada em " +
+                         fallback +
+                         ". Apague essa "
+                         "pasta; o Quarvel a cria de novo só para os "
+                         "Administradores.",
+                     "Quarvel²", 48});
+            EXPECT_EQ(computer.Import({"QV09novo", "QV03C:\\Outros"}),
+                      refused ? ImportStatus::Partial : ImportStatus::Done);
+            EXPECT_EQ(computer.dialogs.messages, imported);
             for (const char* entry : {"TvalueT", "DelIconCache"})
-                EXPECT_EQ(computer.registry.ValueExists(kLM, kRun, entry), !*row.why) << entry;
+                EXPECT_EQ(computer.registry.ValueExists(kLM, kRun, entry), entries) << entry;
             EXPECT_NE(computer.BlockList().find("Outros"), std::string::npos) << "the list is";
+            EXPECT_EQ(computer.files.FileNames(usual).size(), backups && refused ? 0u : 1u);
+            EXPECT_EQ(computer.files.FileNames(fallback).size(), backups && refused ? 1u : 0u);
+            EXPECT_EQ(computer.Undo(ImportStatus::Done), std::vector<ShownMessage>{kUndone});
+            computer.Expect({{kLM, kCurrentVersion, "SYSNOT", kAbsent}});
             for (const std::string& companion : companions) std::filesystem::remove(companion);
         }
     }

@@ -1,15 +1,13 @@
-// The allow-list outside Explorer: the rules Windows enforces for every
-// process, read back from the computer's own policy object with the tests'
-// own reader and matched against Microsoft's element and attribute names;
-// Task Manager and the command prompt in the target's object; what is
-// refused; the configuration file's record, undo and /politicas.
+// The allow-list outside Explorer: the rules in the computer's own policy
+// object, read back with the tests' own reader; the switches in the target's
+// object; what is refused; what fails; the file's record, undo, /politicas.
 #include <gtest/gtest.h>
+
+#include <set>
 
 #include "core/Target.h"
 #include "restrictions/frmRestE.h"
-#include "tests/support/Keys.h"
 #include "tests/support/PolicyObjectVerbs.h"
-#include "tests/support/RegistryVerbs.h"
 #include "tests/support/ScreenVerbs.h"
 #include "tests/support/TransferVerbs.h"
 
@@ -19,6 +17,7 @@ using namespace testing_support;
 using changes::ImportStatus;
 using restrictions::frmRestE;
 using Items = std::vector<std::string>;
+using Summaries = std::multiset<std::string>;
 
 const ShownMessage kApplied{"As restrições foram aplicadas com sucesso", "Quarvel", 64};
 const std::string kAdministratorsNotBound =
@@ -34,28 +33,46 @@ const std::string kNotOnThisWindows =
 const char kAluno[] = "S-1-5-21-1-2-3-1001";
 const char* const kCollections[] = {"Exe", "Script", "Msi"};
 // Folders under Windows a standard user may write to, as the published baselines except them.
-const char* const kWritable[] = {"%SYSTEM32%\\catroot2\\*",
-                                 "%SYSTEM32%\\com\\dmp\\*",
-                                 "%SYSTEM32%\\FxsTmp\\*",
-                                 "%SYSTEM32%\\spool\\drivers\\color\\*",
-                                 "%SYSTEM32%\\spool\\PRINTERS\\*",
-                                 "%SYSTEM32%\\spool\\SERVERS\\*",
-                                 "%SYSTEM32%\\Tasks\\*",
-                                 "%WINDIR%\\Debug\\*",
-                                 "%WINDIR%\\PCHEALTH\\ERRORREP\\*",
-                                 "%WINDIR%\\Registration\\*",
-                                 "%WINDIR%\\SysWOW64\\com\\dmp\\*",
-                                 "%WINDIR%\\SysWOW64\\FxsTmp\\*",
-                                 "%WINDIR%\\SysWOW64\\Tasks\\*",
-                                 "%WINDIR%\\Tasks\\*",
-                                 "%WINDIR%\\Temp\\*",
-                                 "%WINDIR%\\tracing\\*"};
+// clang-format off
+const char* const kWritable[] = {
+    "%SYSTEM32%\\catroot2\\*", "%SYSTEM32%\\com\\dmp\\*", "%SYSTEM32%\\FxsTmp\\*", "%SYSTEM32%\\spool\\drivers\\color\\*",
+    "%SYSTEM32%\\spool\\PRINTERS\\*", "%SYSTEM32%\\spool\\SERVERS\\*", "%SYSTEM32%\\Tasks\\*", "%WINDIR%\\Debug\\*",
+    "%WINDIR%\\PCHEALTH\\ERRORREP\\*", "%WINDIR%\\Registration\\*", "%WINDIR%\\SysWOW64\\com\\dmp\\*",
+    "%WINDIR%\\SysWOW64\\FxsTmp\\*", "%WINDIR%\\SysWOW64\\Tasks\\*", "%WINDIR%\\Tasks\\*", "%WINDIR%\\Temp\\*", "%WINDIR%\\tracing\\*"};
+// The shells, by the name a list gives them and where Windows (or PowerShell 7) puts them.
+const std::pair<const char*, const char*> kShells[] = {
+    {"cmd.exe", "%SYSTEM32%\\cmd.exe"}, {"powershell.exe", "%SYSTEM32%\\WindowsPowerShell\\v1.0\\powershell.exe"},
+    {"powershell_ise.exe", "%SYSTEM32%\\WindowsPowerShell\\v1.0\\powershell_ise.exe"}, {"pwsh.exe", "%PROGRAMFILES%\\PowerShell\\*"},
+    {"wscript.exe", "%SYSTEM32%\\wscript.exe"}, {"cscript.exe", "%SYSTEM32%\\cscript.exe"}, {"mshta.exe", "%SYSTEM32%\\mshta.exe"},
+    {"regedit.exe", "%WINDIR%\\regedit.exe"}, {"regedit.exe", "%SYSTEM32%\\regedit.exe"}, {"regedt32.exe", "%SYSTEM32%\\regedt32.exe"},
+    {"reg.exe", "%SYSTEM32%\\reg.exe"}};
+// clang-format on
 
-std::string Condition(const std::string& path) {
-    return "<FilePathCondition Path=\"" + path + "\" />";
-}
 bool Has(const std::string& xml, const std::string& part) {
     return xml.find(part) != std::string::npos;
+}
+// The paths of a rule's part ("Conditions", "Exceptions"), in order.
+Items Paths(const std::string& xml, const std::string& part) {
+    Items paths;
+    std::size_t at = xml.find("<" + part + ">"), end = xml.find("</" + part + ">");
+    while (at != std::string::npos && (at = xml.find("Path=\"", at)) < end)
+        paths.push_back(xml.substr(at + 6, xml.find('"', at + 6) - at - 6)), ++at;
+    return paths;
+}
+// Paths as a rule's exceptions read, sorted: " except A, B".
+std::string Except(Items paths) {
+    std::sort(paths.begin(), paths.end());
+    std::string text;
+    for (std::size_t i = 0; i < paths.size(); ++i) text += (i ? ", " : " except ") + paths[i];
+    return text;
+}
+// A rule as "Allow S-1-1-0 %WINDIR%\* except A, B".
+std::string Summary(const std::string& xml) {
+    std::size_t sid = xml.find("UserOrGroupSid=\"") + 16;
+    std::string text = (Has(xml, "Action=\"Allow\"") ? "Allow " : "Deny ") +
+                       xml.substr(sid, xml.find('"', sid) - sid);
+    for (const std::string& path : Paths(xml, "Conditions")) text += " " + path;
+    return text + Except(Paths(xml, "Exceptions"));
 }
 
 class OutsideExplorer : public ::testing::Test {
@@ -88,12 +105,10 @@ class OutsideExplorer : public ::testing::Test {
                 rules[e.key.substr(parent.size())] = PolicyText(e.data);
         return rules;
     }
-    int Count(const std::string& collection, std::initializer_list<std::string> parts) {
-        int found = 0;
-        for (const auto& [id, xml] : Rules(collection))
-            found += std::all_of(parts.begin(), parts.end(),
-                                 [&](const std::string& part) { return Has(xml, part); });
-        return found;
+    Summaries Summarized(const std::string& collection) {
+        Summaries rules;
+        for (const auto& [id, xml] : Rules(collection)) rules.insert(Summary(xml));
+        return rules;
     }
     std::vector<PolicyEntry> Entries() {
         return std::filesystem::exists(ComputerFile(lab)) ? PolicyFileEntries(ComputerFile(lab))
@@ -110,204 +125,157 @@ class OutsideExplorer : public ::testing::Test {
         lab.target.Commit();
         return code;
     }
-    std::string Gpt() { return FileBytes(lab.accounts.system32 + "\\GroupPolicy\\gpt.ini"); }
+    std::string GptFile() { return lab.accounts.system32 + "\\GroupPolicy\\gpt.ini"; }
 
     Lab lab;
 };
 
-TEST_F(OutsideExplorer, TheNonAdministratorsGetAllowRulesOnlyForTheWindowsAndProgramFolders) {
-    EXPECT_EQ(Press("Label5", true, {"calc.exe", "C:\\Windows\\System32\\CMD.EXE"}),
-              std::vector{kApplied});
-    for (const std::string collection : kCollections) {
-        SCOPED_TRACE(collection);
-        EXPECT_EQ(Setting(collection, "EnforcementMode"),
-                  (PolicyEntry{std::string(kSrpV2) + "\\" + collection, "EnforcementMode", 4,
-                               PolDword(1)}));
-        EXPECT_EQ(Setting(collection, "AllowWindows")->data, PolDword(0));
-        std::map<std::string, std::string> rules = Rules(collection);
-        ASSERT_EQ(rules.size(), 3u);
-        for (const auto& [key, xml] : rules) {
-            EXPECT_EQ(key.size(), 36u);
-            EXPECT_TRUE(xml.starts_with("<FilePathRule Id=\"" + key + "\" Name=\"")) << xml;
-            EXPECT_TRUE(Has(xml, "Action=\"Allow\"") && !Has(xml, "Deny")) << "allow rules only";
-        }
-        EXPECT_EQ(Count(collection, {"UserOrGroupSid=\"S-1-5-32-544\"",
-                                     "<Conditions>" + Condition("*") + "</Conditions>"}),
-                  1);
-        EXPECT_EQ(Count(collection, {"UserOrGroupSid=\"S-1-1-0\"", Condition("%PROGRAMFILES%\\*")}),
-                  1);
-        for (const char* writable : kWritable)
-            EXPECT_EQ(Count(collection, {"UserOrGroupSid=\"S-1-1-0\"",
-                                         "<Conditions>" + Condition("%WINDIR%\\*") +
-                                             "</Conditions><Exceptions>",
-                                         Condition(writable)}),
-                      1)
-                << writable;
-        bool exe = collection == "Exe";
-        for (const char* shell :
-             {"%SYSTEM32%\\WindowsPowerShell\\v1.0\\powershell.exe", "%SYSTEM32%\\mshta.exe",
-              "%WINDIR%\\regedit.exe", "%SYSTEM32%\\wscript.exe", "%PROGRAMFILES%\\PowerShell\\*"})
-            EXPECT_EQ(Count(collection, {Condition(shell)}), exe ? 1 : 0) << shell;
-        EXPECT_EQ(Count(collection, {Condition("%SYSTEM32%\\cmd.exe")}), 0) << "on the list";
-    }
-    EXPECT_EQ(Gpt(),
-              "[General]\r\ngPCMachineExtensionNames=[{35378EAC-683F-11D2-A89A-00C04FBBCFA2}"
-              "{62C1845D-C4A6-4ACB-BBB0-C895FD090385}{D02B1F72-3407-48AE-BA88-E8213C6761F1}]\r\n"
-              "Version=1\r\n");
-    std::vector<PolicyEntry> own = ObjectEntries(lab.target.object());
-    for (PolicyEntry expected : {PolicyEntry{kSystem, "DisableTaskMgr", 4, PolDword(1)},
-                                 PolicyEntry{kPoliciesSystem, "DisableCMD", 4, PolDword(2)}})
-        EXPECT_NE(std::find(own.begin(), own.end(), expected), own.end()) << expected;
-    EXPECT_EQ(lab.services.started, Items{"AppIDSvc"});
-    EXPECT_EQ(lab.services.refreshes, 1);
-    EXPECT_TRUE(static_cast<frmRestE&>(OpenScreen<frmRestE>(lab)).Check1.checked());
-    // Someone else's value for the prompt is not the option's to take away.
-    PutNumber(lab.registry, kCU, kPoliciesSystem, "DisableCMD", 1);
-    Press("Label4");
-    EXPECT_TRUE(IsAbsent(lab.registry, kCU, kSystem, "DisableTaskMgr"));
-    EXPECT_TRUE(HasValue(lab.registry, kCU, kPoliciesSystem, "DisableCMD", "1"));
-    EXPECT_TRUE(Rules("Exe").empty());
-}
-
-TEST_F(OutsideExplorer, TargetsCombineAndOnlyTheProgramsOwnEntriesChange) {
-    const PolicyEntry defaultRule{
-        std::string(kSrpV2) + "\\Exe\\921cc481-6e17-4653-8f75-050b80acca20", "Value", 1,
-        PolData("<FilePathRule Id=\"921cc481-6e17-4653-8f75-050b80acca20\" Name=\"x\" "
-                "UserOrGroupSid=\"S-1-1-0\" Action=\"Allow\"/>")};
+// Lists naming no shell to every one, for the non-administrators, a student
+// and both, beside another tool's entries: the rules refuse exactly the
+// writable folders and the shells left out, Windows is asked to enforce them,
+// and "Desbloquear" takes away only what was the target's.
+TEST_F(OutsideExplorer, BlockWritesRulesThatLeaveOutTheWritableFoldersAndTheShellsNotListed) {
+    const std::string id = "921cc481-6e17-4653-8f75-050b80acca20";
+    const PolicyEntry otherRule{std::string(kSrpV2) + "\\Exe\\" + id, "Value", 1,
+                                PolData("<FilePathRule Id=\"" + id +
+                                        "\" Name=\"x\" "
+                                        "UserOrGroupSid=\"S-1-1-0\" Action=\"Allow\"/>")};
     const PolicyEntry other{"Software\\Policies\\Escola", "X", 4, PolDword(7)};
     std::filesystem::create_directories(lab.accounts.system32 + "\\GroupPolicy\\Machine");
-    PutPolicyFile(ComputerFile(lab), {defaultRule, other});
-    std::ofstream(lab.accounts.system32 + "\\GroupPolicy\\gpt.ini", std::ios::binary)
+    PutPolicyFile(ComputerFile(lab), {otherRule, other});
+    std::ofstream(GptFile(), std::ios::binary)
         << "[general]\r\nversion=131074\r\ngPCMachineExtensionNames=[{827D319E-6EAC-11D2-A4EA-"
            "00C04F79F83A}{803E14A0-B4FB-11D0-A0D0-00A0C90F574B}]\r\n";
-    const std::string deny = "Action=\"Deny\"", aluno = std::string("UserOrGroupSid=\"") + kAluno,
-                      everyoneAll = "UserOrGroupSid=\"S-1-1-0\" Action=\"Allow\"><Conditions>" +
-                                    Condition("*"),
-                      admins = "UserOrGroupSid=\"S-1-5-32-544\"";
-    struct Step {
-        core::TargetKind target;
-        const char* command;
-        bool alunoDenied, everyoneElse, nonAdministrators;
+    const Items lists[] = {
+        {"calc.exe"},
+        {"C:\\Windows\\System32\\CMD.EXE"},
+        {"PowerShell.exe", "powershell_ise.exe", "C:\\PS\\pwsh.exe", "wscript.exe", "cscript.exe",
+         "MSHTA.EXE", "regedit.exe", "regedt32.exe", "reg.exe"}};
+    std::map<bool, Items> typed, inForce;  // by target: the account's, or the non-administrators'
+    auto expect = [&](const std::string& collection) {
+        const bool exe = collection == "Exe";
+        Summaries expected = {"Allow S-1-1-0"};  // the other tool's rule
+        if (!exe) expected.clear();
+        if (inForce.contains(true) && !inForce.contains(false)) expected.insert("Allow S-1-1-0 *");
+        for (const auto& [account, list] : inForce) {
+            Items windows(std::begin(kWritable), std::end(kWritable)), programs;
+            for (auto [name, path] : kShells)
+                if (exe && std::none_of(list.begin(), list.end(), [&](const std::string& item) {
+                        return Lowered(item.substr(item.find_last_of('\\') + 1)) == name;
+                    }))
+                    (Has(path, "%PROGRAMFILES%") ? programs : windows).push_back(path);
+            const std::string deny = std::string("Deny ") + kAluno + " ";
+            if (account) {
+                expected.insert(deny + "* except %PROGRAMFILES%\\*, %WINDIR%\\*");
+                for (const Items& paths : {windows, programs})
+                    for (const std::string& path : paths) expected.insert(deny + path);
+            } else {
+                expected.insert({"Allow S-1-5-32-544 *",
+                                 "Allow S-1-1-0 %WINDIR%\\*" + Except(windows),
+                                 "Allow S-1-1-0 %PROGRAMFILES%\\*" + Except(programs)});
+            }
+        }
+        EXPECT_EQ(Summarized(collection), expected) << collection;
+        EXPECT_EQ(Setting(collection, "EnforcementMode"),
+                  exe || !inForce.empty()
+                      ? std::optional(PolicyEntry{std::string(kSrpV2) + "\\" + collection,
+                                                  "EnforcementMode", 4, PolDword(1)})
+                      : std::nullopt);
+        for (const auto& [key, xml] : Rules(collection))
+            EXPECT_TRUE(xml.starts_with("<FilePathRule Id=\"" + key + "\" Name=\"")) << xml;
+        const std::vector<PolicyEntry> entries = Entries();
+        EXPECT_TRUE(entries.size() >= 2 && entries[0] == otherRule && entries[1] == other)
+            << "another tool's entries, in their place";
     };
-    const Step steps[] = {
-        {core::TargetKind::Account, "Label5", true, true, false},
-        {core::TargetKind::NonAdministrators, "Label5", true, false, true},
-        {core::TargetKind::Account, "Label4", false, false, true},
-        {core::TargetKind::NonAdministrators, "Label4", false, false, false},
-    };
-    for (const Step& step : steps) {
-        SCOPED_TRACE(std::string(step.command) + (step.alunoDenied ? " aluno" : ""));
-        Target(step.target, "aluno");
-        Press(step.command);
-        std::vector<PolicyEntry> entries = Entries();
-        ASSERT_GE(entries.size(), 2u);
-        EXPECT_EQ(entries[0], defaultRule) << "another tool's rule, in its place";
-        EXPECT_EQ(entries[1], other);
-        EXPECT_EQ(Count("Exe", {deny, aluno, Condition("*"), Condition("%WINDIR%\\*")}) == 1,
-                  step.alunoDenied);
-        EXPECT_EQ(Count("Msi", {deny, aluno, Condition("%WINDIR%\\Temp\\*")}) == 1,
-                  step.alunoDenied);
-        EXPECT_EQ(Count("Exe", {deny, aluno, Condition("%SYSTEM32%\\cmd.exe")}) == 1,
-                  step.alunoDenied);
-        EXPECT_EQ(Count("Script", {everyoneAll}) == 1, step.everyoneElse);
-        EXPECT_EQ(Count("Script", {admins}) == 1, step.nonAdministrators);
-        EXPECT_EQ(Rules("Exe").contains("921cc481-6e17-4653-8f75-050b80acca20"), true);
-        EXPECT_EQ(Setting("Script", "EnforcementMode").has_value(),
-                  step.alunoDenied || step.nonAdministrators)
-            << "a collection left with no rule is no longer enforced";
+    for (const Items& list : lists) {
+        for (bool account : {false, true}) {
+            SCOPED_TRACE(list.back() + (account ? " aluno" : " Usuários comuns"));
+            Target(account ? core::TargetKind::Account : core::TargetKind::NonAdministrators,
+                   "aluno");
+            EXPECT_EQ(Press("Label5", true, list), std::vector{kApplied});
+            typed[account].insert(typed[account].end(), list.begin(), list.end());
+            inForce[account] = typed[account];
+            for (const std::string collection : kCollections) expect(collection);
+            std::vector<PolicyEntry> own = ObjectEntries(lab.target.object());
+            for (PolicyEntry expected :
+                 {PolicyEntry{kSystem, "DisableTaskMgr", 4, PolDword(1)},
+                  PolicyEntry{kPoliciesSystem, "DisableCMD", 4, PolDword(2)}})
+                EXPECT_NE(std::find(own.begin(), own.end(), expected), own.end()) << expected;
+            EXPECT_TRUE(static_cast<frmRestE&>(OpenScreen<frmRestE>(lab)).Check1.checked());
+        }
     }
-    EXPECT_EQ(Setting("Exe", "EnforcementMode")->data, PolDword(1)) << "another tool's rule";
-    EXPECT_NE(Gpt().find("Version=131078\r\n"), std::string::npos) << "user half kept, four more";
-    EXPECT_NE(Gpt().find("=[{35378EAC-683F-11D2-A89A-00C04FBBCFA2}{62C1845D-C4A6-4ACB-BBB0-"
-                         "C895FD090385}{D02B1F72-3407-48AE-BA88-E8213C6761F1}][{827D319E-6EAC-"
-                         "11D2-A4EA-00C04F79F83A}"),
-              std::string::npos)
-        << Gpt();
+    // Someone else's value for the prompt is not the option's to take away.
+    PutNumber(lab.registry, kCU, kPoliciesSystem, "DisableCMD", 1);
+    for (bool account : {false, true}) {
+        Target(account ? core::TargetKind::Account : core::TargetKind::NonAdministrators, "aluno");
+        Press("Label4", false, {});
+        inForce.erase(account);
+        for (const std::string collection : kCollections) expect(collection);
+        EXPECT_TRUE(IsAbsent(lab.registry, kCU, kSystem, "DisableTaskMgr"));
+    }
+    EXPECT_TRUE(HasValue(lab.registry, kCU, kPoliciesSystem, "DisableCMD", "1")) << "aluno's";
+    EXPECT_EQ(FileBytes(GptFile()),
+              "[general]\r\nVersion=131082\r\ngPCMachineExtensionNames=[{35378EAC-683F-11D2-"
+              "A89A-00C04FBBCFA2}{62C1845D-C4A6-4ACB-BBB0-C895FD090385}{D02B1F72-3407-48AE-"
+              "BA88-E8213C6761F1}][{827D319E-6EAC-11D2-A4EA-00C04F79F83A}{803E14A0-B4FB-"
+              "11D0-A0D0-00A0C90F574B}]\r\n")
+        << "the user half kept, the computer half raised at each change";
+    EXPECT_EQ(lab.services.started, Items(6, "AppIDSvc"));
+    EXPECT_EQ(lab.services.refreshes, 8);
 }
 
 TEST_F(OutsideExplorer, WhatIsRefusedAndWhereWindowsDoesNotEnforceIt) {
+    const platform::WindowsVersion wine = lab.accounts.windows;
+    using core::TargetKind;
     struct Case {
         const char* what;
-        std::function<void(OutsideExplorer&)> arrange;
-        std::string message;  // style 48; empty: applied
-        bool rules, switches;
+        platform::WindowsVersion windows;
+        std::string message;                     // style 48; empty: applied
+        const char* folder = "ProgramFilesDir";  // the program folder Windows names, "" none
+        TargetKind target = TargetKind::NonAdministrators;  // an account: aluno, an administrator
     };
+    // clang-format off
     const Case cases[] = {
-        {"this account", [](auto& t) { t.Target(core::TargetKind::ThisAccount); },
-         kAdministratorsNotBound, false, false},
-        {"an administrator",
-         [](auto& t) {
-             t.lab.accounts.administrators.push_back(kAluno);
-             t.Target(core::TargetKind::Account, "aluno");
-         },
-         kAdministratorsNotBound, false, false},
-        {"not installed",
-         [](auto& t) { t.lab.hive.DeleteValue(kLM, kCurrentVersion, "ProgramFilesDir"); },
-         kNotInstalled, false, false},
-        {"x86 program folder",
-         [](auto& t) {
-             t.lab.hive.DeleteValue(kLM, kCurrentVersion, "ProgramFilesDir");
-             PutText(t.lab.hive, kLM, kCurrentVersion, "ProgramFilesDir (x86)",
-                     t.lab.folder.parent_path().string() + "\\");
-         },
-         "", true, true},
-        {"Windows 10 1903",
-         [](auto& t) {
-             t.lab.accounts.windows = {10, 0, 18362, 0x30};
-         },
-         kNotOnThisWindows, false, true},
-        {"Windows 10 1903 Education",
-         [](auto& t) {
-             t.lab.accounts.windows = {10, 0, 18362, 0x79};
-         },
-         "", true, true},
-        {"Windows 10 2004 Home",
-         [](auto& t) {
-             t.lab.accounts.windows = {10, 0, 19041, 0x65};
-         },
-         "", true, true},
-        {"Windows 8.1 Pro",
-         [](auto& t) {
-             t.lab.accounts.windows = {6, 3, 9600, 0x30};
-         },
-         kNotOnThisWindows, false, true},
-        {"Windows 8.1 Enterprise",
-         [](auto& t) {
-             t.lab.accounts.windows = {6, 3, 9600, 0x04};
-         },
-         "", true, true},
-        {"Windows 7 Professional",
-         [](auto& t) {
-             t.lab.accounts.windows = {6, 1, 7601, 0x30};
-         },
-         kNotOnThisWindows, false, true},
-        {"Vista Ultimate",
-         [](auto& t) {
-             t.lab.accounts.windows = {6, 0, 6002, 0x01};
-         },
-         kNotOnThisWindows, false, true},
-        {"Server 2012",
-         [](auto& t) {
-             t.lab.accounts.windows = {6, 2, 9200, 0x07, true};
-         },
-         "", true, true},
+        {"this account", wine, kAdministratorsNotBound, "ProgramFilesDir", TargetKind::ThisAccount},
+        {"an administrator", wine, kAdministratorsNotBound, "ProgramFilesDir", TargetKind::Account},
+        {"not installed", wine, kNotInstalled, ""},
+        {"x86 program folder, with a final backslash", wine, "", "ProgramFilesDir (x86)"},
+        {"64-bit program folder", wine, "", "ProgramW6432Dir"},
+        {"Windows 10 1909", {10, 0, 18363, 0x30}, kNotOnThisWindows},
+        {"Windows 10 1903 Education", {10, 0, 18362, 0x79}, ""},
+        {"Windows 10 2004 Pro", {10, 0, 19041, 0x30}, ""},
+        {"Windows 10 2004 Home", {10, 0, 19041, 0x65}, ""},
+        {"Windows 8.1 Pro", {6, 3, 9600, 0x30}, kNotOnThisWindows},
+        {"Windows 8.1 Enterprise", {6, 3, 9600, 0x04}, ""},
+        {"Windows 8 with Windows 7's Ultimate", {6, 2, 9200, 0x01}, kNotOnThisWindows},
+        {"Windows 7 Professional", {6, 1, 7601, 0x30}, kNotOnThisWindows},
+        {"Vista Ultimate", {6, 0, 6002, 0x01}, kNotOnThisWindows},
+        {"Server 2008", {6, 0, 6002, 0x07, true}, kNotOnThisWindows},
+        {"Server 2012", {6, 2, 9200, 0x07, true}, ""},
     };
+    // clang-format on
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
         std::filesystem::remove(ComputerFile(lab));
         lab.target.PutFileBytes(std::nullopt);
-        SetUp();
-        c.arrange(*this);
-        std::vector<ShownMessage> said = Press("Label5");
-        ShownMessage expected = kApplied;
-        if (!c.message.empty()) expected = {c.message, "Quarvel", 48};
-        EXPECT_EQ(said, std::vector{expected});
-        EXPECT_EQ(!Rules("Exe").empty(), c.rules);
-        EXPECT_EQ(HasValue(lab.registry, kCU, kSystem, "DisableTaskMgr", "1") == true, c.switches);
-        EXPECT_EQ(static_cast<frmRestE&>(OpenScreen<frmRestE>(lab)).Check1.checked(), c.switches)
-            << "where Windows enforces no rule, the box shows the two switches";
         lab.accounts = {};
         lab.accounts.system32 = lab.Folder() + "/System32";
+        lab.accounts.windows = c.windows;
+        if (c.target == TargetKind::Account) lab.accounts.administrators.push_back(kAluno);
+        for (const char* value : {"ProgramFilesDir", "ProgramFilesDir (x86)", "ProgramW6432Dir"})
+            lab.hive.DeleteValue(kLM, kCurrentVersion, value);
+        if (*c.folder)
+            PutText(lab.hive, kLM, kCurrentVersion, c.folder,
+                    lab.folder.parent_path().string() + (Has(c.folder, "x86") ? "\\" : ""));
+        Target(c.target, "aluno");
+        ShownMessage expected = kApplied;
+        if (!c.message.empty()) expected = {c.message, "Quarvel", 48};
+        EXPECT_EQ(Press("Label5"), std::vector{expected});
+        const bool switches = c.message.empty() || c.message == kNotOnThisWindows;
+        EXPECT_EQ(!Rules("Exe").empty(), c.message.empty());
+        EXPECT_EQ(HasValue(lab.registry, kCU, kSystem, "DisableTaskMgr", "1") == true, switches);
+        EXPECT_EQ(static_cast<frmRestE&>(OpenScreen<frmRestE>(lab)).Check1.checked(), switches)
+            << "where Windows enforces no rule, the box shows the two switches";
     }
 }
 
@@ -325,13 +293,22 @@ TEST_F(OutsideExplorer, AServiceOrARefreshThatFailsIsSaidAndTheRulesStay) {
          "O Windows não pôde aplicar agora a política do computador: o que foi gravado vale a "
          "partir do próximo início do Windows (ou depois de gpupdate /force)."},
     };
+    const std::string on = lab.File("on.qvc", "QV02calc.exe\r\nQVc11\r\n");
     for (const auto& [answer, message] : cases) {
         lab.services.answer = answer;
         lab.services.refreshed = answer != platform::ServiceStart::Running;
         Press("Label4");
         EXPECT_EQ(Press("Label5"), (std::vector<ShownMessage>{{message, "Quarvel", 48}}));
         EXPECT_EQ(Rules("Exe").size(), 3u);
+        Press("Label4");
+        EXPECT_EQ(Run({"/importar", on, "/para:comuns"}), 4) << "done in part";
+        EXPECT_NE(lab.shown.find(message), std::string::npos) << lab.shown;
+        EXPECT_EQ(Rules("Exe").size(), 3u) << "the rules stay";
     }
+    // Undo puts the rules back as they were, and says that Windows has not applied it yet.
+    EXPECT_EQ(Run({"/desfazer"}), 4);
+    EXPECT_NE(lab.shown.find(cases[2].second), std::string::npos) << lab.shown;
+    EXPECT_TRUE(Rules("Exe").empty());
 }
 
 TEST_F(OutsideExplorer, TheFileCarriesItAndUndoPutsBackOnlyTheProgramsRules) {
@@ -341,7 +318,6 @@ TEST_F(OutsideExplorer, TheFileCarriesItAndUndoPutsBackOnlyTheProgramsRules) {
     EXPECT_EQ(Run({"/importar", lab.File("on.qvc"), "/para:comuns"}), 0) << lab.shown;
     EXPECT_EQ(Rules("Script").size(), 3u);
     EXPECT_TRUE(HasValue(lab.registry, kCU, kPoliciesSystem, "DisableCMD", "2"));
-    EXPECT_NE(lab.Export().find("QV02calc.exe\r\nQVc11\r\n"), std::string::npos);
     EXPECT_EQ(Run({"/importar", lab.File("silent.qvc"), "/para:comuns"}), 0) << "an older file";
     EXPECT_EQ(Rules("Script").size(), 3u);
     EXPECT_EQ(Run({"/importar", lab.File("off.qvc"), "/para:comuns"}), 0) << lab.shown;
@@ -366,7 +342,21 @@ TEST_F(OutsideExplorer, TheFileCarriesItAndUndoPutsBackOnlyTheProgramsRules) {
     EXPECT_FALSE(AnythingAt(elsewhere));
     EXPECT_TRUE(Rules("Exe").empty());
 
-    // Refused or not valid: the rest of the file goes in, the run is done in part.
+    // Not written, not valid or refused: the rest of the file goes in, the run is done in part.
+    for (const std::string& refusing : {ComputerFile(lab).substr(0, ComputerFile(lab).rfind('\\')),
+                                        GptFile().substr(0, GptFile().rfind('\\'))}) {
+        lab.files.unwritable = {refusing};
+        const ShownMessage notWritten{"Não foi possível gravar " + ComputerFile(lab) + " e " +
+                                          GptFile() + ": a lista não vale fora do Explorer.",
+                                      "Quarvel", 16};
+        EXPECT_EQ(Run({"/importar", lab.File("on.qvc"), "/para:comuns"}), 4);
+        EXPECT_NE(lab.shown.find(notWritten.text), std::string::npos) << lab.shown;
+        EXPECT_TRUE(HasValue(lab.registry, kCU, kSystem, "DisableTaskMgr", "1")) << "the rest is";
+        EXPECT_EQ(Press("Label5"), std::vector{notWritten});
+        EXPECT_TRUE(Rules("Exe").empty());
+        lab.files.unwritable.clear();
+        Run({"/importar", lab.File("off.qvc"), "/para:comuns"});
+    }
     const std::string garbage = "PReg\x01\x00\x00\x00[garbage";
     std::ofstream(ComputerFile(lab), std::ios::binary) << garbage;
     EXPECT_EQ(Run({"/importar", lab.File("on.qvc"), "/para:comuns"}), 4);
@@ -387,12 +377,12 @@ TEST_F(OutsideExplorer, PolicyFilesForADomainHoldTheNonAdministratorsRules) {
     int rules = 0;
     for (const PolicyEntry& e : PolicyFileEntries(gpo + "/Machine/Registry.pol"))
         rules += e.key.starts_with(std::string(kSrpV2) + "\\Exe\\") &&
-                 Has(PolicyText(e.data), "UserOrGroupSid=\"S-1-5-32-544\"");
+                 Summary(PolicyText(e.data)) == "Allow S-1-5-32-544 *";
     EXPECT_EQ(rules, 1);
-    std::vector<PolicyEntry> user = PolicyFileEntries(gpo + "/User/Registry.pol");
-    EXPECT_NE(
-        std::find(user.begin(), user.end(), PolicyEntry{kSystem, "DisableTaskMgr", 4, PolDword(1)}),
-        user.end());
+    const auto user = PolicyFileEntries(gpo + "/User/Registry.pol");
+    EXPECT_EQ(std::count(user.begin(), user.end(),
+                         PolicyEntry{kSystem, "DisableTaskMgr", 4, PolDword(1)}),
+              1);
     EXPECT_FALSE(std::filesystem::exists(ComputerFile(lab))) << "this computer's object untouched";
 }
 

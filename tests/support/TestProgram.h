@@ -111,11 +111,21 @@ class CuttingFiles : public platform::StdFiles {
     bool Delete(const std::string& path) override {
         return !undeletable.contains(path) && StdFiles::Delete(path);
     }
+    // Folders no file can be written into, as on a full or write-protected disk.
+    bool WriteText(const std::string& path, const std::string& text) override {
+        return !Unwritable(path) && StdFiles::WriteText(path, text);
+    }
+    bool WriteBytes(const std::string& path, const std::string& bytes) override {
+        return !Unwritable(path) && StdFiles::WriteBytes(path, bytes);
+    }
     std::size_t cutAfter = std::string::npos;
     int refusedMove = -1;
-    std::set<std::string> undeletable;
+    std::set<std::string> undeletable, unwritable;
 
   protected:
+    bool Unwritable(const std::string& path) const {
+        return unwritable.contains(path.substr(0, path.find_last_of("\\/")));
+    }
     bool Replace(const std::filesystem::path& from, const std::filesystem::path& to) override {
         return refusedMove-- != 0 && StdFiles::Replace(from, to);
     }
