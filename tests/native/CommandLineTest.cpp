@@ -72,7 +72,7 @@ TEST(CommandLine, EachRunEndsWithItsExitCode) {
         {{"/importar", cache},
          0,
          "Nada a mudar; sem efeito neste Windows: FS Templates. (código 0)"},
-        {{"/exportar", out, "/grupos:7", "-Senha:Segredo"}, 0, "O Arquivo de configurações foi"},
+        {{"/exportar", out, "/GRUPOS:7", "-Senha:Segredo", "/Para:eu"}, 0, "O Arquivo de"},
         {{"/exportar", out, "/grupos:2"}, 4, "Nada foi exportado"},
         {{"/desfazer"}, 0, "A última importação foi desfeita"},
         // A file that carried another code: undo opens with the one before it too.
@@ -97,7 +97,14 @@ TEST(CommandLine, EachRunEndsWithItsExitCode) {
     const std::string logged = FileBytes(log);
     EXPECT_EQ(std::count(logged.begin(), logged.end(), '\n'), std::size(cases) - 1) << logged;
     EXPECT_EQ(logged.find("Segredo"), std::string::npos) << logged;
-    EXPECT_NE(logged.find(" -Senha:*** /log:" + log + ": O Arquivo"), std::string::npos);
+    EXPECT_NE(logged.find(" /GRUPOS:7 -Senha:*** /Para:eu /log:" + log + ": O Arquivo"),
+              std::string::npos);
+    // Each switch whose value the log shows, in another case; the code masked in any.
+    EXPECT_EQ(lab.Run({"/importar", good, "/Para:eu", "/SENHA:Segredo", "/LOG:" + log}), 3);
+    EXPECT_TRUE(lab.codec.FromAnsi(FileBytes(log))
+                    .ends_with(" " + good + " /Para:eu /SENHA:*** /LOG:" + log +
+                               ": Código-trava ausente ou errado; nada foi feito. "
+                               "(código 3)\r\n"));
     EXPECT_FALSE(fs::exists(lab.folder / "gpo"));
     EXPECT_EQ(lab.codec.FromAnsi(FileBytes(out)), "QV07Laboratório\r\nQVa7\r\nQVb70\r\n");
     lab.Expect({{kLM, kWinlogon, "LegalNoticeCaption", kAbsent},  // undone
@@ -202,6 +209,9 @@ TEST(PolicyFiles, AllOrNoneOverAnEarlierSetTooAndTheReportIsOneLogLine) {
         SCOPED_TRACE(step);
         EXPECT_EQ(admin.Run({"/politicas", later, gpo, "/log:" + log}), 4);
         if (admin.files.refusedMove >= 0) break;  // nothing was refused: the new set is in
+        EXPECT_TRUE(admin.shown.starts_with("Não foi possível gravar ") &&
+                    admin.shown.find(" em " + gpo) != std::string::npos)
+            << admin.shown;
         EXPECT_TRUE(set() == earlier);
         EXPECT_EQ(files(gpo), 5) << "User, Machine, their Registry.pol, Quarvel.reg";
     }
