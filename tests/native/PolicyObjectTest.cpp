@@ -209,17 +209,19 @@ TEST(AccountsObject, NarrowsTheNonAdministratorsNeverWidens) {
 
 TEST_F(PolicyObject, AFileThatIsNoPolicyFileIsNeitherReadNorOverwrittenAndIsSaidEverywhere) {
     const std::string pol = folder + "\\User\\Registry.pol";
-    const std::string said = "O arquivo " + pol +
-                             " não é um Registry.pol válido (cortado, com lixo ou de outra "
-                             "versão): nada foi lido dele nem gravado nele.";
+    auto damaged = [](const std::string& object) {
+        return "O arquivo " + object +
+               "\\User\\Registry.pol não é um Registry.pol válido (cortado, com lixo ou de "
+               "outra versão): nada foi lido dele nem gravado nele.";
+    };
+    const std::string said = damaged(folder);
     // clang-format off
     for (const std::string& junk : {"PReg\x02\0\0\0"s,                       // another version
                                     "PREG\x01\0\0\0"s,                       // another signature
                                     "PReg\x01\0\0\0[\0S\0"s,               // cut
                                     "<html>n\xe3o encontrado</html>"s}) {  // garbage
         // clang-format on
-        std::filesystem::create_directories(folder + "\\User");
-        std::ofstream(pol, std::ios::binary) << junk;
+        PutObjectBytes(folder, junk);
         EXPECT_TRUE(IsAbsent(program.registry, Hive::CurrentUser, kExplorer, "NoRun"));
         menus::RunMenuCommand(core::MenuCommand::SystemRestrictions, program.screens,
                               program.context);
@@ -232,20 +234,14 @@ TEST_F(PolicyObject, AFileThatIsNoPolicyFileIsNeitherReadNorOverwrittenAndIsSaid
         menus::RunMenuCommand(core::MenuCommand::ImportFromFile, program.screens, program.context);
         EXPECT_EQ(program.dialogs.messages.size(), 1u) << "said, and no file asked for";
         EXPECT_EQ(FileBytes(pol), junk);
-        Lab lab;
-        std::filesystem::create_directories(lab.accounts.system32 +
-                                            "\\GroupPolicyUsers\\S-1-5-32-545\\User");
-        std::ofstream(
-            lab.accounts.system32 + "\\GroupPolicyUsers\\S-1-5-32-545\\User\\Registry.pol",
-            std::ios::binary)
-            << junk;
+        Lab lab;  // named, nothing read or written, on the command line too
+        const std::string theirs = lab.accounts.system32 + "\\GroupPolicyUsers\\S-1-5-32-545";
+        PutObjectBytes(theirs, junk);
         for (const char* job : {"/exportar", "/importar"}) {
-            EXPECT_EQ(
-                lab.Run({job, lab.File("lab.qvc", "QV010000000000000000001\r\n"), "/para:comuns"}),
-                2);
-            EXPECT_NE(lab.shown.find("não é um Registry.pol válido"), std::string::npos)
-                << lab.shown;
+            EXPECT_EQ(lab.Run({job, lab.File("a.qvc", "QV0101\r\n"), "/para:comuns"}), 2);
+            EXPECT_EQ(lab.shown, damaged(theirs) + " (código 2)\r\n");
         }
+        EXPECT_EQ(FileBytes(theirs + "\\User\\Registry.pol"), junk);
         program.screens.Close(screen);
         program.dialogs.messages.clear();
     }

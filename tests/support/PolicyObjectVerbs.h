@@ -62,9 +62,13 @@ inline std::string PolicyBytes(const std::vector<PolicyEntry>& entries) {
 inline void PutPolicyFile(const std::string& file, const std::vector<PolicyEntry>& entries) {
     std::ofstream(file, std::ios::binary) << PolicyBytes(entries);
 }
-inline void PutObjectFile(const std::string& folder, const std::vector<PolicyEntry>& entries) {
+// An object's User\Registry.pol holding the bytes, or the entries.
+inline void PutObjectBytes(const std::string& folder, const std::string& bytes) {
     std::filesystem::create_directories(folder + "\\User");
-    PutPolicyFile(folder + "\\User\\Registry.pol", entries);
+    std::ofstream(folder + "\\User\\Registry.pol", std::ios::binary) << bytes;
+}
+inline void PutObjectFile(const std::string& folder, const std::vector<PolicyEntry>& entries) {
+    PutObjectBytes(folder, PolicyBytes(entries));
 }
 
 }  // namespace testing_support
