@@ -22,11 +22,16 @@ TEST(CommandLine, EachRunEndsWithItsExitCode) {
     const std::string one = lab.File("one.qvc", "QV09um\r\n"),
                       two = lab.File("two.qvc", "QV09dois\r\n");
     const std::string cache = lab.File("cache.qvc", "QV06Desktop\r\n");
+    const std::string on = lab.File("on.qvc", "QV04001\r\n"),
+                      off = lab.File("off.qvc", "QV04000\r\n");
     lab.registry.DeleteKey(kLM, "Software\\Microsoft\\Windows\\CurrentVersion\\FS Templates");
+    lab.registry.CreateKey(Hive::ClassesRoot, "*");
     // clang-format off
     const struct { std::vector<std::string> arguments; int code; const char* report; } cases[] = {
         {{"/?"}, 0, "Uso:\r\n  Quarvel.exe /importar ARQUIVO"},
         {{"/desfazer", "/sEnHa:Segredo"}, 5, "Não há importação para desfazer. (código 5)\r\n"},
+        // A key deleted and made again is written again.
+        {{"/importar", on}, 0, "Configurações"}, {{"/importar", off}, 0, "Configurações"}, {{"/importar", on}, 0, "Configurações"},
         // A switch the line cannot take is named by its place: it may be the code itself.
         {{"/bogus"}, 1, "Linha de comando errada: opção desconhecida: a 1ª opção;"},
         {{"/desfazer", "/snha:Segredo"}, 1, "Linha de comando errada: opção desconhecida: a 2ª"},
@@ -92,18 +97,9 @@ TEST(CommandLine, EachRunEndsWithItsExitCode) {
               std::string::npos);
     EXPECT_FALSE(fs::exists(lab.folder / "gpo"));
     EXPECT_EQ(lab.codec.FromAnsi(FileBytes(out)), "QV07Laboratório\r\nQVa7\r\nQVb70\r\n");
-    lab.Expect({{kLM, kWinlogon, "LegalNoticeCaption", kAbsent},  // undone
+    lab.Expect({{Hive::ClassesRoot, "*\\Shell\\OpenWith", "", "QV - Abrir com..."},
+                {kLM, kWinlogon, "LegalNoticeCaption", kAbsent},  // undone
                 {kLM, kCurrentVersion, "SYSNOT", "um"}});
-}
-
-TEST(CommandLine, AKeyDeletedAndMadeAgainIsWrittenAgain) {
-    Lab lab;
-    lab.registry.CreateKey(Hive::ClassesRoot, "*");
-    const std::string on = lab.File("on.qvc", "QV04001\r\n"),
-                      off = lab.File("off.qvc", "QV04000\r\n");
-    for (const std::string& file : {on, off, on}) EXPECT_EQ(lab.Run({"/importar", file}), 0);
-    EXPECT_TRUE(
-        HasValue(lab.registry, Hive::ClassesRoot, "*\\Shell\\OpenWith", "", "QV - Abrir com..."));
 }
 
 // Every group; the window title empty, so that a value is deleted.

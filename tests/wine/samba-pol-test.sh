@@ -21,20 +21,19 @@ entries() {
 import sys
 from samba.dcerpc import preg
 from samba.ndr import ndr_unpack
-raw, at, count = open(sys.argv[1], 'rb').read(), 8, 0
-def expect(what, n=2):
+raw, at, count = open(sys.argv[1], 'rb').read(), 0, 0
+def expect(what, n=2):  # the bytes there, then n bytes on
     global at
     if raw[at:at + len(what)] != what or at + n > len(raw): sys.exit(f"{sys.argv[1]}: not {what} at {at}")
     at += n
-if raw[:8] != b'PReg\x01\0\0\0': sys.exit(f"{sys.argv[1]}: header {raw[:8].hex()}")
+expect(b'PReg\x01\0\0\0', 8)
 while at < len(raw):
     expect(b'[\0')
     for _ in range(2):  # key, value: null-terminated UTF-16LE
         while at + 2 <= len(raw) and raw[at:at + 2] != b'\0\0': at += 2
         expect(b'\0\0'); expect(b';\0')
-    expect(b'', 4); expect(b';\0')
-    size = int.from_bytes(raw[at:at + 4], 'little'); expect(b'', 4); expect(b';\0')
-    expect(b'', size); expect(b']\0'); count += 1
+    expect(b'', 4); expect(b';\0'); size = int.from_bytes(raw[at:at + 4], 'little')
+    expect(b'', 4); expect(b';\0'); expect(b'', size); expect(b']\0'); count += 1
 pol = ndr_unpack(preg.file, raw)
 if len(pol.entries) != count: sys.exit(f"{sys.argv[1]}: Samba read {len(pol.entries)} of {count}")
 for e in pol.entries:
