@@ -69,11 +69,8 @@ class CommandLine : public ::testing::Test {
 };
 
 TEST_F(CommandLine, ImportExportAndUndoLeaveTheComputerAsItWas) {
-    const struct {
-        std::string arguments;
-        DWORD code;
-        const char* report;
-    } steps[] = {
+    // clang-format off
+    const struct { std::string arguments; DWORD code; const char* report; } steps[] = {
         {"/exportar \"" + a + "\"", 0, "O Arquivo de configurações foi gerado com sucesso!"},
         // Windows 7 (what Wine says it is) has no FS Templates.
         {"/IMPORTAR \"" + other + "\"", 0,
@@ -86,6 +83,7 @@ TEST_F(CommandLine, ImportExportAndUndoLeaveTheComputerAsItWas) {
         {"/importar \"" + folder + "\\none.qvc\"", 2, "O arquivo "},
         {"/?", 0, "Uso:\r\n"},
     };
+    // clang-format on
     auto logLines = [&] { return std::ranges::count(FileBytes(log), '\n'); };
     auto lines = logLines();
     for (const auto& step : steps) {
