@@ -91,9 +91,11 @@ Outcome Run(const CommandLine& command, core::Context& context, platform::Record
     // A start-up script runs as SYSTEM: its own settings restrict nobody.
     if (command.job == Job::Import && !command.target && core::RunsAsService(context))
         return {exit_code::WrongCommandLine,
-                "O Quarvel roda como conta de serviço do Windows (SYSTEM): importar para ela não "
-                "restringe ninguém; nada foi importado. Use /para:comuns (todos que não são "
-                "administradores) ou /para:NOME (uma conta local)."};
+                "O Quarvel roda como conta de serviço do Windows (" +
+                    context.accounts.Running().name +
+                    "): importar para ela não restringe ninguém; nada foi importado. Use "
+                    "/para:comuns (todos que não são administradores) ou /para:NOME (uma conta "
+                    "local)."};
     // The lock code stops a passer-by at the gate; the command line is no
     // way around it.
     std::string stored = core::ReadLockCode(context.registry);

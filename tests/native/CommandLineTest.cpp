@@ -22,30 +22,26 @@ TEST(CommandLine, EachRunEndsWithItsExitCode) {
     const std::string one = lab.File("one.qvc", "QV09um\r\n"),
                       two = lab.File("two.qvc", "QV09dois\r\n");
     const std::string cache = lab.File("cache.qvc", "QV06Desktop\r\n");
+    const std::string on = lab.File("on.qvc", "QV04001\r\n"),
+                      off = lab.File("off.qvc", "QV04000\r\n");
     lab.registry.DeleteKey(kLM, "Software\\Microsoft\\Windows\\CurrentVersion\\FS Templates");
-    const struct {
-        std::vector<std::string> arguments;
-        int code;
-        const char* report;
-    } cases[] = {
+    lab.registry.CreateKey(Hive::ClassesRoot, "*");
+    // clang-format off
+    const struct { std::vector<std::string> arguments; int code; const char* report; } cases[] = {
         {{"/?"}, 0, "Uso:\r\n  Quarvel.exe /importar ARQUIVO"},
         {{"/desfazer", "/sEnHa:Segredo"}, 5, "Não há importação para desfazer. (código 5)\r\n"},
+        // A key deleted and made again is written again.
+        {{"/importar", on}, 0, "Configurações"}, {{"/importar", off}, 0, "Configurações"}, {{"/importar", on}, 0, "Configurações"},
         // A switch the line cannot take is named by its place: it may be the code itself.
         {{"/bogus"}, 1, "Linha de comando errada: opção desconhecida: a 1ª opção;"},
         {{"/desfazer", "/snha:Segredo"}, 1, "Linha de comando errada: opção desconhecida: a 2ª"},
         {{"/desfazer", "/Segredo"}, 1, "Linha de comando errada: opção desconhecida: a 2ª opção;"},
-        {{"/importar", good, "/Senha=Segredo"},
-         1,
-         "Linha de comando errada: a 3ª opção parece ser "
-         "/senha, que leva \":\" antes do valor (/senha:...);"},
-        {{"/desfazer", "/senhaSegredo"},
-         1,
-         "Linha de comando errada: a 2ª opção parece ser /senha,"},
+        {{"/importar", good, "/Senha=Segredo"}, 1, "Linha de comando errada: a 3ª opção parece ser "
+                                                   "/senha, que leva \":\" antes do valor (/senha:...);"},
+        {{"/desfazer", "/senhaSegredo"}, 1, "Linha de comando errada: a 2ª opção parece ser /senha,"},
         {{"/desfazer", "-LOG=Segredo"}, 1, "Linha de comando errada: a 2ª opção parece ser /log,"},
-        {{"/desfazer", "/senha", "Segredo"},
-         1,
-         "Linha de comando errada: a opção /senha precisa de "
-         "\":\" antes do valor (/senha:...);"},
+        {{"/desfazer", "/senha", "Segredo"}, 1, "Linha de comando errada: a opção /senha precisa de "
+                                                "\":\" antes do valor (/senha:...);"},
         {{"/desfazer", "/senha:A", "/SENHA:Segredo"}, 1, "Linha de comando errada: opção repetida"},
         {{"/desfazer:Segredo"}, 1, "Linha de comando errada: a opção /desfazer não leva valor;"},
         {{"/importar"}, 1, "Linha de comando errada: falta o nome do arquivo"},
@@ -69,10 +65,8 @@ TEST(CommandLine, EachRunEndsWithItsExitCode) {
         {{"/Importar", good}, 0, "Configurações importadas com sucesso. (código 0)"},
         {{"/importar", good}, 0, "Nada a mudar. (código 0)\r\n"},
         // A key only Windows 95 to Me had: nothing written, no backup taken.
-        {{"/importar", cache},
-         0,
-         "Nada a mudar; sem efeito neste Windows: FS Templates. (código 0)"},
-        {{"/exportar", out, "/grupos:7", "-Senha:Segredo"}, 0, "O Arquivo de configurações foi"},
+        {{"/importar", cache}, 0, "Nada a mudar; sem efeito neste Windows: FS Templates. (código 0)"},
+        {{"/exportar", out, "/GRUPOS:7", "-Senha:Segredo", "/Para:eu"}, 0, "O Arquivo de"},
         {{"/exportar", out, "/grupos:2"}, 4, "Nada foi exportado"},
         {{"/desfazer"}, 0, "A última importação foi desfeita"},
         // A file that carried another code: undo opens with the one before it too.
@@ -81,10 +75,11 @@ TEST(CommandLine, EachRunEndsWithItsExitCode) {
         {{"/desfazer", "/senha:tres"}, 3, "Código-trava ausente ou errado; nada foi feito."},
         {{"/desfazer", "/senha:um"}, 0, "A última importação foi desfeita"},
     };
+    // clang-format on
     for (const auto& c : cases) {
         SCOPED_TRACE(c.arguments[0] + (c.arguments.size() > 1 ? " " + c.arguments[1] : ""));
         auto arguments = c.arguments;
-        if (arguments.size() > 1 || arguments[0] != "/?") arguments.push_back("/log:" + log);
+        if (arguments.size() > 1 || arguments[0] != "/?") arguments.push_back("/LOG:" + log);
         EXPECT_EQ(lab.Run(arguments), c.code);
         EXPECT_TRUE(lab.shown.starts_with(c.report)) << lab.shown;
         EXPECT_EQ(lab.shown.find("Segredo"), std::string::npos) << lab.shown;
@@ -97,21 +92,14 @@ TEST(CommandLine, EachRunEndsWithItsExitCode) {
     const std::string logged = FileBytes(log);
     EXPECT_EQ(std::count(logged.begin(), logged.end(), '\n'), std::size(cases) - 1) << logged;
     EXPECT_EQ(logged.find("Segredo"), std::string::npos) << logged;
-    EXPECT_NE(logged.find(" -Senha:*** /log:" + log + ": O Arquivo"), std::string::npos);
+    // Each switch whose value the log shows, in another case; the code masked in any.
+    EXPECT_NE(logged.find(" /GRUPOS:7 -Senha:*** /Para:eu /LOG:" + log + ": O Arquivo"),
+              std::string::npos);
     EXPECT_FALSE(fs::exists(lab.folder / "gpo"));
     EXPECT_EQ(lab.codec.FromAnsi(FileBytes(out)), "QV07Laboratório\r\nQVa7\r\nQVb70\r\n");
-    lab.Expect({{kLM, kWinlogon, "LegalNoticeCaption", kAbsent},  // undone
+    lab.Expect({{Hive::ClassesRoot, "*\\Shell\\OpenWith", "", "QV - Abrir com..."},
+                {kLM, kWinlogon, "LegalNoticeCaption", kAbsent},  // undone
                 {kLM, kCurrentVersion, "SYSNOT", "um"}});
-}
-
-TEST(CommandLine, AKeyDeletedAndMadeAgainIsWrittenAgain) {
-    Lab lab;
-    lab.registry.CreateKey(Hive::ClassesRoot, "*");
-    const std::string on = lab.File("on.qvc", "QV04001\r\n"),
-                      off = lab.File("off.qvc", "QV04000\r\n");
-    for (const std::string& file : {on, off, on}) EXPECT_EQ(lab.Run({"/importar", file}), 0);
-    EXPECT_TRUE(
-        HasValue(lab.registry, Hive::ClassesRoot, "*\\Shell\\OpenWith", "", "QV - Abrir com..."));
 }
 
 // Every group; the window title empty, so that a value is deleted.
@@ -202,6 +190,9 @@ TEST(PolicyFiles, AllOrNoneOverAnEarlierSetTooAndTheReportIsOneLogLine) {
         SCOPED_TRACE(step);
         EXPECT_EQ(admin.Run({"/politicas", later, gpo, "/log:" + log}), 4);
         if (admin.files.refusedMove >= 0) break;  // nothing was refused: the new set is in
+        EXPECT_TRUE(admin.shown.starts_with("Não foi possível gravar ") &&
+                    admin.shown.find(" em " + gpo) != std::string::npos)
+            << admin.shown;
         EXPECT_TRUE(set() == earlier);
         EXPECT_EQ(files(gpo), 5) << "User, Machine, their Registry.pol, Quarvel.reg";
     }

@@ -7,6 +7,7 @@
 #include "changes/ImportChanges.h"
 #include "core/Target.h"
 #include "grouppolicy/GptIni.h"
+#include "grouppolicy/PolicyFile.h"
 #include "menus/MenuCommands.h"
 #include "optimization/frmOtiIE.h"
 #include "personalization/frmPersDesk.h"
@@ -25,6 +26,11 @@ namespace {
 using namespace testing_support;
 using namespace std::string_literals;
 
+// A new object's gpt.ini after one command: the user half 1, the computer half 0.
+const std::string kNewGpt =
+    "[General]\r\ngPCUserExtensionNames=[{35378EAC-683F-11D2-A89A-00C04FBBCFA2}"
+    "{D02B1F73-3407-48AE-BA88-E8213C6761F1}]\r\nVersion=65536\r\n";
+
 class PolicyObject : public ::testing::Test {
   protected:
     void SetUp() override {
@@ -36,20 +42,6 @@ class PolicyObject : public ::testing::Test {
     TestProgram program;
     std::string folder = program.accounts.system32 + "\\GroupPolicyUsers\\S-1-5-32-545";
 };
-
-TEST_F(PolicyObject, AScreenWritesTheObjectAndLeavesThisAccountAlone) {
-    auto& screen = program.screens.Open<restrictions::frmRestS>(program.context);
-    static_cast<forms::CheckBox*>(screen.Find("CheckS1"))->SetChecked(true);
-    RunCommands(program, screen, {kSystemScreen.aplicar});
-    std::vector<PolicyEntry> entries = ObjectEntries(folder);
-    ASSERT_EQ(entries.size(), 11u) << "the screen's eleven values";
-    EXPECT_EQ(entries[0], (PolicyEntry{kExplorer, "NoFolderOptions", 4, PolDword(1)}));
-    EXPECT_TRUE(IsAbsent(program.hive, Hive::CurrentUser, kExplorer, "NoFolderOptions"));
-    EXPECT_NE(Gpt().find("Version=65536\r\n"), std::string::npos)
-        << "eleven values, one command: the user half raised once";
-    auto& again = OpenScreen<restrictions::frmRestS>(program);  // shows what the object holds
-    EXPECT_TRUE(static_cast<forms::CheckBox*>(again.Find("CheckS1"))->checked());
-}
 
 TEST_F(PolicyObject, OtherToolsEntriesAndVersionAreKeptAndTheValueKeepsItsPlace) {
     const PolicyEntry gpedit{"Software\\Policies\\Microsoft\\Windows\\Explorer", "NoX", 4,
@@ -144,13 +136,12 @@ TEST_F(PolicyObject, TheBlockListStartsForTheRestrictedAccountsOnly) {
     core::ChooseTarget(program.context, core::TargetKind::NonAdministrators);
     forms::Form& theirs = OpenScreen<restrictions::frmRestF>(program);
     EXPECT_EQ(theirs.Find("Label1")->caption(), note + everyone);
-    EXPECT_NE(
-        RunCommands(program, theirs, {"Label5"})
-            .at(0)
-            .text.find(
-                "ainda a usa: Esta conta (a entrada de HKEY_LOCAL_MACHINE, que vale para todas "
-                "as contas)."),
-        std::string::npos);
+    EXPECT_TRUE(RunCommands(program, theirs, {"Label5"})
+                    .at(0)
+                    .text.ends_with("ainda a usa: Esta conta (a entrada de HKEY_LOCAL_MACHINE, que "
+                                    "vale para todas as contas). "
+                                    "Desbloqueie também nesse destino (\"Destino...\") e depois "
+                                    "aqui; nada foi mudado."));
     program.hive.DeleteValue(kLM, kRun, "TvalueT");
     RunCommands(program, theirs, {"Label5"});  // Desbloquear
     EXPECT_TRUE(ObjectEntries(folder).empty()) << "a policy value goes when the object drops it";
@@ -217,16 +208,19 @@ TEST(AccountsObject, NarrowsTheNonAdministratorsNeverWidens) {
 
 TEST_F(PolicyObject, AFileThatIsNoPolicyFileIsNeitherReadNorOverwrittenAndIsSaidEverywhere) {
     const std::string pol = folder + "\\User\\Registry.pol";
-    const std::string said = "O arquivo " + pol +
-                             " não é um Registry.pol válido (cortado, com lixo ou de outra "
-                             "versão): nada foi lido dele nem gravado nele.";
+    auto damaged = [](const std::string& object) {
+        return "O arquivo " + object +
+               "\\User\\Registry.pol não é um Registry.pol válido (cortado, com lixo ou de "
+               "outra versão): nada foi lido dele nem gravado nele.";
+    };
+    const std::string said = damaged(folder);
     // clang-format off
     for (const std::string& junk : {"PReg\x02\0\0\0"s,                       // another version
+                                    "PREG\x01\0\0\0"s,                       // another signature
                                     "PReg\x01\0\0\0[\0S\0"s,               // cut
                                     "<html>n\xe3o encontrado</html>"s}) {  // garbage
         // clang-format on
-        std::filesystem::create_directories(folder + "\\User");
-        std::ofstream(pol, std::ios::binary) << junk;
+        PutObjectBytes(folder, junk);
         EXPECT_TRUE(IsAbsent(program.registry, Hive::CurrentUser, kExplorer, "NoRun"));
         menus::RunMenuCommand(core::MenuCommand::SystemRestrictions, program.screens,
                               program.context);
@@ -239,20 +233,14 @@ TEST_F(PolicyObject, AFileThatIsNoPolicyFileIsNeitherReadNorOverwrittenAndIsSaid
         menus::RunMenuCommand(core::MenuCommand::ImportFromFile, program.screens, program.context);
         EXPECT_EQ(program.dialogs.messages.size(), 1u) << "said, and no file asked for";
         EXPECT_EQ(FileBytes(pol), junk);
-        Lab lab;
-        std::filesystem::create_directories(lab.accounts.system32 +
-                                            "\\GroupPolicyUsers\\S-1-5-32-545\\User");
-        std::ofstream(
-            lab.accounts.system32 + "\\GroupPolicyUsers\\S-1-5-32-545\\User\\Registry.pol",
-            std::ios::binary)
-            << junk;
+        Lab lab;  // named, nothing read or written, on the command line too
+        const std::string theirs = lab.accounts.system32 + "\\GroupPolicyUsers\\S-1-5-32-545";
+        PutObjectBytes(theirs, junk);
         for (const char* job : {"/exportar", "/importar"}) {
-            EXPECT_EQ(
-                lab.Run({job, lab.File("lab.qvc", "QV010000000000000000001\r\n"), "/para:comuns"}),
-                2);
-            EXPECT_NE(lab.shown.find("não é um Registry.pol válido"), std::string::npos)
-                << lab.shown;
+            EXPECT_EQ(lab.Run({job, lab.File("a.qvc", "QV0101\r\n"), "/para:comuns"}), 2);
+            EXPECT_EQ(lab.shown, damaged(theirs) + " (código 2)\r\n");
         }
+        EXPECT_EQ(FileBytes(theirs + "\\User\\Registry.pol"), junk);
         program.screens.Close(screen);
         program.dialogs.messages.clear();
     }
@@ -262,41 +250,86 @@ TEST_F(PolicyObject, AFileThatIsNoPolicyFileIsNeitherReadNorOverwrittenAndIsSaid
     EXPECT_TRUE(HasValue(program.hive, Hive::CurrentUser, mine, "Tb", "0"));
 }
 
-TEST(PolicyObjectUnwritten, AVersionThatCannotBeRaisedIsSaidFirst) {
-    Lab lab;
-    const std::string gpt = lab.accounts.system32 + "\\GroupPolicyUsers\\S-1-5-32-545\\gpt.ini";
-    std::filesystem::create_directories(gpt);  // where the file should be, a folder
-    EXPECT_EQ(
-        lab.Run({"/importar", lab.File("lab.qvc", "QV010000000000000000001\r\n"), "/para:comuns"}),
-        4);
-    EXPECT_TRUE(lab.shown.starts_with("Não foi possível gravar " + gpt +
-                                      ": o Windows não aplicará estas mudanças às contas do "
-                                      "destino. O que é do computador foi gravado"))
-        << lab.shown;
-    ASSERT_EQ(core::ChooseTarget(lab.context, core::TargetKind::NonAdministrators),
-              core::TargetChoice::Chosen);
-    auto& screen = lab.screens.Open<restrictions::frmRestS>(lab.context);
-    RunCommands(lab, screen, {kSystemScreen.aplicar});
-    EXPECT_EQ(lab.dialogs.messages.back(),
-              (ShownMessage{"Não foi possível aumentar a versão em " + gpt +
-                                ": o Windows não aplicará esta mudança às contas do destino.",
-                            "Erro", 16}));
+// Each write of a job refused in turn (every write ends with a move): the
+// backup, the object's file, its gpt.ini; then none. Only what is written is
+// said to be, first what Windows will not apply.
+TEST(PolicyObjectUnwritten, EachFileAJobCannotWriteIsSaidWithItsExitCode) {
+    const std::string notApplied =
+        ": o Windows não aplicará estas mudanças às contas do destino. O que é do computador foi "
+        "gravado. (código 4)";
+    for (int refused = 0; refused < 4; ++refused) {
+        SCOPED_TRACE(refused);
+        Lab lab;
+        const std::string object = lab.accounts.system32 + "\\GroupPolicyUsers\\S-1-5-32-545";
+        const std::string pol = object + "\\User\\Registry.pol", gpt = object + "\\gpt.ini";
+        // clang-format off
+        const struct { int code; std::string report; bool imported, polWritten, gptWritten; } steps[] = {
+            {4, "Não foi possível guardar uma cópia das configurações atuais em " + lab.Folder() +
+                "/ProgramData/Quarvel/Copias nem em " + lab.accounts.system32 +
+                "/config/systemprofile/AppData/Local/Quarvel/Copias; nada foi importado. (código 4)",
+             false, false, false},
+            {4, "Não foi possível gravar " + pol + notApplied, true, false, false},
+            {4, "Não foi possível gravar " + gpt + notApplied, true, true, false},
+            {0, "Configurações importadas com sucesso. (código 0)", true, true, true},
+        };
+        // clang-format on
+        const auto& step = steps[refused];
+        lab.files.refusedMove = refused;
+        EXPECT_EQ(lab.Run({"/importar", lab.File("a.qvc", "QV010000000000000000001\r\nQV07Lab\r\n"),
+                           "/para:comuns"}),
+                  step.code);
+        EXPECT_EQ(lab.shown, step.report + "\r\n");
+        EXPECT_EQ(lab.hive.ValueExists(kLM, kWinlogon, "LegalNoticeCaption"), step.imported);
+        EXPECT_EQ(lab.files.Exists(pol) && ObjectEntries(object).at(18).value == "NoRun",
+                  step.polWritten);
+        EXPECT_EQ(FileBytes(gpt), step.gptWritten ? kNewGpt : "");
+    }
+}
+
+// A screen writes the object, never this account; a write refused is neither
+// read back nor claimed, and the version is raised once a command that wrote.
+TEST_F(PolicyObject, AScreenWritesTheObjectAndARefusedWriteIsNeitherReadBackNorClaimed) {
+    program.files.refusedMove = 0;
+    EXPECT_NE(program.registry.SetValue(kCU, kExplorer, "NoRun", 1), 0);
+    EXPECT_TRUE(IsAbsent(program.registry, kCU, kExplorer, "NoRun")) << "in the same command";
+    program.screens.Collect();
+    EXPECT_FALSE(AnythingAt(folder + "\\User\\Registry.pol") || AnythingAt(folder + "\\gpt.ini"));
+    auto& screen = OpenScreen<restrictions::frmRestS>(program);
+    static_cast<forms::CheckBox*>(screen.Find("CheckS1"))->SetChecked(true);
+    program.files.refusedMove = 0;  // the first of the eleven values: NoFolderOptions
+    std::vector<ShownMessage> said = RunCommands(program, screen, {kSystemScreen.aplicar});
+    ASSERT_EQ(said.size(), 1u) << "no success";  // the refused value named, only that one
+    EXPECT_TRUE(
+        said[0].text.starts_with("Não foi possível gravar as restrições NoFolderOptions:") &&
+        said[0].style == 16 && said[0].title == "Erro")
+        << said[0].text;
+    EXPECT_EQ(ObjectEntries(folder).size(), 10u) << "the refused value never reached the file";
+    EXPECT_EQ(Gpt(), kNewGpt) << "ten values, one command: the user half raised once";
+    program.files.refusedMove = 11;  // the eleven values written, then gpt.ini
+    EXPECT_EQ(RunCommands(program, screen, {kSystemScreen.aplicar}),
+              (std::vector<ShownMessage>{{"Restrições aplicadas com sucesso", "Quarvel", 64},
+                                         {"Não foi possível aumentar a versão em " + folder +
+                                              "\\gpt.ini: o Windows não aplicará esta mudança às "
+                                              "contas do destino.",
+                                          "Erro", 16}}));
+    EXPECT_EQ(Gpt(), kNewGpt);
+    EXPECT_EQ(ObjectEntries(folder).back(),
+              (PolicyEntry{kExplorer, "NoFolderOptions", 4, PolDword(1)}));
+    EXPECT_TRUE(IsAbsent(program.hive, kCU, kExplorer, "NoFolderOptions"));
+    auto& again = OpenScreen<restrictions::frmRestS>(program);  // shows what the object holds
+    EXPECT_TRUE(static_cast<forms::CheckBox*>(again.Find("CheckS1"))->checked());
 }
 
 TEST_F(PolicyObject, WhatOnlyTheAccountItselfHoldsIsRefusedAndSaid) {
     const std::string mail = "a chave do programa de e-mail depende da identidade de cada conta.";
-    const struct {
-        Opener open;
-        std::vector<const char*> commands;  // the last one is refused
-        std::string reason;
-    } cases[] = {
-        // clang-format off
+    // clang-format off
+    const struct { Opener open; std::vector<const char*> commands; std::string reason; } cases[] = {
         {OpenScreen<personalization::frmPersDesk>, {"Label11"},
          "a lista de arquivos recentes fica no perfil de cada conta."},
         {OpenScreen<optimization::frmOtiIE>, {"Label2", "Label6"}, mail},
         {OpenScreen<personalization::frmPersIE>, {"Label2", "Label22"}, mail},
-        // clang-format on
     };
+    // clang-format on
     const std::string recent = "Software\\Microsoft\\MediaPlayer\\Player\\RecentFileList";
     PutText(program.hive, Hive::CurrentUser, recent, "File0", "aula.wmv");
     for (const auto& c : cases) {
@@ -314,30 +347,63 @@ TEST_F(PolicyObject, WhatOnlyTheAccountItselfHoldsIsRefusedAndSaid) {
     EXPECT_TRUE(HasValue(program.hive, Hive::CurrentUser, recent, "File0", "aula.wmv"));
 }
 
-TEST(GptIni, TheUserHalfGrowsByOneAndStopsAtItsTop) {
+TEST(GptIni, EachHalfGrowsByOneStopsAtItsTopAndTheListsStayInGuidOrder) {
     // clang-format off
-    for (auto [before, version] : {std::pair{"", "Version=65536"},
-             {"[General]\r\nVersion=65535\r\n", "Version=131071"},            // computer half full
-             {"[General]\r\nversion = 7\r\n", "Version=65543"},               // another tool's spelling
-             {"[General]\r\nVersion=4294901759\r\n", "Version=4294967295"},  // 65534 x 65536 + 65535
-             {"[General]\r\nVersion=4294967295\r\n", "Version=4294967295"}})  // the top: stays
-        EXPECT_NE(grouppolicy::RaisedGptIni(before).find(std::string(version) + "\r\n"),
-                  std::string::npos) << before;
+    const std::string reg = "35378EAC-683F-11D2-A89A-00C04FBBCFA2}", templates = "{D02B1F72-3407-48AE-BA88-E8213C6761F1}]",
+        other = "[{827D319E-6EAC-11D2-A4EA-00C04F79F83A}{803E14A0-B4FB-11D0-A0D0-00A0C90F574B}]",
+        tools = "{62C1845D-C4A6-4ACB-BBB0-C895FD090385}" + templates,
+        user = "gPCUserExtensionNames=[{" + reg + "{D02B1F73-3407-48AE-BA88-E8213C6761F1}]\r\n",
+        machine = "gPCMachineExtensionNames=[{" + reg + tools + "\r\n", general = "[General]\r\n";
+    const struct { bool computer; std::string before, after; } cases[] = {
+        {false, "", general + user + "Version=65536"},
+        {false, general + "Version=65535", general + user + "Version=131071"},  // the computer half kept
+        {false, general + "Version=4294967295", general + user + "Version=4294967295"},  // the top: stays
+        // Another tool's spelling: understood, not a second section or key.
+        {false, "[general]\r\nVERSION = 7\r\ngpcuserextensionnames=" + other,
+         "[general]\r\nVersion=65543\r\n" + user.substr(0, user.size() - 2) + other},
+        {true, "", general + machine + "Version=1"},
+        {true, general + "Version=4294901760", general + machine + "Version=4294901761"},  // the user half kept
+        {true, general + "Version=131071", general + machine + "Version=131071"},  // the top
+        // Merged: each group's tools and the groups in GUID order, as Windows requires.
+        {true, general + "gPCMachineExtensionNames=" + other + "[{" + Lowered(reg) + templates + "\r\nVersion=1",
+         general + "gPCMachineExtensionNames=[{" + Lowered(reg) + tools + other + "\r\nVersion=2"},
+    };
     // clang-format on
+    for (const auto& c : cases)
+        EXPECT_EQ(grouppolicy::RaisedGptIni(
+                      c.before, c.computer ? grouppolicy::kMachineHalf : grouppolicy::kUserHalf),
+                  c.after + "\r\n")
+            << c.before;
+}
+
+// Two readers of Registry.pol, ours and the program's: a file broken at any
+// byte of its header or of an entry's frame, or cut anywhere, is none.
+TEST(PolicyFileReaders, RefuseAFileBrokenAtAnyByteOfItsFrame) {
+    // "PReg" 1 [ K \0 ; N \0 ; type ; size ; data ], two bytes a character.
+    const std::string good = PolicyBytes({{"K", "N", 4, PolDword(7)}});
+    ASSERT_TRUE(ReadPolicyFile(good) && grouppolicy::ParsePolicyFile(good));
+    std::vector<std::string> broken;
+    for (std::size_t at : {0,  1,  2,  3,  4,  5,  6,  7,  8,  9,  12, 13, 14,
+                           15, 18, 19, 20, 21, 26, 27, 28, 32, 33, 38, 39}) {
+        broken.push_back(good);
+        broken.back()[at] ^= 0x20;  // "p", a blank for a null, "{" for "[", 36 bytes of data
+    }
+    for (std::size_t size = 9; size < good.size(); ++size) broken.push_back(good.substr(0, size));
+    for (const std::string& file : broken) {
+        EXPECT_FALSE(ReadPolicyFile(file)) << testing::PrintToString(file);
+        EXPECT_FALSE(grouppolicy::ParsePolicyFile(file)) << testing::PrintToString(file);
+    }
 }
 
 TEST(TargetOnTheCommandLine, WhoIsRestrictedIsSaidOrRefused) {
     const platform::Account system{"SYSTEM", "S-1-5-18"}, admin{"Adm", "S-1-5-21-1-2-3-500"};
-    const struct {
-        platform::Account running;
-        bool perAccount;
-        std::vector<std::string> switches;
-        int code;
-        const char* report;  // how it starts
-        const char* object;  // the SID whose object holds NoRun; nullptr: none written
-    } cases[] = {
-        // clang-format off
+    // report: how it starts; object: the SID whose object holds NoRun (nullptr: none written)
+    // clang-format off
+    const struct { platform::Account running; bool perAccount; std::vector<std::string> switches;
+                   int code; const char* report; const char* object; } cases[] = {
         {system, true, {}, 1, "O Quarvel roda como conta de serviço do Windows (SYSTEM)", nullptr},
+        {{"LOCAL SERVICE", "S-1-5-19"}, true, {}, 1, "O Quarvel roda como conta de serviço do Windows (LOCAL SERVICE)", nullptr},
+        {{"NETWORK SERVICE", "S-1-5-20"}, true, {}, 1, "O Quarvel roda como conta de serviço do Windows (NETWORK SERVICE)", nullptr},
         {system, true, {"/para:comuns"}, 0, "Configurações importadas com sucesso", "S-1-5-32-545"},
         {system, true, {"/PARA:Comuns"}, 0, "Configurações importadas com sucesso", "S-1-5-32-545"},
         {admin, true, {"/para:aluno"}, 0, "Configurações importadas", "S-1-5-21-1-2-3-1001"},

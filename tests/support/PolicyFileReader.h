@@ -34,19 +34,18 @@ inline std::string PolicyText(const std::string& utf16) {
     return platform::EncodeUtf8(text);
 }
 
+// Nothing when the bytes are not a whole policy file.
 inline std::optional<std::vector<PolicyEntry>> ReadPolicyFile(const std::string& bytes) {
     std::size_t at = 8;
-    auto dword = [&](std::size_t from) {
-        std::uint32_t out = 0;
-        for (int i = 3; i >= 0; --i) out = out << 8 | static_cast<unsigned char>(bytes[from + i]);
-        return out;
+    auto dword = [&](std::size_t from, std::uint32_t& out) {
+        out = 0;
+        for (int i = 3; i >= 0 && from + 4 <= bytes.size(); --i)
+            out = out << 8 | static_cast<unsigned char>(bytes[from + i]);
+        return from + 4 <= bytes.size() ? (at = from + 4, true) : false;
     };
-    auto character = [&](char expected) {
+    auto character = [&](char expected) {  // a data size past the end fails at its "]"
         bool there = at + 2 <= bytes.size() && bytes[at] == expected && bytes[at + 1] == 0;
         return there ? (at += 2, true) : false;
-    };
-    auto number = [&](std::uint32_t& out) {
-        return at + 4 <= bytes.size() ? (out = dword(at), at += 4, true) : false;
     };
     auto string = [&](std::string& out) {
         std::size_t start = at;
@@ -54,19 +53,17 @@ inline std::optional<std::vector<PolicyEntry>> ReadPolicyFile(const std::string&
         out = PolicyText(bytes.substr(start, at - start));
         return character('\0');
     };
-    if (bytes.size() < 8 || bytes.substr(0, 4) != "PReg" || dword(4) != 1) return std::nullopt;
+    std::uint32_t version = 0, size = 0;
+    if (bytes.substr(0, 4) != "PReg" || !dword(4, version) || version != 1) return std::nullopt;
     std::vector<PolicyEntry> entries;
-    while (at < bytes.size()) {
-        PolicyEntry entry;
-        std::uint32_t size = 0;
-        if (!character('[') || !string(entry.key) || !character(';') || !string(entry.value) ||
-            !character(';') || !number(entry.type) || !character(';') || !number(size) ||
-            !character(';') || at + size > bytes.size())
+    for (PolicyEntry e; at < bytes.size(); entries.push_back(e)) {
+        if (!character('[') || !string(e.key) || !character(';') || !string(e.value) ||
+            !character(';') || !dword(at, e.type) || !character(';') || !dword(at, size) ||
+            !character(';'))
             return std::nullopt;
-        entry.data = bytes.substr(at, size);
+        e.data = bytes.substr(at, size);
         at += size;
         if (!character(']')) return std::nullopt;
-        entries.push_back(std::move(entry));
     }
     return entries;
 }

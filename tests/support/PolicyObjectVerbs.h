@@ -50,22 +50,25 @@ inline std::string ComputerFile(const TestProgram& program) {
     return program.accounts.system32 + "\\GroupPolicy\\Machine\\Registry.pol";
 }
 
-// A policy file of the entries, written as another tool would leave it.
+// A policy file of the entries, as another tool would leave it.
+inline std::string PolicyBytes(const std::vector<PolicyEntry>& entries) {
+    std::string bytes = std::string("PReg") + PolDword(1), mark = ";" + std::string(1, '\0');
+    for (const PolicyEntry& e : entries)
+        bytes += "[" + mark.substr(1) + PolData(e.key) + mark + PolData(e.value) + mark +
+                 PolDword(e.type) + mark + PolDword(static_cast<std::uint32_t>(e.data.size())) +
+                 mark + e.data + "]" + mark.substr(1);
+    return bytes;
+}
 inline void PutPolicyFile(const std::string& file, const std::vector<PolicyEntry>& entries) {
-    std::string bytes = std::string("PReg") + PolDword(1);
-    auto mark = [&](char c) { bytes += {c, '\0'}; };
-    for (const PolicyEntry& e : entries) {
-        mark('[');
-        bytes += PolData(e.key) + ";" + '\0' + PolData(e.value) + ";" + '\0' + PolDword(e.type);
-        mark(';');
-        bytes += PolDword(static_cast<std::uint32_t>(e.data.size())) + ";" + '\0' + e.data;
-        mark(']');
-    }
-    std::ofstream(file, std::ios::binary) << bytes;
+    std::ofstream(file, std::ios::binary) << PolicyBytes(entries);
+}
+// An object's User\Registry.pol holding the bytes, or the entries.
+inline void PutObjectBytes(const std::string& folder, const std::string& bytes) {
+    std::filesystem::create_directories(folder + "\\User");
+    std::ofstream(folder + "\\User\\Registry.pol", std::ios::binary) << bytes;
 }
 inline void PutObjectFile(const std::string& folder, const std::vector<PolicyEntry>& entries) {
-    std::filesystem::create_directories(folder + "\\User");
-    PutPolicyFile(folder + "\\User\\Registry.pol", entries);
+    PutObjectBytes(folder, PolicyBytes(entries));
 }
 
 }  // namespace testing_support

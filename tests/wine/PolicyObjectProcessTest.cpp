@@ -23,15 +23,13 @@ const std::string kObjects = "C:\\windows\\system32\\GroupPolicyUsers";  // Wine
 
 std::string SidOf(const std::string& name) {
     BYTE sid[SECURITY_MAX_SID_SIZE];
-    wchar_t domain[256];
+    wchar_t domain[256], *text = nullptr;
     DWORD sidSize = sizeof sid, domainSize = 256;
     SID_NAME_USE use;
-    LPWSTR text = nullptr;
-    if (!LookupAccountNameW(nullptr, platform::win32::Widen(name).c_str(), sid, &sidSize, domain,
-                            &domainSize, &use) ||
-        !ConvertSidToStringSidW(sid, &text))
-        return "";
-    std::string out = Narrow(text);
+    bool found = LookupAccountNameW(nullptr, platform::win32::Widen(name).c_str(), sid, &sidSize,
+                                    domain, &domainSize, &use) &&
+                 ConvertSidToStringSidW(sid, &text);
+    std::string out = found ? Narrow(text) : "";
     LocalFree(text);
     return out;
 }

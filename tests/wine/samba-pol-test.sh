@@ -13,13 +13,29 @@ printf 'QV0101\r\nQV02jogo.exe\r\nQV03Jogos\r\nQVa8http://escola\r\n' >"$work/la
 lab=$(winepath -w "$work/lab.qvc")
 companion=$(winepath -w "$(dirname "$program")/DErodu.exe")
 [[ $companion == *DErodu.exe ]] || fail "winepath gave $companion"
-# Prints each entry as key|value|type|data (texts decoded), Samba's reading.
+# Prints each entry as key|value|type|data (texts decoded), Samba's reading,
+# after a strict walk of our own (Samba's parser lets a wrong signature,
+# version or delimiter pass): the 8 header bytes, then [key;value;type;size;data].
 entries() {
-    /usr/bin/python3 - "$1" <<'PY' || fail "Samba could not read $1"
+    /usr/bin/python3 - "$1" <<'PY' || fail "$1 is not a whole Registry.pol"
 import sys
 from samba.dcerpc import preg
 from samba.ndr import ndr_unpack
-pol = ndr_unpack(preg.file, open(sys.argv[1], 'rb').read())
+raw, at, count = open(sys.argv[1], 'rb').read(), 0, 0
+def expect(what, n=2):  # the bytes there, then n bytes on
+    global at
+    if raw[at:at + len(what)] != what or at + n > len(raw): sys.exit(f"{sys.argv[1]}: not {what} at {at}")
+    at += n
+expect(b'PReg\x01\0\0\0', 8)
+while at < len(raw):
+    expect(b'[\0')
+    for _ in range(2):  # key, value: null-terminated UTF-16LE
+        while at + 2 <= len(raw) and raw[at:at + 2] != b'\0\0': at += 2
+        expect(b'\0\0'); expect(b';\0')
+    expect(b'', 4); expect(b';\0'); size = int.from_bytes(raw[at:at + 4], 'little')
+    expect(b'', 4); expect(b';\0'); expect(b'', size); expect(b']\0'); count += 1
+pol = ndr_unpack(preg.file, raw)
+if len(pol.entries) != count: sys.exit(f"{sys.argv[1]}: Samba read {len(pol.entries)} of {count}")
 for e in pol.entries:
     data = e.data if isinstance(e.data, (int, str)) else bytes(e.data).hex()
     print(f"{e.keyname}|{e.valuename}|{e.type}|{data}")
