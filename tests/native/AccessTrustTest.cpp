@@ -109,13 +109,10 @@ TEST(AccessTrust, NothingStartsOrIsKeptWhereAnotherMayChangeIt) {
         for (int judged : {0, 1, 2, 3, 4}) {
             SCOPED_TRACE(std::string(row.name) + " " + std::to_string(judged));
             const bool refused = !row.why.empty(), backups = judged < 2;
-#ifdef _WIN32
-            if (backups) continue;  // the fallback's path is typed as the native build names it
-#endif
             Computer computer;
             const std::string usual = undo::BackupFolder(computer.files);
-            const std::string fallback =
-                computer.accounts.system32 + "/config/systemprofile/AppData/Local/Quarvel/Copias";
+            const std::string fallback = AsNamed(
+                computer.accounts.system32, "/config/systemprofile/AppData/Local/Quarvel/Copias");
             const std::string folder = computer.files.ProgramFolder();
             const std::string companions[] = {folder + "\\DErodu.exe", folder + "\\limpaico.exe"};
             const std::string paths[] = {usual, core::ParentOf(usual), folder,

@@ -264,9 +264,10 @@ TEST(PolicyObjectUnwritten, EachFileAJobCannotWriteIsSaidWithItsExitCode) {
         const std::string pol = object + "\\User\\Registry.pol", gpt = object + "\\gpt.ini";
         // clang-format off
         const struct { int code; std::string report; bool imported, polWritten, gptWritten; } steps[] = {
-            {4, "Não foi possível guardar uma cópia das configurações atuais em " + lab.Folder() +
-                "/ProgramData/Quarvel/Copias nem em " + lab.accounts.system32 +
-                "/config/systemprofile/AppData/Local/Quarvel/Copias; nada foi importado. (código 4)",
+            {4, "Não foi possível guardar uma cópia das configurações atuais em " +
+                AsNamed(lab.files.CommonAppDataFolder(), "/Quarvel/Copias") + " nem em " +
+                AsNamed(lab.accounts.system32, "/config/systemprofile/AppData/Local/Quarvel/Copias") +
+                "; nada foi importado. (código 4)",
              false, false, false},
             {4, "Não foi possível gravar " + pol + notApplied, true, false, false},
             {4, "Não foi possível gravar " + gpt + notApplied, true, true, false},

@@ -43,6 +43,15 @@ inline std::filesystem::path FreshFolder() {
     return folder;
 }
 
+// A path typed with "/" as the program names it: the Windows build joins the
+// names it adds with "\\".
+inline std::string AsNamed(const std::string& base, std::string names) {
+#ifdef _WIN32
+    for (char& c : names) c = c == '/' ? '\\' : c;
+#endif
+    return base + names;
+}
+
 // The in-memory registry, keeping every value set or deleted, by the hive of
 // its key, as a policy file says it: keys and texts in UTF-8 (a text without
 // its terminating zero), a deletion's name starting with "**del.". Values of
