@@ -111,8 +111,7 @@ TEST(AccessTrust, NothingStartsOrIsKeptWhereAnotherMayChangeIt) {
             const bool refused = !row.why.empty(), backups = judged < 2;
             Computer computer;
             const std::string usual = undo::BackupFolder(computer.files);
-            const std::string fallback = AsNamed(
-                computer.accounts.system32, "/config/systemprofile/AppData/Local/Quarvel/Copias");
+            const std::string fallback = SystemProfileBackups(computer.accounts.system32);
             const std::string folder = computer.files.ProgramFolder();
             const std::string companions[] = {folder + "\\DErodu.exe", folder + "\\limpaico.exe"};
             const std::string paths[] = {usual, core::ParentOf(usual), folder,

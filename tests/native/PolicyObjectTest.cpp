@@ -266,7 +266,7 @@ TEST(PolicyObjectUnwritten, EachFileAJobCannotWriteIsSaidWithItsExitCode) {
         const struct { int code; std::string report; bool imported, polWritten, gptWritten; } steps[] = {
             {4, "Não foi possível guardar uma cópia das configurações atuais em " +
                 AsNamed(lab.files.CommonAppDataFolder(), "/Quarvel/Copias") + " nem em " +
-                AsNamed(lab.accounts.system32, "/config/systemprofile/AppData/Local/Quarvel/Copias") +
+                SystemProfileBackups(lab.accounts.system32) +
                 "; nada foi importado. (código 4)",
              false, false, false},
             {4, "Não foi possível gravar " + pol + notApplied, true, false, false},

@@ -44,12 +44,18 @@ inline std::filesystem::path FreshFolder() {
 }
 
 // A path typed with "/" as the program names it: the Windows build joins the
-// names it adds with "\\".
+// names it adds with a backslash.
 inline std::string AsNamed(const std::string& base, std::string names) {
 #ifdef _WIN32
     for (char& c : names) c = c == '/' ? '\\' : c;
 #endif
     return base + names;
+}
+
+// Where an import backs up when the usual folder cannot be trusted: SYSTEM's
+// own profile under the given System32.
+inline std::string SystemProfileBackups(const std::string& system32) {
+    return AsNamed(system32, "/config/systemprofile/AppData/Local/Quarvel/Copias");
 }
 
 // The in-memory registry, keeping every value set or deleted, by the hive of
