@@ -162,9 +162,8 @@ TEST(AccessTrust, NothingStartsOrIsKeptWhereAnotherMayChangeIt) {
                          "): ela não foi usada, e a cópia desta importação "
                          "foi guardada em " +
                          fallback +
-                         ". Apague essa "
-                         "pasta; o Quarvel a cria de novo só para os "
-                         "Administradores.",
+                         ". Apague essa pasta; o "
+                         "Quarvel a cria de novo só para os Administradores.",
                      "Quarvel²", 48});
             EXPECT_EQ(computer.Import({"QV09novo", "QV03C:\\Outros"}),
                       refused ? ImportStatus::Partial : ImportStatus::Done);

@@ -105,11 +105,6 @@ class OutsideExplorer : public ::testing::Test {
                 rules[e.key.substr(parent.size())] = PolicyText(e.data);
         return rules;
     }
-    Summaries Summarized(const std::string& collection) {
-        Summaries rules;
-        for (const auto& [id, xml] : Rules(collection)) rules.insert(Summary(xml));
-        return rules;
-    }
     std::vector<PolicyEntry> Entries() {
         return std::filesystem::exists(ComputerFile(lab)) ? PolicyFileEntries(ComputerFile(lab))
                                                           : std::vector<PolicyEntry>();
@@ -175,14 +170,17 @@ TEST_F(OutsideExplorer, BlockWritesRulesThatLeaveOutTheWritableFoldersAndTheShel
                                  "Allow S-1-1-0 %PROGRAMFILES%\\*" + Except(programs)});
             }
         }
-        EXPECT_EQ(Summarized(collection), expected) << collection;
+        Summaries got;
+        for (const auto& [key, xml] : Rules(collection)) {
+            got.insert(Summary(xml));
+            EXPECT_TRUE(xml.starts_with("<FilePathRule Id=\"" + key + "\" Name=\"")) << xml;
+        }
+        EXPECT_EQ(got, expected) << collection;
         EXPECT_EQ(Setting(collection, "EnforcementMode"),
                   exe || !inForce.empty()
                       ? std::optional(PolicyEntry{std::string(kSrpV2) + "\\" + collection,
                                                   "EnforcementMode", 4, PolDword(1)})
                       : std::nullopt);
-        for (const auto& [key, xml] : Rules(collection))
-            EXPECT_TRUE(xml.starts_with("<FilePathRule Id=\"" + key + "\" Name=\"")) << xml;
         const std::vector<PolicyEntry> entries = Entries();
         EXPECT_TRUE(entries.size() >= 2 && entries[0] == otherRule && entries[1] == other)
             << "another tool's entries, in their place";
