@@ -13,6 +13,12 @@
 
 namespace testing_support {
 
+using Entries = std::vector<PolicyEntry>;
+// The local object of the accounts the SID names: the non-administrators' unless told.
+inline std::string UsersObject(const TestProgram& program, const char* sid = "S-1-5-32-545") {
+    return program.accounts.system32 + "\\GroupPolicyUsers\\" + sid;
+}
+
 // A text as the file stores it: UTF-16LE with its terminating null.
 inline std::string PolData(const std::string& utf8) {
     std::string bytes;

@@ -29,6 +29,7 @@ constexpr Hive kLM = Hive::LocalMachine;
 // Expected texts that are no text: the value is absent, or there with any text.
 inline const std::string kAbsent = "\x01(absent)";
 inline const std::string kAnyText = "\x01(any)";
+using Messages = std::vector<ShownMessage>;
 inline const ShownMessage kImported{"Configurações importadas com sucesso", "Quarvel²", 64};
 inline const ShownMessage kNothingToChange{"Nada a mudar", "Quarvel²", 64};
 inline const ShownMessage kUndone{
