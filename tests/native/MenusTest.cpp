@@ -234,22 +234,6 @@ TEST_F(Menus, TheMenusStartWithTheLastTargetTheChooserMarksAndAsksForAdministrat
     core::ChooseTarget(program.context, core::TargetKind::Account, "Administrador");
     auto& again = program.screens.Open<menus::frmDestino>(program.context);
     EXPECT_EQ(again.List1.items().at(again.List1.listIndex()), "Administrador (administrador)");
-
-    Lab lab;
-    PutText(lab.hive, kCU, kCurrentVersion, "Destino", "comuns");
-    lab.accounts.elsewhere = {{"ESCOLA\\aluno", "S-1-5-21-7-8-9-1105"},
-                              {"AzureAD\\ana", "S-1-12-1-4-5-6-7"}};
-    const std::string file = lab.File("lab.qvc", "QV010000000000000000001\r\n");
-    for (const char* account : {"ESCOLA\\aluno", "AzureAD\\ana"}) {
-        EXPECT_EQ(lab.Run({"/importar", file, std::string("/para:") + account}), 1);
-        EXPECT_TRUE(lab.shown.starts_with(std::string("A conta \"") + account +
-                                          "\" não é deste computador (é de um domínio ou do "
-                                          "Azure AD)"))
-            << lab.shown;
-    }
-    EXPECT_EQ(lab.Run({"/importar", file}), 0);
-    EXPECT_TRUE(HasValue(lab.hive, kCU, kExplorer, "NoRun", "1"))
-        << "the command line never takes the menus' target";
 }
 
 TEST(WindowsEditions, EveryHomeStarterAndEEditionHasNoPolicyEditor) {

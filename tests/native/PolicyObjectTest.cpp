@@ -386,6 +386,8 @@ TEST(PolicyFileReaders, RefuseAFileBrokenAtAnyByteOfItsFrame) {
     }
 }
 
+// The target the menus remember is never the command line's: without /para
+// the values go to the running account's own hive.
 TEST(TargetOnTheCommandLine, WhoIsRestrictedIsSaidOrRefused) {
     const platform::Account system{"SYSTEM", "S-1-5-18"}, admin{"Adm", "S-1-5-21-1-2-3-500"};
     // report: how it starts; object: the SID whose object holds NoRun (nullptr: none written)
@@ -400,6 +402,9 @@ TEST(TargetOnTheCommandLine, WhoIsRestrictedIsSaidOrRefused) {
         {admin, true, {"/para:aluno"}, 0, "Configurações importadas", "S-1-5-21-1-2-3-1001"},
         {admin, true, {"/para:ninguem"}, 1,
          "Não há conta local chamada \"ninguem\" neste computador", nullptr},
+        {admin, true, {"/para:ESCOLA\\aluno"}, 1, "A conta \"ESCOLA\\aluno\" não é deste computador (é de um domínio ou do Azure AD)", nullptr},
+        {admin, true, {"/para:AzureAD\\ana"}, 1, "A conta \"AzureAD\\ana\" não é deste computador (é de um domínio ou do Azure AD)", nullptr},
+        {admin, true, {}, 0, "Configurações importadas", nullptr},
         {admin, false, {"/para:comuns"}, 1, "Este Windows não tem políticas locais por conta (elas "
          "existem do Windows Vista em diante): as configurações só podem ir para esta conta. "
          "(código 1)", nullptr},
@@ -410,12 +415,16 @@ TEST(TargetOnTheCommandLine, WhoIsRestrictedIsSaidOrRefused) {
         Lab lab;
         lab.accounts.running = c.running;
         lab.accounts.perAccount = c.perAccount;
+        lab.accounts.elsewhere = {{"ESCOLA\\aluno", "S-1-5-21-7-8-9-1105"},
+                                  {"AzureAD\\ana", "S-1-12-1-4-5-6-7"}};
+        PutText(lab.hive, kCU, kCurrentVersion, "Destino", "comuns");
         std::vector<std::string> arguments{"/importar",
                                            lab.File("lab.qvc", "QV010000000000000000001\r\n")};
         arguments.insert(arguments.end(), c.switches.begin(), c.switches.end());
         EXPECT_EQ(lab.Run(arguments), c.code);
         EXPECT_TRUE(lab.shown.starts_with(c.report)) << lab.shown;
-        EXPECT_TRUE(IsAbsent(lab.hive, kCU, kExplorer, "NoRun"));
+        EXPECT_TRUE(c.code == 0 && !c.object ? HasValue(lab.hive, kCU, kExplorer, "NoRun", "1")
+                                             : IsAbsent(lab.hive, kCU, kExplorer, "NoRun"));
         EXPECT_EQ(AnythingAt(lab.accounts.system32), c.object != nullptr);
         if (c.object) {
             EXPECT_EQ(ObjectEntries(UsersObject(lab, c.object)).at(18),

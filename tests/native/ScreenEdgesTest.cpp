@@ -25,14 +25,14 @@ using namespace testing_support;
 using namespace testing_support::screens;
 using Messages = std::vector<ShownMessage>;
 
-const Opener PersDesk = OpenScreen<personalization::frmPersDesk>,
-             PersIE = OpenScreen<personalization::frmPersIE>,
-             Novo = OpenScreen<personalization::frmNovo>, OtiD = OpenScreen<optimization::frmOtiD>,
-             OtiIE = OpenScreen<optimization::frmOtiIE>, OtiS = OpenScreen<optimization::frmOtiS>,
-             IniOpt = OpenScreen<options::frmIniOpt>, PwdOpt = OpenScreen<options::frmPWDOPT>,
-             RestE = OpenScreen<restrictions::frmRestE>, RestF = OpenScreen<restrictions::frmRestF>,
-             Wizrd2 = OpenScreen<restrictions::frmWizrd2>,
-             RestS = OpenScreen<restrictions::frmRestS>;
+// clang-format off
+const Opener PersDesk = OpenScreen<personalization::frmPersDesk>, PersIE = OpenScreen<personalization::frmPersIE>,
+    Novo = OpenScreen<personalization::frmNovo>, OtiD = OpenScreen<optimization::frmOtiD>,
+    OtiIE = OpenScreen<optimization::frmOtiIE>, OtiS = OpenScreen<optimization::frmOtiS>,
+    IniOpt = OpenScreen<options::frmIniOpt>, PwdOpt = OpenScreen<options::frmPWDOPT>,
+    RestE = OpenScreen<restrictions::frmRestE>, RestF = OpenScreen<restrictions::frmRestF>,
+    Wizrd2 = OpenScreen<restrictions::frmWizrd2>, RestS = OpenScreen<restrictions::frmRestS>;
+// clang-format on
 
 class ScreenEdges : public ::testing::Test {
   protected:
@@ -58,12 +58,9 @@ TEST_F(ScreenEdges, ChoicesShowOnlyForTheExactStoredText) {
     // clang-format off
     const struct { Opener open; const char* on; Stored stored; bool shown, number = false; } rows[] = {
         {OtiD, "Label7", {HKCU, kControlDesktop, "MenuShowDelay", "00"}, false},
-        {OtiD, "Label2", {HKCU, kMetrics, "MinAnimate", " 1"}, true},
-        {OtiD, "Label2", {HKCU, kMetrics, "MinAnimate", "1"}, true, true},
-        {OtiD, "Label2", {HKCU, kMetrics, "MinAnimate", "2"}, false},
-        {OtiD, "Label2", {HKCU, kMetrics, "MinAnimate", "sim"}, false},
-        {OtiD, "Label2", {HKCU, kMetrics, "MinAnimate", "99999999999"}, false},
-        {OtiD, "Label2", {HKCU, kMetrics, "MinAnimate", ""}, false},
+        {OtiD, "Label2", {HKCU, kMetrics, "MinAnimate", " 1"}, true}, {OtiD, "Label2", {HKCU, kMetrics, "MinAnimate", "1"}, true, true},
+        {OtiD, "Label2", {HKCU, kMetrics, "MinAnimate", "2"}, false}, {OtiD, "Label2", {HKCU, kMetrics, "MinAnimate", "sim"}, false},
+        {OtiD, "Label2", {HKCU, kMetrics, "MinAnimate", "99999999999"}, false}, {OtiD, "Label2", {HKCU, kMetrics, "MinAnimate", ""}, false},
         {PersIE, "Label14", {HKCU, kBrowserMain, "Use FormSuggest", "1"}, false, true},
         {PersDesk, "Label8", {HKCU, kExplorerAdvanced, "StartMenuScrollPrograms", "YES "}, false},
         {OtiS, "Option1", {HKLM, kTemplates, "", "server"}, false},

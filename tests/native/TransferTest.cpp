@@ -18,9 +18,8 @@ using Lines = std::vector<std::string>;
 TEST(ConfigFile, LinesEndAtCrLfOrCrAndALoneLfStaysInItsRecord) {
     EXPECT_EQ(transfer::SplitConfigLines("a\r\nb\nc\rd\r\n"), (Lines{"a", "b\nc", "d"}));
     auto records = transfer::ReadRecords(transfer::SplitConfigLines(
-        "QV09abc\r\nqv09x\r\n "
-        "QV09x\r\nQV0\r\n\r\nQVa7Aviso\nQV09x\r\nQV__\r\nQV__two\r\nQV_nthree\r\n"
-        "junk\r\nQV__lost\r\nQV03a\x01\xff"));
+        "QV09abc\r\nqv09x\r\n QV09x\r\nQV0\r\n\r\nQVa7Aviso\nQV09x\r\nQV__\r\nQV__two\r\n"
+        "QV_nthree\r\njunk\r\nQV__lost\r\nQV03a\x01\xff"));
     EXPECT_EQ(records, (std::vector<Record>{{"QV09", "abc"},
                                             {"QVa7", "Aviso\nQV09x\r\n\r\ntwo\nthree"},
                                             {"QV03", "a\x01\xff"}}));
@@ -52,12 +51,9 @@ TEST(Import, RecordsWriteTheirValues) {
          {{kLM, kWinlogon, "LegalNoticeText", "Aviso\nQV09x"},
           {kLM, kCurrentVersion, "SYSNOT", kAbsent}}},
         {"desktop and browser flags", {"QV04", "QV0510101"},
-         {{kCU, "Control Panel\\Desktop", "MenuShowDelay", "500"},
-          {kCU, "Control panel\\Desktop\\WindowMetrics", "MinAnimate", "0"},
-          {kLM, kBrowserMain, "Enable_Disk_Cache", "yes"},
-          {kLM, kBrowserMain, "Delete_Temp_Files_On_Exit", "no"},
-          {kCU, kBrowserMain, "Show_FullURL", "yes"}, {kLM, kBrowserMain, "Use_Async_DNS", "no"},
-          {kCU, kBrowserMain, "FullScreen", "yes"}}},
+         {{kCU, "Control Panel\\Desktop", "MenuShowDelay", "500"}, {kCU, "Control panel\\Desktop\\WindowMetrics", "MinAnimate", "0"},
+          {kLM, kBrowserMain, "Enable_Disk_Cache", "yes"}, {kLM, kBrowserMain, "Delete_Temp_Files_On_Exit", "no"},
+          {kCU, kBrowserMain, "Show_FullURL", "yes"}, {kLM, kBrowserMain, "Use_Async_DNS", "no"}, {kCU, kBrowserMain, "FullScreen", "yes"}}},
         {"empty texts; the key of the Start-menu style made", {"QVa5", "QVa7", "QVa8", "QVb8", "QVb7"},
          {{kCU, kBrowserMain, "Save Directory", ""}, {kCU, kBrowserMain, "Window Title", kAbsent},
           {kLM, kWinlogon, "LegalNoticeCaption", kAbsent},

@@ -35,7 +35,6 @@ inline const ShownMessage kNothingToChange{"Nada a mudar", "Quarvel²", 64};
 inline const ShownMessage kUndone{
     "A última importação foi desfeita: as configurações anteriores foram restauradas.", "Quarvel²",
     64};
-
 inline const ShownMessage kNothingPutBack{
     "Nada foi restaurado: o que a última importação mudou já estava como antes dela. A cópia "
     "dessa importação foi apagada; um novo Desfazer volta à importação anterior.",
