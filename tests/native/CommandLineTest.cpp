@@ -16,17 +16,14 @@ namespace fs = std::filesystem;
 
 TEST(CommandLine, EachRunEndsWithItsExitCode) {
     Lab lab;
-    const std::string good = lab.File("good.qvc", "QV09\r\nQV07Laboratório\r\n");
-    const std::string junk = lab.File("junk.qvc", "nada\r\n"), out = lab.File("out.qvc");
-    const std::string log = lab.File("lab.log");  // on a shared folder: never the lock code
-    const std::string one = lab.File("one.qvc", "QV09um\r\n"),
-                      two = lab.File("two.qvc", "QV09dois\r\n");
-    const std::string cache = lab.File("cache.qvc", "QV06Desktop\r\n");
-    const std::string on = lab.File("on.qvc", "QV04001\r\n"),
-                      off = lab.File("off.qvc", "QV04000\r\n");
+    // clang-format off
+    const std::string good = lab.File("good.qvc", "QV09\r\nQV07Laboratório\r\n"), out = lab.File("out.qvc"),
+        junk = lab.File("junk.qvc", "nada\r\n"), cache = lab.File("cache.qvc", "QV06Desktop\r\n"),
+        one = lab.File("one.qvc", "QV09um\r\n"), two = lab.File("two.qvc", "QV09dois\r\n"),
+        on = lab.File("on.qvc", "QV04001\r\n"), off = lab.File("off.qvc", "QV04000\r\n"),
+        log = lab.File("lab.log");  // on a shared folder: never the lock code
     lab.registry.DeleteKey(kLM, "Software\\Microsoft\\Windows\\CurrentVersion\\FS Templates");
     lab.registry.CreateKey(Hive::ClassesRoot, "*");
-    // clang-format off
     const struct { std::vector<std::string> arguments; int code; const char* report; } cases[] = {
         {{"/?"}, 0, "Uso:\r\n  Quarvel.exe /importar ARQUIVO"},
         {{"/desfazer", "/sEnHa:Segredo"}, 5, "Não há importação para desfazer. (código 5)\r\n"},
@@ -46,34 +43,27 @@ TEST(CommandLine, EachRunEndsWithItsExitCode) {
         {{"/desfazer:Segredo"}, 1, "Linha de comando errada: a opção /desfazer não leva valor;"},
         {{"/importar"}, 1, "Linha de comando errada: falta o nome do arquivo"},
         {{"/importar", good, "Segredo"}, 1, "Linha de comando errada: argumento a mais; nada"},
-        {{"/importar", good, "/desfazer"}, 1, "Linha de comando errada"},
-        {{"/importar", good, "/grupos:1"}, 1, "Linha de comando errada"},
-        {{"/exportar", out, "/grupos:1,0"}, 1, "Linha de comando errada"},
+        {{"/importar", good, "/desfazer"}, 1, "Linha de comando errada"}, {{"/importar", good, "/grupos:1"}, 1, "Linha de comando errada"},
+        {{"/exportar", out, "/grupos:1,0"}, 1, "Linha de comando errada"}, {{"/politicas", good}, 1, "Linha de comando errada"},
         {{"/?", "/log:" + lab.File("x.log")}, 1, "Linha de comando errada"},
-        {{"/politicas", good}, 1, "Linha de comando errada"},
         // An empty argument is no path (an unset variable): nothing is written at a root.
-        {{"/importar", ""}, 1, "Linha de comando errada: nome de arquivo ou pasta vazio"},
-        {{"/exportar", ""}, 1, "Linha de comando errada: nome de arquivo ou pasta vazio"},
+        {{"/importar", ""}, 1, "Linha de comando errada: nome de arquivo ou pasta vazio"}, {{"/exportar", ""}, 1, "Linha de comando errada: nome de arquivo ou pasta vazio"},
         {{"/politicas", good, ""}, 1, "Linha de comando errada: nome de arquivo ou pasta vazio"},
         {{"/politicas", "", lab.File("gpo")}, 1, "Linha de comando errada: nome de arquivo"},
-        {{"/importar", good, "/LOG:"}, 1, "Linha de comando errada: falta o nome do arquivo em"},
-        {{"/importar", good, "/para:"}, 1, "Linha de comando errada: falta a conta em /para:;"},
+        {{"/importar", good, "/LOG:"}, 1, "Linha de comando errada: falta o nome do arquivo em"}, {{"/importar", good, "/para:"}, 1, "Linha de comando errada: falta a conta em /para:;"},
         {{"/importar", good, "/para:a", "/PARA:b"}, 1, "Linha de comando errada: opção repetida"},
         {{"/politicas", good, out, "/para:comuns"}, 1, "Linha de comando errada: /para vale só"},
         {{"/IMPORTAR", lab.File("missing.qvc")}, 2, "O arquivo "},
         {{"-importar", junk}, 2, "O arquivo não contém configurações do Quarvel"},
-        {{"/Importar", good}, 0, "Configurações importadas com sucesso. (código 0)"},
-        {{"/importar", good}, 0, "Nada a mudar. (código 0)\r\n"},
+        {{"/Importar", good}, 0, "Configurações importadas com sucesso. (código 0)"}, {{"/importar", good}, 0, "Nada a mudar. (código 0)\r\n"},
         // A key only Windows 95 to Me had: nothing written, no backup taken.
         {{"/importar", cache}, 0, "Nada a mudar; sem efeito neste Windows: FS Templates. (código 0)"},
         {{"/exportar", out, "/GRUPOS:7", "-Senha:Segredo", "/Para:eu"}, 0, "O Arquivo de"},
         {{"/exportar", out, "/grupos:2"}, 4, "Nada foi exportado"},
         {{"/desfazer"}, 0, "A última importação foi desfeita"},
         // A file that carried another code: undo opens with the one before it too.
-        {{"/importar", one}, 0, "Configurações importadas com sucesso"},
-        {{"/importar", two, "/senha:um"}, 0, "Configurações importadas com sucesso"},
-        {{"/desfazer", "/senha:tres"}, 3, "Código-trava ausente ou errado; nada foi feito."},
-        {{"/desfazer", "/senha:um"}, 0, "A última importação foi desfeita"},
+        {{"/importar", one}, 0, "Configurações importadas com sucesso"}, {{"/importar", two, "/senha:um"}, 0, "Configurações importadas com sucesso"},
+        {{"/desfazer", "/senha:tres"}, 3, "Código-trava ausente ou errado; nada foi feito."}, {{"/desfazer", "/senha:um"}, 0, "A última importação foi desfeita"},
     };
     // clang-format on
     for (const auto& c : cases) {

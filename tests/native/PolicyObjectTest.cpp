@@ -40,7 +40,8 @@ class PolicyObject : public ::testing::Test {
     std::string Gpt() { return FileBytes(folder + "\\gpt.ini"); }
 
     TestProgram program;
-    std::string folder = program.accounts.system32 + "\\GroupPolicyUsers\\S-1-5-32-545";
+    RegistryAccess& registry = program.registry;
+    std::string folder = UsersObject(program);
 };
 
 TEST_F(PolicyObject, OtherToolsEntriesAndVersionAreKeptAndTheValueKeepsItsPlace) {
@@ -51,11 +52,10 @@ TEST_F(PolicyObject, OtherToolsEntriesAndVersionAreKeptAndTheValueKeepsItsPlace)
     std::ofstream(folder + "\\gpt.ini", std::ios::binary)
         << "[General]\r\ndisplayName=Escola\r\ngPCUserExtensionNames=[{827D319E-6EAC-11D2-A4EA-"
            "00C04F79F83A}{803E14A0-B4FB-11D0-A0D0-00A0C90F574B}]\r\nVersion=65539\r\n";
-    ASSERT_EQ(program.registry.SetValue(Hive::CurrentUser, kExplorer, "nofolderoptions", 1), 0);
+    ASSERT_EQ(registry.SetValue(kCU, kExplorer, "nofolderoptions", 1), 0);
     program.screens.Collect();
-    EXPECT_EQ(
-        ObjectEntries(folder),
-        (std::vector<PolicyEntry>{gpedit, {kExplorer, "NoFolderOptions", 4, PolDword(1)}, marker}));
+    EXPECT_EQ(ObjectEntries(folder),
+              (Entries{gpedit, {kExplorer, "NoFolderOptions", 4, PolDword(1)}, marker}));
     EXPECT_EQ(Gpt(),
               "[General]\r\ndisplayName=Escola\r\n"
               "gPCUserExtensionNames=[{35378EAC-683F-11D2-A89A-00C04FBBCFA2}"
@@ -80,8 +80,8 @@ TEST_F(PolicyObject, EveryKindOfValueComesBackAsItWasStored) {
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
         StoredValue value{c.type, std::vector<std::uint8_t>(c.stored.begin(), c.stored.end())};
-        ASSERT_EQ(program.registry.Restore(Hive::CurrentUser, kBrowserMain, c.name, value), 0);
-        EXPECT_EQ(program.registry.Snapshot(Hive::CurrentUser, kBrowserMain, c.name), value);
+        ASSERT_EQ(registry.Restore(kCU, kBrowserMain, c.name, value), 0);
+        EXPECT_EQ(registry.Snapshot(kCU, kBrowserMain, c.name), value);
         EXPECT_EQ(ObjectEntries(folder).back(),
                   (PolicyEntry{kBrowserMain, c.name, c.type, c.inFile}));
     }
@@ -90,17 +90,15 @@ TEST_F(PolicyObject, EveryKindOfValueComesBackAsItWasStored) {
 TEST_F(PolicyObject, DeletionsUnderThePolicyKeysRemoveTheEntryElsewhereTheyAreMarked) {
     PutObjectFile(folder, {{kExplorer, "NoRun", 4, PolDword(1)},
                            {kBrowserMain, "Window Title", 1, PolData("Escola")}});
-    RegistryAccess& registry = program.registry;
-    ASSERT_TRUE(HasValue(registry, Hive::CurrentUser, kBrowserMain, "Window Title", "Escola"));
-    EXPECT_EQ(registry.DeleteValue(Hive::CurrentUser, kExplorer, "NoRun"), 0);
-    EXPECT_EQ(registry.DeleteValue(Hive::CurrentUser, kBrowserMain, "Window Title"), 0);
-    EXPECT_EQ(registry.DeleteValue(Hive::CurrentUser, kExplorer, "NoRun"), 2) << "nothing left";
+    ASSERT_TRUE(HasValue(registry, kCU, kBrowserMain, "Window Title", "Escola"));
+    EXPECT_EQ(registry.DeleteValue(kCU, kExplorer, "NoRun"), 0);
+    EXPECT_EQ(registry.DeleteValue(kCU, kBrowserMain, "Window Title"), 0);
+    EXPECT_EQ(registry.DeleteValue(kCU, kExplorer, "NoRun"), 2) << "nothing left";
     EXPECT_EQ(ObjectEntries(folder),
-              (std::vector<PolicyEntry>{{kBrowserMain, "**del.Window Title", 1, PolData(" ")}}));
-    EXPECT_TRUE(IsAbsent(registry, Hive::CurrentUser, kBrowserMain, "Window Title"));
-    PutText(registry, Hive::CurrentUser, kBrowserMain, "Window Title", "Lab");
-    EXPECT_EQ(ObjectEntries(folder),
-              (std::vector<PolicyEntry>{{kBrowserMain, "Window Title", 1, PolData("Lab")}}))
+              (Entries{{kBrowserMain, "**del.Window Title", 1, PolData(" ")}}));
+    EXPECT_TRUE(IsAbsent(registry, kCU, kBrowserMain, "Window Title"));
+    PutText(registry, kCU, kBrowserMain, "Window Title", "Lab");
+    EXPECT_EQ(ObjectEntries(folder), (Entries{{kBrowserMain, "Window Title", 1, PolData("Lab")}}))
         << "the marker that would take it away again goes";
 }
 
@@ -111,9 +109,7 @@ TEST_F(PolicyObject, TheBlockListStartsForTheRestrictedAccountsOnly) {
     RunCommands(program, screen, {"Label4"});  // Bloquear
     const std::string run = std::string(kExplorer) + "\\Run";
     EXPECT_EQ(ObjectEntries(folder),
-              (std::vector<PolicyEntry>{
-                  {run, "TvalueT", 1,
-                   PolData(std::string("\"") + program.Folder() + "\\DErodu.exe\"")}}));
+              (Entries{{run, "TvalueT", 1, PolData("\"" + program.Folder() + "\\DErodu.exe\"")}}));
     const std::string note =
         "A lista é uma só para o computador: vale para todo destino cujo logon inicia o bloqueio.";
     const std::string everyone =
@@ -126,11 +122,10 @@ TEST_F(PolicyObject, TheBlockListStartsForTheRestrictedAccountsOnly) {
     forms::Form& mine = OpenScreen<restrictions::frmRestF>(program);
     EXPECT_EQ(mine.Find("Label1")->caption(), note);
     EXPECT_EQ(RunCommands(program, mine, {"Label5"}),
-              (std::vector<ShownMessage>{
-                  {"A lista de pastas/janelas é uma só para o computador, e o logon de outro "
-                   "destino ainda a usa: Usuários comuns. Desbloqueie também nesse destino "
-                   "(\"Destino...\") e depois aqui; nada foi mudado.",
-                   "Quarvel", 48}}));
+              (Messages{{"A lista de pastas/janelas é uma só para o computador, e o logon de outro "
+                         "destino ainda a usa: Usuários comuns. Desbloqueie também nesse destino "
+                         "(\"Destino...\") e depois aqui; nada foi mudado.",
+                         "Quarvel", 48}}));
     EXPECT_TRUE(program.files.Exists(program.Folder() + "\\restt.qvn"));
     EXPECT_TRUE(program.hive.ValueExists(kLM, kRun, "TvalueT"));
     core::ChooseTarget(program.context, core::TargetKind::NonAdministrators);
@@ -159,9 +154,7 @@ TEST_F(PolicyObject, AnotherToolsMarkersAreReadAsWindowsAppliesThemInOrder) {
     std::string read;
     for (const auto& [at, name] :
          {std::pair{key, "A"}, {key, "B"}, {key, "C"}, {key, "D"}, {sub, "E"}, {sub, "F"}})
-        read += program.registry.ValueExists(Hive::CurrentUser, at, name)
-                    ? program.registry.GetValue(Hive::CurrentUser, at, name)
-                    : "-";
+        read += registry.ValueExists(kCU, at, name) ? registry.GetValue(kCU, at, name) : "-";
     EXPECT_EQ(read, "--3--6");
 }
 
@@ -177,7 +170,7 @@ TEST(AccountsObject, NarrowsTheNonAdministratorsNeverWidens) {
          {std::pair{"", "S-1-5-32-545"}, {"aluno", "S-1-5-21-1-2-3-1001"}}) {
         SCOPED_TRACE(sid);
         TestProgram program;
-        const std::string folder = program.accounts.system32 + "\\GroupPolicyUsers\\" + sid;
+        const std::string folder = UsersObject(program, sid);
         PutObjectFile(folder, {foreign, {list, "7", 1, PolData("velho.exe")}});
         ASSERT_EQ(core::ChooseTarget(
                       program.context,
@@ -192,12 +185,11 @@ TEST(AccountsObject, NarrowsTheNonAdministratorsNeverWidens) {
         EXPECT_EQ(changes::FindChanges(registry, {unsetPage}, {}).writes.size(), 1u)
             << "absent is not deleted: the profile keeps a page the object never mentioned";
         long deleted = registry.DeleteValue(kCU, kExplorer, "NoRun");
-        std::vector<PolicyEntry> expected = {foreign,
-                                             keepAll,
-                                             {list, "1", 1, PolData("Quarvel.exe")},
-                                             {list, "2", 1, PolData("Resgate.exe")},
-                                             {list, "3", 1, PolData("DErodu.exe")},
-                                             {list, "6", 1, PolData("jogo.exe")}};
+        // clang-format off
+        Entries expected = {foreign, keepAll, {list, "1", 1, PolData("Quarvel.exe")},
+            {list, "2", 1, PolData("Resgate.exe")}, {list, "3", 1, PolData("DErodu.exe")},
+            {list, "6", 1, PolData("jogo.exe")}};
+        // clang-format on
         if (*account) expected.push_back({kExplorer, "**del.NoRun", 1, PolData(" ")});
         EXPECT_EQ(deleted, *account ? 0 : 2);
         EXPECT_EQ(ObjectEntries(folder), expected);
@@ -221,10 +213,10 @@ TEST_F(PolicyObject, AFileThatIsNoPolicyFileIsNeitherReadNorOverwrittenAndIsSaid
                                     "<html>n\xe3o encontrado</html>"s}) {  // garbage
         // clang-format on
         PutObjectBytes(folder, junk);
-        EXPECT_TRUE(IsAbsent(program.registry, Hive::CurrentUser, kExplorer, "NoRun"));
+        EXPECT_TRUE(IsAbsent(registry, kCU, kExplorer, "NoRun"));
         menus::RunMenuCommand(core::MenuCommand::SystemRestrictions, program.screens,
                               program.context);
-        EXPECT_EQ(program.dialogs.messages, (std::vector<ShownMessage>{{said, "Quarvel", 48}}));
+        EXPECT_EQ(program.dialogs.messages, (Messages{{said, "Quarvel", 48}}));
         auto& screen = *program.screens.Find<restrictions::frmRestS>();
         ShownMessage refused = RunCommands(program, screen, {kSystemScreen.aplicar}).at(0);
         EXPECT_TRUE(refused.text.ends_with("DisableLockWorkstation: " + said)) << refused.text;
@@ -234,7 +226,7 @@ TEST_F(PolicyObject, AFileThatIsNoPolicyFileIsNeitherReadNorOverwrittenAndIsSaid
         EXPECT_EQ(program.dialogs.messages.size(), 1u) << "said, and no file asked for";
         EXPECT_EQ(FileBytes(pol), junk);
         Lab lab;  // named, nothing read or written, on the command line too
-        const std::string theirs = lab.accounts.system32 + "\\GroupPolicyUsers\\S-1-5-32-545";
+        const std::string theirs = UsersObject(lab);
         PutObjectBytes(theirs, junk);
         for (const char* job : {"/exportar", "/importar"}) {
             EXPECT_EQ(lab.Run({job, lab.File("a.qvc", "QV0101\r\n"), "/para:comuns"}), 2);
@@ -246,7 +238,7 @@ TEST_F(PolicyObject, AFileThatIsNoPolicyFileIsNeitherReadNorOverwrittenAndIsSaid
     }
     // The start-up mode stays with the account running the program.
     const std::string mine = "SOFTWARE\\Microsoft\\Windows\\CurrentVersion";
-    PutText(program.registry, Hive::CurrentUser, mine, "Tb", "0");
+    PutText(registry, kCU, mine, "Tb", "0");
     EXPECT_TRUE(HasValue(program.hive, Hive::CurrentUser, mine, "Tb", "0"));
 }
 
@@ -260,15 +252,13 @@ TEST(PolicyObjectUnwritten, EachFileAJobCannotWriteIsSaidWithItsExitCode) {
     for (int refused = 0; refused < 4; ++refused) {
         SCOPED_TRACE(refused);
         Lab lab;
-        const std::string object = lab.accounts.system32 + "\\GroupPolicyUsers\\S-1-5-32-545";
-        const std::string pol = object + "\\User\\Registry.pol", gpt = object + "\\gpt.ini";
+        const std::string object = UsersObject(lab), pol = object + "\\User\\Registry.pol",
+                          gpt = object + "\\gpt.ini";
         // clang-format off
         const struct { int code; std::string report; bool imported, polWritten, gptWritten; } steps[] = {
-            {4, "Não foi possível guardar uma cópia das configurações atuais em " +
-                AsNamed(lab.files.CommonAppDataFolder(), "/Quarvel/Copias") + " nem em " +
-                SystemProfileBackups(lab.accounts.system32) +
-                "; nada foi importado. (código 4)",
-             false, false, false},
+            {4, "Não foi possível guardar uma cópia das configurações atuais em " + AsNamed(lab.files.
+                CommonAppDataFolder(), "/Quarvel/Copias") + " nem em " + SystemProfileBackups(
+                lab.accounts.system32) + "; nada foi importado. (código 4)", false, false, false},
             {4, "Não foi possível gravar " + pol + notApplied, true, false, false},
             {4, "Não foi possível gravar " + gpt + notApplied, true, true, false},
             {0, "Configurações importadas com sucesso. (código 0)", true, true, true},
@@ -291,8 +281,8 @@ TEST(PolicyObjectUnwritten, EachFileAJobCannotWriteIsSaidWithItsExitCode) {
 // read back nor claimed, and the version is raised once a command that wrote.
 TEST_F(PolicyObject, AScreenWritesTheObjectAndARefusedWriteIsNeitherReadBackNorClaimed) {
     program.files.refusedMove = 0;
-    EXPECT_NE(program.registry.SetValue(kCU, kExplorer, "NoRun", 1), 0);
-    EXPECT_TRUE(IsAbsent(program.registry, kCU, kExplorer, "NoRun")) << "in the same command";
+    EXPECT_NE(registry.SetValue(kCU, kExplorer, "NoRun", 1), 0);
+    EXPECT_TRUE(IsAbsent(registry, kCU, kExplorer, "NoRun")) << "in the same command";
     program.screens.Collect();
     EXPECT_FALSE(AnythingAt(folder + "\\User\\Registry.pol") || AnythingAt(folder + "\\gpt.ini"));
     auto& screen = OpenScreen<restrictions::frmRestS>(program);
@@ -308,11 +298,11 @@ TEST_F(PolicyObject, AScreenWritesTheObjectAndARefusedWriteIsNeitherReadBackNorC
     EXPECT_EQ(Gpt(), kNewGpt) << "ten values, one command: the user half raised once";
     program.files.refusedMove = 11;  // the eleven values written, then gpt.ini
     EXPECT_EQ(RunCommands(program, screen, {kSystemScreen.aplicar}),
-              (std::vector<ShownMessage>{{"Restrições aplicadas com sucesso", "Quarvel", 64},
-                                         {"Não foi possível aumentar a versão em " + folder +
-                                              "\\gpt.ini: o Windows não aplicará esta mudança às "
-                                              "contas do destino.",
-                                          "Erro", 16}}));
+              (Messages{{"Restrições aplicadas com sucesso", "Quarvel", 64},
+                        {"Não foi possível aumentar a versão em " + folder +
+                             "\\gpt.ini: o Windows não aplicará esta mudança às "
+                             "contas do destino.",
+                         "Erro", 16}}));
     EXPECT_EQ(Gpt(), kNewGpt);
     EXPECT_EQ(ObjectEntries(folder).back(),
               (PolicyEntry{kExplorer, "NoFolderOptions", 4, PolDword(1)}));
@@ -332,20 +322,20 @@ TEST_F(PolicyObject, WhatOnlyTheAccountItselfHoldsIsRefusedAndSaid) {
     };
     // clang-format on
     const std::string recent = "Software\\Microsoft\\MediaPlayer\\Player\\RecentFileList";
-    PutText(program.hive, Hive::CurrentUser, recent, "File0", "aula.wmv");
+    PutText(program.hive, kCU, recent, "File0", "aula.wmv");
     for (const auto& c : cases) {
         forms::Form& screen = c.open(program);
         for (const char* command : c.commands) RunCommands(program, screen, {command});
-        EXPECT_EQ(program.dialogs.messages,
-                  (std::vector<ShownMessage>{
-                      {"Isto não pode ser feito para Usuários comuns: " + c.reason +
+        EXPECT_EQ(
+            program.dialogs.messages,
+            (Messages{{"Isto não pode ser feito para Usuários comuns: " + c.reason +
                            " Isso só se faz dentro de cada conta, e as contas comuns não rodam "
                            "o Quarvel (ele pede um administrador): faça-o pelo próprio Windows "
                            "em cada conta; nada foi mudado.",
                        "Quarvel", 48}}));
     }
     EXPECT_FALSE(AnythingAt(folder)) << "nothing written into the object";
-    EXPECT_TRUE(HasValue(program.hive, Hive::CurrentUser, recent, "File0", "aula.wmv"));
+    EXPECT_TRUE(HasValue(program.hive, kCU, recent, "File0", "aula.wmv"));
 }
 
 TEST(GptIni, EachHalfGrowsByOneStopsAtItsTopAndTheListsStayInGuidOrder) {
@@ -396,6 +386,8 @@ TEST(PolicyFileReaders, RefuseAFileBrokenAtAnyByteOfItsFrame) {
     }
 }
 
+// The target the menus remember is never the command line's: without /para
+// the values go to the running account's own hive.
 TEST(TargetOnTheCommandLine, WhoIsRestrictedIsSaidOrRefused) {
     const platform::Account system{"SYSTEM", "S-1-5-18"}, admin{"Adm", "S-1-5-21-1-2-3-500"};
     // report: how it starts; object: the SID whose object holds NoRun (nullptr: none written)
@@ -410,6 +402,9 @@ TEST(TargetOnTheCommandLine, WhoIsRestrictedIsSaidOrRefused) {
         {admin, true, {"/para:aluno"}, 0, "Configurações importadas", "S-1-5-21-1-2-3-1001"},
         {admin, true, {"/para:ninguem"}, 1,
          "Não há conta local chamada \"ninguem\" neste computador", nullptr},
+        {admin, true, {"/para:ESCOLA\\aluno"}, 1, "A conta \"ESCOLA\\aluno\" não é deste computador (é de um domínio ou do Azure AD)", nullptr},
+        {admin, true, {"/para:AzureAD\\ana"}, 1, "A conta \"AzureAD\\ana\" não é deste computador (é de um domínio ou do Azure AD)", nullptr},
+        {admin, true, {}, 0, "Configurações importadas", nullptr},
         {admin, false, {"/para:comuns"}, 1, "Este Windows não tem políticas locais por conta (elas "
          "existem do Windows Vista em diante): as configurações só podem ir para esta conta. "
          "(código 1)", nullptr},
@@ -420,17 +415,20 @@ TEST(TargetOnTheCommandLine, WhoIsRestrictedIsSaidOrRefused) {
         Lab lab;
         lab.accounts.running = c.running;
         lab.accounts.perAccount = c.perAccount;
-        std::vector<std::string> arguments = {"/importar",
-                                              lab.File("lab.qvc", "QV010000000000000000001\r\n")};
+        lab.accounts.elsewhere = {{"ESCOLA\\aluno", "S-1-5-21-7-8-9-1105"},
+                                  {"AzureAD\\ana", "S-1-12-1-4-5-6-7"}};
+        PutText(lab.hive, kCU, kCurrentVersion, "Destino", "comuns");
+        std::vector<std::string> arguments{"/importar",
+                                           lab.File("lab.qvc", "QV010000000000000000001\r\n")};
         arguments.insert(arguments.end(), c.switches.begin(), c.switches.end());
         EXPECT_EQ(lab.Run(arguments), c.code);
         EXPECT_TRUE(lab.shown.starts_with(c.report)) << lab.shown;
-        EXPECT_TRUE(IsAbsent(lab.hive, Hive::CurrentUser, kExplorer, "NoRun"));
+        EXPECT_TRUE(c.code == 0 && !c.object ? HasValue(lab.hive, kCU, kExplorer, "NoRun", "1")
+                                             : IsAbsent(lab.hive, kCU, kExplorer, "NoRun"));
         EXPECT_EQ(AnythingAt(lab.accounts.system32), c.object != nullptr);
         if (c.object) {
-            EXPECT_EQ(
-                ObjectEntries(lab.accounts.system32 + "\\GroupPolicyUsers\\" + c.object).at(18),
-                (PolicyEntry{kExplorer, "NoRun", 4, PolDword(1)}));
+            EXPECT_EQ(ObjectEntries(UsersObject(lab, c.object)).at(18),
+                      (PolicyEntry{kExplorer, "NoRun", 4, PolDword(1)}));
         }
     }
 }

@@ -25,76 +25,70 @@ using namespace testing_support;
 using namespace testing_support::screens;
 using Messages = std::vector<ShownMessage>;
 
-const Opener PersDesk = OpenScreen<personalization::frmPersDesk>,
-             PersIE = OpenScreen<personalization::frmPersIE>,
-             Novo = OpenScreen<personalization::frmNovo>, OtiD = OpenScreen<optimization::frmOtiD>,
-             OtiIE = OpenScreen<optimization::frmOtiIE>, OtiS = OpenScreen<optimization::frmOtiS>,
-             IniOpt = OpenScreen<options::frmIniOpt>, PwdOpt = OpenScreen<options::frmPWDOPT>,
-             RestE = OpenScreen<restrictions::frmRestE>, RestF = OpenScreen<restrictions::frmRestF>,
-             Wizrd2 = OpenScreen<restrictions::frmWizrd2>,
-             RestS = OpenScreen<restrictions::frmRestS>;
+// clang-format off
+const Opener PersDesk = OpenScreen<personalization::frmPersDesk>, PersIE = OpenScreen<personalization::frmPersIE>,
+    Novo = OpenScreen<personalization::frmNovo>, OtiD = OpenScreen<optimization::frmOtiD>,
+    OtiIE = OpenScreen<optimization::frmOtiIE>, OtiS = OpenScreen<optimization::frmOtiS>,
+    IniOpt = OpenScreen<options::frmIniOpt>, PwdOpt = OpenScreen<options::frmPWDOPT>,
+    RestE = OpenScreen<restrictions::frmRestE>, RestF = OpenScreen<restrictions::frmRestF>,
+    Wizrd2 = OpenScreen<restrictions::frmWizrd2>, RestS = OpenScreen<restrictions::frmRestS>;
+// clang-format on
 
 class ScreenEdges : public ::testing::Test {
   protected:
     void SetUp() override {
         for (const char* key : {kWinlogon, kCurrentVersion, kBrowserMain})
-            program.registry.CreateKey(HKLM, key);
-        for (const char* key : {kBrowserMain, kMail4, kMetrics})
-            program.registry.CreateKey(HKCU, key);
-        PutText(program.registry, HKCU, "Identities", "Default User ID", "{ID-1}");
+            registry.CreateKey(HKLM, key);
+        for (const char* key : {kBrowserMain, kMail4, kMetrics}) registry.CreateKey(HKCU, key);
+        PutText(registry, HKCU, "Identities", "Default User ID", "{ID-1}");
         program.values.baseFolder = program.Folder();
     }
     Messages Run(forms::Form& form, std::initializer_list<const char*> commands) {
         return RunCommands(program, form, commands);
     }
+    ::testing::AssertionResult Has(Hive hive, const char* key, const char* name,
+                                   const std::string& text) {
+        return HasValue(registry, hive, key, name, text);
+    }
     TestProgram program;
+    RegistryAccess& registry = program.registry;
 };
 
 TEST_F(ScreenEdges, ChoicesShowOnlyForTheExactStoredText) {
-    struct Row {
-        Opener open;
-        const char* on;
-        Stored stored;
-        bool shown, number = false;
-    } rows[] = {
+    // clang-format off
+    const struct { Opener open; const char* on; Stored stored; bool shown, number = false; } rows[] = {
         {OtiD, "Label7", {HKCU, kControlDesktop, "MenuShowDelay", "00"}, false},
-        {OtiD, "Label2", {HKCU, kMetrics, "MinAnimate", " 1"}, true},
-        {OtiD, "Label2", {HKCU, kMetrics, "MinAnimate", "1"}, true, true},
-        {OtiD, "Label2", {HKCU, kMetrics, "MinAnimate", "2"}, false},
-        {OtiD, "Label2", {HKCU, kMetrics, "MinAnimate", "sim"}, false},
-        {OtiD, "Label2", {HKCU, kMetrics, "MinAnimate", "99999999999"}, false},
-        {OtiD, "Label2", {HKCU, kMetrics, "MinAnimate", ""}, false},
+        {OtiD, "Label2", {HKCU, kMetrics, "MinAnimate", " 1"}, true}, {OtiD, "Label2", {HKCU, kMetrics, "MinAnimate", "1"}, true, true},
+        {OtiD, "Label2", {HKCU, kMetrics, "MinAnimate", "2"}, false}, {OtiD, "Label2", {HKCU, kMetrics, "MinAnimate", "sim"}, false},
+        {OtiD, "Label2", {HKCU, kMetrics, "MinAnimate", "99999999999"}, false}, {OtiD, "Label2", {HKCU, kMetrics, "MinAnimate", ""}, false},
         {PersIE, "Label14", {HKCU, kBrowserMain, "Use FormSuggest", "1"}, false, true},
         {PersDesk, "Label8", {HKCU, kExplorerAdvanced, "StartMenuScrollPrograms", "YES "}, false},
         {OtiS, "Option1", {HKLM, kTemplates, "", "server"}, false},
         {IniOpt, "Label5", {HKLM, kCurrentVersion, "SYSNOT2", "01"}, false},
     };
-    for (const Row& row : rows) {
-        const Stored& v = row.stored;
-        row.number ? PutNumber(program.registry, v.hive, v.key, v.name, std::atoi(v.data))
-                   : PutText(program.registry, v.hive, v.key, v.name, v.data);
-        EXPECT_EQ(ShowsChosen(*row.open(program).Find(row.on)), row.shown)
-            << row.stored.name << " '" << row.stored.data << "'";
+    // clang-format on
+    for (const auto& [open, on, v, shown, number] : rows) {
+        number ? PutNumber(registry, v.hive, v.key, v.name, std::atoi(v.data))
+               : PutText(registry, v.hive, v.key, v.name, v.data);
+        EXPECT_EQ(ShowsChosen(*open(program).Find(on)), shown) << v.name << " '" << v.data << "'";
     }
 }
 
 TEST_F(ScreenEdges, TextWindowsCannotStoreIsRefusedOnEveryOtherBox) {
-    struct Row {
-        Opener open;
-        const char *box, *command, *subject;
-        Stored untouched;
-    } rows[] = {
+    // clang-format off
+    const struct { Opener open; const char *box, *command, *subject; Stored untouched; } rows[] = {
         {PersDesk, "Text4", "Label7", "A mensagem de logon", {HKLM, kWinlogon, "LegalNoticeText"}},
         {PersIE, "Text29", "Label18", "A página inicial", {HKCU, kBrowserMain, "Start Page"}},
         {PersIE, "Text11", "Label22", "O título do Outlook Express", {HKCU, kMail4, "WindowTitle"}},
         {RestE, "Text1", "Text1", "O nome do executável", {HKCU, kAllowList, "6"}},
         {RestF, "Text1", "Label4", "A lista de pastas/janelas", {HKLM, kRun, "TvalueT"}},
     };
-    for (const Row& row : rows) {
-        forms::Form& form = row.open(program);
-        TextBoxOf(form, row.box).UserType("jogo☃.exe");
-        EXPECT_EQ(Run(form, {row.command}).at(0), Unstorable(row.subject, "☃"));
-        EXPECT_TRUE(Holds(program.registry, program.registryApi, row.untouched));
+    // clang-format on
+    for (const auto& [open, box, command, subject, untouched] : rows) {
+        forms::Form& form = open(program);
+        TextBoxOf(form, box).UserType("jogo☃.exe");
+        EXPECT_EQ(Run(form, {command}).at(0), Unstorable(subject, "☃"));
+        EXPECT_TRUE(Holds(registry, program.registryApi, untouched));
     }
     EXPECT_FALSE(program.files.Exists(program.values.baseFolder + "\\restt.qvn"));
 
@@ -110,7 +104,7 @@ TEST_F(ScreenEdges, TextWindowsCannotStoreIsRefusedOnEveryOtherBox) {
 
 TEST_F(ScreenEdges, ALongerStoredValueShowsItsBeginningOnceAndStaysUntilReplaced) {
     std::string notice = "Início\r\n" + std::string(300000, 'x');
-    PutText(program.registry, HKLM, kWinlogon, "LegalNoticeText", notice);
+    PutText(registry, HKLM, kWinlogon, "LegalNoticeText", notice);
     forms::Form& screen = PersDesk(program);
     EXPECT_EQ(TextBoxOf(screen, "Text4").text(), "Início\r\n" + std::string(2040, 'x'));
     EXPECT_EQ(program.dialogs.messages,
@@ -121,41 +115,35 @@ TEST_F(ScreenEdges, ALongerStoredValueShowsItsBeginningOnceAndStaysUntilReplaced
                          "Aviso", 48}}));
     TextBoxOf(screen, "Text3").UserType("Título");
     Run(screen, {"Label7", "Label2", "Label7"});  // removed, then written again whole
-    EXPECT_TRUE(HasValue(program.registry, HKLM, kWinlogon, "LegalNoticeText", notice));
-    EXPECT_TRUE(HasValue(program.registry, HKLM, kWinlogon, "LegalNoticeCaption", "Título"));
+    EXPECT_TRUE(Has(HKLM, kWinlogon, "LegalNoticeText", notice));
+    EXPECT_TRUE(Has(HKLM, kWinlogon, "LegalNoticeCaption", "Título"));
     TextBoxOf(screen, "Text4").UserType(std::string(2049, 'y'));
     EXPECT_EQ(Run(screen, {"Label7"}),
               (Messages{{"O conteúdo da mensagem de logon tem 2049 caracteres; o máximo é 2048. "
                          "Nada foi gravado.",
                          "Erro", 16}}));
-    EXPECT_TRUE(HasValue(program.registry, HKLM, kWinlogon, "LegalNoticeText", notice));
+    EXPECT_TRUE(Has(HKLM, kWinlogon, "LegalNoticeText", notice));
     TextBoxOf(screen, "Text4").UserType(std::string(2048, 'y'));  // the limit itself fits
     EXPECT_EQ(Run(screen, {"Label7"}).at(0).style, 64);
-    EXPECT_TRUE(
-        HasValue(program.registry, HKLM, kWinlogon, "LegalNoticeText", std::string(2048, 'y')));
-    program.registry.DeleteValue(HKLM, kWinlogon, "LegalNoticeText");
+    EXPECT_TRUE(Has(HKLM, kWinlogon, "LegalNoticeText", std::string(2048, 'y')));
+    registry.DeleteValue(HKLM, kWinlogon, "LegalNoticeText");
 
     // Every box filled from the registry has its limit.
-    struct Row {
-        Opener open;
-        const char* box;
-        Stored value;
-        std::size_t limit;
-    } rows[] = {
+    // clang-format off
+    const struct { Opener open; const char* box; Stored value; std::size_t limit; } rows[] = {
         {PersDesk, "Text3", {HKLM, kWinlogon, "LegalNoticeCaption"}, 255},
         {PersIE, "Text10", {HKCU, kBrowserMain, "Window Title"}, 255},
         {PersIE, "Text29", {HKCU, kBrowserMain, "Start Page"}, 2083},
         {OtiIE, "Text1", {HKCU, kBrowserMain, "Save Directory"}, 260},
     };
-    for (const Row& row : rows)
+    // clang-format on
+    for (const auto& [open, box, v, limit] : rows)
         for (std::size_t over : {0, 1}) {  // the limit fits, one more does not
-            PutText(program.registry, row.value.hive, row.value.key, row.value.name,
-                    std::string(row.limit + over, 'z'));
+            PutText(registry, v.hive, v.key, v.name, std::string(limit + over, 'z'));
             program.dialogs.messages.clear();
-            forms::Form& form = row.open(program);
-            EXPECT_EQ(TextBoxOf(form, row.box).text().size(), row.limit) << row.value.name;
-            EXPECT_EQ(program.dialogs.messages.size(), over) << row.value.name;
-            program.registry.DeleteValue(row.value.hive, row.value.key, row.value.name);
+            EXPECT_EQ(TextBoxOf(open(program), box).text().size(), limit) << v.name;
+            EXPECT_EQ(program.dialogs.messages.size(), over) << v.name;
+            registry.DeleteValue(v.hive, v.key, v.name);
         }
     std::string names(600000, 'n');  // a block list of one long line, kept whole
     program.files.WriteText(program.values.baseFolder + "\\restt.qvn", names);
@@ -166,24 +154,23 @@ TEST_F(ScreenEdges, ALongerStoredValueShowsItsBeginningOnceAndStaysUntilReplaced
 }
 
 TEST_F(ScreenEdges, KeysAndFoldersThatMayBeMissingAreFoundMadeOrNamed) {
-    program.registry.CreateKey(HKLM, kNtWinlogon);
+    registry.CreateKey(HKLM, kNtWinlogon);
     forms::Form& screen = PersDesk(program);
     TextBoxOf(screen, "Text3").UserType("Aviso");
     EXPECT_EQ(Run(screen, {"Label7"}).at(0), kNoticeCreated);
-    EXPECT_TRUE(HasValue(program.registry, HKLM, kWinlogon, "LegalNoticeCaption", "Aviso"));
-    EXPECT_TRUE(IsAbsent(program.registry, HKLM, kNtWinlogon, "LegalNoticeCaption"));
-    program.registry.DeleteKey(HKLM, kWinlogon);
-    program.registry.DeleteKey(HKLM, kNtWinlogon);
+    EXPECT_TRUE(Has(HKLM, kWinlogon, "LegalNoticeCaption", "Aviso"));
+    EXPECT_TRUE(IsAbsent(registry, HKLM, kNtWinlogon, "LegalNoticeCaption"));
+    registry.DeleteKey(HKLM, kWinlogon);
+    registry.DeleteKey(HKLM, kNtWinlogon);
     EXPECT_EQ(Run(screen, {"Label7"}),
               (Messages{{"Não foi possível gravar a mensagem de logon: este Windows não tem a "
                          "chave Winlogon onde a mensagem é lida.",
                          "Erro", 16}}));
-    EXPECT_TRUE(KeyIsAbsent(program.registry, HKLM, kNtWinlogon));
-    EXPECT_TRUE(KeyIsAbsent(program.registry, HKLM, kWinlogon));
+    EXPECT_TRUE(KeyIsAbsent(registry, HKLM, kNtWinlogon));
+    EXPECT_TRUE(KeyIsAbsent(registry, HKLM, kWinlogon));
     // A fresh profile has no Explorer\Advanced: "Rolagem" creates it.
     EXPECT_TRUE(Run(PersDesk(program), {"Label8"}).empty());
-    EXPECT_TRUE(
-        HasValue(program.registry, HKCU, kExplorerAdvanced, "StartMenuScrollPrograms", "YES"));
+    EXPECT_TRUE(Has(HKCU, kExplorerAdvanced, "StartMenuScrollPrograms", "YES"));
     // The NT family has no FS Templates key either: nothing stored, and said so.
     EXPECT_EQ(Run(OtiS(program), {"Label6"}),
               (Messages{{"Não foi possível gravar o cache do disco rígido: a chave "
@@ -191,20 +178,17 @@ TEST_F(ScreenEdges, KeysAndFoldersThatMayBeMissingAreFoundMadeOrNamed) {
                          "neste Windows.",
                          "Erro", 16}}));
     // Where SystemRoot names the Windows folder, the open-with verb runs from it.
-    PutText(program.registry, HKLM, kCurrentVersion, "SystemRoot", "C:\\WINDOWS");
+    PutText(registry, HKLM, kCurrentVersion, "SystemRoot", "C:\\WINDOWS");
     Run(OtiD(program), {"Label4"});
-    EXPECT_TRUE(HasValue(program.registry, HKCR, kOpenWithCommand, "",
-                         "C:\\WINDOWS\\rundll32.exe shell32.dll,OpenAs_RunDLL %1"));
+    EXPECT_TRUE(
+        Has(HKCR, kOpenWithCommand, "", "C:\\WINDOWS\\rundll32.exe shell32.dll,OpenAs_RunDLL %1"));
 }
 
 TEST_F(ScreenEdges, ARefusedWriteNeverEndsInSuccessNorMovesAChoice) {
-    struct Row {
-        Opener open;
-        const char* box;  // typed into (or ticked) first, when given
-        std::initializer_list<const char*> commands;
-        const char* says = "Não foi possível gravar";  // how the message starts
-    } rows[] = {
-        // clang-format off
+    // clang-format off
+    // box: typed into (or ticked) first, when given; says: how the message starts
+    const struct { Opener open; const char* box; std::initializer_list<const char*> commands;
+                   const char* says = "Não foi possível gravar"; } rows[] = {
         {PersDesk, "Text3", {"Label7"}}, {PersDesk, nullptr, {"Label8"}},
         {PersIE, "Text10", {"Label23"}}, {PersIE, nullptr, {"Label18"}}, {PersIE, nullptr, {"Label8"}},
         {Novo, nullptr, {"Label45"}}, {OtiD, nullptr, {"Label7"}}, {OtiD, nullptr, {"Label2"}},
@@ -213,33 +197,33 @@ TEST_F(ScreenEdges, ARefusedWriteNeverEndsInSuccessNorMovesAChoice) {
         {RestE, "Text1", {"Text1", "Label5"}}, {RestE, nullptr, {"Label4"}}, {RestF, "Text1", {"Label4"}},
         {Wizrd2, "Check1", {"Label3"}}, {RestS, "CheckS1", {"Label1"},
          "Não foi possível gravar as restrições NoFolderOptions, NoDeletePrinter, NoAddPrinter"},
-        // clang-format on
     };
-    program.registry.CreateKey(HKLM, kTemplates);
-    PutNumber(program.registry, HKCU, kExplorer, "RestrictRun", 1);
-    for (const Row& row : rows) {
-        forms::Form& form = row.open(program);
-        const char* last = *(row.commands.end() - 1);
+    // clang-format on
+    registry.CreateKey(HKLM, kTemplates);
+    PutNumber(registry, HKCU, kExplorer, "RestrictRun", 1);
+    for (const auto& [open, box, commands, says] : rows) {
+        forms::Form& form = open(program);
+        const char* last = *(commands.end() - 1);
         SCOPED_TRACE(form.name() + " " + last);
-        if (forms::Control* box = row.box ? form.Find(row.box) : nullptr)
-            box->kind() == forms::ControlKind::CheckBox
-                ? box->UserClick()
-                : TextBoxOf(form, row.box).UserType("texto");
+        if (forms::Control* control = box ? form.Find(box) : nullptr)
+            control->kind() == forms::ControlKind::CheckBox
+                ? control->UserClick()
+                : TextBoxOf(form, box).UserType("texto");
         bool chosen = ShowsChosen(*form.Find(last));
         program.registryApi.DenyWrites(true);
-        Messages shown = Run(form, row.commands);
+        Messages shown = Run(form, commands);
         program.registryApi.DenyWrites(false);
         ASSERT_FALSE(shown.empty());
         EXPECT_EQ(shown.back(), (ShownMessage{shown.back().text, "Erro", 16}));
-        EXPECT_TRUE(shown.back().text.starts_with(row.says)) << shown.back().text;
+        EXPECT_TRUE(shown.back().text.starts_with(says)) << shown.back().text;
         EXPECT_EQ(ShowsChosen(*form.Find(last)), chosen) << "the choice moved";
     }
     EXPECT_EQ(program.registryApi.OpenHandles(), 0u);
 }
 
 TEST_F(ScreenEdges, IconsPickedWithoutPreviewOrCancelledAreStoredAsPicked) {
-    program.registry.CreateKey(HKLM, kRun);
-    PutText(program.registry, HKLM, kCurrentVersion, "SystemRoot", program.Folder());
+    registry.CreateKey(HKLM, kRun);
+    PutText(registry, HKLM, kCurrentVersion, "SystemRoot", program.Folder());
     auto& screen = static_cast<personalization::frmNovo&>(Novo(program));
     program.dialogs.promptAnswers = {"C:\\Icones\\cd.ico", std::nullopt,
                                      "%SystemRoot%\\system32\\shell32.dll,4"};
@@ -248,10 +232,9 @@ TEST_F(ScreenEdges, IconsPickedWithoutPreviewOrCancelledAreStoredAsPicked) {
     EXPECT_EQ(screen.wells[2]->picture(), "");
     EXPECT_EQ(screen.wells[40]->picture(), "C:\\Icones\\cd.ico");
     Run(screen, {"Label44"});  // the missing key is created
-    EXPECT_TRUE(HasValue(program.registry, HKLM, kShellIcons, "40", "C:\\Icones\\cd.ico"));
-    EXPECT_TRUE(HasValue(program.registry, HKLM, kShellIcons, "4", ""));
-    EXPECT_TRUE(HasValue(program.registry, HKLM, kShellIcons, "2",
-                         "%SystemRoot%\\system32\\shell32.dll,4"));
+    EXPECT_TRUE(Has(HKLM, kShellIcons, "40", "C:\\Icones\\cd.ico"));
+    EXPECT_TRUE(Has(HKLM, kShellIcons, "4", ""));
+    EXPECT_TRUE(Has(HKLM, kShellIcons, "2", "%SystemRoot%\\system32\\shell32.dll,4"));
     // Both "Limpar Cache" and "Desfazer" delete a protected cache; only the
     // first has limpaico run at the next start.
     std::string cache = program.Folder() + "\\ShellIconCache";
@@ -260,7 +243,7 @@ TEST_F(ScreenEdges, IconsPickedWithoutPreviewOrCancelledAreStoredAsPicked) {
         program.files.SetAttributes(cache, 1 | 2 | 4);
         EXPECT_EQ(Run(screen, {command}).size(), 1u);
         EXPECT_FALSE(program.files.Exists(cache)) << command;
-        EXPECT_EQ(program.registry.ValueExists(HKLM, kRun, "DelIconCache"),
+        EXPECT_EQ(registry.ValueExists(HKLM, kRun, "DelIconCache"),
                   std::string(command) == "Label45");
     }
     EXPECT_EQ(StoredBytes(program.registryApi, HKLM, kRun, "DelIconCache"),
@@ -278,7 +261,7 @@ TEST_F(ScreenEdges, TheLockCodeIsReadAsTheGateReadsItAndARefusedWriteKeepsTheOld
         TextBoxOf(screen, "Text2").UserType(next);
         return Run(screen, {"Label3"});
     };
-    PutNumber(program.registry, HKLM, kCurrentVersion, "SYSNOT", 5);
+    PutNumber(registry, HKLM, kCurrentVersion, "SYSNOT", 5);
     EXPECT_EQ(apply("x", ""), Messages{kCodeWrong});
     program.registryApi.DenyWrites(true);
     EXPECT_EQ(apply("5", "seis"),
@@ -287,7 +270,7 @@ TEST_F(ScreenEdges, TheLockCodeIsReadAsTheGateReadsItAndARefusedWriteKeepsTheOld
                          "Erro", 16}}));
     program.registryApi.DenyWrites(false);
     EXPECT_EQ(TypeOf(program.registryApi, HKLM, kCurrentVersion, "SYSNOT"), 4u) << "still a number";
-    EXPECT_TRUE(HasValue(program.registry, HKLM, kCurrentVersion, "SYSNOT", "5"));
+    EXPECT_TRUE(Has(HKLM, kCurrentVersion, "SYSNOT", "5"));
     EXPECT_EQ(apply("5", "seis").at(0).title, "Sucesso");
     // The new code stored cut short, and putting the old one back refused as well.
     program.registryApi.cutNextWrite = 2;  // "sete\0" stored as "set"
@@ -306,7 +289,7 @@ TEST_F(ScreenEdges, TheLockCodeIsReadAsTheGateReadsItAndARefusedWriteKeepsTheOld
     TextBoxOf(screen, "Text2").UserType("outro");
     EXPECT_TRUE(Run(screen, {"Label4"}).empty());
     EXPECT_EQ(program.screens.Find<options::frmPWDOPT>(), nullptr) << "Cancelar closes it";
-    EXPECT_TRUE(HasValue(program.registry, HKLM, kCurrentVersion, "SYSNOT", code));
+    EXPECT_TRUE(Has(HKLM, kCurrentVersion, "SYSNOT", code));
 }
 
 }  // namespace

@@ -18,28 +18,22 @@ using Lines = std::vector<std::string>;
 TEST(ConfigFile, LinesEndAtCrLfOrCrAndALoneLfStaysInItsRecord) {
     EXPECT_EQ(transfer::SplitConfigLines("a\r\nb\nc\rd\r\n"), (Lines{"a", "b\nc", "d"}));
     auto records = transfer::ReadRecords(transfer::SplitConfigLines(
-        "QV09abc\r\nqv09x\r\n QV09x\r\nQV0\r\n\r\nQVa7Aviso\nQV09x\r\nQV__\r\nQV__two\r\nQV_nthree\r\n"
-        "junk\r\nQV__lost\r\nQV03a\x01\xff"));
-    EXPECT_EQ(records,
-              (std::vector<Record>{
-                  {"QV09", "abc"}, {"QVa7", "Aviso\nQV09x\r\n\r\ntwo\nthree"}, {"QV03", "a\x01\xff"}}));
+        "QV09abc\r\nqv09x\r\n QV09x\r\nQV0\r\n\r\nQVa7Aviso\nQV09x\r\nQV__\r\nQV__two\r\n"
+        "QV_nthree\r\njunk\r\nQV__lost\r\nQV03a\x01\xff"));
+    EXPECT_EQ(records, (std::vector<Record>{{"QV09", "abc"},
+                                            {"QVa7", "Aviso\nQV09x\r\n\r\ntwo\nthree"},
+                                            {"QV03", "a\x01\xff"}}));
     transfer::ConfigText text;
     text.Add("QVa7", "Aviso\r\n\r\nQV09segredo\rfim\nQV09");
     EXPECT_EQ(text.FileContent(), "QVa7Aviso\r\nQV__\r\nQV__QV09segredo\r\nQV_rfim\nQV09\r\n");
 }
 
 // One import on a fresh computer, then what it left.
-struct ImportCase {
-    const char* name;
-    Lines lines;
-    std::vector<Expected> expected;
-    std::string said = kImported.text;
-};
-
 TEST(Import, RecordsWriteTheirValues) {
     const std::string ones42(42, '1');
     // clang-format off
-    const ImportCase cases[] = {
+    const struct { const char* name; Lines lines; std::vector<Expected> expected;
+                   std::string said = kImported.text; } cases[] = {
         {"only a lock code", {"QV09novo"},
          {{kLM, kCurrentVersion, "SYSNOT", "novo"}, {kCU, kExplorer, "NoFolderOptions", kAbsent},
           {kCU, kAllowList, "1", kAbsent}, {kCU, kAllowList, "599", "old599.exe"}}},
@@ -57,12 +51,9 @@ TEST(Import, RecordsWriteTheirValues) {
          {{kLM, kWinlogon, "LegalNoticeText", "Aviso\nQV09x"},
           {kLM, kCurrentVersion, "SYSNOT", kAbsent}}},
         {"desktop and browser flags", {"QV04", "QV0510101"},
-         {{kCU, "Control Panel\\Desktop", "MenuShowDelay", "500"},
-          {kCU, "Control panel\\Desktop\\WindowMetrics", "MinAnimate", "0"},
-          {kLM, kBrowserMain, "Enable_Disk_Cache", "yes"},
-          {kLM, kBrowserMain, "Delete_Temp_Files_On_Exit", "no"},
-          {kCU, kBrowserMain, "Show_FullURL", "yes"}, {kLM, kBrowserMain, "Use_Async_DNS", "no"},
-          {kCU, kBrowserMain, "FullScreen", "yes"}}},
+         {{kCU, "Control Panel\\Desktop", "MenuShowDelay", "500"}, {kCU, "Control panel\\Desktop\\WindowMetrics", "MinAnimate", "0"},
+          {kLM, kBrowserMain, "Enable_Disk_Cache", "yes"}, {kLM, kBrowserMain, "Delete_Temp_Files_On_Exit", "no"},
+          {kCU, kBrowserMain, "Show_FullURL", "yes"}, {kLM, kBrowserMain, "Use_Async_DNS", "no"}, {kCU, kBrowserMain, "FullScreen", "yes"}}},
         {"empty texts; the key of the Start-menu style made", {"QVa5", "QVa7", "QVa8", "QVb8", "QVb7"},
          {{kCU, kBrowserMain, "Save Directory", ""}, {kCU, kBrowserMain, "Window Title", kAbsent},
           {kLM, kWinlogon, "LegalNoticeCaption", kAbsent},
@@ -83,7 +74,7 @@ TEST(Import, RecordsWriteTheirValues) {
          {{kLM, kRun, "TvalueT", kAbsent}}},
     };
     // clang-format on
-    for (const ImportCase& c : cases) {
+    for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
         Computer computer;
         PutNumber(computer.registry, kCU, kExplorer, "NoFileMenu", 7);
@@ -95,7 +86,7 @@ TEST(Import, RecordsWriteTheirValues) {
         EXPECT_EQ(computer.Import(c.lines), ImportStatus::Done);
         computer.Expect(c.expected);
         EXPECT_EQ(computer.dialogs.messages,
-                  (std::vector<ShownMessage>{{c.said, kImported.title, kImported.style}}));
+                  (Messages{{c.said, kImported.title, kImported.style}}));
     }
 }
 
@@ -140,12 +131,11 @@ TEST(Import, WhatCouldNotBeDoneIsSaidAndAReadErrorKeepsTheLinesBeforeIt) {
     EXPECT_EQ(refusing.Import({"QV06Desktop", "QV03", "QV09x"}), ImportStatus::Partial);
     refusing.Expect({{kLM, kCurrentVersion, "SYSNOT", "x"}, {kLM, kRun, "TvalueT", "antes"}});
     EXPECT_EQ(refusing.dialogs.messages,
-              (std::vector<ShownMessage>{
-                  {"A importação foi feita só em parte; não foi gravado:\r\n"
-                   "HKEY_LOCAL_MACHINE\\Software\\Microsoft\\Windows\\CurrentVersion\\Run\\"
-                   "TvalueT (acesso negado)",
-                   "Quarvel²", 16},
-                  {"Sem efeito neste Windows: FS Templates.", "Quarvel²", 64}}));
+              (Messages{{"A importação foi feita só em parte; não foi gravado:\r\n"
+                         "HKEY_LOCAL_MACHINE\\Software\\Microsoft\\Windows\\CurrentVersion\\Run\\"
+                         "TvalueT (acesso negado)",
+                         "Quarvel²", 16},
+                        {"Sem efeito neste Windows: FS Templates.", "Quarvel²", 64}}));
 
     Computer readOnly;
     readOnly.values.baseFolder = readOnly.Folder() + "/missing/folder";
@@ -196,9 +186,9 @@ TEST(Transfer, TheImportAsksForItsFileAndTheExportSaysWhenAGroupHasNothing) {
     EXPECT_TRUE(computer.registry.KeyExists(kCU, kWinOldApp)) << "made before the file is asked";
     EXPECT_EQ(computer.Export({"Check6"}), "") << "an empty allow-list exports nothing";
     EXPECT_EQ(computer.dialogs.messages,
-              (std::vector<ShownMessage>{{"É necessário selecionar algum ítem ou as restrições "
-                                          "selecionadas não possuem alterações",
-                                          "Quarvel", 16}}))
+              (Messages{{"É necessário selecionar algum ítem ou as restrições "
+                         "selecionadas não possuem alterações",
+                         "Quarvel", 16}}))
         << "a cancelled import says nothing";
     EXPECT_EQ(computer.Export({"Check5"}), "QV03\r\n") << "no block-list file";
 }
@@ -209,9 +199,9 @@ TEST(Transfer, EverythingSurvivesTheTripToAnotherComputerInFileOrder) {
     for (auto [name, text] :
          {std::pair{"6", "calc.exe"}, {"610", "sol.exe"}, {"799", "last.exe"}, {"800", "no.exe"}})
         PutText(registry, kCU, kAllowList, name, text);
-    PutNumber(registry, kCU, kExplorer, "NoDrives", 67108863);
-    PutNumber(registry, kCU, kExplorer, "NoFolderOptions", 1);
-    PutNumber(registry, kCU, kExplorer, "RestrictRun", 1);
+    for (auto [name, n] :
+         {std::pair{"NoDrives", 67108863}, {"NoFolderOptions", 1}, {"RestrictRun", 1}})
+        PutNumber(registry, kCU, kExplorer, name, n);
     PutText(registry, kLM, kWinlogon, "LegalNoticeText", "Uso restrito.\r\nQV09hack\nQV09lf");
     PutText(registry, kLM, kCurrentVersion, "SYSNOT", "Segredo");
     PutText(registry, kCU, kBrowserMain, "Start Page", "http://escola");
@@ -251,9 +241,8 @@ TEST(Transfer, EverythingSurvivesTheTripToAnotherComputerInFileOrder) {
     second.dialogs.messages.clear();
     EXPECT_EQ(second.Import(lines), ImportStatus::Unchanged);
     EXPECT_EQ(second.dialogs.messages,
-              (std::vector<ShownMessage>{
-                  {kNothingToChange.text + "; sem efeito neste Windows: FS Templates.", "Quarvel²",
-                   64}}));
+              (Messages{{kNothingToChange.text + "; sem efeito neste Windows: FS Templates.",
+                         "Quarvel²", 64}}));
     EXPECT_TRUE(second.registryApi.writes.empty());
     EXPECT_EQ(std::filesystem::last_write_time(second.BlockListPath()), longAgo);
     EXPECT_EQ(second.Backups(), backups);

@@ -13,6 +13,12 @@
 
 namespace testing_support {
 
+using Entries = std::vector<PolicyEntry>;
+// The local object of the accounts the SID names: the non-administrators' unless told.
+inline std::string UsersObject(const TestProgram& program, const char* sid = "S-1-5-32-545") {
+    return program.accounts.system32 + "\\GroupPolicyUsers\\" + sid;
+}
+
 // A text as the file stores it: UTF-16LE with its terminating null.
 inline std::string PolData(const std::string& utf8) {
     std::string bytes;
@@ -51,12 +57,13 @@ inline std::string ComputerFile(const TestProgram& program) {
 }
 
 // A policy file of the entries, as another tool would leave it.
-inline std::string PolicyBytes(const std::vector<PolicyEntry>& entries) {
-    std::string bytes = std::string("PReg") + PolDword(1), mark = ";" + std::string(1, '\0');
+inline std::string PolicyBytes(const Entries& entries) {
+    const std::string null(1, '\0'), mark = std::string(";") + null;
+    std::string bytes = std::string("PReg") + PolDword(1);
     for (const PolicyEntry& e : entries)
-        bytes += "[" + mark.substr(1) + PolData(e.key) + mark + PolData(e.value) + mark +
+        bytes += std::string("[") + null + PolData(e.key) + mark + PolData(e.value) + mark +
                  PolDword(e.type) + mark + PolDword(static_cast<std::uint32_t>(e.data.size())) +
-                 mark + e.data + "]" + mark.substr(1);
+                 mark + e.data + "]" + null;
     return bytes;
 }
 inline void PutPolicyFile(const std::string& file, const std::vector<PolicyEntry>& entries) {

@@ -29,12 +29,12 @@ constexpr Hive kLM = Hive::LocalMachine;
 // Expected texts that are no text: the value is absent, or there with any text.
 inline const std::string kAbsent = "\x01(absent)";
 inline const std::string kAnyText = "\x01(any)";
+using Messages = std::vector<ShownMessage>;
 inline const ShownMessage kImported{"Configurações importadas com sucesso", "Quarvel²", 64};
 inline const ShownMessage kNothingToChange{"Nada a mudar", "Quarvel²", 64};
 inline const ShownMessage kUndone{
     "A última importação foi desfeita: as configurações anteriores foram restauradas.", "Quarvel²",
     64};
-
 inline const ShownMessage kNothingPutBack{
     "Nada foi restaurado: o que a última importação mudou já estava como antes dela. A cópia "
     "dessa importação foi apagada; um novo Desfazer volta à importação anterior.",
