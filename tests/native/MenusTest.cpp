@@ -12,9 +12,6 @@
 #include "menus/frnINI.h"
 #include "platform/WindowsEditions.h"
 #include "restrictions/PolicyScreens.h"
-#include "tests/support/Keys.h"
-#include "tests/support/RegistryVerbs.h"
-#include "tests/support/TestProgram.h"
 #include "tests/support/TransferVerbs.h"
 
 namespace {
@@ -144,23 +141,6 @@ TEST_F(Menus, TheChooserOpensThePolicyScreensTheMainMenuOpens) {
     }
     EXPECT_EQ(program.renderer.broughtForward.back(), "frmRestS");
     EXPECT_TRUE(program.screens.IsOpen(*chooser)) << "the chooser stays open";
-}
-
-// Both menus lay out every entry whole inside the window: the same margin on
-// the right as on the left, nothing under the "Sobre..." frame.
-TEST_F(Menus, EveryControlKeepsTheLeftMarginOnTheRightAndBelow) {
-    forms::Form* menus[] = {&MainMenu(), &program.screens.Open<frmWizrd3>(program.context)};
-    for (forms::Form* menu : menus) {
-        int left = menu->width(), right = 0, bottom = 0;
-        for (const forms::Control* control : menu->controls()) {
-            const forms::Rect& r = control->rect();
-            left = std::min(left, r.x);
-            right = std::max(right, r.x + r.width);
-            bottom = std::max(bottom, r.y + r.height);
-        }
-        EXPECT_EQ(menu->width() - right, left) << menu->name();
-        EXPECT_LE(bottom, menu->height()) << menu->name();
-    }
 }
 
 TEST_F(Menus, AnotherAccountLoggedOnIsOfferedAsTheTargetAndChoosingItClosesStaleScreens) {

@@ -9,7 +9,6 @@
 #include "restrictions/frmRestE.h"
 #include "tests/support/PolicyObjectVerbs.h"
 #include "tests/support/ScreenVerbs.h"
-#include "tests/support/TransferVerbs.h"
 
 namespace {
 

@@ -17,9 +17,7 @@
 #include "restrictions/frmRestF.h"
 #include "tests/support/PolicyObjectVerbs.h"
 #include "tests/support/PolicyTable.h"
-#include "tests/support/RegistryVerbs.h"
 #include "tests/support/ScreenVerbs.h"
-#include "tests/support/TransferVerbs.h"
 
 namespace {
 

@@ -28,10 +28,6 @@ class AllowList : public ::testing::Test {
     }
     Values Stored() { return NumberedValues(program.registry, kCU, kAllowList, 1, 800); }
     frmRestE& Open() { return program.screens.Open<frmRestE>(program.context); }
-    void Add(frmRestE& screen, const std::string& name) {
-        screen.Text1.UserType(name);
-        screen.Text1.UserEnter();
-    }
 
     TestProgram program;
 };
@@ -50,24 +46,6 @@ TEST_F(AllowList, LoadingShowsTheUserRangeOnlyWithGapsClosed) {
     EXPECT_EQ(screen.caption(), "Restrição de executáveis");
     EXPECT_EQ(screen.List1.items(),
               (Items{"a.exe", "b.exe", std::string(3000, 'x'), "5", "c.exe", "last.exe"}));
-}
-
-TEST_F(AllowList, EnterAddsTheTextAsTypedAndEmptiesTheBox) {
-    auto& screen = Open();
-    Add(screen, " Calc.EXE ");
-    EXPECT_EQ(screen.Text1.text(), "");
-    screen.Text1.UserEnter();  // an empty entry
-    Add(screen, "ação.exe");
-    EXPECT_EQ(screen.List1.items(), (Items{" Calc.EXE ", "", "ação.exe"}));
-    screen.Label5.UserClick();
-    EXPECT_EQ(Stored(), (Values{{1, "Quarvel.exe"},
-                                {2, "Resgate.exe"},
-                                {3, "DErodu.exe"},
-                                {6, " Calc.EXE "},
-                                {7, ""},
-                                {8, "ação.exe"}}));
-    program.screens.Close(screen);
-    EXPECT_EQ(Open().List1.items(), (Items{" Calc.EXE ", "ação.exe"}));
 }
 
 TEST_F(AllowList, AnEmptyListIsRefusedUnlessTheWizardHasJustApplied) {

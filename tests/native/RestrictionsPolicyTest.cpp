@@ -56,33 +56,6 @@ TEST_F(PolicyScreens, OnlyAnExactOneOrADriveMaskShowsTickedAndAplicarRewritesEve
     }
 }
 
-// "Esconde os drives" hides every letter, A: to Z:, and leaves another tool's
-// mask alone until the box is changed.
-constexpr Hive HKCU = Hive::CurrentUser;
-
-TEST_F(PolicyScreens, HidingTheDrivesWritesTheMaskOfEveryLetterOrZero) {
-    using namespace std::string_literals;
-    const PolicyRow& drives = kSystemScreen.rows[3];
-    ASSERT_STREQ(drives.value, "NoDrives");
-    const std::string every = "\xff\xff\xff\x03"s, none = "\0\0\0\0"s, cOnly = "\4\0\0\0"s;
-    // clang-format off
-    const struct { std::optional<std::string> stored; bool shown, tick; std::string written; } cases[] = {
-        {std::nullopt, false, true, every}, {none, false, true, every}, {cOnly, true, true, cOnly},
-        {cOnly, true, false, none}, {every, true, false, none}, {std::nullopt, false, false, none}};
-    // clang-format on
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.written + (c.tick ? " ticked" : " unticked"));
-        TestProgram computer;
-        if (c.stored) PutBytes(computer.registryApi, HKCU, drives.key, drives.value, 4, *c.stored);
-        auto& screen = computer.screens.Open<frmRestS>(computer.context);
-        EXPECT_EQ(screen.Box(drives.box)->checked(), c.shown);
-        screen.Box(drives.box)->SetChecked(c.tick);
-        screen.Aplicar.UserClick();
-        EXPECT_EQ(AsStored(computer.registryApi, HKCU, drives.key, drives.value),
-                  std::pair(4u, c.written));
-    }
-}
-
 TEST_F(PolicyScreens, TodosAndNenhumWriteNothingUntilAplicarAndTwoBoxesAreOneValue) {
     auto& screen = program.screens.Open<frmRestEx>(program.context);
     screen.Todos.UserClick();

@@ -4,7 +4,6 @@
 
 #include <filesystem>
 
-#include "tests/support/TestProgram.h"
 #include "tests/support/TransferVerbs.h"
 
 namespace {

@@ -9,7 +9,6 @@
 #include "core/AccessTrust.h"
 #include "grouppolicy/GptIni.h"
 #include "tests/support/PolicyObjectVerbs.h"
-#include "tests/support/TransferVerbs.h"
 #include "transfer/ConfigFile.h"
 #include "undo/Backup.h"
 

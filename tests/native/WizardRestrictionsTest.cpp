@@ -1,10 +1,9 @@
-// The restriction wizard: its catalogue, what it stores in the allow-list,
-// and the round trip with the allow-list screen.
+// The restriction wizard: its catalogue and what it stores in the allow-list
+// (its way back to the allow-list screen goes through the real windows).
 #include <gtest/gtest.h>
 
 #include <map>
 
-#include "restrictions/frmRestE.h"
 #include "restrictions/frmWizrd2.h"
 #include "tests/support/Keys.h"
 #include "tests/support/RegistryVerbs.h"
@@ -12,7 +11,6 @@
 
 namespace {
 
-using restrictions::frmRestE;
 using restrictions::frmWizrd2;
 using testing_support::kAllowList;
 using testing_support::kExplorer;
@@ -158,27 +156,6 @@ TEST_F(RestrictionWizard, ApplyingOfficeWritesItsOwnNumbersOnlyAndLeavesTheRestA
         testing_support::IsAbsent(program.registry, Hive::CurrentUser, kExplorer, "RestrictRun"))
         << "the wizard never switches the restriction on";
     EXPECT_TRUE(program.screens.IsOpen(wizard)) << "the wizard stays open";
-}
-
-TEST_F(RestrictionWizard, TheAllowListComesBackFreshlyLoadedWhicheverWayTheWizardCloses) {
-    for (bool closeBox : {false, true}) {
-        Store(6, "meu.exe");
-        frmRestE& allowList = program.screens.Open<frmRestE>(program.context);
-        allowList.Text1.UserType("nao-gravado.exe");
-        allowList.Text1.UserEnter();
-        allowList.Label9.UserClick();  // "Assistente"
-        EXPECT_EQ(program.screens.Find<frmRestE>(), nullptr) << "unloaded while the wizard is open";
-        frmWizrd2* wizard = program.screens.Find<frmWizrd2>();
-        ASSERT_NE(wizard, nullptr);
-        EXPECT_EQ(wizard->Image1.picture(), program.Folder() + "\\images\\tela fundo.bmp");
-        closeBox ? wizard->Unload() : wizard->UserCancel();  // Esc is "Cancelar"
-        frmRestE* back = program.screens.Find<frmRestE>();
-        ASSERT_NE(back, nullptr);
-        EXPECT_EQ(back->List1.items(), std::vector<std::string>{"meu.exe"});
-        EXPECT_FALSE(program.renderer.quit);
-        back->Unload();  // the last screen: the program would end here
-        program.renderer.quit = false;
-    }
 }
 
 }  // namespace

@@ -8,7 +8,6 @@
 #include <vector>
 
 #include "platform/AnsiCodec.h"
-#include "tests/support/PolicyFileReader.h"
 #include "tests/support/TransferVerbs.h"
 
 namespace testing_support {

@@ -1,6 +1,6 @@
 // Both menus through their real windows: every entry reads as the user
 // should read it and opens the window it names; the imports read the floppy
-// or the file chosen in the open dialog.
+// or the file chosen in the open dialog; the export's screen; the gate.
 #include <gtest/gtest.h>
 
 #include <fstream>
@@ -21,6 +21,7 @@ constexpr char kChosen[] = "chosen";  // the file answered in the open dialog
 constexpr char kUndo[] = "undo";      // the import just before is taken back
 
 const std::string kWizardTitle = "Quarvel 2.0 - Assistente de Configurações" + ThisAccountSuffix();
+const std::string kMainTitle = "Quarvel 2.0 - www.quarvel.com.br" + ThisAccountSuffix();
 
 // opens: the caption of the window an entry opens, or the import it runs.
 struct Row {
@@ -160,8 +161,7 @@ class MenusWindow : public ::testing::Test {
 TEST_F(MenusWindow, EveryMainMenuEntryReadsRightAndOpensItsWindow) {
     auto& menu = real.program.screens.Open<menus::frnINI>(real.program.context);
     real.Pump();
-    EXPECT_EQ(WindowTextUtf8(real.Window(menu)),
-              "Quarvel 2.0 - www.quarvel.com.br" + ThisAccountSuffix());
+    EXPECT_EQ(WindowTextUtf8(real.Window(menu)), kMainTitle);
     for (const Row& row : kMainMenu) {
         SCOPED_TRACE(row.control);
         HWND label = real.Window(*menu.Find(row.control));
@@ -250,6 +250,79 @@ TEST_F(MenusWindow, EveryWizardEntryFitsItsPlaceAt96And150PerCent) {
         }
     }
     DeleteDC(dc);
+}
+
+// The export through the real screen and save dialog; the floppy export's write error.
+
+TEST(TransferWindows, ExportThroughTheSaveDialog) {
+    ScreenWindow<transfer::frmWizrd> driver;
+    const std::string folder = driver.real.program.files.ProgramFolder();
+    const std::string file = folder + "\\wine-export.qvc";
+    DeleteFileA(file.c_str());
+    driver.Without9xWinlogon();
+    driver.kept.Set({kLM, kNtWinlogon, "LegalNoticeText", "Linha 1\r\nQV09x"});
+    driver.real.program.values.baseFolder = folder;
+    driver.Open();
+    driver.Run("Label7");  // "Todas"
+    for (auto& box : static_cast<transfer::frmWizrd*>(driver.form)->groups)
+        EXPECT_TRUE(box->checked());
+    EXPECT_EQ(driver.Run("Label6", false, {{"Salvar config do Quarvel", file}}),
+              (Said{{"O Arquivo de configurações foi gerado com sucesso!", "Quarvel", 64}}));
+    EXPECT_NE(FileBytes(file).find("QVa7Linha 1\r\nQV__QV09x\r\n"), std::string::npos);
+    DeleteFileA(file.c_str());
+}
+
+TEST(TransferWindows, AFloppyThatCannotBeWrittenIsAWriteError) {
+    ScreenWindow<transfer::frmWizrd> driver;
+    driver.Open();
+    driver.Run("Check9");
+    DeleteFileA("A:\\config.qvc");
+    CreateDirectoryA("A:\\config.qvc", nullptr);  // a folder where the file goes, or no A: at all
+    Said said = driver.Run("Label5");
+    RemoveDirectoryA("A:\\config.qvc");
+    EXPECT_EQ(said, (Said{{"Erro ao gravar no disquete", "Quarvel", 16}}));
+}
+
+// Quarvel.exe itself, started as a process: the lock-code gate and the
+// wizard mode of a first start.
+
+constexpr char kGate[] = "Digite o seu código-trava ";
+
+// Types the answer into the gate and clicks OK; the gate hides what is typed.
+void Answer(const Process& quarvel, const char* answer) {
+    HWND gate = FindTopLevel(kGate, quarvel.info.dwProcessId);
+    ASSERT_NE(gate, nullptr);
+    HWND edit = FindWindowExW(gate, nullptr, L"Edit", nullptr);
+    EXPECT_EQ(GetWindowLongW(edit, GWL_STYLE) & ES_PASSWORD, ES_PASSWORD);
+    TypeKeys(edit, answer);
+    Click(FindWindowExW(gate, nullptr, L"Static", L"OK"));
+}
+
+TEST(GateProcess, AStoredCodeShutsOutAWrongAnswerAndOpensTheWizardMenuOnTheRightOne) {
+    RealProgram real;
+    KeptRegistry kept{real.program.registry};
+    kept.Set({Hive::LocalMachine, kCurrentVersion, "SYSNOT", "Segredo"});
+    kept.Set({Hive::CurrentUser, kCurrentVersion, "Tb"});  // a first start
+    {
+        Process quarvel(L"Quarvel.exe");
+        MessageBoxAnswerer answerer({}, quarvel.info.dwProcessId);
+        Answer(quarvel, "segredo");  // letter case counts
+        EXPECT_TRUE(quarvel.Ends(5000));
+        EXPECT_EQ(answerer.Seen(), (Said{{"Seu código é inválido, para maiores informações, "
+                                          "envie um E-mail para suporte@quarvel.com.br",
+                                          "Erro de Autenticação", 0}}));
+    }
+    Process quarvel(L"Quarvel.exe");
+    DWORD id = quarvel.info.dwProcessId;
+    Answer(quarvel, "Segredo");
+    HWND wizard = FindTopLevel(kWizardTitle, id), menu = FindTopLevel(kMainTitle, id);
+    ASSERT_TRUE(wizard && menu);
+    EXPECT_TRUE(Within(5000, [&] { return !FindTopLevel(kGate, id, 0); }));
+    EXPECT_TRUE(IsIconic(menu));
+    Click(FindWindowExW(wizard, nullptr, L"Static", L"Modo normal"));
+    EXPECT_TRUE(Within(5000, [&] { return !IsWindow(wizard) && !IsIconic(menu); }));
+    PostMessageW(menu, WM_CLOSE, 0, 0);
+    EXPECT_TRUE(quarvel.Ends(5000));
 }
 
 }  // namespace

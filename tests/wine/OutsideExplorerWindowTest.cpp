@@ -6,9 +6,7 @@
 
 #include "core/Target.h"
 #include "restrictions/frmRestE.h"
-#include "tests/support/Keys.h"
 #include "tests/support/PolicyObjectVerbs.h"
-#include "tests/support/TransferVerbs.h"
 #include "tests/wine/support/ScreenWindowDriver.h"
 #include "undo/Backup.h"
 

@@ -96,7 +96,7 @@ TEST(IconWindows, APickedIconShowsInItsWellAndIsWrittenToItsValue) {
     EXPECT_FALSE(ShowsAnImage(driver.At("Picture4")));
 }
 
-TEST(PictureLoader, ShowsPicturesAsTheyAreRefusesTheRestAndShrinksSmoothly) {
+TEST(PictureLoader, ShowsPicturesAsTheyAreAndRefusesTheRest) {
     platform::win32::Win32Pictures pictures;
     for (const char* name : {"pasta.ico", "seta.cur", "disco.bmp", "rede.gif", "lixeira.jpg"}) {
         EXPECT_TRUE(pictures.CanShow(ImagePath(name))) << name;
@@ -125,8 +125,7 @@ TEST(PictureLoader, ShowsPicturesAsTheyAreRefusesTheRestAndShrinksSmoothly) {
                              std::string("C:\\windows\\system32\\shell32.dll,4"), std::string()})
         EXPECT_FALSE(pictures.CanShow(path)) << path.substr(0, 40);
 
-    // The wizard's side picture is shown pixel for pixel at its own size;
-    // shrunk, its thin strokes are averaged rather than dropped.
+    // The wizard's side picture is shown pixel for pixel at its own size.
     std::string path = ImagePath("tela fundo.bmp");
     auto file = static_cast<HBITMAP>(
         LoadImageW(nullptr, Widen(path).c_str(), IMAGE_BITMAP, 0, 0, LR_LOADFROMFILE));
@@ -135,16 +134,6 @@ TEST(PictureLoader, ShowsPicturesAsTheyAreRefusesTheRestAndShrinksSmoothly) {
     EXPECT_TRUE(Pixels(shown) == Pixels(file));
     DeleteObject(shown);
 
-    // Dropping rows and columns keeps only the picture's own colours;
-    // averaging makes new ones.
-    auto own = Pixels(file);
-    std::sort(own.begin(), own.end());
-    shown = platform::win32::LoadPictureBitmap(path, 120, 395);
-    auto shrunk = Pixels(shown);
-    EXPECT_TRUE(std::any_of(shrunk.begin(), shrunk.end(), [&](std::uint32_t pixel) {
-        return !std::binary_search(own.begin(), own.end(), pixel);
-    })) << "no colour of its own: rows and columns were dropped";
-    DeleteObject(shown);
     DeleteObject(file);
 }
 
@@ -152,10 +141,6 @@ TEST(PictureLoader, ShowsPicturesAsTheyAreRefusesTheRestAndShrinksSmoothly) {
 // box shows the first 2048 characters (all the logon shows) in one
 // paragraph, the worst case for a word-wrapping box. Prints the figures.
 TEST(DesktopPersonalizationWindow, ANoticeOfAnyLengthOpensWithinASecond) {
-    const std::string kLong[] = {
-        "Textos guardados maiores do que esta tela mostra:\r\n- o conteúdo da mensagem de logon: ",
-        " caracteres (máximo 2048)\r\nSó o começo aparece aqui; o que está guardado fica como "
-        "está até você escrever outro texto no lugar."};
     ScreenWindow<personalization::frmPersDesk> driver;
     driver.Without9xWinlogon();
     driver.kept.Keep({HKLM, kNtWinlogon, "LegalNoticeText"});
@@ -170,10 +155,8 @@ TEST(DesktopPersonalizationWindow, ANoticeOfAnyLengthOpensWithinASecond) {
         std::printf("frmPersDesk open, notice of %zu characters: %.0f ms\n", length, ms.count());
         EXPECT_LT(ms.count(), 1000.0) << length;
         EXPECT_EQ(GetWindowTextLengthW(driver.At("Text4")), std::min<int>(length, 2048));
-        Said said;
-        if (length > 2048)
-            said.push_back({kLong[0] + std::to_string(length) + kLong[1], "Aviso", 48});
-        EXPECT_EQ(answerer.Seen(), said) << "said once";
+        // The notice's words are the native tests'; here, that it is said once.
+        EXPECT_EQ(answerer.Seen().size(), length > 2048 ? 1u : 0u);
         driver.form->Unload();
         driver.real.Pump();
     }

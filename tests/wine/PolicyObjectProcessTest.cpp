@@ -8,7 +8,6 @@
 
 #include <sddl.h>
 
-#include "tests/support/TransferVerbs.h"
 #include "tests/support/PolicyObjectVerbs.h"
 #include "tests/wine/support/ScreenWindowDriver.h"
 #include "undo/Backup.h"

@@ -1,10 +1,13 @@
-// The allow-list, the block list and the restriction wizard through their
-// real windows, the real registry and the real block-list file.
+// The allow-list, the block list, the restriction wizard and the policy
+// screens through their real windows, the real registry and the real
+// block-list file.
 #include <gtest/gtest.h>
 
+#include "restrictions/PolicyScreens.h"
 #include "restrictions/frmRestE.h"
 #include "restrictions/frmRestF.h"
 #include "restrictions/frmWizrd2.h"
+#include "tests/support/PolicyTable.h"
 #include "tests/support/TransferVerbs.h"
 #include "tests/wine/support/ScreenWindowDriver.h"
 
@@ -114,6 +117,45 @@ TEST(RestrictionsWindow, GamesFromTheWizardThenBloquearWithAnEmptyList) {
     EXPECT_EQ(driver.Run("Label5"), Said{kApplied});
     EXPECT_TRUE(HasValue(driver.registry, kCU, kExplorer, "RestrictRun", "1"));
     EXPECT_TRUE(HasValue(driver.registry, kCU, kAllowList, "642", "FREECELL.exe"));
+}
+
+// The three policy screens.
+
+// Every box reads as it should; "Todos" then "Aplicar" writes 1 to every
+// policy as a REG_DWORD, "Nenhum" then "Aplicar" 0, making the keys it needs.
+template <class Screen>
+void WalkThrough(const PolicyScreenWords& words) {
+    SCOPED_TRACE(words.caption);
+    ScreenWindow<Screen> driver;
+    driver.registry.DeleteKey(kCU, kWinOldApp);
+    for (const PolicyRow& row : words.rows) driver.kept.Keep({kCU, row.key, row.value});
+    driver.Open();
+    EXPECT_EQ(WindowTextUtf8(driver.real.Window(*driver.form)), words.caption);
+    for (const PolicyRow& row : words.rows) {
+        HWND box = driver.real.Window(*static_cast<Screen*>(driver.form)->Box(row.box));
+        EXPECT_EQ(WindowTextUtf8(box), row.caption) << row.box;
+    }
+    for (auto [control, caption] :
+         {std::pair{words.aplicar, "Aplicar"}, {words.todos, "Todos"}, {words.nenhum, "Nenhum"}})
+        EXPECT_EQ(driver.Text(control), caption);
+    for (const char* state : {"1", "0"}) {
+        driver.Run(state[0] == '1' ? words.todos : words.nenhum);
+        EXPECT_EQ(driver.Run(words.aplicar), (Said{{words.applied, "Quarvel", 64}}));
+        for (const PolicyRow& row : words.rows) {
+            // "Esconde os drives" writes the mask of every letter.
+            bool mask = std::string_view(row.value) == "NoDrives" && state[0] == '1';
+            EXPECT_TRUE(
+                HasValue(driver.registry, kCU, row.key, row.value, mask ? "67108863" : state));
+            EXPECT_EQ(TypeOf(driver.real.program.registryApi, kCU, row.key, row.value), 4u);
+        }
+    }
+    EXPECT_TRUE(driver.registry.KeyExists(kCU, kWinOldApp));
+}
+
+TEST(PolicyScreensWindow, EverySystemDesktopAndExplorerPolicyGoesOnAndOff) {
+    WalkThrough<restrictions::frmRestS>(kSystemScreen);
+    WalkThrough<restrictions::frmRestD>(kDesktopScreen);
+    WalkThrough<restrictions::frmRestEx>(kExplorerScreen);
 }
 
 }  // namespace
