@@ -1,7 +1,5 @@
-// Quarvel.exe's switches: what each run does, its exit code and its report;
-// the Group Policy files, read back by a reader written from Microsoft's
-// description, hold exactly what the import writes. The real process under
-// Wine is in tests/wine/CommandLineTest.cpp.
+// Quarvel.exe's switches: each run's exit code and report; the Group Policy
+// files hold exactly what the import writes.
 #include <gtest/gtest.h>
 
 #include <algorithm>

@@ -1,12 +1,10 @@
-// The lock-code gate, the start-up mode, the wizard menu's way back to the
-// main menu and its chooser. What each menu entry shows and opens is tested
-// through the real windows.
+// The lock-code gate, the start-up mode and the target chooser; what each
+// menu entry shows and opens is tested through the real windows.
 #include <gtest/gtest.h>
 
 #include <optional>
 
 #include "menus/frmDestino.h"
-#include "menus/frmEscR.h"
 #include "menus/frmWizrd3.h"
 #include "menus/frmpwd.h"
 #include "menus/frnINI.h"
@@ -90,20 +88,6 @@ TEST_F(Menus, AnyModeButZeroStartsInTheWizardMenu) {
     }
 }
 
-TEST_F(Menus, ModoNormalOrEscBringsTheMainMenuBack) {
-    for (bool esc : {false, true}) {
-        TestProgram started;
-        started.screens.Open<frnINI>(started.context);
-        frmWizrd3& wizard = *started.screens.Find<frmWizrd3>();
-        if (esc) started.screens.Close<frnINI>();  // even one the user had closed
-        esc ? wizard.UserCancel() : wizard.Find("Label16")->UserClick();
-        ASSERT_NE(started.screens.Find<frnINI>(), nullptr);
-        EXPECT_EQ(started.screens.Find<frnINI>()->windowState(), WindowState::Normal);
-        EXPECT_EQ(started.screens.Find<frmWizrd3>(), nullptr);
-        EXPECT_FALSE(started.renderer.quit);
-    }
-}
-
 TEST_F(Menus, BothMenusClearTheWizardFlagAndTheMainMenuSetsTheBaseFolder) {
     program.values.wizardApplied = true;
     frnINI& menu = MainMenu();
@@ -119,28 +103,6 @@ TEST_F(Menus, BothMenusClearTheWizardFlagAndTheMainMenuSetsTheBaseFolder) {
     PutText(windows.registry, kLM, kCurrentVersion, "SystemRoot", "C:\\WINDOWS");
     windows.screens.Open<frnINI>(windows.context);
     EXPECT_EQ(windows.values.baseFolder, "C:\\WINDOWS");
-}
-
-TEST_F(Menus, TheChooserOpensThePolicyScreensTheMainMenuOpens) {
-    program.screens.Open<frnINI>(program.context).Find("Label8")->UserClick();  // its "Sistema"
-    program.screens.Find<frmWizrd3>()->Find("Label3")->UserClick();
-    auto* chooser = program.screens.Find<menus::frmEscR>();
-    ASSERT_NE(chooser, nullptr);
-    EXPECT_EQ(chooser->caption(), "Escolha a área desejada");
-    // clang-format off
-    const struct { forms::CommandButton& button; const char *caption, *opens; } rows[] = {
-        {chooser->Command1, "Restrições na Área de trabalho", "frmRestD"},
-        {chooser->Command2, "Restrições no sistema", nullptr},  // already open: brought forward
-        {chooser->Command3, "Restrições no Explorer", "frmRestEx"}};
-    // clang-format on
-    for (auto& [button, caption, opens] : rows) {
-        EXPECT_EQ(button.caption(), caption);
-        program.renderer.shown.clear();
-        button.UserClick();
-        EXPECT_EQ(program.renderer.shown, opens ? Lines{opens} : Lines{});
-    }
-    EXPECT_EQ(program.renderer.broughtForward.back(), "frmRestS");
-    EXPECT_TRUE(program.screens.IsOpen(*chooser)) << "the chooser stays open";
 }
 
 TEST_F(Menus, AnotherAccountLoggedOnIsOfferedAsTheTargetAndChoosingItClosesStaleScreens) {

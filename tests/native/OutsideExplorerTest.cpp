@@ -1,6 +1,5 @@
-// The allow-list outside Explorer: the rules in the computer's own policy
-// object, read back with the tests' own reader; the switches in the target's
-// object; what is refused; what fails; the file's record, undo, /politicas.
+// The allow-list outside Explorer: the computer's rules, the target's switches,
+// what is refused or fails; the file's record, undo and /politicas.
 #include <gtest/gtest.h>
 
 #include <set>

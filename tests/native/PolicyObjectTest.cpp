@@ -1,7 +1,5 @@
-// A local policy object as the target: every HKEY_CURRENT_USER value lands in
-// the object's User\Registry.pol (read back with the tests' own reader), the
-// running account's own hive is left alone, other tools' entries are kept,
-// and gpt.ini's version grows once per command.
+// A policy object as the target: HKEY_CURRENT_USER lands in its Registry.pol,
+// never in this account's hive, and gpt.ini's version grows once per command.
 #include <gtest/gtest.h>
 
 #include "changes/ImportChanges.h"
@@ -41,28 +39,6 @@ class PolicyObject : public ::testing::Test {
     RegistryAccess& registry = program.registry;
     std::string folder = UsersObject(program);
 };
-
-TEST_F(PolicyObject, OtherToolsEntriesAndVersionAreKeptAndTheValueKeepsItsPlace) {
-    const PolicyEntry gpedit{"Software\\Policies\\Microsoft\\Windows\\Explorer", "NoX", 4,
-                             PolDword(7)};
-    const PolicyEntry marker{"Software\\Policies\\Escola", "**del.Y", 1, PolData(" ")};
-    PutObjectFile(folder, {gpedit, {kExplorer, "NoFolderOptions", 4, PolDword(0)}, marker});
-    std::ofstream(folder + "\\gpt.ini", std::ios::binary)
-        << "[General]\r\ndisplayName=Escola\r\ngPCUserExtensionNames=[{827D319E-6EAC-11D2-A4EA-"
-           "00C04F79F83A}{803E14A0-B4FB-11D0-A0D0-00A0C90F574B}]\r\nVersion=65539\r\n";
-    ASSERT_EQ(registry.SetValue(kCU, kExplorer, "nofolderoptions", 1), 0);
-    program.screens.Collect();
-    EXPECT_EQ(ObjectEntries(folder),
-              (Entries{gpedit, {kExplorer, "NoFolderOptions", 4, PolDword(1)}, marker}));
-    EXPECT_EQ(Gpt(),
-              "[General]\r\ndisplayName=Escola\r\n"
-              "gPCUserExtensionNames=[{35378EAC-683F-11D2-A89A-00C04FBBCFA2}"
-              "{D02B1F73-3407-48AE-BA88-E8213C6761F1}][{827D319E-6EAC-11D2-A4EA-00C04F79F83A}"
-              "{803E14A0-B4FB-11D0-A0D0-00A0C90F574B}]\r\n"
-              "Version=131075\r\n");
-    program.screens.Collect();
-    EXPECT_NE(Gpt().find("Version=131075"), std::string::npos) << "nothing written, nothing raised";
-}
 
 TEST_F(PolicyObject, EveryKindOfValueComesBackAsItWasStored) {
     // clang-format off

@@ -1,5 +1,4 @@
-// Which Windows honours each setting: the table against Microsoft's own
-// words, what each screen then says on the Windows it runs on, and the
+// Which Windows honours each setting, what each screen says of it, and the
 // start page that reaches today's browsers.
 #include <gtest/gtest.h>
 

@@ -88,27 +88,6 @@ class RestrictionWizard : public ::testing::Test {
     testing_support::TestProgram program;
 };
 
-TEST_F(RestrictionWizard, OnlyTheIndicatorOfAnyTypeOrSizeDecidesWhetherAnEntryShowsTicked) {
-    using namespace std::string_literals;
-    // clang-format off
-    const struct { int number; std::uint32_t type; std::string data; const char* box; bool ticked; }
-        rows[] = {
-        {642, 1, "FREECELL.exe\0"s, "Check28", true},
-        {606, 4, "\0\0\0\0"s, "Check1", true},                        // a DWORD 0 reads "0"
-        {607, 3, "\1\2\3", "Check2", false},                          // binary reads as nothing
-        {608, 1, std::string(100000, 'w') + '\0', "Check3", true},  // a long name is a name
-        {609, 1, "", "Check4", false},                              // not even its zero
-    };
-    // clang-format on
-    for (const auto& row : rows)
-        testing_support::PutBytes(program.registryApi, Hive::CurrentUser, kAllowList,
-                                  std::to_string(row.number), row.type, row.data);
-    frmWizrd2& wizard = Open();
-    EXPECT_EQ(wizard.caption(), "Assistente de Restrições");
-    EXPECT_EQ(Box(wizard, "Check28").caption(), "Jogos do Windows");
-    for (const auto& row : rows) EXPECT_EQ(Box(wizard, row.box).checked(), row.ticked) << row.box;
-}
-
 TEST_F(RestrictionWizard, EveryEntryReadsWritesAndIsShownByItsIndicatorAsCatalogued) {
     std::map<int, std::string> all, indicators, others;
     for (const WizardRow& row : kCatalogue)

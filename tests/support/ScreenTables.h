@@ -1,7 +1,6 @@
 #pragma once
-// The personalisation, optimisation and start-up screens, one table each:
-// words, tool tips, messages (text, title, style), keys, value names and
-// data as the user and Windows know them.
+// The personalisation, optimisation and options screens, one table each, as
+// the user and Windows know them.
 #include <string>
 
 #include "tests/support/Keys.h"

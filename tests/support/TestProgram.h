@@ -1,8 +1,6 @@
 #pragma once
-// Everything a screen needs, over test doubles: the in-memory registry
-// (which keeps what was written), scripted dialogs, real files in a fresh
-// temporary folder (whose reads can be cut short, as a failing disk does)
-// and the headless renderer. One per test.
+// Everything a screen needs, over test doubles that can be made to fail: the
+// in-memory registry, scripted dialogs, files in a fresh folder, no windows.
 #include <atomic>
 #include <cctype>
 #include <chrono>

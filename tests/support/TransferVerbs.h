@@ -1,7 +1,6 @@
 #pragma once
-// A computer for the configuration transfer tests: a test program with the
-// keys Windows always has, and the verbs import, export, expect; and
-// Quarvel.exe's command line run on it.
+// A test program with the keys Windows always has, the verbs import, export,
+// undo and expect, and Quarvel.exe's command line run on it.
 #include <gtest/gtest.h>
 
 #include <algorithm>

@@ -1,7 +1,5 @@
-// The allow-list outside Explorer through the real window and the real
-// process: the computer's own policy object in Wine's real System32, read
-// back with the tests' own reader, the target's object, and the service
-// request Wine cannot honour, said.
+// The allow-list outside Explorer through the real window and process: the
+// computer's object in Wine's System32, and the service Wine lacks, said.
 #include <gtest/gtest.h>
 
 #include "core/Target.h"

@@ -1,6 +1,5 @@
-// The screens through their real windows and the real registry: each
-// screen's table, the icons with real icon files and the real picture
-// loader, and the logon notice's open time.
+// Each screen's table through its real window; real icon files and picture
+// loader; the logon notice's open time.
 #include <gtest/gtest.h>
 
 #include <algorithm>

@@ -1,7 +1,5 @@
-// Quarvel.exe with a target: the real process writes the local policy object
-// of the non-administrators (or of one account) in the real System32, read
-// back with the tests' own reader; this account's registry is left alone and
-// the computer's part still lands in HKEY_LOCAL_MACHINE.
+// Quarvel.exe with a target: the real process writes the policy object in the
+// real System32, this account's registry is left alone, HKLM still gets its part.
 #include <gtest/gtest.h>
 
 #include <windows.h>
@@ -10,7 +8,6 @@
 
 #include "tests/support/PolicyObjectVerbs.h"
 #include "tests/wine/support/ScreenWindowDriver.h"
-#include "undo/Backup.h"
 
 namespace {
 
@@ -96,24 +93,6 @@ TEST_F(PolicyObjectProcess, AnImportGoesIntoTheObjectAndTheComputerAndLeavesThis
     EXPECT_EQ(Quarvel("/desfazer"), 0u) << report;
     EXPECT_EQ(FileBytes(everyone + "\\User\\Registry.pol"), before);
     EXPECT_NE(FileBytes(everyone + "\\gpt.ini").find("Version=196611"), std::string::npos);
-}
-
-// The lab's start-up script, twice, on a full export: the second start
-// changes nothing and keeps no new backup.
-TEST_F(PolicyObjectProcess, TheStartUpScriptOfAFullExportChangesNothingTheSecondTime) {
-    const std::string exported = folder + "\\lab.qvc", log = folder + "\\lab.log";
-    ASSERT_EQ(Quarvel("/exportar \"" + exported + "\""), 0u) << report;
-    const std::string script = "/importar \"" + exported + "\" /para:comuns \"/log:" + log + "\"";
-    EXPECT_EQ(Quarvel(script), 0u) << report;
-    EXPECT_TRUE(report.starts_with("Configurações importadas com sucesso")) << report;
-    platform::win32::Win32Files& files = real.program.files;
-    const auto backups = files.FileNames(undo::BackupFolder(files));
-    EXPECT_EQ(Quarvel(script), 0u) << report;
-    EXPECT_TRUE(report.starts_with("Nada a mudar; sem efeito neste Windows: ")) << report;
-    EXPECT_NE(report.find("FS Templates. (código 0)"), std::string::npos) << report;
-    EXPECT_EQ(files.FileNames(undo::BackupFolder(files)), backups) << "no new backup";
-    EXPECT_EQ(Quarvel("/desfazer"), 0u) << report;
-    for (const std::string& file : {exported, log}) DeleteFileA(file.c_str());
 }
 
 TEST_F(PolicyObjectProcess, OneAccountByNameHasAnObjectOfItsOwnAndAnUnknownOneNone) {

@@ -1,6 +1,5 @@
-// The allow-list, the block list, the restriction wizard and the policy
-// screens through their real windows, the real registry and the real
-// block-list file.
+// The restriction screens through their real windows, the real registry and
+// the real block-list file.
 #include <gtest/gtest.h>
 
 #include "restrictions/PolicyScreens.h"

@@ -1,6 +1,5 @@
-// The real program on Windows 10 22H2 (Wine told so through the registry, as
-// it reads it at each process's start): the disk cache and the two screens
-// of the retired browser say what does nothing there, in their own windows.
+// The real program on Windows 10 22H2 (Wine told so through the registry):
+// the screens say in their own windows what does nothing there.
 #include <gtest/gtest.h>
 
 #include <set>
