@@ -5,6 +5,7 @@
 #include <optional>
 
 #include "menus/frmDestino.h"
+#include "menus/frmEscR.h"
 #include "menus/frmWizrd3.h"
 #include "menus/frmpwd.h"
 #include "menus/frnINI.h"
@@ -103,6 +104,18 @@ TEST_F(Menus, BothMenusClearTheWizardFlagAndTheMainMenuSetsTheBaseFolder) {
     PutText(windows.registry, kLM, kCurrentVersion, "SystemRoot", "C:\\WINDOWS");
     windows.screens.Open<frnINI>(windows.context);
     EXPECT_EQ(windows.values.baseFolder, "C:\\WINDOWS");
+}
+
+TEST_F(Menus, TheAreaChooserOpensTheThreePolicyScreens) {
+    auto& chooser = program.screens.Open<menus::frmEscR>(program.context);
+    for (auto [button, caption, opens] :
+         {std::tuple{&chooser.Command1, "Restrições na Área de trabalho", "frmRestD"},
+          {&chooser.Command2, "Restrições no sistema", "frmRestS"},
+          {&chooser.Command3, "Restrições no Explorer", "frmRestEx"}}) {
+        EXPECT_EQ(button->caption(), caption);
+        button->UserClick();
+        EXPECT_EQ(program.renderer.shown.back(), opens);
+    }
 }
 
 TEST_F(Menus, AnotherAccountLoggedOnIsOfferedAsTheTargetAndChoosingItClosesStaleScreens) {

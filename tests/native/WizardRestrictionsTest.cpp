@@ -119,7 +119,11 @@ TEST_F(RestrictionWizard, ApplyingOfficeWritesItsOwnNumbersOnlyAndLeavesTheRestA
     Store(6, "meu.exe");
     Store(662, "winword.exe");
     Store(600, "fora.exe");
+    // Another tool's DWORD 0 reads "0": the calculator's indicator is there.
+    testing_support::PutBytes(program.registryApi, Hive::CurrentUser, kAllowList, "606", 4,
+                              std::string(4, '\0'));
     frmWizrd2& wizard = Open();
+    EXPECT_TRUE(Box(wizard, "Check1").checked());
     Box(wizard, "Check32").UserClick();  // the lower-case Word entry: unticked now
     Box(wizard, "Check37").UserClick();
     wizard.Label3.UserClick();
@@ -130,7 +134,7 @@ TEST_F(RestrictionWizard, ApplyingOfficeWritesItsOwnNumbersOnlyAndLeavesTheRestA
     EXPECT_EQ(stored[6], "meu.exe") << "the user's range is never touched";
     EXPECT_EQ(stored[600], "fora.exe");
     EXPECT_EQ(stored.count(1), 0u) << "the program's own executables are the allow-list's business";
-    EXPECT_EQ(stored.size(), 2u + 53u) << "the user's two and Office's 53";
+    EXPECT_EQ(stored.size(), 2u + 53u + 1u) << "the user's two, Office's 53, the calculator";
     EXPECT_TRUE(
         testing_support::IsAbsent(program.registry, Hive::CurrentUser, kExplorer, "RestrictRun"))
         << "the wizard never switches the restriction on";
