@@ -1,6 +1,5 @@
-// What an elevated program trusts on disk: the backup folder and the program's
-// own folder, judged by their access lists as Windows reports them (typed
-// here, since Wine keeps none on disk).
+// What an elevated program trusts on disk, by access lists as Windows reports
+// them (typed here: Wine keeps none on disk).
 #include <gtest/gtest.h>
 
 #include <filesystem>

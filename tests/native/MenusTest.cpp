@@ -16,7 +16,6 @@
 namespace {
 
 using namespace testing_support;
-using forms::WindowState;
 using menus::frmWizrd3;
 using menus::frnINI;
 using Lines = std::vector<std::string>;
@@ -75,17 +74,6 @@ TEST_F(Menus, TheGateLetsInTheExactCodeAndNothingElse) {
         EXPECT_EQ(started.screens.Find<frnINI>() != nullptr, c.menuOpens);
         EXPECT_EQ(started.renderer.quit, c.quits);
         EXPECT_EQ(started.dialogs.messages, c.wrongCodeMessage ? wrongCode : Messages{});
-    }
-}
-
-TEST_F(Menus, AnyModeButZeroStartsInTheWizardMenu) {
-    for (const char* mode : {static_cast<const char*>(nullptr), "1", "", "00", "0"}) {
-        TestProgram started;
-        if (mode) PutText(started.registry, kCU, kCurrentVersion, "Tb", mode);
-        auto& menu = started.screens.Open<frnINI>(started.context);
-        bool normal = mode && std::string(mode) == "0";
-        EXPECT_EQ(started.renderer.shown.size(), normal ? 1u : 2u) << (mode ? mode : "missing");
-        EXPECT_EQ(menu.windowState(), normal ? WindowState::Normal : WindowState::Minimized);
     }
 }
 

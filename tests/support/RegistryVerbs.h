@@ -1,7 +1,6 @@
 #pragma once
-// The registry verbs every test speaks: put a value as another tool would
-// leave it, expect a value, expect it gone. They work on the in-memory
-// registry and on the real one alike.
+// The registry verbs every test speaks, on the in-memory registry and the
+// real one alike: put a value as another tool would, expect it, expect it gone.
 #include <gtest/gtest.h>
 
 #include <cstdint>

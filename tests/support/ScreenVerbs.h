@@ -1,7 +1,6 @@
 #pragma once
-// Driving a screen by its controls' names, as a user would: open it, type
-// into a box, run commands (a click, or Enter in a box), see what they said
-// and which member of a group shows as chosen.
+// Driving a screen by its controls' names, as a user would: open, type, run
+// commands, see what they said and which choice shows.
 #include <initializer_list>
 #include <vector>
 

@@ -1,7 +1,6 @@
 #pragma once
-// A screen's real window driven as a user would (clicks, typing, Enter,
-// Space, Esc), read as Windows shows it, and walked through its table. The
-// real registry is put back as it was when the driver goes.
+// A screen's real window driven and read as a user would, walked through its
+// table; the real registry is put back as it was when the driver goes.
 #include <gtest/gtest.h>
 
 #include <algorithm>
