@@ -42,7 +42,8 @@ TEST(CommandLine, EachRunEndsWithItsExitCode) {
         {{"/importar"}, 1, "Linha de comando errada: falta o nome do arquivo"},
         {{"/importar", good, "Segredo"}, 1, "Linha de comando errada: argumento a mais; nada"},
         {{"/importar", good, "/desfazer"}, 1, "Linha de comando errada"}, {{"/importar", good, "/grupos:1"}, 1, "Linha de comando errada"},
-        {{"/exportar", out, "/grupos:1,0"}, 1, "Linha de comando errada"}, {{"/politicas", good}, 1, "Linha de comando errada"},
+        {{"/exportar", out, "/grupos:1,0"}, 1, "Linha de comando errada"}, {{"/exportar", out, "/grupos:1,"}, 1, "Linha de comando errada"},
+        {{"/politicas", good}, 1, "Linha de comando errada"},
         {{"/?", "/log:" + lab.File("x.log")}, 1, "Linha de comando errada"},
         // An empty argument is no path (an unset variable): nothing is written at a root.
         {{"/importar", ""}, 1, "Linha de comando errada: nome de arquivo ou pasta vazio"}, {{"/exportar", ""}, 1, "Linha de comando errada: nome de arquivo ou pasta vazio"},

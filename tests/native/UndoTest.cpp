@@ -49,7 +49,7 @@ TEST(Undo, BringsBackExactlyTheStateBeforeTheImportOfAnyGroup) {
         {kCU, kBrowserMain, "Save Directory", raw(2, std::string("%USERPROFILE%\\Baixados\0", 23))},
         {kCU, kAllowList, "6", sz("calc.exe")}, {kCU, kAllowList, "7", {}}, {kCU, kAllowList, "9", sz("gap.exe")},
         {kCU, kAllowList, "610", sz("sol.exe")}, {kLM, kCurrentVersion, "SYSNOT", {}}, {kCU, kBrowserMain, "Start Page", {}},
-        {kLM, kRun, "TvalueT", {}}, {kLM, kWinlogon, "LegalNoticeText", {}}, {kLM, kWinlogon, "LegalNoticeCaption", sz("Aviso")},
+        {kLM, kRun, "TvalueT", {}}, {kLM, kWinlogon, "LegalNoticeText", sz("Uso\r\nrestrito")}, {kLM, kWinlogon, "LegalNoticeCaption", sz("Aviso")},
         {Hive::ClassesRoot, kOpenWith, "", sz("QV - Abrir com...")},
         {Hive::ClassesRoot, std::string(kOpenWith) + "\\Command", "", sz("C:\\W\\rundll32.exe shell32.dll,x %1")},
         {kCU, "Control Panel\\Desktop", "MenuShowDelay", sz("0")}, {kCU, "Software\\Policies\\Mozilla\\Firefox\\Homepage", "URL", {}},
