@@ -230,9 +230,10 @@ TEST(PolicyObjectUnwritten, EachFileAJobCannotWriteIsSaidWithItsExitCode) {
                           gpt = object + "\\gpt.ini";
         // clang-format off
         const struct { int code; std::string report; bool imported, polWritten, gptWritten; } steps[] = {
-            {4, "Não foi possível guardar uma cópia das configurações atuais em " + AsNamed(lab.files.
-                CommonAppDataFolder(), "/Quarvel/Copias") + " nem em " + SystemProfileBackups(
-                lab.accounts.system32) + "; nada foi importado. (código 4)", false, false, false},
+            {4, "Não foi possível guardar uma cópia das configurações atuais em " +
+                AsNamed(lab.files.CommonAppDataFolder(), "/Quarvel/Copias") + " nem em " +
+                SystemProfileBackups(lab.accounts.system32) + "; nada foi importado. (código 4)",
+             false, false, false},
             {4, "Não foi possível gravar " + pol + notApplied, true, false, false},
             {4, "Não foi possível gravar " + gpt + notApplied, true, true, false},
             {0, "Configurações importadas com sucesso. (código 0)", true, true, true},
